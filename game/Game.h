@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class Board;
+class GameView;
+
+// The state and rules of the game: ten attempts, a hidden picture at each, a guess at each,
+// and a verdict after the tenth.
+class Game {
+public:
+    static constexpr int Attempts = 10;
+    static constexpr int NoGame = -1;
+    static constexpr int Levels = 3;
+    static constexpr int PicturesPerLevel = 5;
+
+    // A number uniform in [0, 1), drawn once per attempt.
+    using Draw = std::function<double()>;
+
+    Game(GameView &view, Board &board, Draw draw);
+
+    void Form_Load();
+    void kLevel_Click(std::int16_t index);
+    void Command1_Click(std::int16_t index);
+
+    int attempt() const { return Attempt; }
+    int level() const { return Level; }
+    // Slot n (1..10): hidden picture of attempt n; slot n + 10: the guess at attempt n.
+    int choice(int slot) const { return Choices.at(slot); }
+
+    static QString attemptRequest(int attempt);
+    static QString verdict(int hits);
+
+private:
+    void StartNextAttempt();
+
+    GameView &view_;
+    Board &board_;
+    Draw draw_;
+
+    std::int32_t Attempt = NoGame;
+    std::int32_t Level = 0;
+    std::array<std::int32_t, 21> Choices{};
+};

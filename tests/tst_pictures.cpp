@@ -1,0 +1,188 @@
+#include "Pictures.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QRgb Grey = qRgb(224, 224, 224);
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+const QSet<QRgb> Palette{Grey,
+                         Black,
+                         White,
+                         Red,
+                         qRgb(0, 255, 0),
+                         qRgb(0, 128, 0),
+                         Blue,
+                         qRgb(255, 255, 0),
+                         qRgb(255, 0, 255),
+                         qRgb(0, 255, 255),
+                         qRgb(255, 128, 64)};
+
+QSet<QRgb> colours(const QImage &image)
+{
+    QSet<QRgb> all;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            all.insert(image.pixel(x, y));
+    return all;
+}
+
+// Smallest rectangle that holds every pixel of `colour`.
+QRect span(const QImage &image, QRgb colour)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sizes()
+    {
+        for (int i = 0; i < Pictures::GuessCount; ++i)
+            QCOMPARE(Pictures::guess(i).size(), QSize(40, 40));
+        QCOMPARE(Pictures::xMark().size(), QSize(30, 30));
+        QCOMPARE(Pictures::questionMark().size(), QSize(30, 30));
+        QCOMPARE(Pictures::boardBackground().size(), QSize(335, 130));
+        QCOMPARE(Pictures::windowIcon().size(), QSize(32, 32));
+        QCOMPARE(Pictures::aboutEmblem().size(), QSize(71, 126));
+        QCOMPARE(Pictures::linkPointer().size(), QSize(32, 32));
+    }
+
+    void gamePicturesUseOnlyThePalette()
+    {
+        QList<QImage> game{Pictures::xMark(), Pictures::questionMark(),
+                           Pictures::boardBackground()};
+        for (int i = 0; i < Pictures::GuessCount; ++i)
+            game << Pictures::guess(i);
+        for (const QImage &image : game) {
+            QVERIFY(!image.hasAlphaChannel());
+            QVERIFY(Palette.contains(colours(image)));
+        }
+        QCOMPARE(colours(Pictures::boardBackground()), (QSet<QRgb>{Grey, Black}));
+        QCOMPARE(colours(Pictures::aboutEmblem()), (QSet<QRgb>{Grey, Black}));
+    }
+
+    void onlyTheSquareFillsItsWholePicture()
+    {
+        const QImage square = Pictures::guess(1);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool frame = x < 2 || y < 2 || x >= 38 || y >= 38;
+                QCOMPARE(square.pixel(x, y), frame ? Black : qRgb(255, 255, 0));
+            }
+        // The grey around every other motif cannot be told from the board it lands on.
+        for (int i = 0; i < Pictures::GuessCount; ++i) {
+            if (i == 1)
+                continue;
+            QVERIFY2(colours(Pictures::guess(i)).contains(Grey), qPrintable(QString::number(i)));
+            QVERIFY(colours(Pictures::guess(i)).contains(Black));
+            QVERIFY(colours(Pictures::guess(i)).size() >= 3);
+        }
+    }
+
+    void everyGuessPictureIsDistinctAndNamed()
+    {
+        QSet<QString> names;
+        for (int i = 0; i < Pictures::GuessCount; ++i) {
+            names.insert(Pictures::guessName(i));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(Pictures::guess(i) != Pictures::guess(j));
+        }
+        QCOMPARE(names.size(), Pictures::GuessCount);
+    }
+
+    void marks()
+    {
+        const QImage x = Pictures::xMark();
+        QCOMPARE(colours(x), (QSet<QRgb>{Grey, Blue}));
+        QCOMPARE(span(x, Blue), QRect(QPoint(3, 5), QPoint(26, 24)));
+        // Two strokes 5 pixels wide along a row, apart at the top and bottom rows.
+        for (int row : {5, 24}) {
+            QString line;
+            for (int c = 0; c < 30; ++c)
+                line += x.pixel(c, row) == Blue ? u'#' : u'.';
+            QCOMPARE(line.count(u"#####"_s), 2);
+            QCOMPARE(line.count(u'#'), 10);
+        }
+
+        const QImage q = Pictures::questionMark();
+        QCOMPARE(colours(q), (QSet<QRgb>{Grey, Red}));
+        QCOMPARE(span(q, Red), QRect(QPoint(8, 3), QPoint(22, 25)));
+        // The dot is a 3 x 3 square at rows 23..25, standing apart from the hook.
+        QImage dotRows = q.copy(0, 23, 30, 3);
+        const QRect dot = span(dotRows, Red);
+        QCOMPARE(dot.size(), QSize(3, 3));
+        for (int x = dot.left(); x <= dot.right(); ++x)
+            QCOMPARE(q.pixel(x, 22), Grey);
+    }
+
+    void boardBackgroundIsExactlyTheGrid()
+    {
+        const QImage board = Pictures::boardBackground();
+        auto onLine = [](int v, int origin) {
+            const int o = v - origin;
+            return o == 0 || o == 31 || o == 62;
+        };
+        for (int y = 0; y < 130; ++y)
+            for (int x = 0; x < 335; ++x) {
+                bool black = false;
+                for (int j = 0; j < 5; ++j)
+                    for (int y0 : {0, 67}) {
+                        const int x0 = 68 * j;
+                        const bool inside = x >= x0 && x <= x0 + 62 && y >= y0 && y <= y0 + 62;
+                        black = black || (inside && (onLine(x, x0) || onLine(y, y0)));
+                    }
+                QCOMPARE(board.pixel(x, y), black ? Black : Grey);
+            }
+    }
+
+    void windowIcon()
+    {
+        const QImage icon = Pictures::windowIcon();
+        QVERIFY(!icon.hasAlphaChannel());
+        QCOMPARE(colours(icon), (QSet<QRgb>{White, Blue, Red}));
+        QVERIFY(QRect(0, 0, 16, 14).contains(span(icon, Blue)));
+        QVERIFY(QRect(QPoint(17, 14), QPoint(30, 31)).contains(span(icon, Red)));
+        if (icon.format() == QImage::Format_Indexed8)
+            QCOMPARE(icon.colorCount(), 16);
+    }
+
+    void linkPointerIsAWhiteHandWithAMask()
+    {
+        const QImage hand = Pictures::linkPointer();
+        QVERIFY(hand.hasAlphaChannel());
+        QRect opaque;
+        QSet<QRgb> drawn;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QRgb p = hand.pixel(x, y);
+                QVERIFY(qAlpha(p) == 0 || qAlpha(p) == 255);
+                if (qAlpha(p) == 255) {
+                    opaque |= QRect(x, y, 1, 1);
+                    drawn.insert(p);
+                }
+            }
+        QVERIFY(QRect(0, 0, 17, 22).contains(opaque));
+        QCOMPARE(drawn, (QSet<QRgb>{Black, White}));
+        // The finger tip is at the top, where the hot spot (0, 0) points.
+        QCOMPARE(opaque.top(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPictures)
+#include "tst_pictures.moc"

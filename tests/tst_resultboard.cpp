@@ -1,0 +1,148 @@
+#include "Pictures.h"
+#include "ResultBoard.h"
+
+#include <QRegion>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QRgb Black = qRgb(0, 0, 0);
+
+// Every pixel where two images differ.
+QRegion changed(const QImage &a, const QImage &b)
+{
+    QRegion all;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                all += QRect(x, y, 1, 1);
+    return all;
+}
+
+// Whether the board differs from its background only inside `allowed`.
+bool changedOnlyIn(const ResultBoard &board, const QRegion &allowed)
+{
+    return (changed(board.image(), Pictures::boardBackground()) - allowed).isEmpty();
+}
+
+QRect upperLeft(int n)
+{
+    return {ResultBoard::cellOrigin(n) + QPoint(1, 1), QSize(30, 30)};
+}
+
+QRect lowerRight(int n)
+{
+    return {ResultBoard::cellOrigin(n) + QPoint(32, 32), QSize(30, 30)};
+}
+
+} // namespace
+
+class TestResultBoard : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cellsFollowTheGrid()
+    {
+        QCOMPARE(ResultBoard::cellOrigin(1), QPoint(0, 0));
+        QCOMPARE(ResultBoard::cellOrigin(5), QPoint(272, 0));
+        QCOMPARE(ResultBoard::cellOrigin(6), QPoint(0, 67));
+        QCOMPARE(ResultBoard::cellOrigin(10), QPoint(272, 67));
+
+        ResultBoard board;
+        QCOMPARE(board.image(), Pictures::boardBackground());
+        board.DrawAttemptStart(5);
+        QCOMPARE(board.image().copy(273, 1, 30, 30), Pictures::xMark());
+        QCOMPARE(board.image().copy(304, 32, 30, 30), Pictures::questionMark());
+        QVERIFY(changedOnlyIn(board, QRegion(upperLeft(5)) + lowerRight(5)));
+        board.DrawAttemptStart(6);
+        QCOMPARE(board.image().copy(1, 68, 30, 30), Pictures::xMark());
+        QCOMPARE(board.image().copy(32, 99, 30, 30), Pictures::questionMark());
+    }
+
+    // A picture fills exactly its quadrant's interior; the grid around it stays as it was.
+    void picturesLandInsideTheirQuadrants()
+    {
+        for (int n = 1; n <= 10; ++n)
+            for (int p = 0; p < Pictures::GuessCount; ++p) {
+                ResultBoard board;
+                board.DrawGuess(n, p);
+                QVERIFY(changedOnlyIn(board, lowerRight(n)));
+                const QImage guess = board.image().copy(lowerRight(n));
+                board.DrawReveal(n, p);
+                QVERIFY(changedOnlyIn(board, QRegion(upperLeft(n)) + lowerRight(n)));
+                QCOMPARE(board.image().copy(upperLeft(n)), guess);
+            }
+    }
+
+    void guessReplacesTheQuestionMarkAndRevealTheXMark()
+    {
+        ResultBoard board;
+        board.DrawAttemptStart(7);
+        board.DrawGuess(7, 1);
+        board.DrawReveal(7, 1);
+        const QPoint o = ResultBoard::cellOrigin(7);
+        // The square's frame is black at every edge of both quadrants: no mark shows through.
+        for (const QPoint &q : {o + QPoint(1, 1), o + QPoint(32, 32)}) {
+            const QImage quadrant = board.image().copy(QRect(q, QSize(30, 30)));
+            for (int i = 0; i < 30; ++i) {
+                QCOMPARE(quadrant.pixel(i, 0), Black);
+                QCOMPARE(quadrant.pixel(i, 29), Black);
+                QCOMPARE(quadrant.pixel(0, i), Black);
+                QCOMPARE(quadrant.pixel(29, i), Black);
+            }
+            // Shrunk whole, not cropped: the yellow inside is framed on all sides.
+            QCOMPARE(quadrant.pixel(15, 15), qRgb(255, 255, 0));
+        }
+        // The grid lines around the quadrants are the background's.
+        const QImage bg = Pictures::boardBackground();
+        for (int i = 0; i <= 62; ++i)
+            for (const QPoint &p : {o + QPoint(i, 0), o + QPoint(i, 31), o + QPoint(i, 62),
+                                    o + QPoint(0, i), o + QPoint(31, i), o + QPoint(62, i)})
+                QCOMPARE(board.image().pixel(p), bg.pixel(p));
+    }
+
+    void strikeIsASolidDiagonalInsideItsCell()
+    {
+        for (int n : {1, 5, 6, 10}) {
+            ResultBoard board;
+            board.DrawStrike(n);
+            const QPoint o = ResultBoard::cellOrigin(n);
+            const QImage &image = board.image();
+            QVERIFY(changedOnlyIn(board, QRect(QPoint(o.x() + 1, o.y()), QPoint(o.x() + 62, o.y() + 61))));
+            QCOMPARE(image.pixel(o + QPoint(31, 31)), Black);
+            for (int y = 0; y < 130; ++y)
+                for (int x = 0; x < 335; ++x) {
+                    const int d = (x - o.x()) + (y - o.y());
+                    if (image.pixel(x, y) != Pictures::boardBackground().pixel(x, y))
+                        QVERIFY2(d >= 56 && d <= 68, qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+                }
+            // Every diagonal 56..68 is black along its line, the last pixel left open.
+            for (int i = 0; i <= 6; ++i) {
+                for (int x = 1 + i; x < 56 + i; ++x)
+                    QCOMPARE(image.pixel(o + QPoint(x, 56 + 2 * i - x)), Black);
+                if (i < 6)
+                    for (int x = 2 + i; x < 56 + i; ++x)
+                        QCOMPARE(image.pixel(o + QPoint(x, 57 + 2 * i - x)), Black);
+            }
+        }
+    }
+
+    void clearRestoresTheBackground()
+    {
+        ResultBoard board;
+        for (int n = 1; n <= 10; ++n) {
+            board.DrawAttemptStart(n);
+            board.DrawGuess(n, n);
+            board.DrawReveal(n, 14 - n);
+            board.DrawStrike(n);
+        }
+        QVERIFY(board.image() != Pictures::boardBackground());
+        board.ClearBoard();
+        QCOMPARE(board.image(), Pictures::boardBackground());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultBoard)
+#include "tst_resultboard.moc"

@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs what building, running and testing the game needs on Debian 12, where missing.
+set -e
+packages="g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+  fonts-liberation fonts-dejavu-core
+  xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file clang-format"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+echo "Installing:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
