@@ -2,6 +2,8 @@
 
 #include "Board.h"
 #include "GameView.h"
+#include "Odds.h"
+#include "Pictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,4 +99,42 @@ void Game::Command1_Click(std::int16_t index)
     }
     for (int i = 0; i < Levels; ++i)
         view_.setLevelEnabled(i, true);
+}
+
+std::optional<int> Game::score() const
+{
+    if (!gameOver())
+        return std::nullopt;
+    int hits = 0;
+    for (int n = 1; n <= Attempts; ++n)
+        hits += Choices[n] == Choices[n + Attempts];
+    return hits;
+}
+
+QString Game::verdictExplanation() const
+{
+    const auto hits = score();
+    return hits ? Odds::explanation(*hits, Level * PicturesPerLevel) : QString();
+}
+
+QString Game::boardDescription() const
+{
+    if (Level == 0)
+        return u"Табло пусто: выберите уровень."_s;
+    QStringList lines;
+    const int guessed = gameOver() ? Attempts : Attempt - 1;
+    for (int n = 1; n <= guessed; ++n) {
+        const QString guess = Pictures::guessName(Choices[n + Attempts]);
+        if (!gameOver()) {
+            lines << u"Попытка %1: ваш ответ — %2."_s.arg(n).arg(guess);
+            continue;
+        }
+        const bool hit = Choices[n] == Choices[n + Attempts];
+        lines << u"Попытка %1: загадано — %2, ваш ответ — %3, %4."_s.arg(n)
+                     .arg(Pictures::guessName(Choices[n]), guess,
+                          hit ? u"верно"_s : u"неверно"_s);
+    }
+    if (!gameOver())
+        lines << u"Попытка %1: ждёт вашего ответа."_s.arg(Attempt);
+    return lines.join(u'\n');
 }

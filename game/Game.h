@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class Board;
 class GameView;
@@ -31,11 +32,19 @@ public:
     // Slot n (1..10): hidden picture of attempt n; slot n + 10: the guess at attempt n.
     int choice(int slot) const { return Choices.at(slot); }
 
+    // Number of right guesses, once a game is over and until the next level choice.
+    std::optional<int> score() const;
+    // The board in words, for screen readers: never names a hidden picture before the reveal.
+    QString boardDescription() const;
+    // What the verdict means against pure guessing; empty while no verdict shows.
+    QString verdictExplanation() const;
+
     static QString attemptRequest(int attempt);
     static QString verdict(int hits);
 
 private:
     void StartNextAttempt();
+    bool gameOver() const { return Attempt == NoGame && Level > 0; }
 
     GameView &view_;
     Board &board_;

@@ -26,11 +26,9 @@ GAME_KEY = [
 ]
 
 # The icon carries the classic 16-colour palette even though it uses three.
-ICON_KEY = GAME_KEY[1:3] + [("r", "#FF0000"), ("g", "#00FF00"), ("G", "#008000"),
-                            ("b", "#0000FF"), ("y", "#FFFF00"), ("m", "#FF00FF"),
-                            ("c", "#00FFFF"), ("1", "#800000"), ("2", "#808000"),
-                            ("3", "#000080"), ("4", "#800080"), ("5", "#008080"),
-                            ("6", "#C0C0C0"), ("7", "#808080")]
+ICON_KEY = GAME_KEY[1:10] + [("1", "#800000"), ("2", "#808000"), ("3", "#000080"),
+                             ("4", "#800080"), ("5", "#008080"), ("6", "#C0C0C0"),
+                             ("7", "#808080")]
 
 TRANSPARENT = "-"
 
@@ -244,14 +242,15 @@ def draw_ball():
     p = new40()
     ball = circle(20, 20, 20)
     p.shape(M(ball), "b")
-    stripe = lambda x, y: abs(x + y - 40) <= 6.5
+    # A slightly bent stripe and a small shine make it round, not a flat sign.
+    stripe = lambda x, y: 45 <= math.hypot(x + 16, y + 16) <= 56.5
     p.shape(M(both(ball, stripe)), "w")
+    p.fill(M(ellipse(11, 11, 3.5, 2, -45)), "w")
     return p
 
 
 def draw_ring_pyramid():
     p = new40()
-    p.shape(M(rect(18, 4, 22, 39)), ".", None)  # the rod behind the rings
     p.shape(M(stadium(0, 29, 40, 40)), "G")
     p.shape(M(stadium(5, 20, 35, 30)), "m")
     p.shape(M(stadium(10, 11, 30, 21)), "b")
@@ -278,20 +277,28 @@ def draw_pawns():
 
 def draw_drum():
     p = new40()
-    top = ellipse(20, 8.5, 20, 8.5)
-    body = union(top, rect(0, 8.5, 40, 31), ellipse(20, 31, 20, 8.5))
-    p.shape(M(body), "m")
+    top_y, bottom_y, ry = 8.5, 31, 8.5
+    top = ellipse(20, top_y, 20, ry)
+    body = union(top, rect(0, top_y, 40, bottom_y), ellipse(20, bottom_y, 20, ry))
+    p.shape(M(body), "y")
 
-    # Zigzag across the side band: red teeth below the line, magenta above.
     def lower_edge(x, cy):
         u = (x - 20) / 20.0
-        return cy + 8.5 * math.sqrt(max(0.0, 1 - u * u))
+        return cy + ry * math.sqrt(max(0.0, 1 - u * u))
+
+    # Between the two hoops a zigzag splits the side into red teeth
+    # pointing up and magenta ones pointing down.
+    hoop = 3.5
+
+    def band(x, y):
+        return lower_edge(x, top_y) + hoop <= y <= lower_edge(x, bottom_y) - hoop
 
     def red(x, y):
-        f = abs(((x - 20) / 5.0) % 2 - 1)  # triangle wave 0..1, 10 px period
-        y0, y1 = lower_edge(x, 8.5), lower_edge(x, 31)
+        f = abs(((x - 20) / 6.67 + 1) % 2 - 1)  # 0 at the tips of the teeth
+        y0, y1 = lower_edge(x, top_y) + hoop, lower_edge(x, bottom_y) - hoop
         return y >= y0 + (y1 - y0) * f
-    p.shape(M(both(body, red)), "r")
+    p.shape(M(both(body, band)), "m")
+    p.shape(M(both(both(body, band), red)), "r")
     p.shape(M(top), "y")
     return p
 
@@ -330,18 +337,21 @@ def draw_mushroom():
 
 def draw_cheese():
     p = new40()
-    tip, back_l, back_r = (0, 18), (24, 2), (40, 9)
+    tip, back_l, back_r = (0, 20), (21, 1), (40, 8)
     top = polygon([tip, back_l, back_r])
-    front = polygon([tip, back_r, (40, 32), (0, 39)])
+    # A bitten notch in the lower edge shows it is cheese, not a box.
+    front = minus(polygon([tip, back_r, (40, 31), (0, 40)]), circle(24, 36, 3.2))
     p.shape(M(top), "y")
     p.shape(M(front), "y")
-    # Rind along the round back edge and the cut end.
-    p.shape(M(both(top, lambda x, y: (x - 24) * 7 - (y - 2) * 16 > -40)), "o")
-    p.shape(M(both(front, lambda x, y: x >= 35)), "o")
-    for cx, cy, rx, ry in ((9, 27, 3.2, 2.6), (21, 27, 4, 3.2), (29, 19, 2.6, 2.2), (15, 34, 2.4, 2),
-                           (30, 30, 2.4, 2.2)):
+    # Rind: a band along the round back edge and the cut end on the right.
+    ex, ey = back_r[0] - back_l[0], back_r[1] - back_l[1]
+    along_back = lambda x, y: ((y - back_l[1]) * ex - (x - back_l[0]) * ey) / math.hypot(ex, ey) < 5
+    p.shape(M(both(top, along_back)), "o")
+    p.shape(M(both(front, lambda x, y: x >= 35.5)), "o")
+    for cx, cy, rx, ry in ((8, 29, 3.2, 2.6), (19, 25.5, 4, 3.2), (29, 20, 2.8, 2.4), (28.5, 29.5, 2.6, 2.2),
+                           (13, 33.5, 2.2, 1.8)):
         p.shape(M(both(front, ellipse(cx, cy, rx, ry))), "o")
-    p.shape(M(both(top, ellipse(19, 9, 3, 1.8))), "o")
+    p.shape(M(ellipse(13, 15, 3, 1.8)), "o")
     return p
 
 
@@ -383,7 +393,7 @@ def draw_x_mark():
     return p
 
 
-def question_hook(cx, cy, r_out, stroke, gap_rows=None):
+def question_hook(cx, cy, r_out, stroke):
     """Ring of a question mark with its lower left quarter left open."""
     ring = lambda x, y: (r_out - stroke) ** 2 < (x - cx) ** 2 + (y - cy) ** 2 <= r_out ** 2
     return lambda x, y: ring(x, y) and not (x < cx - 1.5 and y > cy + 0.5)
@@ -420,31 +430,48 @@ def draw_window_icon():
             p.put(i + k, i, "b")
             p.put(15 - i - k, i, "b")
     # Red question mark: columns 17..30, rows 14..31.
-    p.fill(M(both(ellipse(24, 19.5, 7, 5.5), minus(lambda x, y: True, ellipse(24, 19.5, 4, 2.5))), 32, 32)
-           - M(lambda x, y: x < 22 and y > 20, 32, 32), "r")
+    ring = minus(ellipse(24, 19.5, 7, 5.5), ellipse(24, 19.5, 4, 2.5))
+    p.fill(M(minus(ring, lambda x, y: x < 22 and y > 20), 32, 32), "r")
     p.fill(M(rect(22, 24, 25, 27), 32, 32), "r")
     p.fill(M(rect(22, 29, 25, 32), 32, 32), "r")
     return p
 
 
+def limb(x0, y0, x1, y1, w0, w1):
+    """Tapered segment with rounded ends, w0 wide at the first point."""
+    n = math.hypot(x1 - x0, y1 - y0)
+    nx, ny = (y0 - y1) / n, (x1 - x0) / n
+    side = polygon([(x0 + nx * w0 / 2, y0 + ny * w0 / 2), (x1 + nx * w1 / 2, y1 + ny * w1 / 2),
+                    (x1 - nx * w1 / 2, y1 - ny * w1 / 2), (x0 - nx * w0 / 2, y0 - ny * w0 / 2)])
+    return union(side, circle(x0, y0, w0 / 2), circle(x1, y1, w1 / 2))
+
+
 def draw_about_emblem():
-    # A person in profile, facing right, hand raised to the forehead in thought.
+    # A person in profile, facing right: one hand raised to the brow in
+    # thought, elbow forward, the other on the hip. The gaps the two arms
+    # leave against the body are what make the pose readable.
     w, h = 71, 126
     p = Picture(w, h)
     figure = union(
-        circle(36, 15, 10.5),                      # head
-        polygon([(44, 11), (49, 16), (45, 19)]),     # nose
-        rect(31, 22, 40, 32),                      # neck
-        polygon([(24, 31), (46, 31), (45, 68), (27, 68)]),  # torso
-        segment(42, 34, 59, 48, 8.5),              # upper arm, raised forward
-        segment(59, 48, 49, 13, 7.5),              # forearm up to the brow
-        ellipse(47, 10, 5.5, 4.5, 20),            # hand on the forehead
-        segment(28, 36, 23, 72, 7.5),             # other arm hanging
-        circle(23, 74, 4.5),                       # its hand
-        segment(33, 66, 30, 117, 11),            # back leg
-        segment(40, 66, 45, 117, 11),            # front leg
-        polygon([(24, 114), (36, 114), (38, 125), (22, 125)]),  # back foot
-        polygon([(40, 114), (51, 114), (58, 121), (58, 125), (40, 125)]),  # front foot
+        ellipse(35, 15, 9, 10.5),                           # head
+        ellipse(31, 13, 7.5, 8.5, 20),                      # back of the head
+        polygon([(42, 11), (48.5, 17.5), (42, 19)]),        # nose
+        polygon([(40, 19), (44.5, 21), (44, 23.5), (38, 26)]),  # lips and chin
+        limb(34, 22, 33, 32, 9, 10),                        # neck
+        polygon([(23, 32), (43, 31), (46.5, 42), (44, 56), (43, 68), (27, 68), (24, 48)]),  # torso
+        polygon([(26, 66), (44, 66), (45, 76), (25, 76)]),  # hips
+        limb(39, 37, 63, 27, 10, 8),                        # upper arm, elbow forward
+        limb(63, 27, 48, 7, 8, 6),                          # forearm up to the brow
+        ellipse(44, 6.5, 5.5, 3.5, 10),                     # hand on the forehead
+        limb(27, 36, 14, 53, 9, 7),                         # other upper arm, elbow back
+        limb(14, 53, 27, 64, 7, 6),                         # forearm to the hip
+        circle(28, 64, 4),                                  # hand on the hip
+        limb(30.5, 72, 30, 95, 12, 9),                      # back thigh
+        limb(31, 95, 27, 117, 9, 7),                        # back shin
+        limb(39.5, 72, 43, 95, 12, 9),                      # front thigh
+        limb(42, 95, 45, 117, 9, 7),                        # front shin
+        polygon([(23, 114), (31, 114), (37, 121), (37, 125), (22, 125)]),  # back foot
+        polygon([(41, 114), (49, 114), (57, 120), (57, 125), (41, 125)]),  # front foot
     )
     p.fill(M(figure, w, h), ".")
     return p
@@ -452,28 +479,28 @@ def draw_about_emblem():
 
 # Hand pointer, 17 x 22, index finger up at the left edge (hot spot 0,0).
 HAND = """\
-.....
+ ...
 .www.
 .www.
 .www.
 .www.
-.www.....
-.www.www.....
+.www.
+.www.
+.www....
+.www.www.
+.www.www....
 .www.www.www.
-.www.www.www....
+.www.www.www...
 .www.www.www.ww.
 .www.www.www.ww.
-.wwwwwwwwwwwwww.
-.wwwwwwwwwwwwww.
 .wwwwwwwwwwwwww.
 .wwwwwwwwwwwwww.
 .wwwwwwwwwwwwww.
  .wwwwwwwwwwwww.
- .wwwwwwwwwwww.
-  .wwwwwwwwww.
-  .wwwwwwwwww.
-  .wwwwwwwwww.
-  ............
+  .wwwwwwwwwww.
+  .wwwwwwwwwww.
+  .wwwwwwwwwww.
+  .............
 """
 
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// A small HTML view for pages given inline as "about:<html>...". It lays the page out as a
+// web browser would, as far as the banner needs: centred tables, browser font sizes and
+// margins, no scroll bars, no frame.
+class HtmlView : public QTextBrowser {
+public:
+    explicit HtmlView(QWidget *parent = nullptr);
+
+    // Shows no dialogs of its own; there are none to suppress, the flag is kept for callers.
+    bool Silent = false;
+
+    // Shows an "about:" page; any other address leaves the view empty.
+    void Navigate(const QString &url);
+};

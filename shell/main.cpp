@@ -1,0 +1,23 @@
+#include "MainM.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    // Qt aborts without a display; say plainly what is missing instead.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM")) {
+        std::fputs("Чуйкомер: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY).\n"
+                   "Chuikomer: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+#endif
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Чуйкомер"));
+    MainM::Main();
+    return QApplication::exec();
+}
