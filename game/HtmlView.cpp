@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -18,6 +19,7 @@ constexpr std::array<int, 7> BrowserFontSizes{10, 13, 16, 18, 24, 32, 48};
 constexpr int BrowserBodyMargin = 8;
 constexpr int BrowserCellSpacing = 2;
 constexpr int BrowserCellPadding = 1;
+constexpr int CentredTable = QTextFormat::UserProperty;
 
 // Qt's importer drops a table's CSS margin-top; a browser keeps it.
 QList<int> tableTopMargins(const QString &html)
@@ -57,7 +59,8 @@ void applyBrowserFonts(QTextDocument *document)
 }
 
 // Qt keeps <center> as an empty centred paragraph before the table instead of centring the
-// table itself. Centre the table and let that paragraph take no room, as in a browser.
+// table; its own table centring is off by a few pixels too. Note such tables for centring by
+// margin, and let that paragraph take no room, as in a browser.
 void applyBrowserTables(QTextDocument *document, const QList<int> &topMargins)
 {
     int index = 0;
@@ -72,7 +75,7 @@ void applyBrowserTables(QTextDocument *document, const QList<int> &topMargins)
         const QTextBlock before = document->findBlock(table->firstPosition() - 1);
         if (before.isValid() && before.text().isEmpty() &&
             before.blockFormat().alignment() & Qt::AlignHCenter) {
-            format.setAlignment(Qt::AlignHCenter);
+            format.setProperty(CentredTable, true);
             QTextCursor cursor(before);
             QTextBlockFormat collapsed = before.blockFormat();
             collapsed.setLineHeight(0, QTextBlockFormat::FixedHeight);
@@ -116,4 +119,28 @@ void HtmlView::Navigate(const QString &url)
     page->setDocumentMargin(BrowserBodyMargin);
     applyBrowserTables(page, tableTopMargins(html));
     applyBrowserFonts(page);
+    centreTables();
+}
+
+void HtmlView::resizeEvent(QResizeEvent *event)
+{
+    QTextBrowser::resizeEvent(event);
+    centreTables();
+}
+
+void HtmlView::centreTables()
+{
+    QTextDocument *page = document();
+    const qreal available = page->textWidth() - 2 * page->documentMargin();
+    for (QTextFrame *frame : page->rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table || !table->format().boolProperty(CentredTable))
+            continue;
+        QTextTableFormat format = table->format();
+        format.setLeftMargin(0);
+        table->setFormat(format);
+        const qreal width = page->documentLayout()->frameBoundingRect(table).width();
+        format.setLeftMargin(std::max<qreal>(0, (available - width) / 2));
+        table->setFormat(format);
+    }
 }

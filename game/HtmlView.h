@@ -14,4 +14,10 @@ public:
 
     // Shows an "about:" page; any other address leaves the view empty.
     void Navigate(const QString &url);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void centreTables();
 };

@@ -19,7 +19,8 @@ namespace {
 const QColor Grey(224, 224, 224);
 const QColor HolderGrey(192, 192, 192);
 
-// Plain push buttons in the window's grey, whatever the desktop theme.
+// Plain push buttons in the window's grey, whatever the desktop theme. Set on the buttons
+// alone: a sheet on their parent would restyle the labels' backgrounds too.
 const QString ButtonStyle = uR"(
 QPushButton {
     background-color: rgb(224, 224, 224);
@@ -80,7 +81,7 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     client->setAutoFillBackground(true);
-    client->setStyleSheet(ButtonStyle);
+    client->setPalette(grey);
     setCentralWidget(client);
 
     // The menu keeps the desktop's plain face; the window's bold is for the game's controls.
@@ -105,6 +106,7 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
         kLevel[i] = new QPushButton(levels[i], client);
         kLevel[i]->setGeometry(8 + 216 * i, 80, 202, 33);
         kLevel[i]->setFocusPolicy(Qt::StrongFocus);
+        kLevel[i]->setStyleSheet(ButtonStyle);
         connect(kLevel[i], &QPushButton::clicked, this, [this, i] { kLevel_Click(i); });
     }
 
@@ -119,6 +121,7 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
         button->setIconSize(QSize(Pictures::GuessSize, Pictures::GuessSize));
         button->setAccessibleName(Pictures::guessName(i));
         button->setFocusPolicy(Qt::StrongFocus);
+        button->setStyleSheet(ButtonStyle);
         connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         Command1[i] = button;
     }
