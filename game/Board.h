@@ -2,7 +2,8 @@
 
 // The five drawing operations of the result board, as the rules call them.
 // n is an attempt number 1..10, picture indices are 0..14.
-class Board {
+class Board
+{
 public:
     virtual ~Board() = default;
 

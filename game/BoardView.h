@@ -5,7 +5,8 @@
 class ResultBoard;
 
 // Shows the result board's image; it draws nothing of its own but the keyboard focus.
-class BoardView : public QWidget {
+class BoardView : public QWidget
+{
 public:
     BoardView(const ResultBoard &board, QWidget *parent);
 

@@ -4,7 +4,8 @@
 
 // The program's faces at fixed pixel sizes, so that its pixel layout holds on every desktop;
 // Qt's own high-dpi scaling then scales whole windows.
-namespace Fonts {
+namespace Fonts
+{
 
 // "MS Sans Serif" where it exists, else the nearest face with Cyrillic glyphs, Arial's metric
 // twin first. 16 px is 12 pt at 96 dpi.

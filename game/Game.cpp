@@ -11,7 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QString ProgramTitle = u"Чуйкомер"_s;
 
@@ -130,9 +131,8 @@ QString Game::boardDescription() const
             continue;
         }
         const bool hit = Choices[n] == Choices[n + Attempts];
-        lines << u"Попытка %1: загадано — %2, ваш ответ — %3, %4."_s.arg(n)
-                     .arg(Pictures::guessName(Choices[n]), guess,
-                          hit ? u"верно"_s : u"неверно"_s);
+        lines << u"Попытка %1: загадано — %2, ваш ответ — %3, %4."_s.arg(n).arg(
+            Pictures::guessName(Choices[n]), guess, hit ? u"верно"_s : u"неверно"_s);
     }
     if (!gameOver())
         lines << u"Попытка %1: ждёт вашего ответа."_s.arg(Attempt);

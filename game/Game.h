@@ -11,7 +11,8 @@ class GameView;
 
 // The state and rules of the game: ten attempts, a hidden picture at each, a guess at each,
 // and a verdict after the tenth.
-class Game {
+class Game
+{
 public:
     static constexpr int Attempts = 10;
     static constexpr int NoGame = -1;

@@ -3,7 +3,8 @@
 #include <QString>
 
 // What the rules read and write of the main window's controls.
-class GameView {
+class GameView
+{
 public:
     virtual ~GameView() = default;
 

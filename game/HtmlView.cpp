@@ -12,7 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 // Pixel sizes a browser gives <font size='1'> to size='7'.
 constexpr std::array<int, 7> BrowserFontSizes{10, 13, 16, 18, 24, 32, 48};

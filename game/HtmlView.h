@@ -5,7 +5,8 @@
 // A small HTML view for pages given inline as "about:<html>...". It lays the page out as a
 // web browser would, as far as the banner needs: centred tables, browser font sizes and
 // margins, no scroll bars, no frame.
-class HtmlView : public QTextBrowser {
+class HtmlView : public QTextBrowser
+{
 public:
     explicit HtmlView(QWidget *parent = nullptr);
 

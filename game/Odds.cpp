@@ -5,9 +5,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace Odds {
+namespace Odds
+{
 
-namespace {
+namespace
+{
 
 constexpr int Attempts = 10;
 

@@ -3,7 +3,8 @@
 #include <QString>
 
 // What a score means against pure guessing: ten attempts, one chance in `offered` each.
-namespace Odds {
+namespace Odds
+{
 
 // Probability of at least `hits` right guesses by chance alone.
 double atLeast(int hits, int offered);

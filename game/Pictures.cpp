@@ -26,9 +26,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace Pictures {
+namespace Pictures
+{
 
-namespace {
+namespace
+{
 
 // Opaque 32-bit copies, so that drawing them is a plain source copy.
 QImage opaque(const char *const *xpm)
@@ -110,8 +112,7 @@ const QImage &aboutEmblem()
 
 const QImage &linkPointer()
 {
-    static const QImage image =
-        QImage(link_pointer_xpm).convertToFormat(QImage::Format_ARGB32);
+    static const QImage image = QImage(link_pointer_xpm).convertToFormat(QImage::Format_ARGB32);
     return image;
 }
 

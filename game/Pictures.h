@@ -3,7 +3,8 @@
 #include <QImage>
 
 // Every picture the program shows. All are compiled in; nothing is read from disk.
-namespace Pictures {
+namespace Pictures
+{
 
 inline constexpr int GuessCount = 15;
 inline constexpr int GuessSize = 40;

@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <array>
 
-namespace {
+namespace
+{
 
 // Quadrant interiors relative to a cell's corner.
 constexpr QPoint UpperLeft{1, 1};

@@ -6,7 +6,8 @@
 #include <QPoint>
 
 // The result board's persistent image: ten cells, one per attempt, drawn over the empty grid.
-class ResultBoard : public Board {
+class ResultBoard : public Board
+{
 public:
     static constexpr int Width = 335;
     static constexpr int Height = 130;

@@ -7,14 +7,15 @@
 #include "usrReklamaX.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QColor Grey(224, 224, 224);
 const QColor HolderGrey(192, 192, 192);

@@ -15,7 +15,8 @@ class usrReklamaX;
 
 // The main window: the banner, the level buttons, the status label, the picture buttons, the
 // result board and the rules. It routes events to the game and shows the game's state.
-class frmForma : public QMainWindow, private GameView {
+class frmForma : public QMainWindow, private GameView
+{
     Q_OBJECT
 
 public:

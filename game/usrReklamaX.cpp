@@ -4,7 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QString BannerPage =
     u"about:<html><body scroll='no'><center><table style='margin-top:3px; border:0px;'><td>"

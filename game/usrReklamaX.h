@@ -5,7 +5,8 @@
 class HtmlView;
 
 // The title banner: an HTML view showing the program title.
-class usrReklamaX : public QWidget {
+class usrReklamaX : public QWidget
+{
 public:
     static constexpr int Width = 649;
     static constexpr int Height = 77;

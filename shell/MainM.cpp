@@ -5,16 +5,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
-namespace MainM {
+namespace MainM
+{
 
 QString AppFolder;
 
-namespace {
-std::unique_ptr<frmForma> mainWindow;
+namespace
+{
+// Lives from start-up until the event loop ends, and goes before the application object.
+frmForma *mainWindow = nullptr;
 } // namespace
 
 QString WithSeparator(QString folder)
@@ -32,15 +34,19 @@ QString ProgramFolder()
 
 frmForma *Forma()
 {
-    return mainWindow.get();
+    return mainWindow;
 }
 
 void Main()
 {
     AppFolder = WithSeparator(ProgramFolder());
     if (!mainWindow) {
-        mainWindow = std::make_unique<frmForma>(TimeSeededDraw{});
-        QObject::connect(mainWindow.get(), &frmForma::exitCommand, &Exit);
+        mainWindow = new frmForma(TimeSeededDraw{});
+        QObject::connect(mainWindow, &frmForma::exitCommand, &Exit);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+            delete mainWindow;
+            mainWindow = nullptr;
+        });
     }
     frmForma &window = *mainWindow;
     window.show();

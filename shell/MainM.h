@@ -5,7 +5,8 @@
 class frmForma;
 
 // Start-up, the application folder and the program's end.
-namespace MainM {
+namespace MainM
+{
 
 // The executable's folder, always ending in a separator, so that a bare file name can be
 // appended. Set once by Main before the main window exists.

@@ -10,9 +10,10 @@ int main(int argc, char *argv[])
     // Qt aborts without a display; say plainly what is missing instead.
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM")) {
-        std::fputs("Чуйкомер: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY).\n"
-                   "Chuikomer: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
-                   stderr);
+        std::fputs(
+            "Чуйкомер: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY).\n"
+            "Chuikomer: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+            stderr);
         return EXIT_FAILURE;
     }
 #endif

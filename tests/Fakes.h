@@ -12,7 +12,8 @@
 using namespace Qt::StringLiterals;
 
 // Records what the rules write on the window.
-class RecordingView : public GameView {
+class RecordingView : public GameView
+{
 public:
     QString caption = u"Чуйкомер"_s;
     QString status = u"               "_s;
@@ -24,8 +25,7 @@ public:
     void setCaption(const QString &c) override { caption = c, ++writes; }
     QString levelCaption(int level) const override
     {
-        return QStringList{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s}.at(
-            level);
+        return QStringList{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s}.at(level);
     }
     void setLevelEnabled(int level, bool enabled) override
     {
@@ -39,7 +39,8 @@ public:
 };
 
 // Records the board operations in order, as text such as "guess 3 4".
-class RecordingBoard : public Board {
+class RecordingBoard : public Board
+{
 public:
     QStringList calls;
 

@@ -18,7 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 // A window whose hidden pictures come from `draws`, one per attempt.
 struct Window {
@@ -70,7 +71,8 @@ QString accessible(QWidget *widget, QAccessible::Text what)
 
 } // namespace
 
-class TestFrmForma : public QObject {
+class TestFrmForma : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -104,8 +106,9 @@ private Q_SLOTS:
         QCOMPARE(f.Label1->text(), QString(15, u' '));
         QCOMPARE(f.picRezultat->geometry(), QRect(304, 144, 335, 130));
         QCOMPARE(f.Label2->geometry(), QRect(304, 272, 324, 32));
-        QCOMPARE(f.Label2->text(),
-                 u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 попыток."_s);
+        QCOMPARE(
+            f.Label2->text(),
+            u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 попыток."_s);
         QVERIFY(!f.picX->isVisible());
         QVERIFY(!f.picVopros->isVisible());
         QCOMPARE(f.picX->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
@@ -134,8 +137,8 @@ private Q_SLOTS:
 
         // The rules take two lines within their box.
         const QFontMetrics rules(w.form.Label2->font());
-        const QRect wrapped = rules.boundingRect(QRect(0, 0, 324, 1000), Qt::TextWordWrap,
-                                                 w.form.Label2->text());
+        const QRect wrapped =
+            rules.boundingRect(QRect(0, 0, 324, 1000), Qt::TextWordWrap, w.form.Label2->text());
         QVERIFY(wrapped.height() <= 32);
         QVERIFY(wrapped.height() >= 2 * rules.height());
     }
@@ -238,8 +241,10 @@ private Q_SLOTS:
         QCOMPARE(f.game().attempt(), Game::NoGame);
 
         const QString description = accessible(f.picRezultat, QAccessible::Description);
-        QVERIFY(description.contains(u"Попытка 1: загадано — Барабан, ваш ответ — Барабан, верно"_s));
-        QVERIFY(description.contains(u"Попытка 2: загадано — Красный круг, ваш ответ — Жёлтый квадрат, неверно"_s));
+        QVERIFY(
+            description.contains(u"Попытка 1: загадано — Барабан, ваш ответ — Барабан, верно"_s));
+        QVERIFY(description.contains(
+            u"Попытка 2: загадано — Красный круг, ваш ответ — Жёлтый квадрат, неверно"_s));
         QVERIFY(f.Label1->toolTip().contains(u"в среднем 1 из 10"_s));
         QVERIFY(f.Label1->toolTip().contains(u"4 или больше"_s));
         QCOMPARE(accessible(f.Label1, QAccessible::Description), f.Label1->toolTip());
@@ -275,7 +280,8 @@ private Q_SLOTS:
         QVERIFY(f.Label1->geometry().right() < 650);
         QVERIFY(f.Label1->width() > requestWidth);
         QVERIFY(f.Label1->height() < 2 * QFontMetrics(f.Label1->font()).height());
-        QVERIFY(f.Label1->width() >= QFontMetrics(f.Label1->font()).horizontalAdvance(f.Label1->text()));
+        QVERIFY(f.Label1->width() >=
+                QFontMetrics(f.Label1->font()).horizontalAdvance(f.Label1->text()));
         // ... and a shorter text narrows it again.
         w.click(f.kLevel[0]);
         QCOMPARE(f.Label1->width(), requestWidth);
@@ -304,7 +310,8 @@ private Q_SLOTS:
         QVERIFY2(qAbs((title.left() + title.right() + 1) - 649) <= 4,
                  qPrintable(u"%1..%2"_s.arg(title.left()).arg(title.right())));
 
-        const QTextBlock block = view->document()->findBlock(view->document()->find(u"Чуйкомер"_s).position());
+        const QTextBlock block =
+            view->document()->findBlock(view->document()->find(u"Чуйкомер"_s).position());
         const QFont font = block.begin().fragment().charFormat().font();
         QCOMPARE(font.pixelSize(), 32);
         const QString family = QFontInfo(font).family();
@@ -313,8 +320,9 @@ private Q_SLOTS:
         const QFontMetrics metrics(font);
         const QRect glyphs = metrics.tightBoundingRect(u"Чуйкомер"_s);
         const int baseline = 14 + metrics.ascent();
-        QVERIFY2(qAbs(title.top() - (baseline + glyphs.top())) <= 2,
-                 qPrintable(u"ink top %1, expected %2"_s.arg(title.top()).arg(baseline + glyphs.top())));
+        QVERIFY2(
+            qAbs(title.top() - (baseline + glyphs.top())) <= 2,
+            qPrintable(u"ink top %1, expected %2"_s.arg(title.top()).arg(baseline + glyphs.top())));
         QVERIFY(qAbs(title.height() - glyphs.height()) <= 2);
         QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

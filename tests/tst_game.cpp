@@ -26,7 +26,8 @@ struct Table {
     }
 };
 
-class TestGame : public QObject {
+class TestGame : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -186,8 +187,8 @@ private Q_SLOTS:
     void badIndicesChangeNothing()
     {
         Table t;
-        for (std::int16_t bad : {std::int16_t(-1), std::int16_t(3), std::int16_t(-32768),
-                                 std::int16_t(32767)})
+        for (std::int16_t bad :
+             {std::int16_t(-1), std::int16_t(3), std::int16_t(-32768), std::int16_t(32767)})
             t.game.kLevel_Click(bad);
         QCOMPARE(t.view.writes, 0);
         QCOMPARE(t.game.level(), 0);
@@ -213,7 +214,8 @@ private Q_SLOTS:
         for (std::int16_t i = 0; i < 4; ++i)
             t.game.Command1_Click(i);
         for (int n = 1; n <= 5; ++n)
-            QVERIFY2(t.game.choice(n) >= 0 && t.game.choice(n) <= 14, qPrintable(QString::number(n)));
+            QVERIFY2(t.game.choice(n) >= 0 && t.game.choice(n) <= 14,
+                     qPrintable(QString::number(n)));
         QCOMPARE(t.game.choice(4), 14);
     }
 
@@ -246,7 +248,8 @@ private Q_SLOTS:
             for (int c : counts)
                 chi2 += (c - expected) * (c - expected) / expected;
             const double critical[] = {28.47, 39.34, 48.72};
-            QVERIFY2(chi2 < critical[level - 1], qPrintable(u"level %1 chi2 %2"_s.arg(level).arg(chi2)));
+            QVERIFY2(chi2 < critical[level - 1],
+                     qPrintable(u"level %1 chi2 %2"_s.arg(level).arg(chi2)));
         }
     }
 };

@@ -5,7 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QRgb Grey = qRgb(224, 224, 224);
 const QRgb Black = qRgb(0, 0, 0);
@@ -47,7 +48,8 @@ QRect span(const QImage &image, QRgb colour)
 
 } // namespace
 
-class TestPictures : public QObject {
+class TestPictures : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:

@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QRgb Black = qRgb(0, 0, 0);
 
@@ -39,7 +40,8 @@ QRect lowerRight(int n)
 
 } // namespace
 
-class TestResultBoard : public QObject {
+class TestResultBoard : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -110,7 +112,8 @@ private Q_SLOTS:
             board.DrawStrike(n);
             const QPoint o = ResultBoard::cellOrigin(n);
             const QImage &image = board.image();
-            QVERIFY(changedOnlyIn(board, QRect(QPoint(o.x() + 1, o.y()), QPoint(o.x() + 62, o.y() + 61))));
+            QVERIFY(changedOnlyIn(board,
+                                  QRect(QPoint(o.x() + 1, o.y()), QPoint(o.x() + 62, o.y() + 61))));
             QCOMPARE(image.pixel(o + QPoint(31, 31)), Black);
             for (int y = 0; y < 130; ++y)
                 for (int x = 0; x < 335; ++x) {

@@ -7,11 +7,12 @@
 #include <random>
 
 // Checks every board call against what the current game has written so far.
-class CheckingBoard : public Board {
+class CheckingBoard : public Board
+{
 public:
-    int level = 0;    // of the game the board belongs to
+    int level = 0; // of the game the board belongs to
     double lastDraw = 0;
-    std::array<int, 21> written{};  // values written since the last clear
+    std::array<int, 21> written{}; // values written since the last clear
     std::bitset<21> isWritten;
     QStringList faults;
 
@@ -69,7 +70,8 @@ private:
     }
 };
 
-class TestSoak : public QObject {
+class TestSoak : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
