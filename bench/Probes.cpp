@@ -1,0 +1,228 @@
+#include "Probes.h"
+
+#include "BoardView.h"
+#include "HtmlView.h"
+#include "MainM.h"
+#include "Stats.h"
+#include "frmForma.h"
+#include "usrReklamaX.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cinttypes>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// The same top-level window and menu bar as the game's, with nothing inside.
+class BareWindow : public QMainWindow
+{
+public:
+    BareWindow()
+    {
+        setWindowTitle(u"Чуйкомер"_s);
+        content = new QWidget(this);
+        content->setFixedSize(frmForma::ClientWidth, frmForma::ClientHeight);
+        setCentralWidget(content);
+        QMenu *menu = menuBar()->addMenu(u"Меню"_s);
+        QAction *exit = menu->addAction(u"Выход"_s);
+        QMenu *help = menuBar()->addMenu(u"Справка"_s);
+        QAction *call = help->addAction(u"Вызов справки"_s);
+        call->setShortcut(Qt::Key_F1);
+        call->setShortcutContext(Qt::WindowShortcut);
+        help->addAction(u"О программе"_s);
+        connect(exit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    }
+
+    QWidget *content;
+};
+
+// Waits for the pass that paints both the window and its content. It watches the whole
+// application because the game's window is created inside the program's own start-up.
+class FirstFrame : public QObject
+{
+public:
+    using Match = std::function<bool(const QObject *)>;
+
+    FirstFrame(Match window, Match content, std::int64_t mainNs)
+        : window_(std::move(window)), content_(std::move(content)), mainNs_(mainNs)
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint || reported_)
+            return false;
+        windowPainted_ = windowPainted_ || window_(watched);
+        contentPainted_ = contentPainted_ || content_(watched);
+        if (windowPainted_ && contentPainted_) {
+            reported_ = true;
+            // Queued, so the stamp falls after the whole pass, the flush to the screen included.
+            QMetaObject::invokeMethod(
+                this, [this] { report(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    [[noreturn]] void report() const
+    {
+        const std::int64_t frameNs = Bench::nowNs();
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        char line[128];
+        const int n = std::snprintf(line, sizeof line, "STARTUP %" PRId64 " %" PRId64 " %ld\n",
+                                    mainNs_, frameNs, usage.ru_maxrss);
+        [[maybe_unused]] const ssize_t written = ::write(STDOUT_FILENO, line, n);
+        // No tear-down: it is not part of the start-up and would only slow the runs.
+        _exit(0);
+    }
+
+    Match window_;
+    Match content_;
+    std::int64_t mainNs_;
+    bool windowPainted_ = false;
+    bool contentPainted_ = false;
+    bool reported_ = false;
+};
+
+class PaintSeen : public QObject
+{
+public:
+    bool seen = false;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            seen = true;
+        return false;
+    }
+};
+
+// A left click as the window system would deliver it, so the pressed look is drawn too.
+void mouseClick(QAbstractButton *button)
+{
+    const QPointF pos = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(pos);
+    QMouseEvent press(QEvent::MouseButtonPress, pos, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, pos, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+// Spins rather than sleeps, so that wake-up latency does not count as drawing time.
+bool processUntil(const bool &flag)
+{
+    const std::int64_t deadline = Bench::nowNs() + std::int64_t{5'000'000'000};
+    while (!flag) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (Bench::nowNs() > deadline)
+            return false;
+    }
+    return true;
+}
+
+void nameApplication()
+{
+    // As the program itself names the application before its window exists.
+    QApplication::setApplicationName(u"Чуйкомер"_s);
+}
+
+} // namespace
+
+namespace Probes
+{
+
+int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
+{
+    QApplication application(argc, argv);
+    nameApplication();
+    if (window == Window::Game) {
+        FirstFrame probe([](const QObject *o) { return o && o == MainM::Forma(); },
+                         [](const QObject *o) {
+                             const frmForma *f = MainM::Forma();
+                             return f && o == f->usrReklamaX1->WebBrowser1->viewport();
+                         },
+                         mainNs);
+        application.installEventFilter(&probe);
+        MainM::Main();
+        return QApplication::exec();
+    }
+    BareWindow bare;
+    FirstFrame probe([&](const QObject *o) { return o == &bare; },
+                     [&](const QObject *o) { return o == bare.content; }, mainNs);
+    application.installEventFilter(&probe);
+    bare.show();
+    QCoreApplication::processEvents();
+    return QApplication::exec();
+}
+
+int clicks(int &argc, char **argv, int count)
+{
+    QApplication application(argc, argv);
+    nameApplication();
+    MainM::Main();
+    frmForma *form = MainM::Forma();
+    PaintSeen board;
+    form->picRezultat->installEventFilter(&board);
+    // The first frame may already be out by now; ask for one more to know the window is up.
+    form->picRezultat->update();
+
+    auto fail = [](const char *what) {
+        std::fprintf(stderr, "chuikomer_bench: %s\n", what);
+        return 1;
+    };
+    if (!processUntil(board.seen))
+        return fail("the board was never painted; is the window shown?");
+
+    auto newGame = [&] {
+        board.seen = false;
+        mouseClick(form->kLevel[2]);
+        return form->game().attempt() == 1 && processUntil(board.seen);
+    };
+    if (!newGame())
+        return fail("choosing the third level did not start a game");
+
+    // The first clicks warm caches and the button style; they are not counted.
+    const int warmUp = 20;
+    std::vector<double> micros;
+    micros.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < warmUp + count; ++i) {
+        if (form->game().attempt() == Game::NoGame && !newGame())
+            return fail("choosing the level again did not start a game");
+        const int before = form->game().attempt();
+        QAbstractButton *picture = form->Command1[static_cast<std::size_t>(i % 15)];
+        board.seen = false;
+        const std::int64_t start = Bench::nowNs();
+        mouseClick(picture);
+        if (!processUntil(board.seen))
+            return fail("the board was not repainted after a guess");
+        // Taken once the pass that painted the board has returned, its flush included.
+        const std::int64_t end = Bench::nowNs();
+        if (form->game().attempt() == before)
+            return fail("a guess was not taken");
+        if (i >= warmUp)
+            micros.push_back(static_cast<double>(end - start) / 1000.0);
+    }
+    std::printf("CLICKS %d %.1f %.1f %.1f %.1f\n", count, Bench::median(micros),
+                Bench::percentile(micros, 95), Bench::percentile(micros, 0),
+                Bench::percentile(micros, 100));
+    std::fflush(stdout);
+    // Through the event loop, so the program's own clean-up on quitting runs as usual.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return QApplication::exec();
+}
+
+} // namespace Probes

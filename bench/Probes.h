@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+// The modes that run inside a child process with a Qt application of their own. Each prints one
+// line for the driver on stdout.
+namespace Probes
+{
+
+enum class Window { Game, Bare };
+
+// Shows the window and prints "STARTUP <main ns> <frame ns> <max rss KiB>" once the first
+// frame with its content is painted, then ends the process at once.
+int startup(int &argc, char **argv, Window window, std::int64_t mainNs);
+
+// Plays the shown game by mouse and prints
+// "CLICKS <count> <median us> <p95 us> <min us> <max us>".
+int clicks(int &argc, char **argv, int count);
+
+} // namespace Probes
