@@ -54,6 +54,20 @@ private Q_SLOTS:
         server.waitForFinished(5000);
     }
 
+    void withoutADisplayItSaysSoAndFails()
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            env.remove(name);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(CHUIKOMER_EXE), {});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY(p.exitCode() != 0);
+        QVERIFY(p.readAllStandardError().contains("DISPLAY"));
+    }
+
     void aWholeGameInARealWindow()
     {
         const QString id =
