@@ -1,6 +1,7 @@
 #include "frmForma.h"
 
 #include "BoardView.h"
+#include "ButtonStyle.h"
 #include "Centre.h"
 #include "Fonts.h"
 #include "Pictures.h"
@@ -17,27 +18,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QColor Grey(224, 224, 224);
 const QColor HolderGrey(192, 192, 192);
-
-// Plain push buttons in the window's grey, whatever the desktop theme. Set on the buttons
-// alone: a sheet on their parent would restyle the labels' backgrounds too.
-const QString ButtonStyle = uR"(
-QPushButton {
-    background-color: rgb(224, 224, 224);
-    color: black;
-    border: 2px outset rgb(236, 236, 236);
-    border-right-color: rgb(96, 96, 96);
-    border-bottom-color: rgb(96, 96, 96);
-}
-QPushButton:focus { border-color: black; }
-QPushButton:pressed {
-    border: 2px inset rgb(236, 236, 236);
-    border-top-color: rgb(96, 96, 96);
-    border-left-color: rgb(96, 96, 96);
-}
-QPushButton:disabled { color: rgb(140, 140, 140); background-color: rgb(212, 212, 212); }
-)"_s;
 
 QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QRect &geometry)
 {
@@ -72,12 +53,9 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(Fonts::sans());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, Grey);
-    grey.setColor(QPalette::Button, Grey);
-    grey.setColor(QPalette::WindowText, Qt::black);
-    grey.setColor(QPalette::ButtonText, Qt::black);
+    const QPalette grey = ButtonStyle::greyPalette();
     setPalette(grey);
+    auto *buttons = new ButtonStyle(this);
 
     auto *client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
@@ -107,7 +85,7 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
         kLevel[i] = new QPushButton(levels[i], client);
         kLevel[i]->setGeometry(8 + 216 * i, 80, 202, 33);
         kLevel[i]->setFocusPolicy(Qt::StrongFocus);
-        kLevel[i]->setStyleSheet(ButtonStyle);
+        kLevel[i]->setStyle(buttons);
         connect(kLevel[i], &QPushButton::clicked, this, [this, i] { kLevel_Click(i); });
     }
 
@@ -122,7 +100,7 @@ frmForma::frmForma(Game::Draw draw, QWidget *parent)
         button->setIconSize(QSize(Pictures::GuessSize, Pictures::GuessSize));
         button->setAccessibleName(Pictures::guessName(i));
         button->setFocusPolicy(Qt::StrongFocus);
-        button->setStyleSheet(ButtonStyle);
+        button->setStyle(buttons);
         connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         Command1[i] = button;
     }
