@@ -1,7 +1,9 @@
 #include "MainM.h"
 
+#include "OpURL.h"
 #include "TimeSeededDraw.h"
 #include "frmForma.h"
+#include "frmOprog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +45,9 @@ void Main()
     if (!mainWindow) {
         mainWindow = new frmForma(TimeSeededDraw{});
         QObject::connect(mainWindow, &frmForma::exitCommand, &Exit);
+        QObject::connect(mainWindow, &frmForma::helpCommand, &OpURL::OpenHelp);
+        QObject::connect(mainWindow, &frmForma::aboutCommand, mainWindow,
+                         [] { ShowAbout(mainWindow); });
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
             delete mainWindow;
             mainWindow = nullptr;

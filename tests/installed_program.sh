@@ -1,0 +1,87 @@
+#!/bin/bash
+# Installs the build into a temporary prefix, checks the layout a desktop expects, then starts
+# the installed command on its own X display: its window must appear, and F1 must hand the
+# help beside the program to the desktop's opener.
+# installed_program.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1
+app_id=$2
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
+    cat "$work/install.log"
+    fail "cmake --install"
+}
+
+program=$prefix/lib/chuikomer
+[ -x "$program/chuikomer" ] || fail "no executable in lib/chuikomer"
+[ -f "$program/Справка.html" ] || fail "no help beside the executable"
+[ -L "$prefix/bin/chuikomer" ] || fail "bin/chuikomer is not a symbolic link"
+[ "$(readlink -f "$prefix/bin/chuikomer")" = "$(readlink -f "$program/chuikomer")" ] ||
+    fail "bin/chuikomer does not lead to the program"
+desktop=$prefix/share/applications/$app_id.desktop
+icon=$prefix/share/icons/hicolor/32x32/apps/$app_id.png
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop entry"
+grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry names another icon"
+file "$icon" | grep -q 'PNG image data, 32 x 32' || fail "icon is not a 32 x 32 PNG"
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || {
+    cat "$work/appstream.log"
+    fail "metainfo"
+}
+
+# A display of our own, on whatever number is free.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$(head -n1 "$work/display")
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# The desktop's opener, recording what it is asked to open and where.
+mkdir "$work/bin"
+cat >"$work/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s\n%s\n' "\$PWD" "\$1" >"$work/opened.part" && mv "$work/opened.part" "$work/opened"
+OPENER
+chmod +x "$work/bin/xdg-open"
+
+cd /
+PATH=$work/bin:$PATH "$prefix/bin/chuikomer" 2>"$work/app.log" &
+app=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" --name 'Чуйкомер' | head -n1) ||
+    fail "no window appeared: $(cat "$work/app.log")"
+[ -n "$window" ] || fail "no window appeared"
+xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "window not viewable"
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key --window "$window" F1
+for _ in $(seq 100); do
+    [ -s "$work/opened" ] && break
+    sleep 0.1
+done
+[ -s "$work/opened" ] || fail "F1 did not open the help"
+real_program=$(cd "$program" && pwd -P)
+expected=$(printf '%s\n%s/Справка.html' "$real_program" "$real_program")
+[ "$(cat "$work/opened")" = "$expected" ] ||
+    fail "help opened as '$(cat "$work/opened")', expected '$expected'"
+
+kill -0 "$app" || fail "the program ended on its own"
+echo "installed program runs and opens its help"
