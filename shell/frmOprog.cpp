@@ -1,5 +1,6 @@
 #include "frmOprog.h"
 
+#include "ButtonStyle.h"
 #include "Centre.h"
 #include "Credits.h"
 #include "Fonts.h"
@@ -18,25 +19,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QColor Grey(224, 224, 224);
 const QColor LinkBlue(0, 0, 192);
-
-// The same plain grey button as in the main window, whatever the desktop theme.
-const QString ButtonStyle = uR"(
-QPushButton {
-    background-color: rgb(224, 224, 224);
-    color: black;
-    border: 2px outset rgb(236, 236, 236);
-    border-right-color: rgb(96, 96, 96);
-    border-bottom-color: rgb(96, 96, 96);
-}
-QPushButton:focus { border-color: black; }
-QPushButton:pressed {
-    border: 2px inset rgb(236, 236, 236);
-    border-top-color: rgb(96, 96, 96);
-    border-left-color: rgb(96, 96, 96);
-}
-)"_s;
 
 // A label that takes the size of its caption, from its top-left corner.
 QLabel *caption(QWidget *parent, const QString &text, QPoint position)
@@ -83,18 +66,13 @@ frmOprog::frmOprog(QWidget *parent) : QDialog(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(Fonts::sans());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, Grey);
-    grey.setColor(QPalette::Button, Grey);
-    grey.setColor(QPalette::WindowText, Qt::black);
-    grey.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(grey);
+    setPalette(ButtonStyle::greyPalette());
     setAutoFillBackground(true);
 
     OK = new QPushButton(u"OK"_s, this);
     OK->setGeometry(264, 164, 89, 33);
-    // On the button alone: a style sheet on the window would reset its labels' palette.
-    OK->setStyleSheet(ButtonStyle);
+    // The main window's plain grey button.
+    OK->setStyle(new ButtonStyle(this));
     OK->setDefault(true);
     OK->setFocusPolicy(Qt::StrongFocus);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
