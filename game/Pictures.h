@@ -24,6 +24,9 @@ const QImage &aboutEmblem();
 // Hand pointer over the About window's link, 32 x 32 with transparency; hot spot (0, 0).
 const QImage &linkPointer();
 
+// Reads the pictures' own kind of XPM: one character a pixel, colours "#RRGGBB" or "None".
+QImage fromXpm(const char *const *xpm);
+
 // Russian name of a guess picture's motif, for screen readers.
 QString guessName(int index);
 

@@ -1,5 +1,11 @@
 #include "Pictures.h"
 
+#include "pictures/board_background.xpm"
+#include "pictures/link_pointer.xpm"
+#include "pictures/pear.xpm"
+#include "pictures/question_mark.xpm"
+#include "pictures/window_icon.xpm"
+
 #include <QSet>
 #include <QTest>
 
@@ -160,8 +166,22 @@ private Q_SLOTS:
         QCOMPARE(colours(icon), (QSet<QRgb>{White, Blue, Red}));
         QVERIFY(QRect(0, 0, 16, 14).contains(span(icon, Blue)));
         QVERIFY(QRect(QPoint(17, 14), QPoint(30, 31)).contains(span(icon, Red)));
-        if (icon.format() == QImage::Format_Indexed8)
-            QCOMPARE(icon.colorCount(), 16);
+        // A 16-colour palette, of which three are used.
+        QCOMPARE(QImage(window_icon_xpm).colorCount(), 16);
+    }
+
+    // The program's own reader agrees with Qt's on what the pictures use: palettes of one to
+    // sixteen colours, and transparency.
+    void readerAgreesWithQt()
+    {
+        for (const char *const *xpm : {window_icon_xpm, link_pointer_xpm, board_background_xpm,
+                                       pear_xpm, question_mark_xpm}) {
+            const QImage qt(xpm);
+            const QImage own = Pictures::fromXpm(xpm);
+            QCOMPARE(own.size(), qt.size());
+            QCOMPARE(own.hasAlphaChannel(), qt.hasAlphaChannel());
+            QCOMPARE(own, qt.convertToFormat(own.format()));
+        }
     }
 
     void linkPointerIsAWhiteHandWithAMask()
