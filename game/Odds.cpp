@@ -50,7 +50,7 @@ QString explanation(int hits, int offered)
 {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     const QString mean = russian.toString(double(Attempts) / offered, 'g', 2);
-    QString text = u"Наугад на этом уровне угадывают в среднем %1 из 10. "_s.arg(mean);
+    QString text = u"Наугад на этом уровне угадывают в среднем %1 из 10.\n"_s.arg(mean);
     if (hits == 0)
         return text + u"Не угадать ни одной картинки просто по невезению можно с вероятностью "_s +
                chance(exactly(0, offered)) + u"."_s;
