@@ -86,15 +86,12 @@ void Game::Command1_Click(std::int16_t index)
     board_.DrawGuess(Attempt, index);
     if (Attempt >= Attempts) {
         Attempt = NoGame;
-        int hits = 0;
         for (int n = 1; n <= Attempts; ++n) {
             board_.DrawReveal(n, Choices[n]);
-            if (Choices[n] == Choices[n + Attempts])
-                ++hits;
-            else
+            if (Choices[n] != Choices[n + Attempts])
                 board_.DrawStrike(n);
         }
-        view_.setStatus(verdict(hits));
+        view_.setStatus(verdict(*score()));
     } else {
         StartNextAttempt();
     }

@@ -4,6 +4,7 @@
 #include "Centre.h"
 #include "Credits.h"
 #include "Fonts.h"
+#include "PictureBox.h"
 #include "Pictures.h"
 #include "SaveFileUrlm.h"
 
@@ -43,20 +44,6 @@ QWidget *line(QWidget *parent, const QColor &colour, int y)
 }
 
 } // namespace
-
-PictureBox::PictureBox(QSize size, QColor background, QWidget *parent)
-    : QWidget(parent), image_(size, QImage::Format_RGB32)
-{
-    image_.fill(background);
-    resize(size);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
 
 frmOprog::frmOprog(QWidget *parent) : QDialog(parent)
 {

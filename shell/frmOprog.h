@@ -1,27 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QImage>
 #include <array>
 
+class PictureBox;
 class QLabel;
 class QPushButton;
-
-// A borderless picture box that keeps what is drawn on it and repaints it by itself.
-class PictureBox : public QWidget
-{
-public:
-    PictureBox(QSize size, QColor background, QWidget *parent);
-
-    // Draw here, then update().
-    QImage &image() { return image_; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QImage image_;
-};
 
 // The About window: credits, the emblem, a small flag, and a link to the maker's site.
 class frmOprog : public QDialog

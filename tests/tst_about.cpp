@@ -1,5 +1,6 @@
 #include "Credits.h"
 #include "MainM.h"
+#include "PictureBox.h"
 #include "Pictures.h"
 #include "RecordingLauncher.h"
 #include "frmForma.h"

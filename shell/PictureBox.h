@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A borderless picture box that keeps what is drawn on it and repaints it by itself.
+class PictureBox : public QWidget
+{
+public:
+    PictureBox(QSize size, QColor background, QWidget *parent);
+
+    // Draw here, then update().
+    QImage &image() { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage image_;
+};
