@@ -11,7 +11,6 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -123,70 +122,6 @@ ChildRun spawnChild(const std::string &exe, const std::vector<std::string> &args
     return result;
 }
 
-// An X server of the driver's own, on a display number it picks itself; it dies with the driver.
-class Xvfb
-{
-public:
-    Xvfb() = default;
-    Xvfb(const Xvfb &) = delete;
-    Xvfb &operator=(const Xvfb &) = delete;
-    ~Xvfb()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    bool start()
-    {
-        int ready[2];
-        if (pipe2(ready, O_CLOEXEC) != 0)
-            return false;
-        const std::string fd = std::to_string(ready[1]);
-        const pid_t parent = getpid();
-        pid_ = fork();
-        if (pid_ == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGTERM);
-            if (getppid() != parent)
-                _exit(1);
-            fcntl(ready[1], F_SETFD, 0);
-            const int null = open("/dev/null", O_RDWR);
-            dup2(null, STDIN_FILENO);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(ready[1]);
-        if (pid_ < 0) {
-            close(ready[0]);
-            return false;
-        }
-        // Xvfb writes its display number once it accepts clients.
-        std::string number;
-        pollfd p{ready[0], POLLIN, 0};
-        while (number.find('\n') == std::string::npos && poll(&p, 1, 10'000) > 0) {
-            char chunk[32];
-            const ssize_t n = read(ready[0], chunk, sizeof chunk);
-            if (n <= 0)
-                break;
-            number.append(chunk, static_cast<std::size_t>(n));
-        }
-        close(ready[0]);
-        if (number.find('\n') == std::string::npos)
-            return false;
-        display = ':' + number.substr(0, number.find('\n'));
-        return true;
-    }
-
-    std::string display;
-
-private:
-    pid_t pid_ = -1;
-};
-
 struct Startup {
     std::vector<double> totalMs;
     std::vector<double> launchMs;
@@ -237,22 +172,15 @@ int run(const Options &options)
     for (char **e = environ; *e; ++e)
         env.emplace_back(*e);
     const std::string platform = options.platform.empty() ? "xcb" : options.platform;
-    Xvfb xvfb;
     std::string where = platform;
     if (platform == "xcb") {
         const char *display = std::getenv("DISPLAY");
-        if (options.ownXvfb || !display || !*display) {
-            if (!xvfb.start()) {
-                std::fprintf(stderr, "chuikomer_bench: could not start Xvfb (apt-get install "
-                                     "xvfb), or use --platform offscreen\n");
-                return 1;
-            }
-            std::erase_if(env, [](const std::string &e) { return e.starts_with("DISPLAY="); });
-            env.push_back("DISPLAY=" + xvfb.display);
-            where += " on " + xvfb.display + " (own Xvfb 1280x1024x24)";
-        } else {
-            where += " on " + std::string(display);
+        if (!display || !*display) {
+            std::fprintf(stderr, "chuikomer_bench: no DISPLAY; run it under tools/with-xvfb, "
+                                 "or use --platform offscreen\n");
+            return 1;
         }
+        where += " on " + std::string(display);
     }
 
     const std::vector<std::string> game{"-platform", platform, "--startup", "game"};

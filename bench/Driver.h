@@ -11,9 +11,8 @@ struct Options {
     int runs = 30;
     int warmUp = 3;
     int clicks = 1000;
-    // Empty: xcb, on the DISPLAY given or on an Xvfb of the driver's own.
+    // Empty: xcb, on the DISPLAY given.
     std::string platform;
-    bool ownXvfb = false;
 };
 
 int run(const Options &options);

@@ -1,12 +1,13 @@
 #include "Probes.h"
 
-#include "BoardView.h"
-#include "HtmlView.h"
-#include "MainM.h"
+#include "Application.h"
+#include "ApplicationFolder.h"
+#include "MainWindow.h"
+#include "ProgramInfo.h"
 #include "Stats.h"
-#include "frmForma.h"
-#include "usrReklamaX.h"
+#include "TimeSeededDraw.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -32,7 +33,7 @@ public:
     {
         setWindowTitle(u"Чуйкомер"_s);
         content = new QWidget(this);
-        content->setFixedSize(frmForma::ClientWidth, frmForma::ClientHeight);
+        content->setFixedSize(MainWindow::ClientSize);
         setCentralWidget(content);
         QMenu *menu = menuBar()->addMenu(u"Меню"_s);
         QAction *exit = menu->addAction(u"Выход"_s);
@@ -137,7 +138,15 @@ bool processUntil(const bool &flag)
 void nameApplication()
 {
     // As the program itself names the application before its window exists.
-    QApplication::setApplicationName(u"Чуйкомер"_s);
+    QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::Title));
+}
+
+// The program as main() puts it together.
+std::unique_ptr<Application> startProgram()
+{
+    auto program =
+        std::make_unique<Application>(Desktop(ApplicationFolder::find()), TimeSeededDraw{});
+    return program;
 }
 
 } // namespace
@@ -150,14 +159,17 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
     QApplication application(argc, argv);
     nameApplication();
     if (window == Window::Game) {
-        FirstFrame probe([](const QObject *o) { return o && o == MainM::Forma(); },
-                         [](const QObject *o) {
-                             const frmForma *f = MainM::Forma();
-                             return f && o == f->usrReklamaX1->WebBrowser1->viewport();
-                         },
-                         mainNs);
+        // The window is created inside the start-up, so it is recognised by its names.
+        FirstFrame probe(
+            [](const QObject *o) { return o->objectName() == u"frmForma"_s; },
+            [](const QObject *o) {
+                const auto *view = qobject_cast<const QAbstractScrollArea *>(o->parent());
+                return view && view->objectName() == u"WebBrowser1"_s && o == view->viewport();
+            },
+            mainNs);
         application.installEventFilter(&probe);
-        MainM::Main();
+        const auto program = startProgram();
+        program->start();
         return QApplication::exec();
     }
     BareWindow bare;
@@ -173,12 +185,14 @@ int clicks(int &argc, char **argv, int count)
 {
     QApplication application(argc, argv);
     nameApplication();
-    MainM::Main();
-    frmForma *form = MainM::Forma();
+    const auto program = startProgram();
+    program->start();
+    MainWindow *form = &program->mainWindow();
+    QWidget *boardView = form->findChild<QWidget *>(u"picRezultat"_s);
     PaintSeen board;
-    form->picRezultat->installEventFilter(&board);
+    boardView->installEventFilter(&board);
     // The first frame may already be out by now; ask for one more to know the window is up.
-    form->picRezultat->update();
+    boardView->update();
 
     auto fail = [](const char *what) {
         std::fprintf(stderr, "chuikomer_bench: %s\n", what);
@@ -189,7 +203,7 @@ int clicks(int &argc, char **argv, int count)
 
     auto newGame = [&] {
         board.seen = false;
-        mouseClick(form->kLevel[2]);
+        mouseClick(form->findChild<QPushButton *>(u"kLevel_2"_s));
         return form->game().attempt() == 1 && processUntil(board.seen);
     };
     if (!newGame())
@@ -203,7 +217,7 @@ int clicks(int &argc, char **argv, int count)
         if (form->game().attempt() == Game::NoGame && !newGame())
             return fail("choosing the level again did not start a game");
         const int before = form->game().attempt();
-        QAbstractButton *picture = form->Command1[static_cast<std::size_t>(i % 15)];
+        QAbstractButton *picture = form->findChild<QPushButton *>(u"Command1_%1"_s.arg(i % 15));
         board.seen = false;
         const std::int64_t start = Bench::nowNs();
         mouseClick(picture);

@@ -11,12 +11,12 @@ namespace
 {
 
 const char Usage[] =
-    "usage: chuikomer_bench [--runs N] [--warmup N] [--clicks N] [--platform NAME] [--xvfb]\n"
+    "usage: chuikomer_bench [--runs N] [--warmup N] [--clicks N] [--platform NAME]\n"
     "\n"
     "Compares the game's start-up time and peak memory with a bare Qt window of the same\n"
     "size and menu bar, each started N times (default 30) in turn, and times a click on a\n"
-    "picture until the board is repainted. Without DISPLAY, or with --xvfb, it runs its own\n"
-    "Xvfb; --platform offscreen needs no X server.\n"
+    "picture until the board is repainted, on the X server of DISPLAY (tools/with-xvfb gives\n"
+    "one); --platform offscreen needs none.\n"
     "\n"
     "Child modes, started by the above: --startup game|bare, --click-latency N.\n";
 
@@ -65,10 +65,6 @@ int main(int argc, char *argv[])
         else if ((arg == "--platform" || arg == "-platform") && next && *next) {
             options.platform = next;
             ok = true;
-        } else if (arg == "--xvfb") {
-            options.ownXvfb = true;
-            ok = true;
-            --i;
         }
         if (!ok) {
             std::fputs(Usage, stderr);

@@ -1,34 +1,30 @@
 #pragma once
 
-#include "OpURL.h"
+#include "Desktop.h"
 
 #include <QString>
 #include <functional>
 #include <vector>
 
-// Stands in for the desktop while alive: records what would be opened, opens nothing.
-class RecordingLauncher
-{
-public:
+// Stands in for the desktop's opener: records what would be opened, opens nothing.
+struct RecordingLauncher {
     struct Call {
         QString target;
         QString workingDirectory;
     };
-
-    explicit RecordingLauncher(std::function<void()> during = {})
-        : previous_(OpURL::SetLauncher([this, during](const QString &t, const QString &w) {
-              calls.push_back({t, w});
-              if (during)
-                  during();
-          }))
-    {
-    }
-    ~RecordingLauncher() { OpURL::SetLauncher(previous_); }
-    RecordingLauncher(const RecordingLauncher &) = delete;
-    RecordingLauncher &operator=(const RecordingLauncher &) = delete;
-
     std::vector<Call> calls;
+    // Runs inside each call, as the opener would run inside the program's command.
+    std::function<void()> during;
 
-private:
-    OpURL::Launcher previous_;
+    Desktop::Launcher launcher()
+    {
+        return [this](const QString &target, const QString &workingDirectory) {
+            calls.push_back({target, workingDirectory});
+            if (during)
+                during();
+            return true;
+        };
+    }
+    // The desktop of a program whose folder is `folder`.
+    Desktop desktop(const QString &folder) { return Desktop(folder, launcher()); }
 };

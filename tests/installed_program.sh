@@ -1,18 +1,16 @@
 #!/bin/bash
 # Installs the build into a temporary prefix, checks the layout a desktop expects, then starts
-# the installed command on its own X display: its window must appear, and F1 must hand the
-# help beside the program to the desktop's opener.
-# installed_program.sh BUILD_DIR APP_ID
+# the installed command on the X display that tools/with-xvfb gives: its window must appear,
+# and F1 must hand the help beside the program to the desktop's opener.
+# with-xvfb installed_program.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
 app_id=$2
 
 work=$(mktemp -d)
-xvfb=""
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,16 +42,7 @@ appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || {
     fail "metainfo"
 }
 
-# A display of our own, on whatever number is free.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n1 "$work/display")
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under tools/with-xvfb"
 
 # The desktop's opener, recording what it is asked to open and where.
 mkdir "$work/bin"

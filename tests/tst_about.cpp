@@ -1,30 +1,27 @@
-#include "Credits.h"
-#include "MainM.h"
-#include "PictureBox.h"
+#include "AboutWindow.h"
+#include "Application.h"
+#include "MainWindow.h"
 #include "Pictures.h"
 #include "RecordingLauncher.h"
-#include "frmForma.h"
-#include "frmOprog.h"
+#include "TestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using namespace TestSupport;
 
 namespace
 {
-
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Blue = qRgb(0, 0, 255);
-const QRgb Red = qRgb(255, 0, 0);
 
 QImage expectedFlag()
 {
@@ -35,19 +32,36 @@ QImage expectedFlag()
     return flag;
 }
 
-QImage shown(QWidget *widget)
+template <typename T = QWidget> T *control(const QObject *window, const QString &name)
 {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
 }
 
-// Runs `inside` on the About window once it is up modally, then closes it.
-void whileAboutIsShown(const std::function<void(frmOprog &)> &inside)
+QImage shown(QWidget *widget)
 {
-    QTimer::singleShot(0, [inside] {
-        auto *about = qobject_cast<frmOprog *>(QApplication::activeModalWidget());
-        QVERIFY(about);
+    return rgb(widget->grab().toImage());
+}
+
+// Runs `inside` on the About window once it is up modally, then closes it whatever happened,
+// so that a failed check fails the test instead of leaving the dialog open. `seen` tells
+// whether it came up; while `guard` lives, nothing waits on a dialog for ever.
+void whileAboutIsShown(const std::function<void(AboutWindow &)> &inside, bool *seen, QObject *guard)
+{
+    *seen = false;
+    QTimer::singleShot(0, guard, [inside, seen] {
+        auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
+        if (!about)
+            return;
+        *seen = true;
         inside(*about);
         about->close();
+    });
+    QTimer::singleShot(10000, guard, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
     });
 }
 
@@ -60,9 +74,10 @@ class TestAbout : public QObject
 private Q_SLOTS:
     void layoutAndTexts()
     {
-        frmOprog about;
+        AboutWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(about.objectName(), u"frmOprog"_s);
         QCOMPARE(about.windowTitle(), u"О программе"_s);
         QCOMPARE(about.size(), QSize(362, 211));
         QCOMPARE(about.minimumSize(), about.maximumSize());
@@ -71,127 +86,113 @@ private Q_SLOTS:
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(about.palette().color(QPalette::Window), QColor(224, 224, 224));
 
-        QCOMPARE(about.OK->text(), u"OK"_s);
-        QCOMPARE(about.OK->geometry(), QRect(264, 164, 89, 33));
-        QVERIFY(about.OK->isDefault());
-        QCOMPARE(QApplication::focusWidget(), about.OK);
+        auto *ok = control<QPushButton>(&about, u"OK"_s);
+        auto *flag = control(&about, u"Picture1"_s);
+        QCOMPARE(ok->text(), u"OK"_s);
+        QCOMPARE(ok->geometry(), QRect(264, 164, 89, 33));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(QApplication::focusWidget(), ok);
         // Only the button and the picture box take the focus, the button first.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), about.Picture1);
+        QCOMPARE(QApplication::focusWidget(), flag);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), about.OK);
-        QCOMPARE(about.Image1->geometry(), QRect(16, 8, 71, 126));
-        QCOMPARE(about.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 Pictures::aboutEmblem().convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(about.Picture1->geometry(), QRect(8, 160, 80, 45));
-        QCOMPARE(about.Line1->geometry(), QRect(8, 152, 345, 1));
-        QCOMPARE(about.Line2->geometry(), QRect(8, 153, 345, 1));
-        QVERIFY(qGray(about.Line1->palette().color(QPalette::Window).rgb()) <
-                qGray(about.Line2->palette().color(QPalette::Window).rgb()));
+        QCOMPARE(QApplication::focusWidget(), ok);
+        auto *emblem = control<QLabel>(&about, u"Image1"_s);
+        QCOMPARE(emblem->geometry(), QRect(16, 8, 71, 126));
+        QCOMPARE(rgb(emblem->pixmap().toImage()), rgb(Pictures::aboutEmblem()));
+        QCOMPARE(flag->geometry(), QRect(8, 160, 80, 45));
+        QWidget *dark = control(&about, u"Line1"_s);
+        QWidget *light = control(&about, u"Line2"_s);
+        QCOMPARE(dark->geometry(), QRect(8, 152, 345, 1));
+        QCOMPARE(light->geometry(), QRect(8, 153, 345, 1));
+        QVERIFY(qGray(dark->palette().color(QPalette::Window).rgb()) <
+                qGray(light->palette().color(QPalette::Window).rgb()));
 
         struct Caption {
-            QLabel *label;
+            QString name;
             QString text;
             QPoint position;
         };
         const Caption captions[] = {
-            {about.Label1, u"Программы для всех!"_s, {156, 56}},
-            {about.Label2[3], u"Автор: "_s + QString::fromUtf16(Credits::Author), {104, 8}},
-            {about.Label2[4], u"E-mail: "_s + QString::fromUtf16(Credits::Email), {104, 32}},
-            {about.Label2[5], u"Сайт:"_s, {104, 56}},
-            {about.Label2[6], u"Версия: v4.0"_s, {104, 80}},
-            {about.Label2[7], u"Дата: 21 января 2005 год -"_s, {104, 104}},
-            {about.Label2[0], u"13 августа 2015 год"_s, {156, 128}},
+            {u"Label1"_s, u"Программы для всех!"_s, {156, 56}},
+            {u"Label2_3"_s, u"Автор: "_s + QStringLiteral(CHUIKOMER_AUTHOR), {104, 8}},
+            {u"Label2_4"_s, u"E-mail: "_s + QStringLiteral(CHUIKOMER_EMAIL), {104, 32}},
+            {u"Label2_5"_s, u"Сайт:"_s, {104, 56}},
+            {u"Label2_6"_s, u"Версия: v4.0"_s, {104, 80}},
+            {u"Label2_7"_s, u"Дата: 21 января 2005 год -"_s, {104, 104}},
+            {u"Label2_0"_s, u"13 августа 2015 год"_s, {156, 128}},
         };
         for (const Caption &c : captions) {
-            QVERIFY(c.label);
-            QCOMPARE(c.label->text(), c.text);
-            QCOMPARE(c.label->pos(), c.position);
+            auto *label = control<QLabel>(&about, c.name);
+            QCOMPARE(label->text(), c.text);
+            QCOMPARE(label->pos(), c.position);
             // The whole caption shows, inside the window.
-            const QSize needed = c.label->fontMetrics().size(0, c.text);
-            QVERIFY2(c.label->width() >= needed.width() && c.label->height() >= needed.height(),
+            const QSize needed = label->fontMetrics().size(0, c.text);
+            QVERIFY2(label->width() >= needed.width() && label->height() >= needed.height(),
                      qPrintable(c.text));
-            QVERIFY2(QRect(0, 0, 362, 211).contains(c.label->geometry()), qPrintable(c.text));
+            QVERIFY2(QRect(0, 0, 362, 211).contains(label->geometry()), qPrintable(c.text));
             // Caption backgrounds are the window's grey, not the desktop's.
-            QCOMPARE(QColor(shown(c.label).pixel(c.label->width() - 1, 0)), QColor(224, 224, 224));
-            QVERIFY(c.label->font().bold());
-            QCOMPARE(c.label->font().pixelSize(), 16);
+            QCOMPARE(QColor(shown(label).pixel(label->width() - 1, 0)), QColor(224, 224, 224));
+            QVERIFY(label->font().bold());
+            QCOMPARE(label->font().pixelSize(), 16);
         }
-        QVERIFY(about.Label2[5]->geometry().right() < about.Label1->geometry().left());
+        auto *link = control<QLabel>(&about, u"Label1"_s);
+        QVERIFY(control(&about, u"Label2_5"_s)->geometry().right() < link->geometry().left());
 
-        QVERIFY(about.Label1->font().underline());
-        QCOMPARE(about.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        const QCursor pointer = about.Label1->cursor();
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        const QCursor pointer = link->cursor();
         QCOMPARE(pointer.shape(), Qt::BitmapCursor);
         QCOMPARE(pointer.hotSpot(), QPoint(0, 0));
         QCOMPARE(pointer.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                  Pictures::linkPointer().convertToFormat(QImage::Format_ARGB32));
     }
 
-    // Each opening draws the flag anew, and the box keeps showing it when repainted.
-    void flagOnEveryOpening()
+    // The maker's site: plain http, the configured host, the path "/site/".
+    void siteAddress()
     {
-        QWidget owner;
-        std::vector<QImage> flags;
-        for (int opening = 0; opening < 2; ++opening) {
-            whileAboutIsShown([&](frmOprog &about) {
-                QVERIFY(about.isModal());
-                QCOMPARE(about.parentWidget(), &owner);
-                flags.push_back(shown(about.Picture1));
-                about.Picture1->update();
-                QCoreApplication::processEvents();
-                flags.push_back(shown(about.Picture1));
-            });
-            ShowAbout(&owner);
-            QVERIFY(owner.findChildren<frmOprog *>().isEmpty());
-        }
-        QCOMPARE(flags.size(), 4u);
-        for (const QImage &flag : flags)
-            QCOMPARE(flag, expectedFlag());
+        const QUrl url(AboutWindow::siteUrl(), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), u"http"_s);
+        QCOMPARE(url.host(), QStringLiteral(CHUIKOMER_SITE_HOST).toLower());
+        QCOMPARE(url.path(), u"/site/"_s);
+        QVERIFY(!url.hasQuery() && !url.hasFragment() && url.port() == -1);
     }
 
-    // The link leaves a redirect page to the maker's site and asks the shell for it, under
-    // the hourglass, and the pointers are as before afterwards.
-    void linkOpensTheSiteUnderTheHourglass()
+    // The link asks for the site under the hourglass, and the pointers are as before
+    // afterwards.
+    void linkAsksForTheSiteUnderTheHourglass()
     {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString saved = MainM::AppFolder;
-        MainM::AppFolder = dir.path() + u'/';
-
-        frmOprog about;
+        AboutWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        const QCursor linkPointer = about.Label1->cursor();
+        auto *link = control<QLabel>(&about, u"Label1"_s);
+        const QCursor linkPointer = link->cursor();
+        QStringList asked;
         Qt::CursorShape windowDuring = Qt::ArrowCursor;
         Qt::CursorShape linkDuring = Qt::ArrowCursor;
-        RecordingLauncher launcher([&] {
+        connect(&about, &AboutWindow::siteLinkActivated, this, [&](const QString &url) {
+            asked << url;
             windowDuring = about.cursor().shape();
-            linkDuring = about.Label1->cursor().shape();
+            linkDuring = link->cursor().shape();
         });
-        QTest::mouseClick(about.Label1, Qt::LeftButton, {}, QPoint(10, 8));
-        MainM::AppFolder = saved;
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, 8));
+        // A release outside the label is no click.
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(-5, 8));
 
-        QCOMPARE(launcher.calls.size(), 1u);
-        QCOMPARE(launcher.calls[0].target, dir.path() + u"/0.html"_s);
-        QFile page(dir.filePath(u"0.html"_s));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        QVERIFY(page.readAll().contains("url=" + frmOprog::SiteUrl().toUtf8() + "'>"));
-        QCOMPARE(frmOprog::SiteUrl(),
-                 u"http://"_s + QString::fromUtf16(Credits::SiteHost) + u"/site/"_s);
-
+        QCOMPARE(asked, QStringList{AboutWindow::siteUrl()});
         QCOMPARE(windowDuring, Qt::WaitCursor);
         QCOMPARE(linkDuring, Qt::WaitCursor);
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(about.Label1->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(about.Label1->cursor().pixmap().toImage(), linkPointer.pixmap().toImage());
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(link->cursor().pixmap().toImage(), linkPointer.pixmap().toImage());
         QVERIFY(about.isVisible());
     }
 
     void keysAndCloseEndTheWindow()
     {
         {
-            frmOprog about;
+            AboutWindow about;
             about.show();
             QVERIFY(QTest::qWaitForWindowActive(&about));
             QTest::keyClick(&about, Qt::Key_Escape);
@@ -199,7 +200,7 @@ private Q_SLOTS:
             QCOMPARE(about.result(), int(QDialog::Rejected));
         }
         {
-            frmOprog about;
+            AboutWindow about;
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             QVERIFY(about.close());
@@ -207,11 +208,11 @@ private Q_SLOTS:
         }
         {
             // Enter presses OK wherever the focus is.
-            frmOprog about;
+            AboutWindow about;
             about.show();
             QVERIFY(QTest::qWaitForWindowActive(&about));
-            about.Picture1->setFocus();
-            QSignalSpy pressed(about.OK, &QPushButton::clicked);
+            control(&about, u"Picture1"_s)->setFocus();
+            QSignalSpy pressed(control<QPushButton>(&about, u"OK"_s), &QPushButton::clicked);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QCOMPARE(pressed.count(), 1);
             QVERIFY(!about.isVisible());
@@ -219,25 +220,44 @@ private Q_SLOTS:
         }
     }
 
-    // The main window's About command opens the window modally over it, anew each time.
+    // The main window's About command opens the window modally over it, anew each time with
+    // its flag, and its link leaves a redirect page in the program's folder for the desktop.
     void aboutCommandOfTheMainWindow()
     {
-        MainM::Main();
-        frmForma *forma = MainM::Forma();
-        QVERIFY(forma);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        RecordingLauncher launcher;
+        Application program(launcher.desktop(dir.path() + u'/'), [] { return 0.0; });
+        program.start();
+        MainWindow &window = program.mainWindow();
         int openings = 0;
+        std::vector<QImage> flags;
         for (int i = 0; i < 2; ++i) {
-            whileAboutIsShown([&](frmOprog &about) {
-                ++openings;
-                QCOMPARE(about.parentWidget(), forma);
-                QVERIFY(about.isModal());
-                QCOMPARE(shown(about.Picture1), expectedFlag());
-            });
-            forma->HelpAbout->trigger();
-            QVERIFY(forma->findChildren<frmOprog *>().isEmpty());
+            bool seen = false;
+            QObject guard;
+            whileAboutIsShown(
+                [&](AboutWindow &about) {
+                    ++openings;
+                    QCOMPARE(about.parentWidget(), &window);
+                    QVERIFY(about.isModal());
+                    flags.push_back(shown(control(&about, u"Picture1"_s)));
+                    if (i == 1)
+                        QTest::mouseClick(control(&about, u"Label1"_s), Qt::LeftButton);
+                },
+                &seen, &guard);
+            control<QAction>(&window, u"HelpAbout"_s)->trigger();
+            QVERIFY(seen);
+            QVERIFY(window.findChildren<AboutWindow *>().isEmpty());
         }
         QCOMPARE(openings, 2);
-        forma->hide();
+        for (const QImage &flag : flags)
+            QCOMPARE(flag, expectedFlag());
+
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, dir.path() + u"/0.html"_s);
+        QFile page(dir.filePath(u"0.html"_s));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("url=" + AboutWindow::siteUrl().toUtf8() + "'>"));
     }
 };
 

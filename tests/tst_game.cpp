@@ -1,28 +1,35 @@
-#include "Fakes.h"
 #include "Game.h"
+#include "RecordingGame.h"
+#include "TestSupport.h"
 #include "TimeSeededDraw.h"
 
 #include <QTest>
 #include <cmath>
-#include <random>
+#include <stdexcept>
 
-// A game against recording fakes, with the hidden pictures chosen by the test.
+using TestSupport::ScriptedDraw;
+
+// A game against a recording window and board, with the hidden pictures chosen by the test.
 struct Table {
-    RecordingView view;
-    RecordingBoard board;
-    std::deque<double> draws;
-    Game game{view, board, QueuedDraw{&draws}};
-
-    Table() { game.Form_Load(); }
+    GameRecord record;
+    ScriptedDraw draw;
+    Game game{record, record, draw};
 
     // Plays a whole game at `level` (1..3): hidden[n], guessed[n] for attempts 1..10.
     void play(int level, const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
     {
-        for (int h : hidden)
-            draws.push_back(drawFor(h, level * 5));
-        game.kLevel_Click(static_cast<std::int16_t>(level - 1));
+        draw.hideAll(hidden, level * 5);
+        game.chooseLevel(level - 1);
         for (int g : guessed)
-            game.Command1_Click(static_cast<std::int16_t>(g));
+            game.guess(g);
+    }
+
+    std::array<int, 20> slots() const
+    {
+        std::array<int, 20> all{};
+        for (int n = 1; n <= 10; ++n)
+            all[n - 1] = game.hidden(n), all[n + 9] = game.guessed(n);
+        return all;
     }
 };
 
@@ -34,11 +41,9 @@ private Q_SLOTS:
     void textsRenderNumbersWithOneLeadingSpace()
     {
         QCOMPARE(Game::attemptRequest(1), u"Угадайте 1-ю картинку"_s);
-        QCOMPARE(Game::attemptRequest(3), u"Угадайте 3-ю картинку"_s);
         QCOMPARE(Game::attemptRequest(10), u"Угадайте 10-ю картинку"_s);
         QCOMPARE(Game::verdict(0), u"Ваша интуиция не работает."_s);
         QCOMPARE(Game::verdict(1), u"Ваша интуиция работает на 10%"_s);
-        QCOMPARE(Game::verdict(3), u"Ваша интуиция работает на 30%"_s);
         QCOMPARE(Game::verdict(9), u"Ваша интуиция работает на 90%"_s);
         QCOMPARE(Game::verdict(10), u"Вы гений!!!"_s);
     }
@@ -69,12 +74,13 @@ private Q_SLOTS:
         Table t;
         t.play(level, hidden, guessed);
 
-        QCOMPARE(t.view.status, verdict);
+        QCOMPARE(t.record.status, verdict);
         QCOMPARE(t.game.attempt(), Game::NoGame);
+        QCOMPARE(t.game.score().value_or(-1), hits);
         // The reveal shows every hidden picture and strikes exactly the misses.
         for (int n = 1; n <= 10; ++n) {
-            QVERIFY(t.board.calls.contains(u"reveal %1 %2"_s.arg(n).arg(hidden[n - 1])));
-            QCOMPARE(t.board.calls.contains(u"strike %1"_s.arg(n)), n <= 10 - hits);
+            QVERIFY(t.record.log.contains(u"reveal %1 %2"_s.arg(n).arg(hidden[n - 1])));
+            QCOMPARE(t.record.log.contains(u"strike %1"_s.arg(n)), n <= 10 - hits);
         }
     }
 
@@ -82,64 +88,74 @@ private Q_SLOTS:
     {
         Table t;
         t.play(1, {2, 0, 2, 1, 2, 3, 4, 2, 0, 1}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
-        QCOMPARE(t.view.status, u"Ваша интуиция работает на 40%"_s);
+        QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
     }
 
     void oneGuessDrawsInTheOrderOfTheRules()
     {
         Table t;
-        t.draws = {drawFor(3, 10), drawFor(7, 10)};
-        t.game.kLevel_Click(1);
-        QCOMPARE(t.board.calls, (QStringList{u"clear"_s, u"start 1"_s}));
-        t.board.calls.clear();
-        t.game.Command1_Click(9);
-        QCOMPARE(t.board.calls, (QStringList{u"guess 1 9"_s, u"start 2"_s}));
-        QCOMPARE(t.game.choice(1), 3);
-        QCOMPARE(t.game.choice(11), 9);
-        QCOMPARE(t.game.choice(2), 7);
-        QCOMPARE(t.view.status, u"Угадайте 2-ю картинку"_s);
+        t.draw.hide({3, 7}, 10);
+        t.game.chooseLevel(1);
+        QCOMPARE(t.record.boardCalls(), (QStringList{u"clear"_s, u"start 1"_s}));
+        t.record.log.clear();
+        t.game.guess(9);
+        QCOMPARE(t.record.boardCalls(), (QStringList{u"guess 1 9"_s, u"start 2"_s}));
+        QCOMPARE(t.game.hidden(1), 3);
+        QCOMPARE(t.game.guessed(1), 9);
+        QCOMPARE(t.game.hidden(2), 7);
+        QCOMPARE(t.record.status, u"Угадайте 2-ю картинку"_s);
+    }
 
-        // The end of a game reveals, then strikes, attempt by attempt.
-        Table u;
-        u.play(1, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 0, 2, 3, 4, 0, 1, 2, 3, 4});
-        const qsizetype end = u.board.calls.indexOf(u"guess 10 4"_s);
-        QCOMPARE(u.board.calls.mid(end + 1, 4),
+    // The end of a game reveals and strikes attempt by attempt; only then the verdict, and
+    // last the level buttons.
+    void verdictComesAfterTheWholeReveal()
+    {
+        Table t;
+        t.play(1, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 0, 2, 3, 4, 0, 1, 2, 3, 1});
+        const QStringList &log = t.record.log;
+        const qsizetype end = log.indexOf(u"guess 10 1"_s);
+        QCOMPARE(log.mid(end + 1, 4),
                  (QStringList{u"reveal 1 0"_s, u"reveal 2 1"_s, u"strike 2"_s, u"reveal 3 2"_s}));
+        const qsizetype verdict = log.indexOf(u"status Ваша интуиция работает на 80%"_s);
+        QCOMPARE(log.mid(verdict - 2, 2), (QStringList{u"reveal 10 4"_s, u"strike 10"_s}));
+        QCOMPARE(log.mid(verdict + 1),
+                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s}));
     }
 
     void clicksOutsideAGameChangeNothing()
     {
         Table t;
-        for (std::int16_t i = 0; i < 15; ++i)
-            t.game.Command1_Click(i);
-        QCOMPARE(t.view.writes, 0);
-        QVERIFY(t.board.calls.isEmpty());
+        const auto before = t.slots();
+        for (int i = 0; i < 15; ++i)
+            t.game.guess(i);
+        QVERIFY(t.record.log.isEmpty());
+        QCOMPARE(t.slots(), before);
         QCOMPARE(t.game.attempt(), Game::NoGame);
-        QCOMPARE(t.view.caption, u"Чуйкомер"_s);
 
-        // After the tenth guess the reveal and the verdict stay until a level is chosen.
+        // After the tenth guess the reveal, the verdict and every slot stay until a level is
+        // chosen.
         t.play(2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 1});
-        const QStringList board = t.board.calls;
-        const int writes = t.view.writes;
-        for (std::int16_t i = 0; i < 15; ++i)
-            t.game.Command1_Click(i);
-        QCOMPARE(t.board.calls, board);
-        QCOMPARE(t.view.writes, writes);
-        QCOMPARE(t.view.status, u"Ваша интуиция работает на 90%"_s);
+        const QStringList log = t.record.log;
+        const auto played = t.slots();
+        for (int i = 0; i < 15; ++i)
+            t.game.guess(i);
+        QCOMPARE(t.record.log, log);
+        QCOMPARE(t.slots(), played);
+        QCOMPARE(t.record.status, u"Ваша интуиция работает на 90%"_s);
     }
 
     void levelButtonsAreDisabledUntilTheFirstGuess()
     {
         Table t;
-        t.game.kLevel_Click(0);
-        QCOMPARE(t.view.levelEnabled, (std::array<bool, 3>{false, false, false}));
-        QCOMPARE(t.view.caption, u"Чуйкомер: Первый уровень"_s);
-        QCOMPARE(t.view.status, u"Угадайте 1-ю картинку"_s);
-        t.game.Command1_Click(4);
-        QCOMPARE(t.view.levelEnabled, (std::array<bool, 3>{true, true, true}));
-        for (std::int16_t i = 0; i < 9; ++i) {
-            t.game.Command1_Click(i % 5);
-            QCOMPARE(t.view.levelEnabled, (std::array<bool, 3>{true, true, true}));
+        t.game.chooseLevel(0);
+        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{false, false, false}));
+        QCOMPARE(t.record.caption, u"Чуйкомер: Первый уровень"_s);
+        QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
+        t.game.guess(4);
+        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
+        for (int i = 0; i < 9; ++i) {
+            t.game.guess(i % 5);
+            QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
         }
         QCOMPARE(t.game.attempt(), Game::NoGame);
     }
@@ -147,76 +163,71 @@ private Q_SLOTS:
     void levelChoiceMidGameRestarts()
     {
         Table t;
-        t.game.kLevel_Click(2);
-        for (std::int16_t i = 0; i < 4; ++i)
-            t.game.Command1_Click(i);
+        t.game.chooseLevel(2);
+        for (int i = 0; i < 4; ++i)
+            t.game.guess(i);
         QCOMPARE(t.game.attempt(), 5);
-        t.board.calls.clear();
-        t.game.kLevel_Click(1);
+        t.record.log.clear();
+        t.game.chooseLevel(1);
         QCOMPARE(t.game.attempt(), 1);
-        QCOMPARE(t.board.calls, (QStringList{u"clear"_s, u"start 1"_s}));
-        QCOMPARE(t.view.status, u"Угадайте 1-ю картинку"_s);
+        QCOMPARE(t.record.boardCalls(), (QStringList{u"clear"_s, u"start 1"_s}));
+        QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
         // The caption is replaced, never appended to.
-        QCOMPARE(t.view.caption, u"Чуйкомер: Второй уровень"_s);
+        QCOMPARE(t.record.caption, u"Чуйкомер: Второй уровень"_s);
     }
 
     void levelsShowTheirRowsOfPictures()
     {
         Table t;
-        const auto visible = [&](int from, int to) {
-            for (int k = 0; k < 15; ++k)
-                if (t.view.pictureVisible[k] != (k >= from && k < to) && k >= 5)
+        const auto visibleUpTo = [&](int end) {
+            for (int k = 5; k < 15; ++k)
+                if (t.record.pictureVisible[k] != (k < end))
                     return false;
             return true;
         };
-        t.game.kLevel_Click(2);
-        QVERIFY(visible(0, 15));
-        t.game.Command1_Click(0);
-        t.game.kLevel_Click(0);
-        QVERIFY(visible(0, 5));
-        t.game.Command1_Click(0);
-        t.game.kLevel_Click(1);
-        QVERIFY(visible(0, 10));
+        t.game.chooseLevel(2);
+        QVERIFY(visibleUpTo(15));
+        t.game.guess(0);
+        t.game.chooseLevel(0);
+        QVERIFY(visibleUpTo(5));
+        t.game.guess(0);
+        t.game.chooseLevel(1);
+        QVERIFY(visibleUpTo(10));
         // Buttons 0..4 are never touched.
-        t.view.pictureVisible[2] = false;
-        t.game.Command1_Click(0);
-        t.game.kLevel_Click(2);
-        QVERIFY(!t.view.pictureVisible[2]);
+        QVERIFY(t.record.log.filter(QRegularExpression(u"^picture [0-4] "_s)).isEmpty());
     }
 
     void badIndicesChangeNothing()
     {
         Table t;
-        for (std::int16_t bad :
-             {std::int16_t(-1), std::int16_t(3), std::int16_t(-32768), std::int16_t(32767)})
-            t.game.kLevel_Click(bad);
-        QCOMPARE(t.view.writes, 0);
+        for (int bad : {-1, 3, -32768, 32767})
+            t.game.chooseLevel(bad);
+        QVERIFY(t.record.log.isEmpty());
         QCOMPARE(t.game.level(), 0);
-        QVERIFY(t.board.calls.isEmpty());
 
-        t.game.kLevel_Click(0);
-        const QStringList board = t.board.calls;
-        const int writes = t.view.writes;
+        t.game.chooseLevel(0);
+        const QStringList log = t.record.log;
         // Level 1 offers pictures 0..4 only.
-        for (std::int16_t bad : {std::int16_t(5), std::int16_t(14), std::int16_t(15),
-                                 std::int16_t(-1), std::int16_t(32767)})
-            t.game.Command1_Click(bad);
-        QCOMPARE(t.board.calls, board);
-        QCOMPARE(t.view.writes, writes);
+        for (int bad : {5, 14, 15, -1, 32767})
+            t.game.guess(bad);
+        QCOMPARE(t.record.log, log);
         QCOMPARE(t.game.attempt(), 1);
     }
 
-    void faultyDrawsStayInRange()
+    // A faulty draw still hides an offered picture: the top of the range for 1.0 and more,
+    // the first picture for NaN and anything below 0.
+    void faultyDrawsAreClamped()
     {
         Table t;
-        t.draws = {1.0, -0.5, std::nan(""), 0.9999999999999999, 7.0};
-        t.game.kLevel_Click(2);
-        for (std::int16_t i = 0; i < 4; ++i)
-            t.game.Command1_Click(i);
-        for (int n = 1; n <= 5; ++n)
-            QVERIFY2(t.game.choice(n) >= 0 && t.game.choice(n) <= 14,
-                     qPrintable(QString::number(n)));
-        QCOMPARE(t.game.choice(4), 14);
+        *t.draw.values = {1.0, std::nan(""), -0.5, 7.0, 0.9999999999999999};
+        t.game.chooseLevel(2);
+        for (int i = 0; i < 4; ++i)
+            t.game.guess(i);
+        QCOMPARE(t.game.hidden(1), 14);
+        QCOMPARE(t.game.hidden(2), 0);
+        QCOMPARE(t.game.hidden(3), 0);
+        QCOMPARE(t.game.hidden(4), 14);
+        QCOMPARE(t.game.hidden(5), 14);
     }
 
     // The real draw over many attempts hits every level's range uniformly. The bounds are
@@ -226,22 +237,20 @@ private Q_SLOTS:
     void realDrawIsUniformAtEveryLevel()
     {
         for (int level = 1; level <= 3; ++level) {
-            RecordingView view;
-            RecordingBoard board;
-            Game game(view, board, TimeSeededDraw{});
-            game.Form_Load();
+            GameRecord record;
+            Game game(record, record, TimeSeededDraw{});
             const int offered = level * 5;
             std::vector<int> counts(offered, 0);
             const int games = 600 * offered / 10;
             for (int g = 0; g < games; ++g) {
-                game.kLevel_Click(static_cast<std::int16_t>(level - 1));
+                game.chooseLevel(level - 1);
                 for (int n = 1; n <= 10; ++n) {
-                    const int hidden = game.choice(n);
+                    const int hidden = game.hidden(n);
                     QVERIFY(hidden >= 0 && hidden < offered);
                     ++counts[hidden];
-                    game.Command1_Click(0);
+                    game.guess(0);
                 }
-                board.calls.clear();
+                record.log.clear();
             }
             const double expected = games * 10.0 / offered;
             double chi2 = 0;
@@ -250,6 +259,17 @@ private Q_SLOTS:
             const double critical[] = {28.47, 39.34, 48.72};
             QVERIFY2(chi2 < critical[level - 1],
                      qPrintable(u"level %1 chi2 %2"_s.arg(level).arg(chi2)));
+        }
+    }
+
+    // Entropy that fails leaves the time of day: still a number in [0, 1), never a throw.
+    void drawSurvivesFailingEntropy()
+    {
+        const TimeSeededDraw draw(
+            []() -> std::array<std::uint32_t, 4> { throw std::runtime_error("no random device"); });
+        for (int i = 0; i < 100; ++i) {
+            const double r = draw();
+            QVERIFY(r >= 0.0 && r < 1.0);
         }
     }
 };

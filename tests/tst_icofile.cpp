@@ -28,7 +28,7 @@ private Q_SLOTS:
         QFETCH(QImage, picture);
         if (!QImageReader::supportedImageFormats().contains("ico"))
             QSKIP("Qt's ICO reader is not installed");
-        QByteArray data = IcoFile(picture);
+        QByteArray data = encodeIco(picture);
         QBuffer buffer(&data);
         QImageReader reader(&buffer, "ico");
         const QImage read = reader.read();

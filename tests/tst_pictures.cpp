@@ -1,4 +1,6 @@
 #include "Pictures.h"
+#include "TestSupport.h"
+#include "Xpm.h"
 
 #include "pictures/board_background.xpm"
 #include "pictures/link_pointer.xpm"
@@ -14,11 +16,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QRgb Grey = qRgb(224, 224, 224);
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Blue = qRgb(0, 0, 255);
-const QRgb Red = qRgb(255, 0, 0);
-const QRgb White = qRgb(255, 255, 255);
+using namespace TestSupport;
 
 const QSet<QRgb> Palette{Grey,
                          Black,
@@ -27,30 +25,10 @@ const QSet<QRgb> Palette{Grey,
                          qRgb(0, 255, 0),
                          qRgb(0, 128, 0),
                          Blue,
-                         qRgb(255, 255, 0),
+                         Yellow,
                          qRgb(255, 0, 255),
                          qRgb(0, 255, 255),
                          qRgb(255, 128, 64)};
-
-QSet<QRgb> colours(const QImage &image)
-{
-    QSet<QRgb> all;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            all.insert(image.pixel(x, y));
-    return all;
-}
-
-// Smallest rectangle that holds every pixel of `colour`.
-QRect span(const QImage &image, QRgb colour)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 } // namespace
 
@@ -91,7 +69,7 @@ private Q_SLOTS:
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x) {
                 const bool frame = x < 2 || y < 2 || x >= 38 || y >= 38;
-                QCOMPARE(square.pixel(x, y), frame ? Black : qRgb(255, 255, 0));
+                QCOMPARE(square.pixel(x, y), frame ? Black : Yellow);
             }
         // The grey around every other motif cannot be told from the board it lands on.
         for (int i = 0; i < Pictures::GuessCount; ++i) {
@@ -174,13 +152,51 @@ private Q_SLOTS:
     // sixteen colours, and transparency.
     void readerAgreesWithQt()
     {
-        for (const char *const *xpm : {window_icon_xpm, link_pointer_xpm, board_background_xpm,
-                                       pear_xpm, question_mark_xpm}) {
-            const QImage qt(xpm);
-            const QImage own = Pictures::fromXpm(xpm);
+        for (const std::span<const char *const> xpm :
+             {std::span<const char *const>(window_icon_xpm),
+              std::span<const char *const>(link_pointer_xpm),
+              std::span<const char *const>(board_background_xpm),
+              std::span<const char *const>(pear_xpm),
+              std::span<const char *const>(question_mark_xpm)}) {
+            const QImage qt(xpm.data());
+            const QImage own = readXpm(xpm);
             QCOMPARE(own.size(), qt.size());
             QCOMPARE(own.hasAlphaChannel(), qt.hasAlphaChannel());
             QCOMPARE(own, qt.convertToFormat(own.format()));
+        }
+    }
+
+    // A malformed picture reads as nothing rather than past its lines.
+    void malformedPicturesReadAsNull_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("good") << QStringList{u"2 1 2 1"_s, u"a c #FF0000"_s, u"b c None"_s,
+                                             u"ab"_s};
+        QTest::newRow("no header") << QStringList{};
+        QTest::newRow("two characters a pixel")
+            << QStringList{u"1 1 1 2"_s, u"aa c #FF0000"_s, u"aa"_s};
+        QTest::newRow("colour without c") << QStringList{u"1 1 1 1"_s, u"a #FF0000"_s, u"a"_s};
+        QTest::newRow("bad colour") << QStringList{u"1 1 1 1"_s, u"a c red"_s, u"a"_s};
+        QTest::newRow("short row") << QStringList{u"3 1 1 1"_s, u"a c #FF0000"_s, u"aa"_s};
+        QTest::newRow("long row") << QStringList{u"1 1 1 1"_s, u"a c #FF0000"_s, u"aa"_s};
+        QTest::newRow("missing row") << QStringList{u"1 2 1 1"_s, u"a c #FF0000"_s, u"a"_s};
+        QTest::newRow("unknown pixel") << QStringList{u"1 1 1 1"_s, u"a c #FF0000"_s, u"b"_s};
+        QTest::newRow("huge") << QStringList{u"99999 1 1 1"_s, u"a c #FF0000"_s, u"a"_s};
+    }
+    void malformedPicturesReadAsNull()
+    {
+        QFETCH(QStringList, lines);
+        std::vector<QByteArray> bytes;
+        for (const QString &line : lines)
+            bytes.push_back(line.toLatin1());
+        std::vector<const char *> pointers;
+        for (const QByteArray &b : bytes)
+            pointers.push_back(b.constData());
+        const QImage image = readXpm(pointers);
+        QCOMPARE(image.isNull(), QByteArray(QTest::currentDataTag()) != "good");
+        if (!image.isNull()) {
+            QCOMPARE(image.pixel(0, 0), Red);
+            QCOMPARE(qAlpha(image.pixel(1, 0)), 0);
         }
     }
 

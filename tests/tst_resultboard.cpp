@@ -1,7 +1,8 @@
 #include "Pictures.h"
 #include "ResultBoard.h"
+#include "TestSupport.h"
 
-#include <QRegion>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -9,23 +10,12 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QRgb Black = qRgb(0, 0, 0);
-
-// Every pixel where two images differ.
-QRegion changed(const QImage &a, const QImage &b)
-{
-    QRegion all;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                all += QRect(x, y, 1, 1);
-    return all;
-}
+using TestSupport::Black;
 
 // Whether the board differs from its background only inside `allowed`.
 bool changedOnlyIn(const ResultBoard &board, const QRegion &allowed)
 {
-    return (changed(board.image(), Pictures::boardBackground()) - allowed).isEmpty();
+    return (TestSupport::changed(board.image(), Pictures::boardBackground()) - allowed).isEmpty();
 }
 
 QRect upperLeft(int n)
@@ -54,11 +44,11 @@ private Q_SLOTS:
 
         ResultBoard board;
         QCOMPARE(board.image(), Pictures::boardBackground());
-        board.DrawAttemptStart(5);
+        board.drawAttemptStart(5);
         QCOMPARE(board.image().copy(273, 1, 30, 30), Pictures::xMark());
         QCOMPARE(board.image().copy(304, 32, 30, 30), Pictures::questionMark());
         QVERIFY(changedOnlyIn(board, QRegion(upperLeft(5)) + lowerRight(5)));
-        board.DrawAttemptStart(6);
+        board.drawAttemptStart(6);
         QCOMPARE(board.image().copy(1, 68, 30, 30), Pictures::xMark());
         QCOMPARE(board.image().copy(32, 99, 30, 30), Pictures::questionMark());
     }
@@ -69,10 +59,10 @@ private Q_SLOTS:
         for (int n = 1; n <= 10; ++n)
             for (int p = 0; p < Pictures::GuessCount; ++p) {
                 ResultBoard board;
-                board.DrawGuess(n, p);
+                board.drawGuess(n, p);
                 QVERIFY(changedOnlyIn(board, lowerRight(n)));
                 const QImage guess = board.image().copy(lowerRight(n));
-                board.DrawReveal(n, p);
+                board.drawReveal(n, p);
                 QVERIFY(changedOnlyIn(board, QRegion(upperLeft(n)) + lowerRight(n)));
                 QCOMPARE(board.image().copy(upperLeft(n)), guess);
             }
@@ -81,9 +71,9 @@ private Q_SLOTS:
     void guessReplacesTheQuestionMarkAndRevealTheXMark()
     {
         ResultBoard board;
-        board.DrawAttemptStart(7);
-        board.DrawGuess(7, 1);
-        board.DrawReveal(7, 1);
+        board.drawAttemptStart(7);
+        board.drawGuess(7, 1);
+        board.drawReveal(7, 1);
         const QPoint o = ResultBoard::cellOrigin(7);
         // The square's frame is black at every edge of both quadrants: no mark shows through.
         for (const QPoint &q : {o + QPoint(1, 1), o + QPoint(32, 32)}) {
@@ -109,12 +99,14 @@ private Q_SLOTS:
     {
         for (int n : {1, 5, 6, 10}) {
             ResultBoard board;
-            board.DrawStrike(n);
+            board.drawStrike(n);
             const QPoint o = ResultBoard::cellOrigin(n);
             const QImage &image = board.image();
             QVERIFY(changedOnlyIn(board,
                                   QRect(QPoint(o.x() + 1, o.y()), QPoint(o.x() + 62, o.y() + 61))));
-            QCOMPARE(image.pixel(o + QPoint(31, 31)), Black);
+            // On the stroke, off the grid's cross: grey before, black after.
+            QCOMPARE(Pictures::boardBackground().pixel(o + QPoint(20, 40)), TestSupport::Grey);
+            QCOMPARE(image.pixel(o + QPoint(20, 40)), Black);
             for (int y = 0; y < 130; ++y)
                 for (int x = 0; x < 335; ++x) {
                     const int d = (x - o.x()) + (y - o.y());
@@ -132,17 +124,24 @@ private Q_SLOTS:
         }
     }
 
+    // Whoever shows the board hears of every change, without being told by the caller.
     void clearRestoresTheBackground()
     {
         ResultBoard board;
+        QSignalSpy changes(&board, &ResultBoard::changed);
+        const auto told = [&](auto operation) {
+            const qsizetype before = changes.count();
+            operation();
+            return changes.count() > before;
+        };
         for (int n = 1; n <= 10; ++n) {
-            board.DrawAttemptStart(n);
-            board.DrawGuess(n, n);
-            board.DrawReveal(n, 14 - n);
-            board.DrawStrike(n);
+            QVERIFY(told([&] { board.drawAttemptStart(n); }));
+            QVERIFY(told([&] { board.drawGuess(n, n); }));
+            QVERIFY(told([&] { board.drawReveal(n, 14 - n); }));
+            QVERIFY(told([&] { board.drawStrike(n); }));
         }
         QVERIFY(board.image() != Pictures::boardBackground());
-        board.ClearBoard();
+        QVERIFY(told([&] { board.clear(); }));
         QCOMPARE(board.image(), Pictures::boardBackground());
     }
 };

@@ -1,30 +1,30 @@
-#include "Fakes.h"
 #include "Game.h"
+#include "RecordingGame.h"
 
 #include <QTest>
 #include <bitset>
-#include <cmath>
 #include <random>
 
 // Checks every board call against what the current game has written so far.
 class CheckingBoard : public Board
 {
 public:
-    int level = 0; // of the game the board belongs to
-    double lastDraw = 0;
+    const Game *game = nullptr;
+    int level = 0;                 // of the game the board belongs to
     std::array<int, 21> written{}; // values written since the last clear
     std::bitset<21> isWritten;
     QStringList faults;
 
-    void ClearBoard() override { isWritten.reset(); }
-    void DrawAttemptStart(int n) override
+    void clear() override { isWritten.reset(); }
+    // The hidden picture is stored before its attempt is drawn; the reveal must show it.
+    void drawAttemptStart(int n) override
     {
-        if (!cell(n))
+        if (!cell(n) || !offered(game->hidden(n)))
             return;
-        written[n] = static_cast<int>(std::floor(lastDraw * level * 5));
+        written[n] = game->hidden(n);
         isWritten.set(n);
     }
-    void DrawGuess(int n, int g) override
+    void drawGuess(int n, int g) override
     {
         if (!cell(n) || !offered(g))
             return;
@@ -33,14 +33,14 @@ public:
         written[n + 10] = g;
         isWritten.set(n + 10);
     }
-    void DrawReveal(int n, int h) override
+    void drawReveal(int n, int h) override
     {
         if (!cell(n) || !offered(h) || !bothWritten(n))
             return;
         if (h != written[n])
             faults << u"reveal %1 shows %2, hidden was %3"_s.arg(n).arg(h).arg(written[n]);
     }
-    void DrawStrike(int n) override
+    void drawStrike(int n) override
     {
         if (cell(n) && bothWritten(n) && written[n] == written[n + 10])
             faults << u"strike on a hit at %1"_s.arg(n);
@@ -83,10 +83,10 @@ private Q_SLOTS:
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            RecordingView view;
+            GameRecord view;
             CheckingBoard board;
-            Game game(view, board, [&] { return board.lastDraw = unit(rng); });
-            game.Form_Load();
+            Game game(view, board, [&] { return unit(rng); });
+            board.game = &game;
             const int events = length(rng);
             for (int e = 0; e < events; ++e) {
                 const int before = game.attempt();
@@ -94,9 +94,9 @@ private Q_SLOTS:
                     const int index = levelIndex(rng);
                     if (index >= 0 && index <= 2)
                         board.level = index + 1;
-                    game.kLevel_Click(static_cast<std::int16_t>(index));
+                    game.chooseLevel(index);
                 } else {
-                    game.Command1_Click(static_cast<std::int16_t>(pictureIndex(rng)));
+                    game.guess(pictureIndex(rng));
                 }
                 const int a = game.attempt();
                 QVERIFY2(a == Game::NoGame || (a >= 1 && a <= 10),

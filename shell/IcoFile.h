@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QByteArray>
-#include <QImage>
-
-// A Windows icon file holding one 32-bit bitmap image, for the executable's icon. Qt reads
-// .ico files but cannot write them.
-QByteArray IcoFile(const QImage &image);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+class Board;
+class GameView;
+
+// The state and rules of the game: ten attempts, a hidden picture at each, a guess at each,
+// and a verdict after the tenth. It writes what it changes to its view and its board.
+class Game
+{
+public:
+    static constexpr int Attempts = 10;
+    static constexpr int NoGame = -1;
+    static constexpr int Levels = 3;
+    static constexpr int PicturesPerLevel = 5;
+    static constexpr int AllPictures = Levels * PicturesPerLevel;
+
+    // A number uniform in [0, 1), drawn once per attempt.
+    using Draw = std::function<double()>;
+
+    Game(GameView &view, Board &board, Draw draw);
+
+    // Starts a new game at level index + 1 (index 0..2), abandoning one in play.
+    void chooseLevel(int index);
+    // The player's guess at the current attempt; ignored while no game runs.
+    void guess(int picture);
+
+    // NoGame, or the attempt (1..10) whose picture is to be guessed next.
+    int attempt() const { return attempt_; }
+    // 1..3 once a level has been chosen, 0 before.
+    int level() const { return level_; }
+    int offeredPictures() const { return level_ * PicturesPerLevel; }
+    // The picture hidden at attempt n (1..10) and the player's guess there, once written.
+    int hidden(int n) const { return hidden_.at(n - 1); }
+    int guessed(int n) const { return guessed_.at(n - 1); }
+
+    // Number of right guesses, once a game is over and until the next level choice.
+    std::optional<int> score() const;
+    // The board in words: never names a hidden picture before the reveal.
+    QString boardDescription() const;
+
+    static QString attemptRequest(int attempt);
+    static QString verdict(int hits);
+
+private:
+    void startNextAttempt();
+    void endGame();
+    void describe();
+    bool gameOver() const { return attempt_ == NoGame && level_ > 0; }
+
+    GameView &view_;
+    Board &board_;
+    Draw draw_;
+
+    int attempt_ = NoGame;
+    int level_ = 0;
+    // Not cleared between games: each slot a game reads it has written first.
+    std::array<int, Attempts> hidden_{};
+    std::array<int, Attempts> guessed_{};
+};

@@ -1,0 +1,122 @@
+#include "Pictures.h"
+
+#include "Xpm.h"
+
+#include <array>
+
+#include "pictures/about_emblem.xpm"
+#include "pictures/ball.xpm"
+#include "pictures/banana.xpm"
+#include "pictures/block_pyramid.xpm"
+#include "pictures/board_background.xpm"
+#include "pictures/cheese.xpm"
+#include "pictures/cherries.xpm"
+#include "pictures/disc.xpm"
+#include "pictures/drum.xpm"
+#include "pictures/link_pointer.xpm"
+#include "pictures/mushroom.xpm"
+#include "pictures/pawns.xpm"
+#include "pictures/pear.xpm"
+#include "pictures/question_mark.xpm"
+#include "pictures/rhombus.xpm"
+#include "pictures/ring_pyramid.xpm"
+#include "pictures/square.xpm"
+#include "pictures/trapezoid.xpm"
+#include "pictures/triangle.xpm"
+#include "pictures/window_icon.xpm"
+#include "pictures/x_mark.xpm"
+
+using namespace Qt::StringLiterals;
+
+namespace Pictures
+{
+
+namespace
+{
+
+// Qt's general XPM reader takes several times as long: a noticeable share of the start-up.
+// Opaque 32-bit images, so that drawing them is a plain source copy.
+QImage opaque(std::span<const char *const> xpm)
+{
+    return readXpm(xpm).convertToFormat(QImage::Format_RGB32);
+}
+
+struct Guess {
+    std::span<const char *const> xpm;
+    const char16_t *name;
+};
+
+// Index order matters: each level adds the next row of five.
+constexpr std::array<Guess, GuessCount> guesses{{
+    {disc_xpm, u"Красный круг"},
+    {square_xpm, u"Жёлтый квадрат"},
+    {triangle_xpm, u"Зелёный треугольник"},
+    {rhombus_xpm, u"Синий ромб"},
+    {trapezoid_xpm, u"Розовая трапеция"},
+    {block_pyramid_xpm, u"Пирамида из кубиков"},
+    {ball_xpm, u"Мяч"},
+    {ring_pyramid_xpm, u"Пирамидка с кольцами"},
+    {pawns_xpm, u"Три фишки"},
+    {drum_xpm, u"Барабан"},
+    {banana_xpm, u"Банан"},
+    {cherries_xpm, u"Вишни"},
+    {mushroom_xpm, u"Гриб"},
+    {cheese_xpm, u"Сыр"},
+    {pear_xpm, u"Груша"},
+}};
+
+} // namespace
+
+const QImage &guess(int index)
+{
+    static const auto images = [] {
+        std::array<QImage, GuessCount> all;
+        for (int i = 0; i < GuessCount; ++i)
+            all[i] = opaque(guesses[i].xpm);
+        return all;
+    }();
+    return images.at(index);
+}
+
+QString guessName(int index)
+{
+    return QString::fromUtf16(guesses.at(index).name);
+}
+
+const QImage &xMark()
+{
+    static const QImage image = opaque(x_mark_xpm);
+    return image;
+}
+
+const QImage &questionMark()
+{
+    static const QImage image = opaque(question_mark_xpm);
+    return image;
+}
+
+const QImage &boardBackground()
+{
+    static const QImage image = opaque(board_background_xpm);
+    return image;
+}
+
+const QImage &windowIcon()
+{
+    static const QImage image = readXpm(window_icon_xpm);
+    return image;
+}
+
+const QImage &aboutEmblem()
+{
+    static const QImage image = opaque(about_emblem_xpm);
+    return image;
+}
+
+const QImage &linkPointer()
+{
+    static const QImage image = readXpm(link_pointer_xpm);
+    return image;
+}
+
+} // namespace Pictures

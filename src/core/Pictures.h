@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+
+// Every picture the program shows. All are compiled in; nothing is read from disk.
+namespace Pictures
+{
+
+inline constexpr int GuessCount = 15;
+inline constexpr int GuessSize = 40;
+inline constexpr int MarkSize = 30;
+
+// Guess picture by picture index 0..14, 40 x 40, opaque. Lookup is by index only.
+const QImage &guess(int index);
+// The X mark and the question mark that hold an open attempt's places, 30 x 30.
+const QImage &xMark();
+const QImage &questionMark();
+// The empty result board, 335 x 130.
+const QImage &boardBackground();
+// Window and executable icon, 32 x 32, opaque.
+const QImage &windowIcon();
+// Black silhouette of the About window, 71 x 126.
+const QImage &aboutEmblem();
+// Hand pointer over the About window's link, 32 x 32 with transparency; hot spot (0, 0).
+const QImage &linkPointer();
+
+// Russian name of a guess picture's motif, for screen readers.
+QString guessName(int index);
+
+} // namespace Pictures

@@ -1,0 +1,84 @@
+#include "Desktop.h"
+
+#include "ApplicationFolder.h"
+#include "RedirectPage.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+bool isSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
+} // namespace
+
+Desktop::Desktop(QString applicationFolder, Launcher launcher)
+    : applicationFolder_(std::move(applicationFolder)), launcher_(std::move(launcher))
+{
+}
+
+bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory)
+{
+#if defined(Q_OS_WIN)
+    // The wide call: "Справка.html" does not survive a code page without Cyrillic.
+    const auto result =
+        ShellExecuteW(nullptr, L"Open", reinterpret_cast<LPCWSTR>(target.utf16()), nullptr,
+                      reinterpret_cast<LPCWSTR>(workingDirectory.utf16()), SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+#elif defined(Q_OS_MACOS)
+    return QProcess::startDetached(u"open"_s, QStringList{target}, workingDirectory);
+#else
+    return QProcess::startDetached(u"xdg-open"_s, QStringList{target}, workingDirectory);
+#endif
+}
+
+QString Desktop::shellWorkingDirectory(QString rawFolder)
+{
+    while (rawFolder.size() > 1 && isSeparator(rawFolder.back())) {
+        const QString rest = rawFolder.chopped(1);
+        const bool driveRoot = rest.size() == 2 && rest[1] == u':' && rest[0].isLetter();
+        if (driveRoot)
+            break;
+        rawFolder = rest;
+    }
+    return rawFolder;
+}
+
+void Desktop::openWithDesktop(const QString &target) const
+{
+    try {
+        launcher_(target, shellWorkingDirectory(ApplicationFolder::programFolder()));
+    } catch (...) {
+        // Nothing to report: the document simply does not open.
+    }
+}
+
+void Desktop::openHelp() const
+{
+    openWithDesktop(applicationFolder_ + QString::fromUtf16(HelpFileName));
+}
+
+void Desktop::openUrl(const QString &url) const
+{
+    try {
+        // An installed program's folder is usually read-only: then the browser gets the
+        // address itself.
+        const QString target = RedirectPage::write(applicationFolder_, url).value_or(url);
+        QCoreApplication::processEvents();
+        openWithDesktop(target);
+    } catch (...) {
+        // Nothing to report: the link simply does not open.
+    }
+}

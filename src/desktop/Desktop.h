@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Hands files and web addresses to the desktop, which opens them with the user's own
+// applications. Nothing here reports a failure: opening a document is a convenience, and the
+// game goes on without it.
+class Desktop
+{
+public:
+    // Starts the desktop's opener for `target` in `workingDirectory`; false when it could
+    // not be started. Tests give one that records instead.
+    using Launcher = std::function<bool(const QString &target, const QString &workingDirectory)>;
+
+    // The help document, expected in the application folder.
+    static constexpr char16_t HelpFileName[] = u"Справка.html";
+
+    explicit Desktop(QString applicationFolder, Launcher launcher = startPlatformOpener);
+
+    const QString &applicationFolder() const { return applicationFolder_; }
+
+    // Opens a file or URL with the associated application ("Open").
+    void openWithDesktop(const QString &target) const;
+    // The help command: the help document, whether it exists or not.
+    void openHelp() const;
+    // Opens a web address through a redirect page in the application folder, or directly
+    // when no page can be written there.
+    void openUrl(const QString &url) const;
+
+    // The working directory the opener gets: the folder without trailing separators, except
+    // at a root ("C:\", "/"), which keeps its own.
+    static QString shellWorkingDirectory(QString rawFolder);
+
+    static bool startPlatformOpener(const QString &target, const QString &workingDirectory);
+
+private:
+    QString applicationFolder_;
+    Launcher launcher_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class PictureBox;
+class QLabel;
+
+// The About window: credits, the emblem, a small flag, and a link to the maker's site. The
+// link is only asked for; whoever shows the window opens it.
+class AboutWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize ClientSize{362, 211};
+
+    explicit AboutWindow(QWidget *parent = nullptr);
+
+    // The maker's site, which the link opens.
+    static QString siteUrl();
+
+Q_SIGNALS:
+    // The link was clicked; the hourglass shows until the connected slots return.
+    void siteLinkActivated(const QString &url);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createCredits();
+    void drawFlag();
+    void activateLink();
+
+    QLabel *link_ = nullptr;
+    PictureBox *flag_ = nullptr;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class ResultBoard;
+
+// Shows the result board's image and repaints whenever the board changes; it draws nothing of
+// its own but the keyboard focus.
+class BoardView : public QWidget
+{
+public:
+    BoardView(const ResultBoard &board, QWidget *parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The board may go before its view when the window that owns both is torn down.
+    QPointer<const ResultBoard> board_;
+};

@@ -1,0 +1,215 @@
+#include "MainWindow.h"
+
+#include "BoardView.h"
+#include "ButtonStyle.h"
+#include "Centring.h"
+#include "Fonts.h"
+#include "Pictures.h"
+#include "ProgramInfo.h"
+#include "TitleBanner.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Where everything stands in the client area, in pixels.
+namespace Layout
+{
+constexpr QRect Banner{0, 0, 649, 77};
+constexpr QRect FirstLevelButton{8, 80, 202, 33};
+constexpr int LevelButtonPitch = 216;
+constexpr QRect Status{304, 120, 91, 24};
+constexpr QPoint FirstPictureButton{8, 128};
+constexpr QSize PictureButton{55, 55};
+constexpr int PictureButtonPitch = 58;
+constexpr QRect Board{304, 144, ResultBoard::Width, ResultBoard::Height};
+constexpr QRect Rules{304, 272, 324, 32};
+} // namespace Layout
+
+// Font sizes in pixels, as the window's points come out at 96 dpi.
+constexpr int StatusFontPixels = 18;
+constexpr int RulesFontPixels = 13;
+constexpr int MenuFontPixels = 14;
+
+// The status label's caption before the first game: fifteen spaces, which give it its width.
+constexpr int BlankStatusLength = 15;
+
+const QStringList LevelCaptions{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
+
+QLabel *label(QWidget *parent, const QString &text, int fontPixels, const QRect &geometry)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(Fonts::sans(fontPixels));
+    l->setAutoFillBackground(true);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QRect pictureButtonGeometry(int index)
+{
+    const int column = index % Game::PicturesPerLevel;
+    const int row = index / Game::PicturesPerLevel;
+    return {Layout::FirstPictureButton +
+                QPoint(column * Layout::PictureButtonPitch, row * Layout::PictureButtonPitch),
+            Layout::PictureButton};
+}
+
+} // namespace
+
+MainWindow::MainWindow(Game::Draw draw, QWidget *parent)
+    : QMainWindow(parent), game_(*this, board_, std::move(draw))
+{
+    setObjectName(u"frmForma"_s);
+    setWindowTitle(QString::fromUtf16(ProgramInfo::Title));
+    setWindowIcon(QIcon(QPixmap::fromImage(Pictures::windowIcon())));
+    // A fixed frame with a title bar: movable and closable, never resized or maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(Fonts::sans());
+    const QPalette grey = ButtonStyle::greyPalette();
+    setPalette(grey);
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientSize);
+    client->setAutoFillBackground(true);
+    client->setPalette(grey);
+    setCentralWidget(client);
+
+    createMenus();
+    createControls(client);
+    setFocusOrder();
+    setBoardDescription(game_.boardDescription());
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    centreOnScreen(*this);
+    pictureButtons_[0]->setFocus();
+}
+
+void MainWindow::createMenus()
+{
+    // The menu keeps the desktop's plain face; the window's bold is for the game's controls.
+    menuBar()->setFont(Fonts::sans(MenuFontPixels, false));
+    QMenu *menu = menuBar()->addMenu(u"Меню"_s);
+    menu->setObjectName(u"Menu"_s);
+    QAction *exit = menu->addAction(u"Выход"_s);
+    exit->setObjectName(u"MenuExit"_s);
+    QMenu *help = menuBar()->addMenu(u"Справка"_s);
+    help->setObjectName(u"Help"_s);
+    QAction *callHelp = help->addAction(u"Вызов справки"_s);
+    callHelp->setObjectName(u"HelpCalHelp"_s);
+    callHelp->setShortcut(Qt::Key_F1);
+    callHelp->setShortcutContext(Qt::WindowShortcut);
+    QAction *about = help->addAction(u"О программе"_s);
+    about->setObjectName(u"HelpAbout"_s);
+    connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);
+    connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
+    connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+void MainWindow::createControls(QWidget *client)
+{
+    auto *buttonStyle = new ButtonStyle(this);
+
+    banner_ = new TitleBanner(client);
+    banner_->setObjectName(u"usrReklamaX1"_s);
+    banner_->setGeometry(Layout::Banner);
+    banner_->setAccessibleName(QString::fromUtf16(ProgramInfo::Title));
+
+    for (int i = 0; i < Game::Levels; ++i) {
+        auto *button = new QPushButton(LevelCaptions[i], client);
+        button->setObjectName(u"kLevel_%1"_s.arg(i));
+        button->setGeometry(Layout::FirstLevelButton.translated(i * Layout::LevelButtonPitch, 0));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setStyle(buttonStyle);
+        connect(button, &QPushButton::clicked, this, [this, i] { game_.chooseLevel(i); });
+        levelButtons_[i] = button;
+    }
+
+    status_ = label(client, QString(BlankStatusLength, u' '), StatusFontPixels, Layout::Status);
+    status_->setObjectName(u"Label1"_s);
+
+    for (int i = 0; i < Game::AllPictures; ++i) {
+        auto *button = new QPushButton(client);
+        button->setObjectName(u"Command1_%1"_s.arg(i));
+        button->setGeometry(pictureButtonGeometry(i));
+        button->setIcon(QIcon(QPixmap::fromImage(Pictures::guess(i))));
+        button->setIconSize(QSize(Pictures::GuessSize, Pictures::GuessSize));
+        button->setAccessibleName(Pictures::guessName(i));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setStyle(buttonStyle);
+        connect(button, &QPushButton::clicked, this, [this, i] { game_.guess(i); });
+        pictureButtons_[i] = button;
+    }
+
+    rules_ = label(client,
+                   u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 "
+                   "попыток."_s,
+                   RulesFontPixels, Layout::Rules);
+    rules_->setObjectName(u"Label2"_s);
+    rules_->setWordWrap(true);
+    rules_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The board lies over the rules label's top rows, as the picture box always did.
+    boardView_ = new BoardView(board_, client);
+    boardView_->setObjectName(u"picRezultat"_s);
+    boardView_->setGeometry(Layout::Board);
+    boardView_->setAccessibleName(u"Табло результатов"_s);
+    boardView_->raise();
+}
+
+// The picture buttons in index order, the board, the banner, then the level buttons from the
+// last to the first.
+void MainWindow::setFocusOrder()
+{
+    QList<QWidget *> order(pictureButtons_.begin(), pictureButtons_.end());
+    order << boardView_ << banner_;
+    for (auto it = levelButtons_.rbegin(); it != levelButtons_.rend(); ++it)
+        order << *it;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+QString MainWindow::levelCaption(int level) const
+{
+    return levelButtons_.at(level)->text();
+}
+
+void MainWindow::setLevelEnabled(int level, bool enabled)
+{
+    levelButtons_.at(level)->setEnabled(enabled);
+}
+
+void MainWindow::setPictureVisible(int picture, bool visible)
+{
+    pictureButtons_.at(picture)->setVisible(visible);
+}
+
+void MainWindow::setStatus(const QString &text)
+{
+    status_->setText(text);
+    status_->adjustSize();
+}
+
+void MainWindow::setVerdictExplanation(const QString &text)
+{
+    status_->setToolTip(text);
+    status_->setAccessibleDescription(text);
+}
+
+void MainWindow::setBoardDescription(const QString &text)
+{
+    boardView_->setAccessibleDescription(text);
+}

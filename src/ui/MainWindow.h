@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Game.h"
+#include "GameView.h"
+#include "ResultBoard.h"
+
+#include <QMainWindow>
+#include <array>
+
+class BoardView;
+class QLabel;
+class QPushButton;
+class TitleBanner;
+
+// The main window: the banner, the level buttons, the status label, the picture buttons, the
+// result board and the rules. It routes the player's clicks to the game and shows what the
+// game writes; what belongs to the desktop (help, About, exit) it only asks for.
+class MainWindow : public QMainWindow, private GameView
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize ClientSize{650, 308};
+
+    explicit MainWindow(Game::Draw draw, QWidget *parent = nullptr);
+
+    const Game &game() const { return game_; }
+
+Q_SIGNALS:
+    void exitRequested();
+    void helpRequested();
+    void aboutRequested();
+
+private:
+    void createMenus();
+    void createControls(QWidget *client);
+    void setFocusOrder();
+
+    void setCaption(const QString &caption) override;
+    QString levelCaption(int level) const override;
+    void setLevelEnabled(int level, bool enabled) override;
+    void setPictureVisible(int picture, bool visible) override;
+    void setStatus(const QString &text) override;
+    void setVerdictExplanation(const QString &text) override;
+    void setBoardDescription(const QString &text) override;
+
+    ResultBoard board_;
+    Game game_;
+
+    TitleBanner *banner_ = nullptr;
+    std::array<QPushButton *, Game::Levels> levelButtons_{};
+    QLabel *status_ = nullptr;
+    std::array<QPushButton *, Game::AllPictures> pictureButtons_{};
+    BoardView *boardView_ = nullptr;
+    QLabel *rules_ = nullptr;
+};

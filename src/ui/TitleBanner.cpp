@@ -1,0 +1,30 @@
+#include "TitleBanner.h"
+
+#include "HtmlView.h"
+#include "ProgramInfo.h"
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+QString bannerPage()
+{
+    return u"about:<html><body scroll='no'><center><table style='margin-top:3px; border:0px;'>"
+           "<td><font face='Times New Roman' size='6'>%1</font></td></table></center></body>"
+           "</html>"_s.arg(QString::fromUtf16(ProgramInfo::Title));
+}
+
+} // namespace
+
+TitleBanner::TitleBanner(QWidget *parent) : QWidget(parent), view_(new HtmlView(this))
+{
+    setFocusPolicy(Qt::TabFocus);
+    view_->setObjectName(u"WebBrowser1"_s);
+    view_->navigate(bannerPage());
+}
+
+void TitleBanner::resizeEvent(QResizeEvent *)
+{
+    view_->setGeometry(rect());
+}

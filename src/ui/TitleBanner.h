@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class HtmlView;
+
+// The title banner across the top of the main window: an HTML view showing the program title.
+class TitleBanner : public QWidget
+{
+public:
+    explicit TitleBanner(QWidget *parent);
+
+protected:
+    // The view fills the banner, whatever size the window gives it.
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    HtmlView *view_;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+// What several tests share: the palette, scans over an image's pixels, and a draw that hides
+// the pictures a test chooses.
+
+#include <QImage>
+#include <QRegion>
+#include <QSet>
+#include <deque>
+#include <memory>
+
+namespace TestSupport
+{
+
+inline const QRgb Grey = qRgb(224, 224, 224);
+inline const QRgb Black = qRgb(0, 0, 0);
+inline const QRgb White = qRgb(255, 255, 255);
+inline const QRgb Red = qRgb(255, 0, 0);
+inline const QRgb Blue = qRgb(0, 0, 255);
+inline const QRgb Yellow = qRgb(255, 255, 0);
+
+inline QSet<QRgb> colours(const QImage &image)
+{
+    QSet<QRgb> all;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            all.insert(image.pixel(x, y));
+    return all;
+}
+
+// Smallest rectangle holding every pixel for which `wanted` is true.
+template <typename Predicate> QRect boundingBox(const QImage &image, Predicate wanted)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (wanted(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline QRect span(const QImage &image, QRgb colour)
+{
+    return boundingBox(image, [colour](QRgb p) { return p == colour; });
+}
+
+// Where the text or drawing is: pixels darker than mid grey.
+inline QRect ink(const QImage &image)
+{
+    return boundingBox(image, [](QRgb p) { return qGray(p) < 128; });
+}
+
+// Every pixel where two images of one size differ.
+inline QRegion changed(const QImage &a, const QImage &b)
+{
+    QRegion all;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                all += QRect(x, y, 1, 1);
+    return all;
+}
+
+inline QImage rgb(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The draw that hides `picture` among `offered`: the middle of its interval.
+inline double drawFor(int picture, int offered)
+{
+    return (picture + 0.5) / offered;
+}
+
+// A draw that hands out queued values, then 0. Copies share the queue, so a test can queue
+// more after handing the draw to a game.
+struct ScriptedDraw {
+    std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
+
+    double operator()() const
+    {
+        if (values->empty())
+            return 0.0;
+        const double v = values->front();
+        values->pop_front();
+        return v;
+    }
+    // Hides these pictures at the next attempts.
+    void hide(std::initializer_list<int> pictures, int offered) const
+    {
+        for (int p : pictures)
+            values->push_back(drawFor(p, offered));
+    }
+    template <typename Range> void hideAll(const Range &pictures, int offered) const
+    {
+        for (int p : pictures)
+            values->push_back(drawFor(p, offered));
+    }
+};
+
+} // namespace TestSupport

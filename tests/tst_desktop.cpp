@@ -1,0 +1,247 @@
+#include "Application.h"
+#include "ApplicationFolder.h"
+#include "MainWindow.h"
+#include "RecordingLauncher.h"
+#include "RedirectPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+#ifdef Q_OS_WIN
+const QByteArray LineEnd = "\r\n";
+#else
+const QByteArray LineEnd = "\n";
+#endif
+
+QByteArray redirectPage(const QByteArray &url)
+{
+    return "<html><head><meta http-equiv='refresh' content='0; url=" + url +
+           "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
+           "<title>WWW</title></head><body></body></html>" +
+           LineEnd;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void write(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workingDirectoryKeepsOnlyARootsSeparator_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("drive root") << uR"(C:\)"_s << uR"(C:\)"_s;
+        QTest::newRow("drive folder") << uR"(C:\Games\Чуйкомер)"_s << uR"(C:\Games\Чуйкомер)"_s;
+        QTest::newRow("trailing backslash") << uR"(D:\Games\)"_s << uR"(D:\Games)"_s;
+        QTest::newRow("network share") << uR"(\\server\share\)"_s << uR"(\\server\share)"_s;
+        QTest::newRow("posix folder") << u"/opt/chuikomer"_s << u"/opt/chuikomer"_s;
+        QTest::newRow("posix trailing") << u"/opt/chuikomer//"_s << u"/opt/chuikomer"_s;
+        QTest::newRow("posix root") << u"/"_s << u"/"_s;
+    }
+    void workingDirectoryKeepsOnlyARootsSeparator()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, expected);
+        QCOMPARE(Desktop::shellWorkingDirectory(raw), expected);
+    }
+
+    // The shell gets the target as given and the program's own folder, in the platform's form,
+    // to work in; whatever fails there stays there.
+    void openWithShellHandsOverTargetAndProgramFolder()
+    {
+        RecordingLauncher launcher;
+        launcher.during = [] { throw std::runtime_error("no desktop"); };
+        const Desktop desktop = launcher.desktop(u"/nowhere/"_s);
+        desktop.openWithDesktop(u"/tmp/a file.html"_s);
+        desktop.openWithDesktop(u"http://www.example.org/site/"_s);
+        QCOMPARE(launcher.calls.size(), 2u);
+        QCOMPARE(launcher.calls[0].target, u"/tmp/a file.html"_s);
+        QCOMPARE(launcher.calls[1].target, u"http://www.example.org/site/"_s);
+        const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        QCOMPARE(launcher.calls[0].workingDirectory, folder);
+        QVERIFY(!folder.endsWith(QDir::separator()));
+    }
+
+    // The help document is asked for by name beside the program, present or not, from the
+    // menu of the started program as from the function itself.
+    void helpOpensTheDocumentBesideTheProgram()
+    {
+        RecordingLauncher launcher;
+        launcher.desktop(u"/nowhere/чуйкомер/"_s).openHelp();
+        Application program(launcher.desktop(ApplicationFolder::find()), [] { return 0.0; });
+        program.start();
+        program.mainWindow().findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
+        QCOMPARE(launcher.calls.size(), 2u);
+        QCOMPARE(launcher.calls[0].target, u"/nowhere/чуйкомер/Справка.html"_s);
+        QCOMPARE(launcher.calls[1].target,
+                 QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
+                     QDir::separator() + u"Справка.html"_s);
+    }
+
+#ifdef Q_OS_LINUX
+    // Without a test's launcher, the desktop's opener is started from the PATH, detached, in
+    // the program's folder; without one on the PATH the start fails and nothing is opened.
+    void desktopOpenerIsStartedFromThePath()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString log = dir.filePath(u"opened"_s);
+        const QString opener = dir.filePath(u"xdg-open"_s);
+        write(opener, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > \"" +
+                          QFile::encodeName(log) + ".part\" && exec /bin/mv \"" +
+                          QFile::encodeName(log) + ".part\" \"" + QFile::encodeName(log) + "\"\n");
+        QVERIFY(QFile::setPermissions(opener, QFile::permissions(opener) | QFile::ExeOwner));
+
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        QVERIFY(Desktop::startPlatformOpener(u"/tmp/Справка.html"_s,
+                                             QCoreApplication::applicationDirPath()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 10000);
+        qputenv("PATH", QFile::encodeName(dir.path() + u"/empty"_s));
+        const bool startedWithout = Desktop::startPlatformOpener(u"/tmp/other.html"_s, dir.path());
+        qputenv("PATH", path);
+        QVERIFY(!startedWithout);
+
+        QCOMPARE(QString::fromUtf8(contents(log)),
+                 QCoreApplication::applicationDirPath() + u"\n/tmp/Справка.html\n"_s);
+    }
+#endif
+
+    // The page for an address, rewritten at 0.html on every use and handed to the shell after
+    // the waiting events have been dispatched.
+    void redirectPageGoesToZeroEveryTime()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString zero = dir.filePath(u"0.html"_s);
+        write(zero, QByteArray(2000, 'x'));
+
+        bool dispatched = false;
+        bool dispatchedBeforeShell = false;
+        RecordingLauncher launcher;
+        launcher.during = [&] { dispatchedBeforeShell = dispatched; };
+        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+        QTimer::singleShot(0, this, [&] { dispatched = true; });
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QVERIFY(dispatchedBeforeShell);
+        QCOMPARE(contents(zero), redirectPage("http://www.example.org/site/"));
+
+        desktop.openUrl(u"https://example.com/a?b=1&c=2#d"_s);
+        QCOMPARE(contents(zero), redirectPage("https://example.com/a?b=1&c=2#d"));
+
+        QCOMPARE(launcher.calls.size(), 2u);
+        for (const auto &call : launcher.calls)
+            QCOMPARE(call.target, dir.path() + u"/0.html"_s);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"0.html"_s});
+    }
+
+    // An apostrophe would end the attribute that holds the address; everything else stays.
+    void apostropheIsEscapedAndNothingElse()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        RecordingLauncher launcher;
+        launcher.desktop(dir.path() + u'/')
+            .openUrl(u"http://example.org/o'neil?q=\"a\"&r=%27<b>"_s);
+        QCOMPARE(contents(dir.filePath(u"0.html"_s)),
+                 redirectPage("http://example.org/o%27neil?q=\"a\"&r=%27<b>"));
+    }
+
+    // A name that cannot be opened for writing is passed over and left as it is.
+    void unopenableNamesMoveThePageOn()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(u"0.html"_s));
+        RecordingLauncher launcher;
+        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(contents(dir.filePath(u"1.html"_s)), redirectPage("http://www.example.org/site/"));
+        QVERIFY(QFileInfo(dir.filePath(u"0.html"_s)).isDir());
+        QVERIFY(QDir(dir.filePath(u"0.html"_s)).isEmpty());
+
+        QVERIFY(QFile::remove(dir.filePath(u"1.html"_s)));
+        QVERIFY(QDir(dir.path()).mkdir(u"1.html"_s));
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QVERIFY(QFileInfo::exists(dir.filePath(u"2.html"_s)));
+
+        QCOMPARE(launcher.calls.size(), 2u);
+        QCOMPARE(launcher.calls[0].target, dir.path() + u"/1.html"_s);
+        QCOMPARE(launcher.calls[1].target, dir.path() + u"/2.html"_s);
+    }
+
+    // A read-only or missing folder, or every name taken: the shell gets the address itself,
+    // after a bounded search.
+    void withoutAnyRedirectFileTheAddressGoesStraightToTheShell()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        RecordingLauncher launcher;
+        launcher.desktop(dir.path() + u"/missing/"_s).openUrl(u"http://example.org/o'neil"_s);
+        for (int i = 0; i < RedirectPage::MaxNames; ++i)
+            QVERIFY(QDir(dir.path()).mkdir(QString::number(i) + u".html"_s));
+        launcher.desktop(dir.path() + u'/').openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(launcher.calls.size(), 2u);
+        QCOMPARE(launcher.calls[0].target, u"http://example.org/o'neil"_s);
+        QCOMPARE(launcher.calls[1].target, u"http://www.example.org/site/"_s);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"%1.html"_s.arg(RedirectPage::MaxNames))));
+        QVERIFY(!QFileInfo::exists(dir.path() + u"/missing"_s));
+    }
+
+    // A link planted as a redirect name is not followed: its target keeps its contents, and a
+    // dangling one does not create a file elsewhere.
+    void symbolicLinksAreNotFollowed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QDir root(dir.path());
+        QVERIFY(root.mkdir(u"program"_s));
+        const QString precious = dir.filePath(u"precious.txt"_s);
+        write(precious, "keep me");
+        if (!QFile::link(precious, dir.filePath(u"program/0.html"_s)))
+            QSKIP("symbolic links cannot be made here");
+        const QString dangling = dir.filePath(u"created-elsewhere.txt"_s);
+        QVERIFY(QFile::link(dangling, dir.filePath(u"program/1.html"_s)));
+
+        RecordingLauncher launcher;
+        launcher.desktop(dir.filePath(u"program/"_s)).openUrl(u"http://www.example.org/site/"_s);
+
+        QCOMPARE(contents(precious), QByteArray("keep me"));
+        QVERIFY(!QFileInfo::exists(dangling));
+        QVERIFY(QFileInfo(dir.filePath(u"program/0.html"_s)).isSymLink());
+        QCOMPARE(contents(dir.filePath(u"program/2.html"_s)),
+                 redirectPage("http://www.example.org/site/"));
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, dir.filePath(u"program/2.html"_s));
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"

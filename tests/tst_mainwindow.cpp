@@ -1,0 +1,356 @@
+#include "BoardView.h"
+#include "HtmlView.h"
+#include "MainWindow.h"
+#include "Pictures.h"
+#include "ResultBoard.h"
+#include "TestSupport.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <deque>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+using TestSupport::ink;
+using TestSupport::rgb;
+
+// A control of the window by its object name; a missing one ends the test run at once.
+template <typename T = QWidget> T *control(const QObject *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// A shown window whose hidden pictures the test chooses.
+struct Window {
+    TestSupport::ScriptedDraw draw;
+    MainWindow form{draw};
+
+    Window()
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+
+    QPushButton *level(int i) const { return control<QPushButton>(&form, u"kLevel_%1"_s.arg(i)); }
+    QPushButton *picture(int i) const
+    {
+        return control<QPushButton>(&form, u"Command1_%1"_s.arg(i));
+    }
+    QLabel *status() const { return control<QLabel>(&form, u"Label1"_s); }
+    QLabel *rules() const { return control<QLabel>(&form, u"Label2"_s); }
+    QWidget *board() const { return control(&form, u"picRezultat"_s); }
+    QWidget *banner() const { return control(&form, u"usrReklamaX1"_s); }
+    QAction *action(const QString &name) const { return control<QAction>(&form, name); }
+    QImage boardImage() const { return rgb(board()->grab().toImage()); }
+    void click(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList all;
+    for (const QAction *a : actions)
+        all << a->text();
+    return all;
+}
+
+QString accessible(QWidget *widget, QAccessible::Text what)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(what);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layoutAtStart()
+    {
+        Window w;
+        MainWindow &f = w.form;
+        QCOMPARE(f.objectName(), u"frmForma"_s);
+        QCOMPARE(f.windowTitle(), u"Чуйкомер"_s);
+        QCOMPARE(f.centralWidget()->size(), QSize(650, 308));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.windowFlags() & Qt::WindowTitleHint);
+        QCOMPARE(f.centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
+
+        QCOMPARE(w.banner()->geometry(), QRect(0, 0, 649, 77));
+        QCOMPARE(control(w.banner(), u"WebBrowser1"_s)->geometry(), QRect(0, 0, 649, 77));
+        const QStringList levels{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(w.level(i)->geometry(), QRect(8 + 216 * i, 80, 202, 33));
+            QCOMPARE(w.level(i)->text(), levels[i]);
+            QVERIFY(w.level(i)->isEnabled());
+        }
+        for (int i = 0; i < 15; ++i) {
+            QCOMPARE(w.picture(i)->geometry(), QRect(8 + 58 * (i % 5), 128 + 58 * (i / 5), 55, 55));
+            QVERIFY(w.picture(i)->isVisible());
+            QVERIFY(w.picture(i)->text().isEmpty());
+            QCOMPARE(w.picture(i)->iconSize(), QSize(40, 40));
+        }
+        QCOMPARE(w.status()->geometry(), QRect(304, 120, 91, 24));
+        QCOMPARE(w.status()->text(), QString(15, u' '));
+        QCOMPARE(w.board()->geometry(), QRect(304, 144, 335, 130));
+        QCOMPARE(w.rules()->geometry(), QRect(304, 272, 324, 32));
+        QCOMPARE(
+            w.rules()->text(),
+            u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 попыток."_s);
+        // The board shows the empty grid and lies above the rules label's top rows.
+        QCOMPARE(w.boardImage(), Pictures::boardBackground());
+        QCOMPARE(f.centralWidget()->childAt(400, 273), w.board());
+    }
+
+    void fonts()
+    {
+        Window w;
+        const QStringList sans{u"MS Sans Serif"_s, u"Liberation Sans"_s};
+        const auto check = [&](QWidget *widget, int pixels) {
+            const QFontInfo info(widget->font());
+            QVERIFY2(sans.contains(info.family()), qPrintable(info.family()));
+            QCOMPARE(info.pixelSize(), pixels);
+            QVERIFY(info.bold());
+        };
+        check(w.level(0), 16);
+        check(w.status(), 18);
+        check(w.rules(), 13);
+
+        // The rules take two lines within their box.
+        const QFontMetrics rules(w.rules()->font());
+        const QRect wrapped =
+            rules.boundingRect(QRect(0, 0, 324, 1000), Qt::TextWordWrap, w.rules()->text());
+        QVERIFY(wrapped.height() <= 32);
+        QVERIFY(wrapped.height() >= 2 * rules.height());
+    }
+
+    void menus()
+    {
+        Window w;
+        const QList<QAction *> top = w.form.menuBar()->actions();
+        QCOMPARE(texts(top), (QStringList{u"Меню"_s, u"Справка"_s}));
+        QCOMPARE(texts(top[0]->menu()->actions()), (QStringList{u"Выход"_s}));
+        QCOMPARE(texts(top[1]->menu()->actions()),
+                 (QStringList{u"Вызов справки"_s, u"О программе"_s}));
+        QCOMPARE(w.action(u"HelpCalHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));
+
+        QSignalSpy exit(&w.form, &MainWindow::exitRequested);
+        QSignalSpy help(&w.form, &MainWindow::helpRequested);
+        QSignalSpy about(&w.form, &MainWindow::aboutRequested);
+        // F1 works at any time, also before a level is chosen and from any control.
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QTest::keyClick(w.picture(3), Qt::Key_F1);
+        QCOMPARE(help.count(), 1);
+        w.click(w.level(1));
+        QTest::keyClick(&w.form, Qt::Key_F1);
+        QCOMPARE(help.count(), 2);
+        w.action(u"HelpAbout"_s)->trigger();
+        w.action(u"MenuExit"_s)->trigger();
+        QCOMPARE(about.count(), 1);
+        QCOMPARE(exit.count(), 1);
+    }
+
+    void focusOrder()
+    {
+        Window w;
+        MainWindow &f = w.form;
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QCOMPARE(QApplication::focusWidget(), w.picture(0));
+        QList<QWidget *> expected;
+        for (int i = 1; i < 15; ++i)
+            expected << w.picture(i);
+        expected << w.board() << w.banner() << w.level(2) << w.level(1) << w.level(0)
+                 << w.picture(0);
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+
+        // Space on a focused picture button guesses; hidden and disabled ones are skipped.
+        w.level(0)->setFocus();
+        QTest::keyClick(w.level(0), Qt::Key_Space);
+        QCOMPARE(f.game().attempt(), 1);
+        w.picture(4)->setFocus();
+        QTest::keyClick(w.picture(4), Qt::Key_Space);
+        QCOMPARE(f.game().attempt(), 2);
+        QTest::keyClick(w.picture(4), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.board());
+    }
+
+    // A whole game through real mouse clicks: 4 hits at the second level.
+    void wholeGameByMouse()
+    {
+        Window w;
+        MainWindow &f = w.form;
+        const std::array<int, 10> hidden{9, 0, 5, 7, 2, 2, 8, 1, 6, 3};
+        const std::array<int, 10> guessed{9, 1, 5, 6, 2, 3, 8, 4, 4, 4};
+        w.draw.hideAll(hidden, 10);
+        w.click(w.level(1));
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s);
+        for (int k = 0; k < 15; ++k)
+            QCOMPARE(w.picture(k)->isVisible(), k < 10);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!w.level(i)->isEnabled());
+        QCOMPARE(w.status()->text(), u"Угадайте 1-ю картинку"_s);
+
+        ResultBoard expected;
+        expected.drawAttemptStart(1);
+        for (int n = 1; n <= 10; ++n) {
+            QCOMPARE(w.status()->text(), u"Угадайте %1-ю картинку"_s.arg(n));
+            // Nothing on the board names a hidden picture before the reveal.
+            const QString description = accessible(w.board(), QAccessible::Description);
+            QVERIFY(description.contains(u"Попытка %1: ждёт"_s.arg(n)));
+            QVERIFY(!description.contains(u"загадано"_s));
+            w.click(w.picture(guessed[n - 1]));
+            expected.drawGuess(n, guessed[n - 1]);
+            if (n < 10)
+                expected.drawAttemptStart(n + 1);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(w.level(i)->isEnabled());
+        }
+        for (int n = 1; n <= 10; ++n) {
+            expected.drawReveal(n, hidden[n - 1]);
+            if (hidden[n - 1] != guessed[n - 1])
+                expected.drawStrike(n);
+        }
+        QCOMPARE(w.status()->text(), u"Ваша интуиция работает на 40%"_s);
+        QCOMPARE(w.status()->pos(), QPoint(304, 120));
+        QCOMPARE(w.boardImage(), expected.image());
+        QCOMPARE(f.game().attempt(), Game::NoGame);
+
+        const QString description = accessible(w.board(), QAccessible::Description);
+        QVERIFY(
+            description.contains(u"Попытка 1: загадано — Барабан, ваш ответ — Барабан, верно"_s));
+        QVERIFY(description.contains(
+            u"Попытка 2: загадано — Красный круг, ваш ответ — Жёлтый квадрат, неверно"_s));
+        QVERIFY(w.status()->toolTip().contains(u"в среднем 1 из 10"_s));
+        QVERIFY(w.status()->toolTip().contains(u"4 или больше"_s));
+        QCOMPARE(accessible(w.status(), QAccessible::Description), w.status()->toolTip());
+
+        // Clicks after the end change nothing; a level choice starts again.
+        w.click(w.picture(0));
+        QCOMPARE(w.boardImage(), expected.image());
+        w.draw.hide({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 5);
+        w.click(w.level(0));
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s);
+        QVERIFY(w.status()->toolTip().isEmpty());
+        for (int k = 0; k < 15; ++k)
+            QCOMPARE(w.picture(k)->isVisible(), k < 5);
+        ResultBoard fresh;
+        fresh.drawAttemptStart(1);
+        QCOMPARE(w.boardImage(), fresh.image());
+    }
+
+    void statusLabelFollowsItsCaption()
+    {
+        Window w;
+        // Nine hits: the longest verdict stays on one line inside the window.
+        w.draw.hide({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, 5);
+        w.click(w.level(0));
+        const int requestWidth = w.status()->width();
+        for (int g : {0, 1, 2, 3, 4, 0, 1, 2, 3, 0})
+            w.click(w.picture(g));
+        QCOMPARE(w.status()->text(), u"Ваша интуиция работает на 90%"_s);
+        QCOMPARE(w.status()->pos(), QPoint(304, 120));
+        QVERIFY(w.status()->geometry().right() < 650);
+        QVERIFY(w.status()->width() > requestWidth);
+        QVERIFY(w.status()->height() < 2 * QFontMetrics(w.status()->font()).height());
+        QVERIFY(w.status()->width() >=
+                QFontMetrics(w.status()->font()).horizontalAdvance(w.status()->text()));
+        // ... and a shorter text narrows it again.
+        w.click(w.level(0));
+        QCOMPARE(w.status()->width(), requestWidth);
+    }
+
+    void picturesAreNamedForScreenReaders()
+    {
+        Window w;
+        QCOMPARE(accessible(w.picture(0), QAccessible::Name), u"Красный круг"_s);
+        QCOMPARE(accessible(w.picture(6), QAccessible::Name), u"Мяч"_s);
+        QCOMPARE(accessible(w.picture(14), QAccessible::Name), u"Груша"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.picture(0))->role(), QAccessible::Button);
+        QVERIFY(!accessible(w.board(), QAccessible::Description).isEmpty());
+    }
+
+    // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.
+    void banner()
+    {
+        Window w;
+        auto *view = control<HtmlView>(w.banner(), u"WebBrowser1"_s);
+        const QImage image = view->grab().toImage();
+        QCOMPARE(image.pixel(2, 2), qRgb(255, 255, 255));
+        const QRect title = ink(image);
+        QVERIFY(!title.isEmpty());
+        QVERIFY2(qAbs((title.left() + title.right() + 1) - 649) <= 4,
+                 qPrintable(u"%1..%2"_s.arg(title.left()).arg(title.right())));
+
+        const QTextBlock block =
+            view->document()->findBlock(view->document()->find(u"Чуйкомер"_s).position());
+        const QFont font = block.begin().fragment().charFormat().font();
+        QCOMPARE(font.pixelSize(), 32);
+        const QString family = QFontInfo(font).family();
+        QVERIFY2(family == u"Times New Roman"_s || family == u"Liberation Serif"_s,
+                 qPrintable(family));
+        const QFontMetrics metrics(font);
+        const QRect glyphs = metrics.tightBoundingRect(u"Чуйкомер"_s);
+        const int baseline = 14 + metrics.ascent();
+        QVERIFY2(
+            qAbs(title.top() - (baseline + glyphs.top())) <= 2,
+            qPrintable(u"ink top %1, expected %2"_s.arg(title.top()).arg(baseline + glyphs.top())));
+        QVERIFY(qAbs(title.height() - glyphs.height()) <= 2);
+        QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
+    // The view repaints because its board changed, and survives the board going first.
+    void boardViewFollowsItsBoard()
+    {
+        auto board = std::make_unique<ResultBoard>();
+        BoardView view(*board, nullptr);
+        view.resize(ResultBoard::Width, ResultBoard::Height);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        view.installEventFilter(&counter);
+        board->drawAttemptStart(3);
+        QTRY_VERIFY(counter.paints > 0);
+
+        board.reset();
+        QVERIFY(!view.grab().toImage().isNull());
+    }
+
+    void bannerFailureLeavesTheAreaEmpty()
+    {
+        HtmlView view;
+        view.resize(649, 77);
+        view.navigate(u"http://example.org/"_s);
+        QVERIFY(view.document()->isEmpty());
+        QVERIFY(ink(view.grab().toImage()).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
