@@ -1,5 +1,5 @@
 #include "Game.h"
-#include "RecordingGame.h"
+#include "FakeWindow.h"
 #include "TestSupport.h"
 #include "TimeSeededDraw.h"
 
@@ -11,7 +11,7 @@ using TestSupport::ScriptedDraw;
 
 // A game against a recording window and board, with the hidden pictures chosen by the test.
 struct Table {
-    GameRecord record;
+    FakeWindow record;
     ScriptedDraw draw;
     Game game{record, record, draw};
 
@@ -237,7 +237,7 @@ private Q_SLOTS:
     void realDrawIsUniformAtEveryLevel()
     {
         for (int level = 1; level <= 3; ++level) {
-            GameRecord record;
+            FakeWindow record;
             Game game(record, record, TimeSeededDraw{});
             const int offered = level * 5;
             std::vector<int> counts(offered, 0);

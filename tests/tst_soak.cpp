@@ -1,5 +1,5 @@
 #include "Game.h"
-#include "RecordingGame.h"
+#include "FakeWindow.h"
 
 #include <QTest>
 #include <bitset>
@@ -83,7 +83,7 @@ private Q_SLOTS:
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            GameRecord view;
+            FakeWindow view;
             CheckingBoard board;
             Game game(view, board, [&] { return unit(rng); });
             board.game = &game;

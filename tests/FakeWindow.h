@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 // Stands in for the main window and the board: keeps what the rules write, and one log of
 // every write in order, board and window alike ("guess 3 4", "status ...").
-struct GameRecord : public GameView, public Board {
+struct FakeWindow : public GameView, public Board {
     QString caption = u"Чуйкомер"_s;
     QString status = u"               "_s;
     QString explanation;
