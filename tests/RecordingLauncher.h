@@ -26,5 +26,5 @@ struct RecordingLauncher {
         };
     }
     // The desktop of a program whose folder is `folder`.
-    Desktop desktop(const QString &folder) { return Desktop(folder, launcher()); }
+    Desktop desktop(const std::optional<QString> &folder) { return Desktop(folder, launcher()); }
 };

@@ -6,33 +6,57 @@
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(ApplicationFolder::Separators)
 
 class TestApplication : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void separatorIsChosenByAnyBackslash_data()
+    void separatorFollowsThePlatform_data()
     {
+        using S = ApplicationFolder::Separators;
         QTest::addColumn<QString>("folder");
+        QTest::addColumn<S>("separators");
         QTest::addColumn<QString>("completed");
-        QTest::newRow("windows folder") << uR"(C:\Games\Test)"_s << uR"(C:\Games\Test\)"_s;
-        QTest::newRow("drive root") << uR"(C:\)"_s << uR"(C:\)"_s;
-        QTest::newRow("network share") << uR"(\\server\share)"_s << uR"(\\server\share\)"_s;
-        QTest::newRow("posix folder") << u"/opt/game"_s << u"/opt/game/"_s;
-        QTest::newRow("posix root") << u"/"_s << u"/"_s;
-        QTest::newRow("mixed, slash last") << uR"(C:\dir/)"_s << uR"(C:\dir/\)"_s;
-        QTest::newRow("empty") << QString() << u"/"_s;
+        QTest::newRow("windows folder")
+            << uR"(C:\Games\Test)"_s << S::Windows << uR"(C:\Games\Test\)"_s;
+        QTest::newRow("drive root") << uR"(C:\)"_s << S::Windows << uR"(C:\)"_s;
+        QTest::newRow("network share")
+            << uR"(\\server\share)"_s << S::Windows << uR"(\\server\share\)"_s;
+        QTest::newRow("windows, slash last") << uR"(C:\dir/)"_s << S::Windows << uR"(C:\dir/\)"_s;
+        QTest::newRow("windows, no backslash") << u"/opt/game"_s << S::Windows << u"/opt/game/"_s;
+        QTest::newRow("posix folder") << u"/opt/game"_s << S::Posix << u"/opt/game/"_s;
+        QTest::newRow("posix root") << u"/"_s << S::Posix << u"/"_s;
+        // On Linux a backslash is part of a folder's name.
+        QTest::newRow("posix backslash") << uR"(/home/a\)"_s << S::Posix << uR"(/home/a\/)"_s;
+        QTest::newRow("empty") << QString() << S::Posix << u"/"_s;
     }
-    void separatorIsChosenByAnyBackslash()
+    void separatorFollowsThePlatform()
     {
         QFETCH(QString, folder);
+        QFETCH(ApplicationFolder::Separators, separators);
         QFETCH(QString, completed);
-        QCOMPARE(ApplicationFolder::withSeparator(folder), completed);
+        QCOMPARE(ApplicationFolder::withSeparator(folder, separators), completed);
+    }
+
+    // A folder that cannot be known is never made up: not "/", not the working directory.
+    void unknownFolderIsNone()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QCOMPARE(ApplicationFolder::known(dir.path()), dir.path() + u'/');
+        QCOMPARE(ApplicationFolder::known(QString()), std::nullopt);
+        QCOMPARE(ApplicationFolder::known(u"relative/folder"_s), std::nullopt);
+        // What an undecodable name comes out as.
+        QCOMPARE(ApplicationFolder::known(dir.path() + u"/\uFFFD"_s), std::nullopt);
+        QCOMPARE(ApplicationFolder::known(dir.path() + u"/"_s + QString(5000, u'a')), std::nullopt);
     }
 
     void startShowsTheWindowAndExitEndsTheLoop()

@@ -14,6 +14,15 @@
 #include <QTimer>
 #include <stdexcept>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace
@@ -134,6 +143,18 @@ private Q_SLOTS:
     }
 #endif
 
+    // Without a known program folder the help is not looked for anywhere, and links go
+    // straight to the browser.
+    void withoutAFolderNothingIsMadeUp()
+    {
+        RecordingLauncher launcher;
+        const Desktop desktop = launcher.desktop(std::nullopt);
+        desktop.openHelp();
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, u"http://www.example.org/site/"_s);
+    }
+
     // The page for an address, rewritten at 0.html on every use and handed to the shell after
     // the waiting events have been dispatched.
     void redirectPageGoesToZeroEveryTime()
@@ -241,6 +262,83 @@ private Q_SLOTS:
         QCOMPARE(launcher.calls.size(), 1u);
         QCOMPARE(launcher.calls[0].target, dir.filePath(u"program/2.html"_s));
     }
+
+    // Everything outside ASCII as a browser sends it, so that the bytes are what the page's
+    // charset says: the host in its IDN form, the rest percent-encoded UTF-8.
+    void nonAsciiAddressesAreEncoded()
+    {
+        QCOMPARE(RedirectPage::document(u"http://пример.рф/сайт/?q=ё"_s),
+                 redirectPage("http://xn--e1afmkfd.xn--p1ai/%D1%81%D0%B0%D0%B9%D1%82/?q=%D1%91")
+                     .chopped(LineEnd.size()));
+    }
+
+#ifdef Q_OS_UNIX
+    // What a neighbour who can write to the folder might plant under the page's name is left
+    // alone, and never holds the program up: a FIFO, a second name of another file.
+    void plantedNamesAreLeftAlone()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray fifo = QFile::encodeName(dir.filePath(u"0.html"_s));
+        QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
+        const QString precious = dir.filePath(u"precious.txt"_s);
+        write(precious, "keep me");
+        QVERIFY(::link(QFile::encodeName(precious).constData(),
+                       QFile::encodeName(dir.filePath(u"1.html"_s)).constData()) == 0);
+
+        auto written = std::async(std::launch::async, [&] {
+            return RedirectPage::write(dir.path() + u'/', u"http://www.example.org/site/"_s);
+        });
+        const bool returned =
+            written.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
+        if (!returned) {
+            // Free the writer, so that the failure is reported instead of hanging.
+            const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+            written.wait();
+            ::close(reader);
+        }
+        QVERIFY2(returned, "a FIFO under the page's name blocked the writer");
+        QCOMPARE(written.get(), dir.filePath(u"2.html"_s));
+        QCOMPARE(contents(precious), QByteArray("keep me"));
+        struct stat info {
+        };
+        QCOMPARE(::lstat(fifo.constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+    }
+
+    // A page that cannot be written whole never replaces the old one: the old page stays,
+    // no half file is left, and the browser gets the address itself.
+    void failedWriteKeepsTheOldPage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString zero = dir.filePath(u"0.html"_s);
+        write(zero, "old page");
+        RecordingLauncher launcher;
+        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+
+        // A disk that is full after a few bytes: a file-size limit, its signal ignored.
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+
+        QCOMPARE(contents(zero), QByteArray("old page"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"0.html"_s});
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, u"http://www.example.org/site/"_s);
+
+        // With room again, the page replaces the old one in one step.
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(contents(zero), redirectPage("http://www.example.org/site/"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"0.html"_s});
+    }
+#endif
 };
 
 QTEST_MAIN(TestDesktop)

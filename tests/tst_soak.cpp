@@ -1,5 +1,5 @@
-#include "Game.h"
 #include "FakeWindow.h"
+#include "Game.h"
 
 #include <QTest>
 #include <bitset>

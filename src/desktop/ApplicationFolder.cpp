@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace ApplicationFolder
 {
@@ -11,17 +12,26 @@ QString programFolder()
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
-QString withSeparator(QString folder)
+QString withSeparator(QString folder, Separators separators)
 {
-    const QChar separator = folder.contains(u'\\') ? u'\\' : u'/';
+    const bool backslash = separators == Separators::Windows && folder.contains(u'\\');
+    const QChar separator = backslash ? u'\\' : u'/';
     if (folder.isEmpty() || folder.back() != separator)
         folder += separator;
     return folder;
 }
 
-QString find()
+std::optional<QString> known(const QString &folder, Separators separators)
 {
-    return withSeparator(programFolder());
+    const QFileInfo info(QDir::fromNativeSeparators(folder));
+    if (folder.isEmpty() || !info.isAbsolute() || !info.isDir())
+        return std::nullopt;
+    return withSeparator(folder, separators);
+}
+
+std::optional<QString> find()
+{
+    return known(programFolder());
 }
 
 } // namespace ApplicationFolder

@@ -24,7 +24,7 @@ bool isSeparator(QChar c)
 
 } // namespace
 
-Desktop::Desktop(QString applicationFolder, Launcher launcher)
+Desktop::Desktop(std::optional<QString> applicationFolder, Launcher launcher)
     : applicationFolder_(std::move(applicationFolder)), launcher_(std::move(launcher))
 {
 }
@@ -67,7 +67,8 @@ void Desktop::openWithDesktop(const QString &target) const
 
 void Desktop::openHelp() const
 {
-    openWithDesktop(applicationFolder_ + QString::fromUtf16(HelpFileName));
+    if (applicationFolder_)
+        openWithDesktop(*applicationFolder_ + QString::fromUtf16(HelpFileName));
 }
 
 void Desktop::openUrl(const QString &url) const
@@ -75,7 +76,9 @@ void Desktop::openUrl(const QString &url) const
     try {
         // An installed program's folder is usually read-only: then the browser gets the
         // address itself.
-        const QString target = RedirectPage::write(applicationFolder_, url).value_or(url);
+        const auto page =
+            applicationFolder_ ? RedirectPage::write(*applicationFolder_, url) : std::nullopt;
+        const QString target = page.value_or(url);
         QCoreApplication::processEvents();
         openWithDesktop(target);
     } catch (...) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // Hands files and web addresses to the desktop, which opens them with the user's own
 // applications. Nothing here reports a failure: opening a document is a convenience, and the
@@ -16,9 +17,12 @@ public:
     // The help document, expected in the application folder.
     static constexpr char16_t HelpFileName[] = u"Справка.html";
 
-    explicit Desktop(QString applicationFolder, Launcher launcher = startPlatformOpener);
+    // `applicationFolder` ends in its separator; without one, the help cannot be found and
+    // links go straight to the browser.
+    explicit Desktop(std::optional<QString> applicationFolder,
+                     Launcher launcher = startPlatformOpener);
 
-    const QString &applicationFolder() const { return applicationFolder_; }
+    const std::optional<QString> &applicationFolder() const { return applicationFolder_; }
 
     // Opens a file or URL with the associated application ("Open").
     void openWithDesktop(const QString &target) const;
@@ -35,6 +39,6 @@ public:
     static bool startPlatformOpener(const QString &target, const QString &workingDirectory);
 
 private:
-    QString applicationFolder_;
+    std::optional<QString> applicationFolder_;
     Launcher launcher_;
 };

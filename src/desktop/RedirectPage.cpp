@@ -1,13 +1,17 @@
 #include "RedirectPage.h"
 
 #include <QFile>
+#include <QUrl>
 
 #ifdef Q_OS_UNIX
+#include <QRandomGenerator>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #else
 #include <QFileInfo>
+#include <QSaveFile>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -24,17 +28,29 @@ constexpr char LineEnd[] = "\r\n";
 constexpr char LineEnd[] = "\n";
 #endif
 
-// Creates or truncates `name` and writes `contents`; false when the name cannot be opened.
-// A symbolic link is never followed: whoever planted it must not get a file elsewhere
-// truncated. Write errors are ignored; the browser gets whatever landed in the file.
-bool writeFile(const QString &name, const QByteArray &contents)
-{
+enum class Outcome {
+    Written,
+    // Something else has the name: leave it alone and try the next number.
+    NameTaken,
+    // The folder takes no page at all (read-only, missing, full): stop trying.
+    Failed,
+};
+
 #ifdef Q_OS_UNIX
-    const QByteArray path = QFile::encodeName(name);
-    const int fd =
-        ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
+
+// Whether `path` may be replaced by a page: nothing there, or a plain file of this user's
+// with no other name. Looks, never opens: opening a FIFO would block.
+bool replaceable(const QByteArray &path)
+{
+    struct stat info {
+    };
+    if (::lstat(path.constData(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode) && info.st_nlink == 1 && ::access(path.constData(), W_OK) == 0;
+}
+
+bool writeAll(int fd, const QByteArray &contents)
+{
     qsizetype written = 0;
     while (written < contents.size()) {
         const ssize_t n = ::write(fd, contents.constData() + written,
@@ -42,20 +58,86 @@ bool writeFile(const QString &name, const QByteArray &contents)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            break;
+            return false;
         written += n;
     }
-    ::close(fd);
     return true;
+}
+
+// The whole page goes to a new file beside the name, which then takes the name in one step:
+// a reader sees the old page or the new one, never a part, and nothing is ever written
+// through whatever the name led to.
+Outcome writePage(const QString &folder, const QString &name, const QByteArray &page)
+{
+    const QByteArray path = QFile::encodeName(folder + name);
+    if (!replaceable(path))
+        return Outcome::NameTaken;
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(folder + u"."_s + name + u"."_s +
+                                      QString::number(QRandomGenerator::global()->generate(), 16));
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+        if (fd < 0 && errno != EEXIST)
+            return Outcome::Failed;
+    }
+    if (fd < 0)
+        return Outcome::Failed;
+    const bool complete = writeAll(fd, page) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !complete) {
+        ::unlink(temporary.constData());
+        return Outcome::Failed;
+    }
+    if (::rename(temporary.constData(), path.constData()) != 0) {
+        // Taken meanwhile by something that cannot be replaced, a folder say.
+        ::unlink(temporary.constData());
+        return Outcome::NameTaken;
+    }
+    return Outcome::Written;
+}
+
 #else
-    if (QFileInfo(name).isSymLink())
-        return false;
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    file.write(contents);
-    return true;
+
+// The same rules with Qt's means: QSaveFile writes beside the name and renames on commit.
+// The number of hard links is not checked here; the rename leaves a linked file alone anyway.
+Outcome writePage(const QString &folder, const QString &name, const QByteArray &page)
+{
+    const QFileInfo info(folder + name);
+    if (info.isSymLink() || (info.exists() && (!info.isFile() || !info.isWritable())))
+        return Outcome::NameTaken;
+    QSaveFile file(folder + name);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return Outcome::Failed;
+    if (file.write(page) != page.size())
+        file.cancelWriting();
+    return file.commit() ? Outcome::Written : Outcome::Failed;
+}
+
 #endif
+
+// Non-ASCII as the browser would send it: the host in its ASCII (IDN) form, everything else
+// percent-encoded as UTF-8. The page then is pure ASCII, whatever its declared charset.
+QByteArray asciiUrl(QString url)
+{
+    const QString host = QUrl(url).host(QUrl::FullyDecoded);
+    bool asciiHost = true;
+    for (QChar c : host)
+        asciiHost = asciiHost && c.unicode() < 0x80;
+    if (!asciiHost) {
+        const qsizetype at = url.indexOf(host, 0, Qt::CaseInsensitive);
+        if (at >= 0)
+            url.replace(at, host.size(), QString::fromLatin1(QUrl::toAce(host)));
+    }
+    QByteArray ascii;
+    for (const char byte : url.toUtf8()) {
+        if (static_cast<unsigned char>(byte) < 0x80)
+            ascii += byte;
+        else
+            ascii += '%' + QByteArray::number(static_cast<unsigned char>(byte), 16).toUpper();
+    }
+    return ascii;
 }
 
 } // namespace
@@ -64,9 +146,9 @@ QByteArray document(const QString &url)
 {
     // The URL sits inside an apostrophe-quoted attribute; %27 names the same address without
     // ending the attribute early.
-    QString quoted = url;
-    quoted.replace(u'\'', u"%27"_s);
-    return "<html><head><meta http-equiv='refresh' content='0; url=" + quoted.toLocal8Bit() +
+    QByteArray quoted = asciiUrl(url);
+    quoted.replace('\'', "%27");
+    return "<html><head><meta http-equiv='refresh' content='0; url=" + quoted +
            "'><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
            "<title>WWW</title></head><body></body></html>";
 }
@@ -75,9 +157,15 @@ std::optional<QString> write(const QString &folder, const QString &url)
 {
     const QByteArray page = document(url) + LineEnd;
     for (int counter = 0; counter < MaxNames; ++counter) {
-        const QString name = folder + QString::number(counter) + u".html"_s;
-        if (writeFile(name, page))
-            return name;
+        const QString name = QString::number(counter) + u".html"_s;
+        switch (writePage(folder, name, page)) {
+        case Outcome::Written:
+            return folder + name;
+        case Outcome::NameTaken:
+            continue;
+        case Outcome::Failed:
+            return std::nullopt;
+        }
     }
     return std::nullopt;
 }
