@@ -138,7 +138,8 @@ bool processUntil(const bool &flag)
 void nameApplication()
 {
     // As the program itself names the application before its window exists.
-    QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::Title));
+    QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::AppId));
+    QApplication::setDesktopFileName(QString::fromUtf16(ProgramInfo::AppId));
 }
 
 // The program as main() puts it together.

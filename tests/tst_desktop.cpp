@@ -87,7 +87,7 @@ private Q_SLOTS:
     {
         RecordingLauncher launcher;
         launcher.during = [] { throw std::runtime_error("no desktop"); };
-        const Desktop desktop = launcher.desktop(u"/nowhere/"_s);
+        Desktop desktop = launcher.desktop(u"/nowhere/"_s);
         desktop.openWithDesktop(u"/tmp/a file.html"_s);
         desktop.openWithDesktop(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 2u);
@@ -143,12 +143,32 @@ private Q_SLOTS:
     }
 #endif
 
+    // A held key or a double click asks many times at once: one viewer opens, and the next
+    // request after a second's pause is heard again.
+    void repeatsWithinASecondAreIgnored()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        RecordingLauncher launcher;
+        qint64 now = 0;
+        Desktop desktop(dir.path() + u'/', launcher.launcher(), [&] { return now; });
+        for (int i = 0; i < 200; ++i, now += 1) {
+            desktop.openHelp();
+            desktop.openUrl(u"http://www.example.org/site/"_s);
+        }
+        QCOMPARE(launcher.calls.size(), 2u);
+        now += Desktop::RepeatIgnoredMs;
+        desktop.openHelp();
+        desktop.openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(launcher.calls.size(), 4u);
+    }
+
     // Without a known program folder the help is not looked for anywhere, and links go
     // straight to the browser.
     void withoutAFolderNothingIsMadeUp()
     {
         RecordingLauncher launcher;
-        const Desktop desktop = launcher.desktop(std::nullopt);
+        Desktop desktop = launcher.desktop(std::nullopt);
         desktop.openHelp();
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 1u);
@@ -168,7 +188,7 @@ private Q_SLOTS:
         bool dispatchedBeforeShell = false;
         RecordingLauncher launcher;
         launcher.during = [&] { dispatchedBeforeShell = dispatched; };
-        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+        Desktop desktop = launcher.desktop(dir.path() + u'/');
         QTimer::singleShot(0, this, [&] { dispatched = true; });
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QVERIFY(dispatchedBeforeShell);
@@ -202,7 +222,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         QVERIFY(QDir(dir.path()).mkdir(u"0.html"_s));
         RecordingLauncher launcher;
-        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+        Desktop desktop = launcher.desktop(dir.path() + u'/');
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(contents(dir.filePath(u"1.html"_s)), redirectPage("http://www.example.org/site/"));
         QVERIFY(QFileInfo(dir.filePath(u"0.html"_s)).isDir());
@@ -315,7 +335,7 @@ private Q_SLOTS:
         const QString zero = dir.filePath(u"0.html"_s);
         write(zero, "old page");
         RecordingLauncher launcher;
-        const Desktop desktop = launcher.desktop(dir.path() + u'/');
+        Desktop desktop = launcher.desktop(dir.path() + u'/');
 
         // A disk that is full after a few bytes: a file-size limit, its signal ignored.
         rlimit saved{};

@@ -1,27 +1,35 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
+#include "DisplayCheck.h"
 #include "ProgramInfo.h"
 #include "TimeSeededDraw.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    // Qt aborts without a display; say plainly what is missing instead.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
-        !std::getenv("QT_QPA_PLATFORM")) {
-        std::fputs(
-            "Чуйкомер: нет графического дисплея (не заданы DISPLAY и WAYLAND_DISPLAY).\n"
-            "Chuikomer: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
-            stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!DisplayCheck::displayNamed(arguments, QProcessEnvironment::systemEnvironment())) {
+        std::fputs(DisplayCheck::NoDisplayMessage, stderr);
         return EXIT_FAILURE;
     }
+    auto guard = std::make_unique<DisplayCheck::FatalGuard>();
 #endif
+    // The application id names the window's class and the desktop entry alike, so that task
+    // bars know the window as the program they started.
+    QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::AppId));
+    QApplication::setDesktopFileName(QString::fromUtf16(ProgramInfo::AppId));
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::Title));
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    guard.reset();
+#endif
     // The folder is known before any window exists, and never changes afterwards.
     Application program(Desktop(ApplicationFolder::find()), TimeSeededDraw{});
     program.start();

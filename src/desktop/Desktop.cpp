@@ -4,6 +4,7 @@
 #include "RedirectPage.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
 
@@ -24,9 +25,29 @@ bool isSeparator(QChar c)
 
 } // namespace
 
-Desktop::Desktop(std::optional<QString> applicationFolder, Launcher launcher)
-    : applicationFolder_(std::move(applicationFolder)), launcher_(std::move(launcher))
+Desktop::Desktop(std::optional<QString> applicationFolder, Launcher launcher, Clock clock)
+    : applicationFolder_(std::move(applicationFolder)), launcher_(std::move(launcher)),
+      clock_(std::move(clock))
 {
+}
+
+qint64 Desktop::steadyClock()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.elapsed();
+}
+
+bool Desktop::isRepeat(std::optional<qint64> &last) const
+{
+    const qint64 now = clock_();
+    if (last && now - *last < RepeatIgnoredMs)
+        return true;
+    last = now;
+    return false;
 }
 
 bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory)
@@ -65,14 +86,18 @@ void Desktop::openWithDesktop(const QString &target) const
     }
 }
 
-void Desktop::openHelp() const
+void Desktop::openHelp()
 {
+    if (isRepeat(lastHelp_))
+        return;
     if (applicationFolder_)
         openWithDesktop(*applicationFolder_ + QString::fromUtf16(HelpFileName));
 }
 
-void Desktop::openUrl(const QString &url) const
+void Desktop::openUrl(const QString &url)
 {
+    if (isRepeat(lastLink_))
+        return;
     try {
         // An installed program's folder is usually read-only: then the browser gets the
         // address itself.

@@ -3,13 +3,13 @@
 #include "ButtonStyle.h"
 #include "Centring.h"
 #include "Fonts.h"
+#include "LinkLabel.h"
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "ProgramInfo.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -99,7 +99,8 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     flag_->move(Layout::Flag.topLeft());
     flag_->setFocusPolicy(Qt::StrongFocus);
     flag_->setAccessibleName(u"Флаг: белая, синяя и красная полосы"_s);
-    setTabOrder(ok, flag_);
+    setTabOrder(ok, link_);
+    setTabOrder(link_, flag_);
 
     auto *emblem = new QLabel(this);
     emblem->setObjectName(u"Image1"_s);
@@ -117,7 +118,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
 void AboutWindow::createCredits()
 {
-    link_ = new QLabel(u"Программы для всех!"_s, this);
+    link_ = new LinkLabel(u"Программы для всех!"_s, this);
     link_->setObjectName(u"Label1"_s);
     QFont underlined = Fonts::sans();
     underlined.setUnderline(true);
@@ -130,7 +131,7 @@ void AboutWindow::createCredits()
     link_->move(Layout::Link);
     link_->adjustSize();
     link_->setAccessibleName(u"Сайт автора: "_s + siteUrl());
-    link_->installEventFilter(this);
+    connect(link_, &LinkLabel::activated, this, &AboutWindow::activateLink);
 
     const QString author = QString::fromUtf16(ProgramInfo::Author);
     const QString email = QString::fromUtf16(ProgramInfo::Email);
@@ -155,19 +156,6 @@ void AboutWindow::drawFlag()
     painter.fillRect(RedBand, QColor(255, 0, 0));
     painter.end();
     flag_->update();
-}
-
-bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == link_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            link_->rect().contains(mouse->position().toPoint())) {
-            activateLink();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void AboutWindow::activateLink()

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+class LinkLabel;
 class PictureBox;
-class QLabel;
 
 // The About window: credits, the emblem, a small flag, and a link to the maker's site. The
 // link is only asked for; whoever shows the window opens it.
@@ -23,14 +23,11 @@ Q_SIGNALS:
     // The link was clicked; the hourglass shows until the connected slots return.
     void siteLinkActivated(const QString &url);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void createCredits();
     void drawFlag();
     void activateLink();
 
-    QLabel *link_ = nullptr;
+    LinkLabel *link_ = nullptr;
     PictureBox *flag_ = nullptr;
 };

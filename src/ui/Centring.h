@@ -1,17 +1,8 @@
 #pragma once
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
-// Places a top-level window, at its final size, in the middle of its screen.
-inline void centreOnScreen(QWidget &window)
-{
-    window.adjustSize();
-    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-}
+// Places a top-level window, at its final size, in the middle of its screen. Under a window
+// manager the frame is only known once the window is shown: the window is centred again, as
+// a whole frame, as soon as it is.
+void centreOnScreen(QWidget &window);

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessibleWidget>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -88,10 +89,36 @@ void applyBrowserTables(QTextDocument *document, const QList<int> &topMargins)
     }
 }
 
+// Read as static text, the page's words only: Qt's own text interface for the view passes on
+// the document's internal frame markers.
+class AccessiblePage : public QAccessibleWidget
+{
+public:
+    explicit AccessiblePage(HtmlView *view) : QAccessibleWidget(view, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return static_cast<const HtmlView *>(widget())->pageText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessiblePage(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(HtmlView::staticMetaObject.className()) && object)
+        return new AccessiblePage(static_cast<HtmlView *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 HtmlView::HtmlView(QWidget *parent) : QTextBrowser(parent)
 {
+    [[maybe_unused]] static const bool accessible = [] {
+        QAccessible::installFactory(accessiblePage);
+        return true;
+    }();
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -121,6 +148,18 @@ void HtmlView::navigate(const QString &url)
     applyBrowserTables(page, tableTopMargins(html));
     applyBrowserFonts(page);
     centreTables();
+}
+
+QString HtmlView::pageText() const
+{
+    QString text = toPlainText();
+    // Paragraph and line breaks read as spaces; the Unicode non-characters the document uses
+    // for its frames do not read at all.
+    for (QChar &c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n')
+            c = u' ';
+    text.removeIf([](QChar c) { return c.unicode() >= 0xFDD0 && c.unicode() <= 0xFDEF; });
+    return text.simplified();
 }
 
 void HtmlView::resizeEvent(QResizeEvent *event)

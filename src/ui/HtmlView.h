@@ -7,11 +7,16 @@
 // margins, no scroll bars, no frame.
 class HtmlView : public QTextBrowser
 {
+    Q_OBJECT
+
 public:
     explicit HtmlView(QWidget *parent = nullptr);
 
     // Shows an "about:" page; any other address leaves the view empty.
     void navigate(const QString &url);
+
+    // The page's words alone, as a screen reader should read them.
+    QString pageText() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -95,7 +95,9 @@ MainWindow::MainWindow(Game::Draw draw, QWidget *parent)
 
 void MainWindow::createMenus()
 {
-    // The menu keeps the desktop's plain face; the window's bold is for the game's controls.
+    // The fixed layout counts on the menu bar inside the window, also on desktops with a
+    // global menu. It keeps the desktop's plain face; the bold is for the game's controls.
+    menuBar()->setNativeMenuBar(false);
     menuBar()->setFont(Fonts::sans(MenuFontPixels, false));
     QMenu *menu = menuBar()->addMenu(u"Меню"_s);
     menu->setObjectName(u"Menu"_s);
@@ -107,6 +109,8 @@ void MainWindow::createMenus()
     callHelp->setObjectName(u"HelpCalHelp"_s);
     callHelp->setShortcut(Qt::Key_F1);
     callHelp->setShortcutContext(Qt::WindowShortcut);
+    // A held F1 would start a viewer at every repeat.
+    callHelp->setAutoRepeat(false);
     QAction *about = help->addAction(u"О программе"_s);
     about->setObjectName(u"HelpAbout"_s);
     connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that works as a link: a click, or Enter or Space while it has the keyboard focus,
+// activates it, and the focus shows as a dotted frame.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    LinkLabel(const QString &text, QWidget *parent);
+
+Q_SIGNALS:
+    void activated();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
