@@ -36,6 +36,7 @@ icon=$prefix/share/icons/hicolor/32x32/apps/$app_id.png
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop entry"
 grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry names another icon"
+grep -qx "StartupWMClass=$app_id" "$desktop" || fail "desktop entry names another window class"
 file "$icon" | grep -q 'PNG image data, 32 x 32' || fail "icon is not a 32 x 32 PNG"
 appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || {
     cat "$work/appstream.log"

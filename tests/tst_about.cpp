@@ -92,7 +92,9 @@ private Q_SLOTS:
         QCOMPARE(ok->geometry(), QRect(264, 164, 89, 33));
         QVERIFY(ok->isDefault());
         QCOMPARE(QApplication::focusWidget(), ok);
-        // Only the button and the picture box take the focus, the button first.
+        // The button first, then the link and the picture box.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(&about, u"Label1"_s));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), flag);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -179,8 +181,20 @@ private Q_SLOTS:
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, 8));
         // A release outside the label is no click.
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(-5, 8));
-
         QCOMPARE(asked, QStringList{AboutWindow::siteUrl()});
+
+        // From the keyboard: Enter and Space on the focused link open it, and the focus
+        // shows; Enter does not press the default button then.
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        control(&about, u"OK"_s)->setFocus();
+        const QImage unfocused = shown(link);
+        link->setFocus();
+        QVERIFY(link->hasFocus());
+        QVERIFY(shown(link) != unfocused);
+        QTest::keyClick(link, Qt::Key_Return);
+        QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(asked.size(), 3);
+        QVERIFY(about.isVisible());
         QCOMPARE(windowDuring, Qt::WaitCursor);
         QCOMPARE(linkDuring, Qt::WaitCursor);
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);

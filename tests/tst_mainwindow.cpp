@@ -147,6 +147,9 @@ private Q_SLOTS:
         QCOMPARE(texts(top[1]->menu()->actions()),
                  (QStringList{u"Вызов справки"_s, u"О программе"_s}));
         QCOMPARE(w.action(u"HelpCalHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));
+        // A held F1 asks once; the menu stays in the window on every desktop.
+        QVERIFY(!w.action(u"HelpCalHelp"_s)->autoRepeat());
+        QVERIFY(!w.form.menuBar()->isNativeMenuBar());
 
         QSignalSpy exit(&w.form, &MainWindow::exitRequested);
         QSignalSpy help(&w.form, &MainWindow::helpRequested);
@@ -314,6 +317,9 @@ private Q_SLOTS:
             qAbs(title.top() - (baseline + glyphs.top())) <= 2,
             qPrintable(u"ink top %1, expected %2"_s.arg(title.top()).arg(baseline + glyphs.top())));
         QVERIFY(qAbs(title.height() - glyphs.height()) <= 2);
+        // A screen reader reads the page's words and nothing else.
+        QCOMPARE(accessible(view, QAccessible::Name), u"Чуйкомер"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(view)->textInterface(), nullptr);
         QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
