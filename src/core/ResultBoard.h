@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPoint>
+#include <array>
 
 // The result board's persistent image: ten cells, one per attempt, drawn over the empty grid.
 // It says when it has changed, so that whatever shows it repaints without being told.
@@ -34,11 +35,29 @@ public:
 
     const QImage &image() const { return image_; }
 
+    // The board for a screen of `scale` device pixels per pixel. Whole scales repeat each
+    // pixel; others draw the grid lines all alike and the pictures and strokes smooth, so that
+    // no line comes out one pixel here and two there.
+    QImage imageAt(qreal scale) const;
+
 Q_SIGNALS:
     void changed();
 
 private:
+    // What a quadrant shows, for drawing it again at another scale.
+    struct Quadrant {
+        enum Kind { Empty, XMark, QuestionMark, Guess } kind = Empty;
+        int picture = 0;
+    };
+    struct Cell {
+        Quadrant hidden;
+        Quadrant guess;
+        bool struck = false;
+    };
+
     void paintPicture(const QImage &picture, QPoint at);
+    QImage drawnAt(qreal scale) const;
 
     QImage image_;
+    std::array<Cell, 10> cells_{};
 };

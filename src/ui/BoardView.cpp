@@ -3,6 +3,7 @@
 #include "ResultBoard.h"
 
 #include <QPainter>
+#include <cmath>
 
 BoardView::BoardView(const ResultBoard &board, QWidget *parent) : QWidget(parent), board_(&board)
 {
@@ -23,7 +24,19 @@ void BoardView::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), palette().window());
         return;
     }
-    painter.drawImage(0, 0, board_->image());
+    const qreal scale = devicePixelRatioF();
+    // Whole scales repeat each pixel, as Qt does by itself.
+    if (scale == std::round(scale))
+        painter.drawImage(0, 0, board_->image());
+    else {
+        // One image pixel to one device pixel, unscaled.
+        QImage device = board_->imageAt(scale);
+        device.setDevicePixelRatio(1);
+        painter.save();
+        painter.scale(1 / scale, 1 / scale);
+        painter.drawImage(0, 0, device);
+        painter.restore();
+    }
     if (hasFocus()) {
         // Keyboard users need to see where Tab went; the grid's own corner stays readable.
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <cmath>
 #include <qdrawutil.h>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,21 @@ void ButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
     case PE_PanelButtonCommand: {
         const bool sunken = option->state & (State_Sunken | State_On);
         const QBrush face = option->palette.brush(QPalette::Button);
-        qDrawWinButton(painter, option->rect, option->palette, sunken, &face);
+        const qreal scale = painter->device()->devicePixelRatioF();
+        if (scale == std::round(scale)) {
+            qDrawWinButton(painter, option->rect, option->palette, sunken, &face);
+        } else {
+            // At a fractional scale the bevel's one-pixel lines would fall between device
+            // pixels and its bottom line could vanish: draw it in device pixels instead.
+            const QRect r = option->rect;
+            const QRect device(QPoint(qRound(r.left() * scale), qRound(r.top() * scale)),
+                               QPoint(int(std::floor((r.right() + 1) * scale)) - 1,
+                                      int(std::floor((r.bottom() + 1) * scale)) - 1));
+            painter->save();
+            painter->scale(1 / scale, 1 / scale);
+            qDrawWinButton(painter, device, option->palette, sunken, &face);
+            painter->restore();
+        }
         if (option->state & State_HasFocus) {
             painter->save();
             painter->setPen(QPen(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine));
