@@ -98,7 +98,7 @@ void Game::endGame()
             board_.drawStrike(n);
     }
     view_.setStatus(verdict(*score()));
-    view_.gameFinished(FinishedGame{{}, level_, hidden_, guessed_});
+    view_.handOver(FinishedGame{{}, level_, hidden_, guessed_});
 }
 
 void Game::describe()

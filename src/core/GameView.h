@@ -19,6 +19,6 @@ public:
     virtual void setVerdictExplanation(const QString &text) = 0;
     // The board in words, for screen readers.
     virtual void setBoardDescription(const QString &text) = 0;
-    // Once a game, after its verdict; the time is left for whoever keeps the game to stamp.
-    virtual void gameFinished(const FinishedGame &) {}
+    // Once a game, after its verdict, for whoever keeps the games; it stamps the time.
+    virtual void handOver(const FinishedGame &) {}
 };

@@ -119,14 +119,14 @@ QString Statistics::luckText(int level) const
 QString Statistics::conclusion(int level) const
 {
     if (games(level) < FewGames)
-        return u"Пока слишком мало игр, чтобы отличить интуицию от везения: нужно хотя бы"_s +
+        return u"пока слишком мало игр, чтобы отличить интуицию от везения: нужно хотя бы"_s +
                u" "_s + QString::number(FewGames) + u"."_s;
     if (luck(level) < StandsOut)
-        return u"Результат выделяется на фоне везения: так угадывают наугад реже, чем в 1 "
+        return u"результат выделяется на фоне везения: так угадывают наугад реже, чем в 1 "
                "случае из 100."_s;
     if (badLuck(level) < StandsOut)
-        return u"Верных ответов заметно меньше, чем бывает наугад."_s;
-    return u"Результат в пределах везения: так можно угадать и наугад."_s;
+        return u"верных ответов заметно меньше, чем бывает наугад."_s;
+    return u"результат в пределах везения: так можно угадать и наугад."_s;
 }
 
 QString Statistics::percent(double share)

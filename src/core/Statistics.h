@@ -40,7 +40,7 @@ public:
     QString chanceText(int level) const;
     // "наугад так угадывают в 1 случае из 37"
     QString luckText(int level) const;
-    // One honest line on what the figures say.
+    // One honest line on what the figures say, to follow the level's name and a colon.
     QString conclusion(int level) const;
 
     // A share as the game shows it: "25%", "6,7%".
