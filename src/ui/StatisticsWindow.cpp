@@ -130,7 +130,6 @@ void StatisticsWindow::setStatistics(Statistics statistics, const QString &notSa
     notSaved_ = notSaved;
     unreadable_ = unreadable;
     refresh();
-    centreOverParent();
 }
 
 void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved)
@@ -211,6 +210,16 @@ void StatisticsWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// Once, at its final size: later it stays where the player moved it.
+void StatisticsWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        centreOverParent();
+    }
 }
 
 void StatisticsWindow::centreOverParent()

@@ -34,6 +34,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     enum Row { Games, Guesses, Hits, Share, Chance, Luck, Rows };
@@ -45,6 +46,7 @@ private:
     Statistics statistics_;
     QString notSaved_;
     QString unreadable_;
+    bool placed_ = false;
 
     QLabel *notes_ = nullptr;
     // Column 0 is the total, 1..3 the levels.
