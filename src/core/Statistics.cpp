@@ -11,18 +11,6 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-Odds::Distribution luckAt(const Statistics &s, int level)
-{
-    if (level != Statistics::Total)
-        return Odds::binomial(s.guesses(level), s.chance(level));
-    // The levels' chances differ, so the total's is the sum of their distributions.
-    Odds::Distribution all = Odds::binomial(0, 0.5);
-    for (int l = 1; l <= Game::Levels; ++l)
-        if (s.games(l) > 0)
-            all = Odds::sum(all, Odds::binomial(s.guesses(l), s.chance(l)));
-    return all;
-}
-
 int levelsPlayed(const Statistics &s)
 {
     int n = 0;
@@ -45,6 +33,8 @@ void Statistics::add(const FinishedGame &game)
 {
     if (game.level < 1 || game.level > Game::Levels)
         return;
+    totalLuck_.reset();
+    levelLuck_.reset();
     auto &series = running_[game.level - 1];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
 }
@@ -96,12 +86,32 @@ double Statistics::luck(int level) const
     if (level != Total || levelsPlayed(*this) == 1)
         return Odds::atLeast(hits(level), guesses(level),
                              chance(level == Total ? onlyLevel(*this) : level));
-    return luckAt(*this, level).atLeast(hits(level));
+    return luckDistribution(level).atLeast(hits(level));
 }
 
 double Statistics::badLuck(int level) const
 {
-    return luckAt(*this, level).atMost(hits(level));
+    return luckDistribution(level).atMost(hits(level));
+}
+
+const Odds::Distribution &Statistics::luckDistribution(int level) const
+{
+    if (level != Total) {
+        if (!levelLuck_ || levelLuckFor_ != level) {
+            levelLuck_ = Odds::binomial(guesses(level), chance(level));
+            levelLuckFor_ = level;
+        }
+        return *levelLuck_;
+    }
+    if (!totalLuck_) {
+        // The levels' chances differ, so the total's is the sum of their distributions.
+        Odds::Distribution all = Odds::binomial(0, 0.5);
+        for (int l = 1; l <= Game::Levels; ++l)
+            if (games(l) > 0)
+                all = Odds::sum(all, Odds::binomial(guesses(l), chance(l)));
+        totalLuck_ = std::move(all);
+    }
+    return *totalLuck_;
 }
 
 QString Statistics::chanceText(int level) const

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "FinishedGame.h"
+#include "Odds.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 // Every kept game summed up per level and in total, and what the sums mean against pure
@@ -47,6 +49,12 @@ public:
     static QString percent(double share);
 
 private:
+    const Odds::Distribution &luckDistribution(int level) const;
+
     std::array<std::vector<qint32>, Game::Levels> running_;
     int skipped_ = 0;
+    // The total's distribution costs a convolution over all levels: made once, on demand.
+    mutable std::optional<Odds::Distribution> totalLuck_;
+    mutable std::optional<Odds::Distribution> levelLuck_;
+    mutable int levelLuckFor_ = 0;
 };
