@@ -56,16 +56,23 @@ void Application::keep(FinishedGame game)
     unsaved_.push_back(game);
     std::size_t written = 0;
     while (written < unsaved_.size() &&
-           record_.append(RecordLine::serialise(unsaved_[written]), RecordLine::header()))
+           record().append(RecordLine::serialise(unsaved_[written]), RecordLine::header()))
         ++written;
     unsaved_.erase(unsaved_.begin(), unsaved_.begin() + std::ptrdiff_t(written));
     if (statistics_)
         statistics_->addGame(game, notSavedWhere());
 }
 
-QString Application::notSavedWhere() const
+QString Application::notSavedWhere()
 {
-    return unsaved_.empty() ? QString() : QDir::toNativeSeparators(record_.path());
+    return unsaved_.empty() ? QString() : QDir::toNativeSeparators(record().path());
+}
+
+const RecordFile &Application::record()
+{
+    if (!record_)
+        record_.emplace(RecordFile::defaultPath());
+    return *record_;
 }
 
 // The record is read here, not at start-up, and afresh at each opening.
@@ -73,14 +80,14 @@ void Application::showStatistics()
 {
     if (!statistics_) {
         Statistics sums;
-        const bool read = record_.read([&sums](QByteArrayView line) { sums.addLine(line); });
+        const bool read = record().read([&sums](QByteArrayView line) { sums.addLine(line); });
         for (const FinishedGame &game : unsaved_)
             sums.add(game);
         statistics_ = new StatisticsWindow(window_.get());
         QObject::connect(statistics_, &StatisticsWindow::startAnewRequested, window_.get(),
                          [this] { startRecordAnew(); });
         statistics_->setStatistics(std::move(sums), notSavedWhere(),
-                                   read ? QString() : QDir::toNativeSeparators(record_.path()));
+                                   read ? QString() : QDir::toNativeSeparators(record().path()));
     }
     statistics_->show();
     statistics_->raise();
@@ -89,10 +96,10 @@ void Application::showStatistics()
 
 void Application::startRecordAnew()
 {
-    if (!record_.startAnew(QDate::currentDate().toString(Qt::ISODate))) {
+    if (!record().startAnew(QDate::currentDate().toString(Qt::ISODate))) {
         QMessageBox::warning(statistics_, u"Статистика"_s,
                              u"Не удалось начать запись заново: файл "_s +
-                                 QDir::toNativeSeparators(record_.path()) +
+                                 QDir::toNativeSeparators(record().path()) +
                                  u" не переименовать."_s);
         return;
     }

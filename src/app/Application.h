@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class MainWindow;
@@ -36,11 +37,13 @@ private:
     void keep(FinishedGame game);
     void showStatistics();
     void startRecordAnew();
-    QString notSavedWhere() const;
+    QString notSavedWhere();
 
     Desktop desktop_;
     std::unique_ptr<MainWindow> window_;
-    RecordFile record_{RecordFile::defaultPath()};
+    // Found when first needed, so that start-up asks nothing of the file system for it.
+    const RecordFile &record();
+    std::optional<RecordFile> record_;
     // The games that could not be written, oldest first; written along with the next one.
     std::vector<FinishedGame> unsaved_;
     QPointer<StatisticsWindow> statistics_;
