@@ -4,18 +4,24 @@
 #include "ApplicationFolder.h"
 #include "MainWindow.h"
 #include "ProgramInfo.h"
+#include "RecordFile.h"
+#include "RecordLine.h"
 #include "Stats.h"
 #include "TimeSeededDraw.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cinttypes>
 #include <cstdio>
 #include <functional>
+#include <random>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -135,6 +141,64 @@ bool processUntil(const bool &flag)
     return true;
 }
 
+// Paints of the widget with this object name, wherever it is.
+class NamedPaint : public QObject
+{
+public:
+    explicit NamedPaint(QString name) : name_(std::move(name)) {}
+    bool seen = false;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->objectName() == name_)
+            seen = true;
+        return false;
+    }
+
+private:
+    QString name_;
+};
+
+// The games of a blind guesser at the three levels in turn, with the same seed every run.
+bool writeRecord(const QString &path, int games)
+{
+    std::mt19937 random(1);
+    FinishedGame game;
+    game.playedAt = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+    QByteArray text = RecordLine::header();
+    QFile file(path);
+    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly))
+        return false;
+    for (int i = 0; i < games; ++i) {
+        game.level = 1 + i % Game::Levels;
+        std::uniform_int_distribution<int> picture(0, game.offeredPictures() - 1);
+        for (int n = 0; n < Game::Attempts; ++n) {
+            game.hidden[n] = picture(random);
+            game.guessed[n] = picture(random);
+        }
+        game.playedAt = game.playedAt.addSecs(60);
+        text += RecordLine::serialise(game);
+        if (text.size() > (1 << 20) && file.write(text) == text.size())
+            text.clear();
+    }
+    return file.write(text) == text.size() && file.flush();
+}
+
+// A private data folder, so that the games a probe plays never reach the user's record.
+std::unique_ptr<QTemporaryDir> privateDataHome()
+{
+    auto home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home->path()));
+    return home;
+}
+
+long peakRssKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 void nameApplication()
 {
     // As the program itself names the application before its window exists.
@@ -184,6 +248,7 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
 
 int clicks(int &argc, char **argv, int count)
 {
+    const auto home = privateDataHome();
     QApplication application(argc, argv);
     nameApplication();
     const auto program = startProgram();
@@ -238,6 +303,44 @@ int clicks(int &argc, char **argv, int count)
     // Through the event loop, so the program's own clean-up on quitting runs as usual.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     return QApplication::exec();
+}
+
+int statistics(int &argc, char **argv, int games)
+{
+    auto home = privateDataHome();
+    QApplication application(argc, argv);
+    nameApplication();
+    const QString path = RecordFile::defaultPath();
+    if (!writeRecord(path, games)) {
+        std::fprintf(stderr, "chuikomer_bench: cannot write the record %s\n", qPrintable(path));
+        return 1;
+    }
+    const auto program = startProgram();
+    program->start();
+    MainWindow *form = &program->mainWindow();
+    PaintSeen shown;
+    form->installEventFilter(&shown);
+    form->update();
+    NamedPaint chart(u"StatisticsChart"_s);
+    application.installEventFilter(&chart);
+    if (!processUntil(shown.seen)) {
+        std::fprintf(stderr, "chuikomer_bench: the main window was never painted\n");
+        return 1;
+    }
+
+    const long rssBefore = peakRssKiB();
+    const std::int64_t start = Bench::nowNs();
+    form->findChild<QAction *>(u"MenuStatistics"_s)->trigger();
+    if (!processUntil(chart.seen)) {
+        std::fprintf(stderr, "chuikomer_bench: the statistics chart was never painted\n");
+        return 1;
+    }
+    const std::int64_t end = Bench::nowNs();
+    std::printf("STATISTICS %lld %ld %ld %lld\n", static_cast<long long>((end - start) / 1000),
+                rssBefore, peakRssKiB(), static_cast<long long>(QFileInfo(path).size()));
+    std::fflush(stdout);
+    home.reset();
+    _exit(0);
 }
 
 } // namespace Probes

@@ -17,4 +17,9 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs);
 // "CLICKS <count> <median us> <p95 us> <min us> <max us>".
 int clicks(int &argc, char **argv, int count);
 
+// Writes a record of `games` generated games into a data folder of its own, starts the game
+// and prints "STATISTICS <us from the command to the chart's first paint> <peak RSS KiB
+// before> <peak RSS KiB after> <record bytes>".
+int statistics(int &argc, char **argv, int games);
+
 } // namespace Probes

@@ -11,14 +11,17 @@ namespace
 {
 
 const char Usage[] =
-    "usage: chuikomer_bench [--runs N] [--warmup N] [--clicks N] [--platform NAME]\n"
+    "usage: chuikomer_bench [--runs N] [--warmup N] [--clicks N] [--statistics-games N]\n"
+    "                       [--statistics-runs N] [--platform NAME]\n"
     "\n"
     "Compares the game's start-up time and peak memory with a bare Qt window of the same\n"
     "size and menu bar, each started N times (default 30) in turn, and times a click on a\n"
     "picture until the board is repainted, on the X server of DISPLAY (tools/with-xvfb gives\n"
-    "one); --platform offscreen needs none.\n"
+    "one); --platform offscreen needs none. Then it opens the statistics window over a\n"
+    "generated record (default 100000 games, 10 runs) and times the first paint.\n"
     "\n"
-    "Child modes, started by the above: --startup game|bare, --click-latency N.\n";
+    "Child modes, started by the above: --startup game|bare, --click-latency N,\n"
+    "--statistics GAMES.\n";
 
 bool number(const char *text, int min, int *value)
 {
@@ -51,6 +54,8 @@ int main(int argc, char *argv[])
         int count = 0;
         if (arg == "--click-latency" && next && number(next, 1, &count))
             return Probes::clicks(argc, argv, count);
+        if (arg == "--statistics" && next && number(next, 0, &count))
+            return Probes::statistics(argc, argv, count);
         if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             return 0;
@@ -62,6 +67,10 @@ int main(int argc, char *argv[])
             ok = number(next, 0, &options.warmUp);
         else if (arg == "--clicks" && next)
             ok = number(next, 1, &options.clicks);
+        else if (arg == "--statistics-games" && next)
+            ok = number(next, 0, &options.statisticsGames);
+        else if (arg == "--statistics-runs" && next)
+            ok = number(next, 1, &options.statisticsRuns);
         else if ((arg == "--platform" || arg == "-platform") && next && *next) {
             options.platform = next;
             ok = true;

@@ -143,7 +143,7 @@ private Q_SLOTS:
         Window w;
         const QList<QAction *> top = w.form.menuBar()->actions();
         QCOMPARE(texts(top), (QStringList{u"Меню"_s, u"Справка"_s}));
-        QCOMPARE(texts(top[0]->menu()->actions()), (QStringList{u"Выход"_s}));
+        QCOMPARE(texts(top[0]->menu()->actions()), (QStringList{u"Статистика"_s, u"Выход"_s}));
         QCOMPARE(texts(top[1]->menu()->actions()),
                  (QStringList{u"Вызов справки"_s, u"О программе"_s}));
         QCOMPARE(w.action(u"HelpCalHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "Desktop.h"
+#include "FinishedGame.h"
 #include "Game.h"
+#include "RecordFile.h"
 
+#include <QPointer>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class MainWindow;
+class StatisticsWindow;
 
-// The program put together: the main window, and the desktop that its help, About link and
-// Exit commands go to.
+// The program put together: the main window, the desktop that its help, About link and
+// Exit commands go to, and the record that keeps its finished games.
 class Application
 {
 public:
@@ -28,7 +34,17 @@ public:
 
 private:
     void showAbout();
+    void keep(FinishedGame game);
+    void showStatistics();
+    void startRecordAnew();
+    QString notSavedWhere();
 
     Desktop desktop_;
     std::unique_ptr<MainWindow> window_;
+    // Found when first needed, so that start-up asks nothing of the file system for it.
+    const RecordFile &record();
+    std::optional<RecordFile> record_;
+    // The games that could not be written, oldest first; written along with the next one.
+    std::vector<FinishedGame> unsaved_;
+    QPointer<StatisticsWindow> statistics_;
 };

@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "Board.h"
+#include "FinishedGame.h"
 #include "GameView.h"
 #include "Odds.h"
 #include "Pictures.h"
@@ -97,6 +98,7 @@ void Game::endGame()
             board_.drawStrike(n);
     }
     view_.setStatus(verdict(*score()));
+    view_.handOver(FinishedGame{{}, level_, hidden_, guessed_});
 }
 
 void Game::describe()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct FinishedGame;
+
 // What the rules read and write of the main window.
 class GameView
 {
@@ -17,4 +19,6 @@ public:
     virtual void setVerdictExplanation(const QString &text) = 0;
     // The board in words, for screen readers.
     virtual void setBoardDescription(const QString &text) = 0;
+    // Once a game, after its verdict, for whoever keeps the games; it stamps the time.
+    virtual void handOver(const FinishedGame &) {}
 };

@@ -101,6 +101,8 @@ void MainWindow::createMenus()
     menuBar()->setFont(Fonts::sans(MenuFontPixels, false));
     QMenu *menu = menuBar()->addMenu(u"Меню"_s);
     menu->setObjectName(u"Menu"_s);
+    QAction *statistics = menu->addAction(u"Статистика"_s);
+    statistics->setObjectName(u"MenuStatistics"_s);
     QAction *exit = menu->addAction(u"Выход"_s);
     exit->setObjectName(u"MenuExit"_s);
     QMenu *help = menuBar()->addMenu(u"Справка"_s);
@@ -116,6 +118,7 @@ void MainWindow::createMenus()
     connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);
     connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(statistics, &QAction::triggered, this, &MainWindow::statisticsRequested);
 }
 
 void MainWindow::createControls(QWidget *client)
@@ -216,4 +219,9 @@ void MainWindow::setVerdictExplanation(const QString &text)
 void MainWindow::setBoardDescription(const QString &text)
 {
     boardView_->setAccessibleDescription(text);
+}
+
+void MainWindow::handOver(const FinishedGame &game)
+{
+    Q_EMIT gameFinished(game);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FinishedGame.h"
 #include "Game.h"
 #include "GameView.h"
 #include "ResultBoard.h"
@@ -30,6 +31,9 @@ Q_SIGNALS:
     void exitRequested();
     void helpRequested();
     void aboutRequested();
+    void statisticsRequested();
+    // Once a game, after its verdict; not yet stamped with its time.
+    void gameFinished(const FinishedGame &game);
 
 private:
     void createMenus();
@@ -43,6 +47,7 @@ private:
     void setStatus(const QString &text) override;
     void setVerdictExplanation(const QString &text) override;
     void setBoardDescription(const QString &text) override;
+    void handOver(const FinishedGame &game) override;
 
     ResultBoard board_;
     Game game_;

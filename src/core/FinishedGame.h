@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Game.h"
+
+#include <QDateTime>
+#include <array>
+
+// One game after its tenth guess, as the record keeps it. The hits are derived, never stored.
+struct FinishedGame {
+    // UTC; stamped by whoever keeps the record, so that the rules need no clock.
+    QDateTime playedAt;
+    int level = 1;
+    std::array<int, Game::Attempts> hidden{};
+    std::array<int, Game::Attempts> guessed{};
+
+    int offeredPictures() const { return level * Game::PicturesPerLevel; }
+    int hits() const
+    {
+        int n = 0;
+        for (int i = 0; i < Game::Attempts; ++i)
+            n += hidden[i] == guessed[i];
+        return n;
+    }
+};

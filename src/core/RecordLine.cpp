@@ -1,0 +1,122 @@
+#include "RecordLine.h"
+
+#include <QDateTime>
+
+using namespace Qt::StringLiterals;
+
+namespace RecordLine
+{
+
+namespace
+{
+
+constexpr char Tag[] = "#chuikomer-games";
+constexpr int Version = 1;
+constexpr int Fields = 4;
+constexpr char TimeFormat[] = "yyyy-MM-dd'T'HH:mm:ss'Z'";
+
+QByteArray pictures(const std::array<int, Game::Attempts> &list)
+{
+    QByteArray text;
+    for (int p : list) {
+        if (!text.isEmpty())
+            text += ' ';
+        text += QByteArray::number(p + 1);
+    }
+    return text;
+}
+
+// A run of small decimal numbers separated by single spaces, from 1 to `offered`.
+bool readPictures(QByteArrayView field, int offered, std::array<int, Game::Attempts> &list)
+{
+    qsizetype at = 0;
+    for (int i = 0; i < Game::Attempts; ++i) {
+        if (i > 0 && (at >= field.size() || field[at++] != ' '))
+            return false;
+        int number = 0;
+        const qsizetype first = at;
+        while (at < field.size() && field[at] >= '0' && field[at] <= '9' && at - first < 3)
+            number = number * 10 + (field[at++] - '0');
+        if (at == first || number < 1 || number > offered)
+            return false;
+        list[i] = number - 1;
+    }
+    return at == field.size();
+}
+
+// "2026-12-07T09:22:20Z", read by hand: the record is read whole whenever the window opens.
+QDateTime readTime(QByteArrayView field)
+{
+    static constexpr char Shape[] = "0000-00-00T00:00:00Z";
+    if (field.size() != qsizetype(sizeof Shape - 1))
+        return {};
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const bool digit = field[i] >= '0' && field[i] <= '9';
+        if (Shape[i] == '0' ? !digit : field[i] != Shape[i])
+            return {};
+    }
+    auto number = [&](int from, int length) {
+        int n = 0;
+        for (int i = from; i < from + length; ++i)
+            n = n * 10 + (field[i] - '0');
+        return n;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
+
+QByteArray header()
+{
+    return QByteArray(Tag) + '\t' + QByteArray::number(Version) + '\n';
+}
+
+bool isHeader(QByteArrayView line)
+{
+    return line.startsWith(Tag);
+}
+
+QByteArray serialise(const FinishedGame &game)
+{
+    const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
+    return time.toLatin1() + '\t' + QByteArray::number(game.level) + '\t' + pictures(game.hidden) +
+           '\t' + pictures(game.guessed) + '\n';
+}
+
+std::optional<FinishedGame> parse(QByteArrayView line)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    std::array<QByteArrayView, Fields> fields;
+    int count = 0;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype tab = line.indexOf('\t', from);
+        // More fields: a newer version's line, which this one cannot read whole.
+        if (count == Fields)
+            return std::nullopt;
+        fields[count++] = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    if (count != Fields)
+        return std::nullopt;
+    FinishedGame game;
+    game.playedAt = readTime(fields[0]);
+    if (!game.playedAt.isValid() || fields[1].size() != 1)
+        return std::nullopt;
+    game.level = fields[1][0] - '0';
+    if (game.level < 1 || game.level > Game::Levels)
+        return std::nullopt;
+    if (!readPictures(fields[2], game.offeredPictures(), game.hidden) ||
+        !readPictures(fields[3], game.offeredPictures(), game.guessed))
+        return std::nullopt;
+    return game;
+}
+
+} // namespace RecordLine

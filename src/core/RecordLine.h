@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FinishedGame.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <optional>
+
+// The record's text: a tag line, then one tab-separated line a game:
+//   2026-12-07T09:22:20Z  <level 1..3>  <10 hidden pictures>  <10 guesses>
+// the pictures numbered from 1 as they stand in the window, separated by spaces.
+namespace RecordLine
+{
+
+// The first line of every record, newline included. Its version goes up whenever a field is
+// added, and a reader skips the lines it does not understand.
+QByteArray header();
+bool isHeader(QByteArrayView line);
+
+// One game, newline included.
+QByteArray serialise(const FinishedGame &game);
+// A line without its newline; nothing when it is not a whole, valid game of this version.
+std::optional<FinishedGame> parse(QByteArrayView line);
+
+} // namespace RecordLine

@@ -1,0 +1,177 @@
+#include "StatisticsChart.h"
+
+#include "ChartGeometry.h"
+#include "Fonts.h"
+#include "Odds.h"
+#include "Statistics.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// One panel a level, in pixels.
+constexpr int Width = 480;
+constexpr int PanelHeight = 130;
+constexpr int LegendHeight = 22;
+constexpr QMargins PlotMargins{48, 22, 14, 22};
+constexpr int FontPixels = 12;
+constexpr int TickLength = 3;
+constexpr int LegendSample = 22;
+constexpr int LegendGap = 6;
+constexpr int LegendSpacing = 18;
+
+const QColor PlotBackground(255, 255, 255);
+const QColor BandFill(200, 220, 255);
+const QColor SeriesColour(176, 0, 0);
+const QColor ChanceColour(0, 0, 0);
+const QColor AxisColour(96, 96, 96);
+
+const QStringList LevelNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
+
+std::vector<int> levelsPlayed(const Statistics *s)
+{
+    std::vector<int> levels;
+    for (int l = 1; s && l <= Game::Levels; ++l)
+        if (s->games(l) > 0)
+            levels.push_back(l);
+    return levels;
+}
+
+} // namespace
+
+StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(u"StatisticsChart"_s);
+    setAccessibleName(u"График доли верных ответов"_s);
+    setFont(Fonts::sans(FontPixels, false));
+    // As wide as the window's figures above it; never narrower than its own width.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void StatisticsChart::setStatistics(const Statistics *statistics)
+{
+    statistics_ = statistics;
+    setAccessibleDescription(statistics ? describe(*statistics) : QString());
+    updateGeometry();
+    update();
+}
+
+int StatisticsChart::panels() const
+{
+    return std::max<int>(1, int(levelsPlayed(statistics_).size()));
+}
+
+QSize StatisticsChart::sizeHint() const
+{
+    return {Width, panels() * PanelHeight + LegendHeight};
+}
+
+QString StatisticsChart::describe(const Statistics &s)
+{
+    const std::vector<int> levels = levelsPlayed(&s);
+    if (levels.empty())
+        return u"График пуст: игр пока нет."_s;
+    QStringList lines{u"Доля верных ответов после каждой игры, линия угадывания наугад и полоса, "
+                      "в которой остаются 95% угадывающих наугад."_s};
+    for (int level : levels) {
+        const qint64 guesses = s.guesses(level);
+        const Odds::Distribution d = Odds::binomial(guesses, s.chance(level));
+        lines << u"%1: после %2 игр доля верных %3, наугад %4, полоса наугад от %5 до %6."_s
+                     .arg(LevelNames[level - 1])
+                     .arg(s.games(level))
+                     .arg(Statistics::percent(double(s.hits(level)) / double(guesses)),
+                          Statistics::percent(s.chance(level)),
+                          Statistics::percent(double(d.quantile(0.025)) / double(guesses)),
+                          Statistics::percent(double(d.quantile(0.975)) / double(guesses)));
+    }
+    return lines.join(u'\n');
+}
+
+void StatisticsChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const std::vector<int> levels = levelsPlayed(statistics_);
+    if (levels.empty()) {
+        painter.setPen(palette().windowText().color());
+        painter.drawText(QRect(0, 0, width(), PanelHeight), Qt::AlignCenter,
+                         u"Игр пока нет: график появится после первой игры."_s);
+        return;
+    }
+    const QFontMetrics metrics(font());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const int level = levels[i];
+        const QRect panel(0, int(i) * PanelHeight, width(), PanelHeight);
+        const QRect plot = panel.marginsRemoved(PlotMargins);
+        const ChartGeometry g = ChartGeometry::compute(statistics_->runningHits(level),
+                                                       statistics_->chance(level), plot);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(plot, PlotBackground);
+        painter.setPen(palette().windowText().color());
+        painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
+                         LevelNames[level - 1]);
+
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(BandFill);
+        painter.drawPolygon(g.band);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
+        painter.drawLine(g.chance);
+        painter.setPen(QPen(SeriesColour, 2));
+        if (g.series.size() == 1)
+            painter.drawEllipse(g.series.first(), 2, 2);
+        else
+            painter.drawPolyline(g.series);
+
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(AxisColour);
+        painter.drawRect(plot.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().windowText().color());
+        for (const auto &tick : g.shareTicks) {
+            const int y = int(std::lround(tick.at));
+            painter.drawLine(plot.left() - TickLength, y, plot.left(), y);
+            const QRect label(panel.left(), y - metrics.height() / 2,
+                              plot.left() - TickLength - 2 - panel.left(), metrics.height());
+            painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
+        }
+        for (const auto &tick : g.gameTicks) {
+            const int x = int(std::lround(tick.at));
+            const int w = metrics.horizontalAdvance(tick.label);
+            const int left = std::clamp(x - w / 2, plot.left(), plot.right() - w);
+            painter.drawText(QPoint(left, plot.bottom() + 2 + metrics.ascent()), tick.label);
+        }
+        const QString axis = u"игры"_s;
+        painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(axis) / 2,
+                                plot.bottom() + 2 + metrics.ascent()),
+                         axis);
+    }
+
+    // The legend, under the panels.
+    const int y = int(levels.size()) * PanelHeight + LegendHeight / 2;
+    int x = PlotMargins.left();
+    auto entry = [&](auto drawSample, const QString &text) {
+        drawSample(QRect(x, y - 5, LegendSample, 10));
+        x += LegendSample + LegendGap;
+        painter.setPen(palette().windowText().color());
+        painter.drawText(QPoint(x, y + metrics.ascent() / 2 - 1), text);
+        x += metrics.horizontalAdvance(text) + LegendSpacing;
+    };
+    entry(
+        [&](QRect r) {
+            painter.setPen(QPen(SeriesColour, 2));
+            painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+        },
+        u"доля верных"_s);
+    entry(
+        [&](QRect r) {
+            painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
+            painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+        },
+        u"наугад"_s);
+    entry([&](QRect r) { painter.fillRect(r, BandFill); }, u"95% угадывающих наугад"_s);
+}

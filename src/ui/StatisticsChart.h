@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class Statistics;
+
+// The running share of right guesses over the games, one panel a level played, against the
+// chance line and the band a blind guesser stays inside 95% of the time. Its lines come from
+// ChartGeometry; this only paints them.
+class StatisticsChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StatisticsChart(QWidget *parent = nullptr);
+
+    // Not owned; it must outlive the chart or be replaced first.
+    void setStatistics(const Statistics *statistics);
+
+    QSize sizeHint() const override;
+
+    // What the chart shows, in words, for screen readers.
+    static QString describe(const Statistics &statistics);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int panels() const;
+
+    const Statistics *statistics_ = nullptr;
+};

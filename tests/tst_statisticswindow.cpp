@@ -1,0 +1,136 @@
+#include "Application.h"
+#include "ApplicationFolder.h"
+#include "MainWindow.h"
+#include "RecordFile.h"
+#include "StatisticsWindow.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// The program with its data folder in `dataHome`, never the user's own.
+std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()), draw);
+    program->start();
+    return program;
+}
+
+// One game at level index + 1 with the pictures hidden as `hidden` and guessed as `guessed`.
+void play(MainWindow &window, const TestSupport::ScriptedDraw &draw, int level,
+          const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
+{
+    draw.hideAll(hidden, (level + 1) * Game::PicturesPerLevel);
+    QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_%1"_s.arg(level)), Qt::LeftButton);
+    for (int p : guessed)
+        QTest::mouseClick(window.findChild<QPushButton *>(u"Command1_%1"_s.arg(p)), Qt::LeftButton);
+    QVERIFY(window.game().score().has_value());
+}
+
+StatisticsWindow *openStatistics(MainWindow &window)
+{
+    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
+    auto *statistics = window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
+    return statistics && statistics->isVisible() ? statistics : nullptr;
+}
+
+QString figure(const StatisticsWindow &w, const QString &name)
+{
+    return w.findChild<QLabel *>(name)->text();
+}
+
+} // namespace
+
+class TestStatisticsWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twoGamesAreKeptShownAndStartedAnew()
+    {
+        QTemporaryDir home;
+        TestSupport::ScriptedDraw draw;
+        auto program = start(home.path(), draw);
+        MainWindow &window = program->mainWindow();
+        // 3 right at the first level, 1 at the second.
+        play(window, draw, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
+        play(window, draw, 1, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {9, 0, 0, 0, 0, 0, 0, 0, 0, 1});
+
+        StatisticsWindow *statistics = openStatistics(window);
+        QVERIFY(statistics);
+        QCOMPARE(statistics->windowTitle(), u"Статистика"_s);
+        QCOMPARE(figure(*statistics, u"Guesses_0"_s), u"20"_s);
+        QCOMPARE(figure(*statistics, u"Hits_0"_s), u"4"_s);
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);
+        QCOMPARE(figure(*statistics, u"Share_1"_s), u"30%"_s);
+        QCOMPARE(figure(*statistics, u"Luck_1"_s), u"в 32% случаев"_s);
+        QVERIFY(figure(*statistics, u"Conclusions"_s).contains(u"пока слишком мало игр"_s));
+        QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
+        const QRect main = window.frameGeometry();
+        QVERIFY(qAbs(statistics->frameGeometry().center().x() - main.center().x()) <= 1);
+
+        // Not modal: a game played beside it shows at once.
+        play(window, draw, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        QCOMPARE(figure(*statistics, u"Games_0"_s), u"3"_s);
+        QCOMPARE(figure(*statistics, u"Hits_0"_s), u"14"_s);
+
+        const QString record = RecordFile::defaultPath();
+        QVERIFY(record.startsWith(home.path()));
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count('\n'), 4);
+
+        // Confirmed, the record starts anew; the old one keeps today's date.
+        QTimer::singleShot(0, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->buttons().first()->click();
+        });
+        statistics->findChild<QPushButton *>(u"ClearButton"_s)->click();
+        QVERIFY(!QFileInfo::exists(record));
+        QVERIFY(QFileInfo::exists(QFileInfo(record).path() + u"/games-"_s +
+                                  QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s));
+        QCOMPARE(figure(*statistics, u"Games_0"_s), u"0"_s);
+
+        QTest::keyClick(statistics, Qt::Key_Escape);
+        QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
+    }
+
+    void nowhereToWriteKeepsTheGamesOfThisRun()
+    {
+        QTemporaryDir dir;
+        // A file where the data folder should be: nothing can be created under it.
+        const QString blocked = dir.filePath(u"blocked"_s);
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        TestSupport::ScriptedDraw draw;
+        auto program = start(blocked, draw);
+        MainWindow &window = program->mainWindow();
+        play(window, draw, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        QVERIFY(!QApplication::activeModalWidget());
+
+        StatisticsWindow *statistics = openStatistics(window);
+        QVERIFY(statistics);
+        QCOMPARE(figure(*statistics, u"Games_3"_s), u"1"_s);
+        QCOMPARE(figure(*statistics, u"Hits_3"_s), u"1"_s);
+        const QString notes = figure(*statistics, u"Notes"_s);
+        QVERIFY2(notes.contains(u"Результаты не сохраняются"_s) && notes.contains(blocked),
+                 qPrintable(notes));
+    }
+};
+
+QTEST_MAIN(TestStatisticsWindow)
+#include "tst_statisticswindow.moc"
