@@ -9,7 +9,6 @@
 #include "Stats.h"
 #include "TimeSeededDraw.h"
 
-#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -225,13 +224,9 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
     nameApplication();
     if (window == Window::Game) {
         // The window is created inside the start-up, so it is recognised by its names.
-        FirstFrame probe(
-            [](const QObject *o) { return o->objectName() == u"frmForma"_s; },
-            [](const QObject *o) {
-                const auto *view = qobject_cast<const QAbstractScrollArea *>(o->parent());
-                return view && view->objectName() == u"WebBrowser1"_s && o == view->viewport();
-            },
-            mainNs);
+        FirstFrame probe([](const QObject *o) { return o->objectName() == u"frmForma"_s; },
+                         [](const QObject *o) { return o->objectName() == u"WebBrowser1"_s; },
+                         mainNs);
         application.installEventFilter(&probe);
         const auto program = startProgram();
         program->start();

@@ -320,8 +320,8 @@ private Q_SLOTS:
         // A screen reader reads the page's words and nothing else.
         QCOMPARE(accessible(view, QAccessible::Name), u"Чуйкомер"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(view)->textInterface(), nullptr);
-        QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        // Nothing scrolls, however long the title.
+        QVERIFY(view->findChildren<QWidget *>().isEmpty());
     }
 
     // The view repaints because its board changed, and survives the board going first.

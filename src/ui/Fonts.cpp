@@ -13,11 +13,13 @@ namespace
 
 // The first face of the list that is installed. Naming just that one face spares Qt a
 // fallback search for each missing name of the list at every font size: a sizeable share of
-// the start-up time.
+// the start-up time. The installed families are looked through directly: hasFamily() would
+// ask fontconfig to resolve each name as an alias, which costs more than all the rest.
 QString firstInstalled(const QStringList &faces)
 {
+    const QStringList installed = QFontDatabase::families();
     for (const QString &face : faces)
-        if (QFontDatabase::hasFamily(face))
+        if (installed.contains(face, Qt::CaseInsensitive))
             return face;
     return faces.constLast();
 }

@@ -4,7 +4,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessibleWidget>
-#include <QRegularExpression>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -23,17 +24,37 @@ constexpr int BrowserCellSpacing = 2;
 constexpr int BrowserCellPadding = 1;
 constexpr int CentredTable = QTextFormat::UserProperty;
 
-// Qt's importer drops a table's CSS margin-top; a browser keeps it.
-QList<int> tableTopMargins(const QString &html)
+// "margin-top: 3px" in a tag's text, in pixels; 0 when it says none.
+int marginTop(QStringView tag)
 {
-    static const QRegularExpression table(uR"(<table\b[^>]*>)"_s,
-                                          QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression margin(uR"(margin-top\s*:\s*(\d+)px)"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
+    const QStringView property = u"margin-top";
+    const qsizetype at = tag.indexOf(property, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return 0;
+    QStringView rest = tag.sliced(at + property.size()).trimmed();
+    if (!rest.startsWith(u':'))
+        return 0;
+    rest = rest.sliced(1).trimmed();
+    qsizetype digits = 0;
+    while (digits < rest.size() && rest[digits].isDigit())
+        ++digits;
+    return digits > 0 && rest.sliced(digits).startsWith(u"px", Qt::CaseInsensitive)
+               ? rest.first(digits).toInt()
+               : 0;
+}
+
+// Qt's importer drops a table's CSS margin-top; a browser keeps it. Read by hand: a regular
+// expression here would cost a tenth of the window's start-up memory.
+QList<int> tableTopMargins(QStringView html)
+{
     QList<int> margins;
-    for (const auto &tag : table.globalMatch(html)) {
-        const auto m = margin.match(tag.captured());
-        margins << (m.hasMatch() ? m.captured(1).toInt() : 0);
+    for (qsizetype at = html.indexOf(u"<table", 0, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(u"<table", at + 1, Qt::CaseInsensitive)) {
+        const QChar next = at + 6 < html.size() ? html[at + 6] : QChar();
+        if (next.isLetterOrNumber() || next == u'-')
+            continue;
+        const qsizetype end = html.indexOf(u'>', at);
+        margins << marginTop(html.sliced(at, (end < 0 ? html.size() : end) - at));
     }
     return margins;
 }
@@ -113,46 +134,41 @@ QAccessibleInterface *accessiblePage(const QString &className, QObject *object)
 
 } // namespace
 
-HtmlView::HtmlView(QWidget *parent) : QTextBrowser(parent)
+HtmlView::HtmlView(QWidget *parent) : QWidget(parent)
 {
     [[maybe_unused]] static const bool accessible = [] {
         QAccessible::installFactory(accessiblePage);
         return true;
     }();
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setOpenLinks(false);
     setFocusPolicy(Qt::NoFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    setTextInteractionFlags(Qt::NoTextInteraction);
-    viewport()->setCursor(Qt::ArrowCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // A browser's page: white, black text, serif at 16 px.
     QPalette page = palette();
     page.setColor(QPalette::Base, Qt::white);
     page.setColor(QPalette::Text, Qt::black);
     setPalette(page);
-    document()->setDefaultFont(Fonts::serif(16));
+    page_.setDefaultFont(Fonts::serif(16));
+    page_.setTextWidth(width());
 }
 
 void HtmlView::navigate(const QString &url)
 {
-    clear();
+    page_.clear();
+    update();
     const QString scheme = u"about:"_s;
     if (!url.startsWith(scheme))
         return;
     const QString html = url.mid(scheme.size());
-    setHtml(html);
-    QTextDocument *page = document();
-    page->setDocumentMargin(BrowserBodyMargin);
-    applyBrowserTables(page, tableTopMargins(html));
-    applyBrowserFonts(page);
+    page_.setHtml(html);
+    page_.setDocumentMargin(BrowserBodyMargin);
+    applyBrowserTables(&page_, tableTopMargins(html));
+    applyBrowserFonts(&page_);
     centreTables();
 }
 
 QString HtmlView::pageText() const
 {
-    QString text = toPlainText();
+    QString text = page_.toPlainText();
     // Paragraph and line breaks read as spaces; the Unicode non-characters the document uses
     // for its frames do not read at all.
     for (QChar &c : text)
@@ -162,15 +178,26 @@ QString HtmlView::pageText() const
     return text.simplified();
 }
 
-void HtmlView::resizeEvent(QResizeEvent *event)
+void HtmlView::resizeEvent(QResizeEvent *)
 {
-    QTextBrowser::resizeEvent(event);
+    page_.setTextWidth(width());
     centreTables();
+}
+
+void HtmlView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().base());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = palette();
+    context.clip = event->rect();
+    painter.setClipRect(event->rect());
+    page_.documentLayout()->draw(&painter, context);
 }
 
 void HtmlView::centreTables()
 {
-    QTextDocument *page = document();
+    QTextDocument *page = &page_;
     const qreal available = page->textWidth() - 2 * page->documentMargin();
     for (QTextFrame *frame : page->rootFrame()->childFrames()) {
         auto *table = qobject_cast<QTextTable *>(frame);

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QTextBrowser>
+#include <QTextDocument>
+#include <QWidget>
 
 // A small HTML view for pages given inline as "about:<html>...". It lays the page out as a
 // web browser would, as far as the banner needs: centred tables, browser font sizes and
-// margins, no scroll bars, no frame.
-class HtmlView : public QTextBrowser
+// margins, no scroll bars, no frame. A plain widget that paints its document: a text editor's
+// machinery would cost start-up time and memory for nothing here.
+class HtmlView : public QWidget
 {
     Q_OBJECT
 
@@ -18,9 +20,14 @@ public:
     // The page's words alone, as a screen reader should read them.
     QString pageText() const;
 
+    const QTextDocument *document() const { return &page_; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void centreTables();
+
+    QTextDocument page_;
 };
