@@ -102,57 +102,71 @@ void StatisticsChart::paintEvent(QPaintEvent *)
                          u"Игр пока нет: график появится после первой игры."_s);
         return;
     }
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        paintPanel(painter, levels[i], QRect(0, int(i) * PanelHeight, width(), PanelHeight));
+    paintLegend(painter, int(levels.size()) * PanelHeight + LegendHeight / 2);
+}
+
+// One level's panel: its name, the band, the chance line, the running share, and the axes.
+void StatisticsChart::paintPanel(QPainter &painter, int level, const QRect &panel) const
+{
     const QFontMetrics metrics(font());
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        const int level = levels[i];
-        const QRect panel(0, int(i) * PanelHeight, width(), PanelHeight);
-        const QRect plot = panel.marginsRemoved(PlotMargins);
-        const ChartGeometry g = ChartGeometry::compute(statistics_->runningHits(level),
-                                                       statistics_->chance(level), plot);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.fillRect(plot, PlotBackground);
-        painter.setPen(palette().windowText().color());
-        painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
-                         LevelNames[level - 1]);
+    const QRect plot = panel.marginsRemoved(PlotMargins);
+    const ChartGeometry g =
+        ChartGeometry::compute(statistics_->runningHits(level), statistics_->chance(level), plot);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(plot, PlotBackground);
+    painter.setPen(palette().windowText().color());
+    painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
+                     LevelNames[level - 1]);
 
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(BandFill);
-        painter.drawPolygon(g.band);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
-        painter.drawLine(g.chance);
-        painter.setPen(QPen(SeriesColour, 2));
-        if (g.series.size() == 1)
-            painter.drawEllipse(g.series.first(), 2, 2);
-        else
-            painter.drawPolyline(g.series);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(BandFill);
+    painter.drawPolygon(g.band);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
+    painter.drawLine(g.chance);
+    painter.setPen(QPen(SeriesColour, 2));
+    if (g.series.size() == 1)
+        painter.drawEllipse(g.series.first(), 2, 2);
+    else
+        painter.drawPolyline(g.series);
 
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(AxisColour);
-        painter.drawRect(plot.adjusted(0, 0, -1, -1));
-        painter.setPen(palette().windowText().color());
-        for (const auto &tick : g.shareTicks) {
-            const int y = int(std::lround(tick.at));
-            painter.drawLine(plot.left() - TickLength, y, plot.left(), y);
-            const QRect label(panel.left(), y - metrics.height() / 2,
-                              plot.left() - TickLength - 2 - panel.left(), metrics.height());
-            painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
-        }
-        for (const auto &tick : g.gameTicks) {
-            const int x = int(std::lround(tick.at));
-            const int w = metrics.horizontalAdvance(tick.label);
-            const int left = std::clamp(x - w / 2, plot.left(), plot.right() - w);
-            painter.drawText(QPoint(left, plot.bottom() + 2 + metrics.ascent()), tick.label);
-        }
-        const QString axis = u"игры"_s;
-        painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(axis) / 2,
-                                plot.bottom() + 2 + metrics.ascent()),
-                         axis);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(AxisColour);
+    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+    paintTicks(painter, g, panel, plot);
+}
+
+void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, const QRect &panel,
+                                 const QRect &plot) const
+{
+    const QFontMetrics metrics(font());
+    painter.setPen(palette().windowText().color());
+    for (const auto &tick : g.shareTicks) {
+        const int y = int(std::lround(tick.at));
+        painter.drawLine(plot.left() - TickLength, y, plot.left(), y);
+        const QRect label(panel.left(), y - metrics.height() / 2,
+                          plot.left() - TickLength - 2 - panel.left(), metrics.height());
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
     }
+    const int baseline = plot.bottom() + 2 + metrics.ascent();
+    for (const auto &tick : g.gameTicks) {
+        const int x = int(std::lround(tick.at));
+        const int w = metrics.horizontalAdvance(tick.label);
+        painter.drawText(QPoint(std::clamp(x - w / 2, plot.left(), plot.right() - w), baseline),
+                         tick.label);
+    }
+    const QString axis = u"игры"_s;
+    painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(axis) / 2, baseline),
+                     axis);
+}
 
-    // The legend, under the panels.
-    const int y = int(levels.size()) * PanelHeight + LegendHeight / 2;
+// Under the panels: a sample of each line with its name.
+void StatisticsChart::paintLegend(QPainter &painter, int y) const
+{
+    const QFontMetrics metrics(font());
     int x = PlotMargins.left();
     auto entry = [&](auto drawSample, const QString &text) {
         drawSample(QRect(x, y - 5, LegendSample, 10));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct ChartGeometry;
 class Statistics;
 
 // The running share of right guesses over the games, one panel a level played, against the
@@ -27,6 +28,10 @@ protected:
 
 private:
     int panels() const;
+    void paintPanel(QPainter &painter, int level, const QRect &panel) const;
+    void paintTicks(QPainter &painter, const ChartGeometry &geometry, const QRect &panel,
+                    const QRect &plot) const;
+    void paintLegend(QPainter &painter, int y) const;
 
     const Statistics *statistics_ = nullptr;
 };

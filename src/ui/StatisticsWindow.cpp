@@ -55,7 +55,6 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setPalette(ButtonStyle::greyPalette());
     setAutoFillBackground(true);
-    auto *buttonStyle = new ButtonStyle(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(Spacing);
@@ -65,6 +64,23 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt
     notes_->setObjectName(u"Notes"_s);
     layout->addWidget(notes_);
 
+    layout->addLayout(createTable());
+
+    conclusions_ = textLabel(this);
+    conclusions_->setObjectName(u"Conclusions"_s);
+    conclusions_->setAccessibleName(u"Вывод"_s);
+    layout->addWidget(conclusions_);
+
+    chart_ = new StatisticsChart(this);
+    layout->addWidget(chart_);
+
+    layout->addLayout(createButtons());
+    refresh();
+}
+
+// The figures: a row name and a column a level, the total last.
+QGridLayout *StatisticsWindow::createTable()
+{
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(ColumnSpacing);
     // The total last, after the levels.
@@ -89,16 +105,12 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt
             figures_[r][c] = figure;
         }
     }
-    layout->addLayout(grid);
+    return grid;
+}
 
-    conclusions_ = textLabel(this);
-    conclusions_->setObjectName(u"Conclusions"_s);
-    conclusions_->setAccessibleName(u"Вывод"_s);
-    layout->addWidget(conclusions_);
-
-    chart_ = new StatisticsChart(this);
-    layout->addWidget(chart_);
-
+QHBoxLayout *StatisticsWindow::createButtons()
+{
+    auto *buttonStyle = new ButtonStyle(this);
     auto *buttons = new QHBoxLayout;
     startAnew_ = new QPushButton(u"Очистить…"_s, this);
     startAnew_->setObjectName(u"ClearButton"_s);
@@ -116,11 +128,9 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt
     buttons->addWidget(startAnew_);
     buttons->addStretch();
     buttons->addWidget(close);
-    layout->addLayout(buttons);
-
     connect(startAnew_, &QPushButton::clicked, this, &StatisticsWindow::confirmStartAnew);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    refresh();
+    return buttons;
 }
 
 void StatisticsWindow::setStatistics(Statistics statistics, const QString &notSaved,

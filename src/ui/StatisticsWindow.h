@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class StatisticsChart;
@@ -39,6 +41,8 @@ protected:
 private:
     enum Row { Games, Guesses, Hits, Share, Chance, Luck, Rows };
 
+    QGridLayout *createTable();
+    QHBoxLayout *createButtons();
     void refresh();
     void confirmStartAnew();
     void centreOverParent();
