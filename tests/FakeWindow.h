@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Board.h"
+#include "FinishedGame.h"
 #include "GameView.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +22,7 @@ struct FakeWindow : public GameView, public Board {
     std::array<bool, 15> pictureVisible{true, true, true, true, true, true, true, true,
                                         true, true, true, true, true, true, true};
     QStringList log;
+    std::vector<FinishedGame> finished;
 
     QStringList boardCalls() const
     {
@@ -42,6 +45,10 @@ struct FakeWindow : public GameView, public Board {
     void setStatus(const QString &text) override { status = text, log << u"status "_s + text; }
     void setVerdictExplanation(const QString &text) override { explanation = text; }
     void setBoardDescription(const QString &text) override { description = text; }
+    void handOver(const FinishedGame &game) override
+    {
+        finished.push_back(game), log << u"finished"_s;
+    }
 
     void clear() override { log << u"clear"_s; }
     void drawAttemptStart(int n) override { log << u"start %1"_s.arg(n); }

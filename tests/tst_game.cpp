@@ -119,7 +119,14 @@ private Q_SLOTS:
         const qsizetype verdict = log.indexOf(u"status Ваша интуиция работает на 80%"_s);
         QCOMPARE(log.mid(verdict - 2, 2), (QStringList{u"reveal 10 4"_s, u"strike 10"_s}));
         QCOMPARE(log.mid(verdict + 1),
-                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s}));
+                 (QStringList{u"finished"_s, u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s}));
+        // Handed over once, as played.
+        QCOMPARE(t.record.finished.size(), 1u);
+        const FinishedGame &game = t.record.finished[0];
+        QCOMPARE(game.level, 1);
+        QCOMPARE(game.hidden, (std::array<int, 10>{0, 1, 2, 3, 4, 0, 1, 2, 3, 4}));
+        QCOMPARE(game.guessed, (std::array<int, 10>{0, 0, 2, 3, 4, 0, 1, 2, 3, 1}));
+        QCOMPARE(game.hits(), 8);
     }
 
     void clicksOutsideAGameChangeNothing()
@@ -174,6 +181,8 @@ private Q_SLOTS:
         QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
         // The caption is replaced, never appended to.
         QCOMPARE(t.record.caption, u"Чуйкомер: Второй уровень"_s);
+        // An abandoned game is no finished game.
+        QVERIFY(t.record.finished.empty());
     }
 
     void levelsShowTheirRowsOfPictures()
