@@ -25,21 +25,18 @@ void BoardView::paintEvent(QPaintEvent *)
         return;
     }
     const qreal scale = devicePixelRatioF();
-    // Whole scales repeat each pixel, as Qt does by itself.
-    if (scale == std::round(scale))
-        painter.drawImage(0, 0, board_->image());
-    else {
-        // One image pixel to one device pixel, unscaled.
-        QImage device = board_->imageAt(scale);
-        device.setDevicePixelRatio(1);
-        painter.save();
+    // Whole scales repeat each pixel, as Qt does by itself. At others the board comes drawn
+    // for the device, and goes on it one image pixel to one device pixel.
+    const bool whole = scale == std::round(scale);
+    QImage image = whole ? board_->image() : board_->imageAt(scale);
+    if (!whole) {
+        image.setDevicePixelRatio(1);
         painter.scale(1 / scale, 1 / scale);
-        painter.drawImage(0, 0, device);
-        painter.restore();
     }
+    painter.drawImage(0, 0, image);
     if (hasFocus()) {
         // Keyboard users need to see where Tab went; the grid's own corner stays readable.
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     }
 }
