@@ -1,5 +1,7 @@
 #include "RecordFile.h"
 
+#include "WholeWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,22 +33,6 @@ constexpr int OpenMode = _S_IREAD | _S_IWRITE;
 constexpr int OpenFlags = O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC;
 constexpr int OpenMode = 0644;
 #endif
-
-// Writes all of `data` in as few calls as the system allows: one, for a line this short.
-bool writeAll(int fd, const QByteArray &data)
-{
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const auto n =
-            ::write(fd, data.constData() + done, static_cast<unsigned>(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
 
 // The file's last byte, or 0 when it is empty or cannot be read.
 char lastByte(const QString &path)
@@ -89,7 +75,8 @@ bool RecordFile::append(const QByteArray &line, const QByteArray &header) const
         // A torn last line is ended first, so that this game does not run on from it.
         data = "\n";
     data += line;
-    const bool written = writeAll(fd, data);
+    // One call for a line this short, so that two writers never interleave.
+    const bool written = writeWhole(fd, data);
     return ::close(fd) == 0 && written;
 }
 

@@ -16,7 +16,8 @@ public:
 
     explicit RecordFile(QString path);
 
-    // In the user's data folder: $XDG_DATA_HOME/Чуйкомер/games.tsv on Linux.
+    // In the user's data folder, named after the application: on Linux
+    // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv.
     static QString defaultPath();
 
     const QString &path() const { return path_; }

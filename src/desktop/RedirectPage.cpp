@@ -1,5 +1,7 @@
 #include "RedirectPage.h"
 
+#include "WholeWrite.h"
+
 #include <QFile>
 #include <QUrl>
 
@@ -49,21 +51,6 @@ bool replaceable(const QByteArray &path)
     return S_ISREG(info.st_mode) && info.st_nlink == 1 && ::access(path.constData(), W_OK) == 0;
 }
 
-bool writeAll(int fd, const QByteArray &contents)
-{
-    qsizetype written = 0;
-    while (written < contents.size()) {
-        const ssize_t n = ::write(fd, contents.constData() + written,
-                                  static_cast<size_t>(contents.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    return true;
-}
-
 // The whole page goes to a new file beside the name, which then takes the name in one step:
 // a reader sees the old page or the new one, never a part, and nothing is ever written
 // through whatever the name led to.
@@ -84,7 +71,7 @@ Outcome writePage(const QString &folder, const QString &name, const QByteArray &
     }
     if (fd < 0)
         return Outcome::Failed;
-    const bool complete = writeAll(fd, page) && ::fsync(fd) == 0;
+    const bool complete = writeWhole(fd, page) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !complete) {
         ::unlink(temporary.constData());
         return Outcome::Failed;
