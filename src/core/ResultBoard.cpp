@@ -1,5 +1,6 @@
 #include "ResultBoard.h"
 
+#include "Game.h"
 #include "Pictures.h"
 
 #include <QPainter>
@@ -21,6 +22,13 @@ constexpr QPoint StrikeAStart{1, 55};
 constexpr QPoint StrikeAEnd{56, 0};
 constexpr QPoint StrikeBStart{2, 55};
 constexpr QPoint StrikeBEnd{56, 1};
+constexpr int StrikeFirstDiagonal = 56;
+constexpr int StrikeLastDiagonal = 68;
+
+// A cell's frame and cross lines, as offsets from its corner, across and down.
+constexpr int GridLines[] = {0, 31, 62};
+// The cell's last line, and the width of its square.
+constexpr int LastLine = 62;
 
 // Guess pictures as the board shows them, reduced once.
 const QImage &reducedGuess(int index)
@@ -116,63 +124,92 @@ QImage ResultBoard::imageAt(qreal scale) const
     return drawn;
 }
 
+namespace
+{
+
+// The diagonals of a cell that the stroke covers, as one band, clipped to `square`.
+QPainterPath strikeBand(QPoint o, qreal scale, const QRect &square)
+{
+    constexpr qreal Far = 100;
+    const qreal from = StrikeFirstDiagonal, to = StrikeLastDiagonal + 1;
+    QPainterPath band;
+    band.addPolygon(QPolygonF{
+        {QPointF(o.x() + from - Far, o.y() + Far), QPointF(o.x() + from + Far, o.y() - Far),
+         QPointF(o.x() + to + Far, o.y() - Far), QPointF(o.x() + to - Far, o.y() + Far)}});
+    QPainterPath clip;
+    clip.addRect(square);
+    return QTransform::fromScale(scale, scale).map(band).intersected(clip);
+}
+
+} // namespace
+
+// Where the board's pixel edges land on a device of a fractional scale, with every line the
+// same whole number of device pixels wide.
+struct ResultBoard::DeviceGrid {
+    qreal scale;
+    int line;
+    QSize size;
+
+    explicit DeviceGrid(qreal s)
+        : scale(s), line(std::max(1, qRound(s))), size(qRound(Width * s), qRound(Height * s))
+    {
+    }
+    int at(int v) const { return qRound(v * scale); }
+    // A line on the board's last pixel ends at the image's edge.
+    int column(int v) const { return std::min(at(v), size.width() - line); }
+    int row(int v) const { return std::min(at(v), size.height() - line); }
+};
+
 QImage ResultBoard::drawnAt(qreal scale) const
 {
-    // A pixel edge at v lands on device pixel m(v); every line is `line` device pixels wide.
-    const auto m = [scale](int v) { return qRound(v * scale); };
-    const int line = std::max(1, qRound(scale));
-    QImage image(m(Width), m(Height), QImage::Format_RGB32);
-    // A line on the board's last pixel ends at the image's edge.
-    const auto column = [&](int v) { return std::min(m(v), image.width() - line); };
-    const auto row = [&](int v) { return std::min(m(v), image.height() - line); };
-    image.fill(Pictures::boardBackground().pixel(2, 2));
+    const DeviceGrid grid(scale);
+    QImage image(grid.size, QImage::Format_RGB32);
+    image.fill(Pictures::boardBackground().pixel(HiddenQuadrant));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    constexpr int Lines[] = {0, 31, 62};
-    for (int n = 1; n <= 10; ++n) {
-        const QPoint o = cellOrigin(n);
-        const int left = m(o.x()), top = m(o.y());
-        const int right = column(o.x() + 62) + line, bottom = row(o.y() + 62) + line;
-        for (int offset : Lines) {
-            painter.fillRect(column(o.x() + offset), top, line, bottom - top, Qt::black);
-            painter.fillRect(left, row(o.y() + offset), right - left, line, Qt::black);
-        }
-        const auto quadrant = [&](QPoint corner, const Quadrant &content) {
-            const QRect area(QPoint(m(corner.x() - 1) + line, m(corner.y() - 1) + line),
-                             QPoint(column(corner.x() + 30) - 1, row(corner.y() + 30) - 1));
-            switch (content.kind) {
-            case Quadrant::Empty:
-                break;
-            case Quadrant::XMark:
-                painter.drawImage(area, Pictures::xMark());
-                break;
-            case Quadrant::QuestionMark:
-                painter.drawImage(area, Pictures::questionMark());
-                break;
-            case Quadrant::Guess:
-                painter.drawImage(area, Pictures::guess(content.picture));
-                break;
-            }
-        };
-        const Cell &cell = cells_[n - 1];
-        quadrant(o + HiddenQuadrant, cell.hidden);
-        quadrant(o + GuessQuadrant, cell.guess);
-        if (cell.struck) {
-            // The diagonals 56..68 of the cell, as one band, inside the cell's square.
-            QPainterPath band;
-            band.addPolygon(QPolygonF{{QPointF(o.x() + 56.0 - 100, o.y() + 100.0),
-                                       QPointF(o.x() + 56.0 + 100, o.y() - 100.0),
-                                       QPointF(o.x() + 69.0 + 100, o.y() - 100.0),
-                                       QPointF(o.x() + 69.0 - 100, o.y() + 100.0)}});
-            // Clipped where the cell's lines are on the device, not where they would be.
-            QPainterPath square;
-            square.addRect(QRect(QPoint(m(o.x() + 1), top), QPoint(right - 1, bottom - 1)));
-            painter.save();
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.fillPath(QTransform::fromScale(scale, scale).map(band).intersected(square),
-                             Qt::black);
-            painter.restore();
-        }
-    }
+    for (int n = 1; n <= Game::Attempts; ++n)
+        paintCell(painter, grid, n);
     return image;
+}
+
+void ResultBoard::paintCell(QPainter &painter, const DeviceGrid &grid, int n) const
+{
+    const QPoint o = cellOrigin(n);
+    const int left = grid.at(o.x()), top = grid.at(o.y());
+    const int right = grid.column(o.x() + LastLine) + grid.line;
+    const int bottom = grid.row(o.y() + LastLine) + grid.line;
+    for (int offset : GridLines) {
+        painter.fillRect(grid.column(o.x() + offset), top, grid.line, bottom - top, Qt::black);
+        painter.fillRect(left, grid.row(o.y() + offset), right - left, grid.line, Qt::black);
+    }
+    const auto quadrant = [&](QPoint corner, const Quadrant &content) {
+        const QRect area(
+            QPoint(grid.at(corner.x() - 1) + grid.line, grid.at(corner.y() - 1) + grid.line),
+            QPoint(grid.column(corner.x() + Pictures::MarkSize) - 1,
+                   grid.row(corner.y() + Pictures::MarkSize) - 1));
+        switch (content.kind) {
+        case Quadrant::Empty:
+            break;
+        case Quadrant::XMark:
+            painter.drawImage(area, Pictures::xMark());
+            break;
+        case Quadrant::QuestionMark:
+            painter.drawImage(area, Pictures::questionMark());
+            break;
+        case Quadrant::Guess:
+            painter.drawImage(area, Pictures::guess(content.picture));
+            break;
+        }
+    };
+    const Cell &cell = cells_[n - 1];
+    quadrant(o + HiddenQuadrant, cell.hidden);
+    quadrant(o + GuessQuadrant, cell.guess);
+    if (cell.struck) {
+        // Clipped where the cell's lines are on the device, not where they would be.
+        const QRect square(QPoint(grid.at(o.x() + 1), top), QPoint(right - 1, bottom - 1));
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(strikeBand(o, grid.scale, square), Qt::black);
+        painter.restore();
+    }
 }

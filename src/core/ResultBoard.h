@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <array>
 
+class QPainter;
+
 // The result board's persistent image: ten cells, one per attempt, drawn over the empty grid.
 // It says when it has changed, so that whatever shows it repaints without being told.
 class ResultBoard : public QObject, public Board
@@ -16,7 +18,6 @@ class ResultBoard : public QObject, public Board
 public:
     static constexpr int Width = 335;
     static constexpr int Height = 130;
-    static constexpr int CellSize = 63;
     // Cells stand in two rows of five; the rows are one pixel closer than the columns.
     static constexpr int CellsPerRow = 5;
     static constexpr int ColumnPitch = 68;
@@ -57,6 +58,8 @@ private:
 
     void paintPicture(const QImage &picture, QPoint at);
     QImage drawnAt(qreal scale) const;
+    struct DeviceGrid;
+    void paintCell(QPainter &painter, const DeviceGrid &grid, int n) const;
 
     QImage image_;
     std::array<Cell, 10> cells_{};
