@@ -3,9 +3,11 @@
 // What several tests share: the palette, scans over an image's pixels, and a draw that hides
 // the pictures a test chooses.
 
+#include <QFile>
 #include <QImage>
 #include <QRegion>
 #include <QSet>
+#include <QTest>
 #include <deque>
 #include <memory>
 
@@ -64,6 +66,14 @@ inline QRegion changed(const QImage &a, const QImage &b)
 inline QImage rgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// A file with exactly these bytes, as something else would have left it.
+inline void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
 }
 
 // The draw that hides `picture` among `offered`: the middle of its interval.

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "RecordingLauncher.h"
 #include "RedirectPage.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,13 +47,6 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
 }
 
 } // namespace
@@ -123,9 +117,10 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         const QString log = dir.filePath(u"opened"_s);
         const QString opener = dir.filePath(u"xdg-open"_s);
-        write(opener, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > \"" +
-                          QFile::encodeName(log) + ".part\" && exec /bin/mv \"" +
-                          QFile::encodeName(log) + ".part\" \"" + QFile::encodeName(log) + "\"\n");
+        TestSupport::writeFile(opener, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > \"" +
+                                           QFile::encodeName(log) + ".part\" && exec /bin/mv \"" +
+                                           QFile::encodeName(log) + ".part\" \"" +
+                                           QFile::encodeName(log) + "\"\n");
         QVERIFY(QFile::setPermissions(opener, QFile::permissions(opener) | QFile::ExeOwner));
 
         const QByteArray path = qgetenv("PATH");
@@ -182,7 +177,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString zero = dir.filePath(u"0.html"_s);
-        write(zero, QByteArray(2000, 'x'));
+        TestSupport::writeFile(zero, QByteArray(2000, 'x'));
 
         bool dispatched = false;
         bool dispatchedBeforeShell = false;
@@ -265,7 +260,7 @@ private Q_SLOTS:
         QDir root(dir.path());
         QVERIFY(root.mkdir(u"program"_s));
         const QString precious = dir.filePath(u"precious.txt"_s);
-        write(precious, "keep me");
+        TestSupport::writeFile(precious, "keep me");
         if (!QFile::link(precious, dir.filePath(u"program/0.html"_s)))
             QSKIP("symbolic links cannot be made here");
         const QString dangling = dir.filePath(u"created-elsewhere.txt"_s);
@@ -302,7 +297,7 @@ private Q_SLOTS:
         const QByteArray fifo = QFile::encodeName(dir.filePath(u"0.html"_s));
         QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
         const QString precious = dir.filePath(u"precious.txt"_s);
-        write(precious, "keep me");
+        TestSupport::writeFile(precious, "keep me");
         QVERIFY(::link(QFile::encodeName(precious).constData(),
                        QFile::encodeName(dir.filePath(u"1.html"_s)).constData()) == 0);
 
@@ -333,7 +328,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString zero = dir.filePath(u"0.html"_s);
-        write(zero, "old page");
+        TestSupport::writeFile(zero, "old page");
         RecordingLauncher launcher;
         Desktop desktop = launcher.desktop(dir.path() + u'/');
 

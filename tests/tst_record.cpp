@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 #include "RecordLine.h"
 #include "Statistics.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,13 +32,6 @@ Statistics readAll(const RecordFile &file)
     if (!file.read([&s](QByteArrayView line) { s.addLine(line); }))
         qWarning("the record could not be read");
     return s;
-}
-
-void writeRaw(const QString &path, const QByteArray &text)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
 }
 
 } // namespace
@@ -77,7 +71,7 @@ private Q_SLOTS:
         text += "\n" + good;
         // Torn in the middle of the last game.
         text += good.first(good.size() / 2);
-        writeRaw(path, text);
+        TestSupport::writeFile(path, text);
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 2);
         QCOMPARE(s.hits(1), 6);
@@ -98,7 +92,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
         QVERIFY(RecordFile(path).read([](QByteArrayView) { QFAIL("a line in no file"); }));
-        writeRaw(path, {});
+        TestSupport::writeFile(path, {});
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 0);
         QCOMPARE(s.skippedLines(), 0);
@@ -114,7 +108,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         // A file where the folder should be, and a folder where the file should be: neither
         // stops root, as a read-only mode would not.
-        writeRaw(dir.filePath(u"blocked"_s), "not a folder");
+        TestSupport::writeFile(dir.filePath(u"blocked"_s), "not a folder");
         QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
         const QByteArray line = RecordLine::serialise(game(1, 1));
         QVERIFY(!RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}));

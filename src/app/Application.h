@@ -27,7 +27,6 @@ public:
     void start();
 
     MainWindow &mainWindow() { return *window_; }
-    const Desktop &desktop() const { return desktop_; }
 
     // Ends the event loop at once: no question, nothing saved, no window told.
     static void exit();
@@ -38,11 +37,11 @@ private:
     void showStatistics();
     void startRecordAnew();
     QString notSavedWhere();
+    // Found when first needed, so that start-up asks nothing of the file system for it.
+    const RecordFile &record();
 
     Desktop desktop_;
     std::unique_ptr<MainWindow> window_;
-    // Found when first needed, so that start-up asks nothing of the file system for it.
-    const RecordFile &record();
     std::optional<RecordFile> record_;
     // The games that could not be written, oldest first; written along with the next one.
     std::vector<FinishedGame> unsaved_;

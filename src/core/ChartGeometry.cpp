@@ -14,8 +14,6 @@ namespace
 
 // The band's edges change slowly; one sample every few pixels draws them smoothly.
 constexpr double BandPixelsPerSample = 4;
-constexpr double BandLow = 0.025;
-constexpr double BandHigh = 0.975;
 // The share axis grows in steps of this, so its labels stay round.
 constexpr double ShareStep = 0.1;
 constexpr double WideShareStep = 0.2;
@@ -30,8 +28,8 @@ Band bandAfter(qint64 games, double chance)
 {
     const qint64 guesses = games * Game::Attempts;
     const Odds::Distribution d = Odds::binomial(guesses, chance);
-    return {double(d.quantile(BandLow)) / double(guesses),
-            double(d.quantile(BandHigh)) / double(guesses)};
+    return {double(d.quantile(ChartGeometry::BandLow)) / double(guesses),
+            double(d.quantile(ChartGeometry::BandHigh)) / double(guesses)};
 }
 
 } // namespace
@@ -40,7 +38,6 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
                                      const QRectF &plot)
 {
     ChartGeometry g;
-    g.plot = plot;
     const qint64 games = qint64(runningHits.size());
     if (games == 0)
         return g;

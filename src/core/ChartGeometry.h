@@ -11,12 +11,15 @@
 // over the games, the chance line, and the band a blind guesser stays inside 95% of the time
 // after as many guesses. No widget: a test checks it against a known series.
 struct ChartGeometry {
+    // The band: from this share of blind guessers to that one, 95% of them between.
+    static constexpr double BandLow = 0.025;
+    static constexpr double BandHigh = 0.975;
+
     struct Tick {
         double at = 0;
         QString label;
     };
 
-    QRectF plot;
     // The share at the plot's top edge.
     double top = 0;
     QPolygonF series;

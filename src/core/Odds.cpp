@@ -16,18 +16,10 @@ namespace
 
 constexpr int Attempts = Game::Attempts;
 
-double binomial(int n, int k)
+// One game's count of right guesses by chance alone.
+Distribution oneGame(int offered)
 {
-    double c = 1;
-    for (int i = 1; i <= k; ++i)
-        c = c * (n - k + i) / i;
-    return c;
-}
-
-double exactly(int hits, int offered)
-{
-    const double p = 1.0 / offered;
-    return binomial(Attempts, hits) * std::pow(p, hits) * std::pow(1 - p, Attempts - hits);
+    return binomial(Attempts, 1.0 / offered);
 }
 
 // "12%" down to one per cent; rarer chances read better as "1 шанс из 9 765 625".
@@ -43,10 +35,7 @@ QString chance(double probability)
 
 double atLeast(int hits, int offered)
 {
-    double sum = 0;
-    for (int k = hits; k <= Attempts; ++k)
-        sum += exactly(k, offered);
-    return std::min(sum, 1.0);
+    return atLeast(hits, Attempts, 1.0 / offered);
 }
 
 QString explanation(int hits, int offered)
@@ -56,10 +45,10 @@ QString explanation(int hits, int offered)
     QString text = u"Наугад на этом уровне угадывают в среднем %1 из 10.\n"_s.arg(mean);
     if (hits == 0)
         return text + u"Не угадать ни одной картинки просто по невезению можно с вероятностью "_s +
-               chance(exactly(0, offered)) + u"."_s;
+               chance(oneGame(offered).at(0)) + u"."_s;
     if (hits >= Attempts)
         return text + u"Угадать все 10 просто по везению можно с вероятностью "_s +
-               chance(exactly(Attempts, offered)) + u"."_s;
+               chance(oneGame(offered).at(Attempts)) + u"."_s;
     return text + u"Угадать %1 или больше просто по везению можно с вероятностью "_s.arg(hits) +
            chance(atLeast(hits, offered)) + u"."_s;
 }

@@ -110,20 +110,6 @@ void ResultBoard::drawStrike(int n)
     Q_EMIT changed();
 }
 
-QImage ResultBoard::imageAt(qreal scale) const
-{
-    const qreal whole = std::round(scale);
-    if (std::abs(scale - whole) < 1e-6) {
-        QImage repeated = image_.scaled(image_.size() * int(whole), Qt::IgnoreAspectRatio,
-                                        Qt::FastTransformation);
-        repeated.setDevicePixelRatio(whole);
-        return repeated;
-    }
-    QImage drawn = drawnAt(scale);
-    drawn.setDevicePixelRatio(scale);
-    return drawn;
-}
-
 namespace
 {
 
@@ -160,7 +146,7 @@ struct ResultBoard::DeviceGrid {
     int row(int v) const { return std::min(at(v), size.height() - line); }
 };
 
-QImage ResultBoard::drawnAt(qreal scale) const
+QImage ResultBoard::imageAt(qreal scale) const
 {
     const DeviceGrid grid(scale);
     QImage image(grid.size, QImage::Format_RGB32);

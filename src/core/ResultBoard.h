@@ -36,9 +36,9 @@ public:
 
     const QImage &image() const { return image_; }
 
-    // The board for a screen of `scale` device pixels per pixel. Whole scales repeat each
-    // pixel; others draw the grid lines all alike and the pictures and strokes smooth, so that
-    // no line comes out one pixel here and two there.
+    // The board in device pixels for a screen of a fractional `scale` (whole ones only repeat
+    // each pixel of image()): the grid lines all alike and the pictures and strokes smooth,
+    // so that no line comes out one pixel here and two there.
     QImage imageAt(qreal scale) const;
 
 Q_SIGNALS:
@@ -57,7 +57,6 @@ private:
     };
 
     void paintPicture(const QImage &picture, QPoint at);
-    QImage drawnAt(qreal scale) const;
     struct DeviceGrid;
     void paintCell(QPainter &painter, const DeviceGrid &grid, int n) const;
 

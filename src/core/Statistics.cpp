@@ -8,33 +8,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
-
-int levelsPlayed(const Statistics &s)
-{
-    int n = 0;
-    for (int l = 1; l <= Game::Levels; ++l)
-        n += s.games(l) > 0;
-    return n;
-}
-
-int onlyLevel(const Statistics &s)
-{
-    for (int l = 1; l <= Game::Levels; ++l)
-        if (s.games(l) > 0)
-            return l;
-    return 1;
-}
-
-} // namespace
-
 void Statistics::add(const FinishedGame &game)
 {
     if (game.level < 1 || game.level > Game::Levels)
         return;
-    totalLuck_.reset();
-    levelLuck_.reset();
+    blind_ = {};
     auto &series = running_[game.level - 1];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
 }
@@ -47,6 +25,15 @@ void Statistics::addLine(QByteArrayView line)
         add(*game);
     else
         ++skipped_;
+}
+
+std::vector<int> Statistics::levelsPlayed() const
+{
+    std::vector<int> levels;
+    for (int l = 1; l <= Game::Levels; ++l)
+        if (games(l) > 0)
+            levels.push_back(l);
+    return levels;
 }
 
 int Statistics::games(int level) const
@@ -83,35 +70,29 @@ double Statistics::chance(int level) const
 
 double Statistics::luck(int level) const
 {
-    if (level != Total || levelsPlayed(*this) == 1)
-        return Odds::atLeast(hits(level), guesses(level),
-                             chance(level == Total ? onlyLevel(*this) : level));
-    return luckDistribution(level).atLeast(hits(level));
+    return blindGuesser(level).atLeast(hits(level));
 }
 
 double Statistics::badLuck(int level) const
 {
-    return luckDistribution(level).atMost(hits(level));
+    return blindGuesser(level).atMost(hits(level));
 }
 
-const Odds::Distribution &Statistics::luckDistribution(int level) const
+const Odds::Distribution &Statistics::blindGuesser(int level) const
 {
+    auto &cached = blind_.at(level);
+    if (cached)
+        return *cached;
     if (level != Total) {
-        if (!levelLuck_ || levelLuckFor_ != level) {
-            levelLuck_ = Odds::binomial(guesses(level), chance(level));
-            levelLuckFor_ = level;
-        }
-        return *levelLuck_;
-    }
-    if (!totalLuck_) {
+        cached = Odds::binomial(guesses(level), chance(level));
+    } else {
         // The levels' chances differ, so the total's is the sum of their distributions.
         Odds::Distribution all = Odds::binomial(0, 0.5);
-        for (int l = 1; l <= Game::Levels; ++l)
-            if (games(l) > 0)
-                all = Odds::sum(all, Odds::binomial(guesses(l), chance(l)));
-        totalLuck_ = std::move(all);
+        for (int l : levelsPlayed())
+            all = Odds::sum(all, blindGuesser(l));
+        cached = std::move(all);
     }
-    return *totalLuck_;
+    return *cached;
 }
 
 QString Statistics::chanceText(int level) const

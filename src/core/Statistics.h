@@ -25,6 +25,8 @@ public:
     void addLine(QByteArrayView line);
 
     int skippedLines() const { return skipped_; }
+    // The levels with at least one game, in order.
+    std::vector<int> levelsPlayed() const;
     int games(int level) const;
     qint64 guesses(int level) const { return qint64(games(level)) * Game::Attempts; }
     qint64 hits(int level) const;
@@ -33,6 +35,9 @@ public:
 
     // The chance of one right guess at a level; at Total, the mean over the guesses made.
     double chance(int level) const;
+    // How many right guesses a blind guesser makes over as many guesses as were made at a
+    // level (at Total, at each level as often as there).
+    const Odds::Distribution &blindGuesser(int level) const;
     // Probability of at least this many right guesses by pure luck.
     double luck(int level) const;
     // Probability of at most this many, to tell a result below luck.
@@ -49,12 +54,9 @@ public:
     static QString percent(double share);
 
 private:
-    const Odds::Distribution &luckDistribution(int level) const;
-
     std::array<std::vector<qint32>, Game::Levels> running_;
     int skipped_ = 0;
-    // The total's distribution costs a convolution over all levels: made once, on demand.
-    mutable std::optional<Odds::Distribution> totalLuck_;
-    mutable std::optional<Odds::Distribution> levelLuck_;
-    mutable int levelLuckFor_ = 0;
+    // Made on demand, once until the next game: the total's costs a convolution over all
+    // levels. Indexed by level, Total first.
+    mutable std::array<std::optional<Odds::Distribution>, Game::Levels + 1> blind_;
 };

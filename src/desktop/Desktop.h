@@ -28,8 +28,6 @@ public:
     explicit Desktop(std::optional<QString> applicationFolder,
                      Launcher launcher = startPlatformOpener, Clock clock = steadyClock);
 
-    const std::optional<QString> &applicationFolder() const { return applicationFolder_; }
-
     // Opens a file or URL with the associated application ("Open").
     void openWithDesktop(const QString &target) const;
     // The help command: the help document, whether it exists or not. A repeat within

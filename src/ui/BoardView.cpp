@@ -28,11 +28,9 @@ void BoardView::paintEvent(QPaintEvent *)
     // Whole scales repeat each pixel, as Qt does by itself. At others the board comes drawn
     // for the device, and goes on it one image pixel to one device pixel.
     const bool whole = scale == std::round(scale);
-    QImage image = whole ? board_->image() : board_->imageAt(scale);
-    if (!whole) {
-        image.setDevicePixelRatio(1);
+    const QImage image = whole ? board_->image() : board_->imageAt(scale);
+    if (!whole)
         painter.scale(1 / scale, 1 / scale);
-    }
     painter.drawImage(0, 0, image);
     if (hasFocus()) {
         // Keyboard users need to see where Tab went; the grid's own corner stays readable.

@@ -9,13 +9,19 @@
 namespace
 {
 
-void moveFrameToCentre(QWidget &window)
+// The point to centre on: the middle of another window's frame, or of the window's screen.
+QPoint target(const QWidget &window, const QWidget *over)
 {
+    if (over)
+        return over->frameGeometry().center();
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
+    return screen ? screen->availableGeometry().center() : window.frameGeometry().center();
+}
+
+void moveFrameToCentre(QWidget &window, const QWidget *over)
+{
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(target(window, over));
     window.move(frame.topLeft());
 }
 
@@ -24,11 +30,15 @@ void moveFrameToCentre(QWidget &window)
 class FrameWatch : public QObject
 {
 public:
-    explicit FrameWatch(QWidget &window) : QObject(&window), window_(window)
+    FrameWatch(QWidget &window, const QWidget *over)
+        : QObject(&window), window_(window), over_(over)
     {
         window.installEventFilter(this);
         timer_.setInterval(PollMs);
         connect(&timer_, &QTimer::timeout, this, &FrameWatch::poll);
+        // Already on screen: its frame may come any moment.
+        if (window.isVisible())
+            timer_.start();
     }
 
     bool eventFilter(QObject *, QEvent *event) override
@@ -48,7 +58,7 @@ private:
     {
         const bool framed = window_.frameGeometry() != window_.geometry();
         if (framed)
-            moveFrameToCentre(window_);
+            moveFrameToCentre(window_, over_);
         if (framed || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
@@ -56,6 +66,7 @@ private:
     }
 
     QWidget &window_;
+    QPointer<const QWidget> over_;
     QTimer timer_;
     int polls_ = 0;
 };
@@ -64,7 +75,12 @@ private:
 
 void centreOnScreen(QWidget &window)
 {
+    centreOver(window, nullptr);
+}
+
+void centreOver(QWidget &window, const QWidget *other)
+{
     window.adjustSize();
-    moveFrameToCentre(window);
-    new FrameWatch(window);
+    moveFrameToCentre(window, other);
+    new FrameWatch(window, other);
 }

@@ -6,3 +6,5 @@
 // manager the frame is only known once the window is shown: the window is centred again, as
 // a whole frame, as soon as it is.
 void centreOnScreen(QWidget &window);
+// The same over another window's frame; on the screen when `other` is null.
+void centreOver(QWidget &window, const QWidget *other);

@@ -168,14 +168,8 @@ void HtmlView::navigate(const QString &url)
 
 QString HtmlView::pageText() const
 {
-    QString text = page_.toPlainText();
-    // Paragraph and line breaks read as spaces; the Unicode non-characters the document uses
-    // for its frames do not read at all.
-    for (QChar &c : text)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n')
-            c = u' ';
-    text.removeIf([](QChar c) { return c.unicode() >= 0xFDD0 && c.unicode() <= 0xFDEF; });
-    return text.simplified();
+    // Plain text turns the document's frame and paragraph marks into line breaks.
+    return page_.toPlainText().simplified();
 }
 
 void HtmlView::resizeEvent(QResizeEvent *)

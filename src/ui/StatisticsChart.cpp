@@ -32,15 +32,6 @@ const QColor AxisColour(96, 96, 96);
 
 const QStringList LevelNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
 
-std::vector<int> levelsPlayed(const Statistics *s)
-{
-    std::vector<int> levels;
-    for (int l = 1; s && l <= Game::Levels; ++l)
-        if (s->games(l) > 0)
-            levels.push_back(l);
-    return levels;
-}
-
 } // namespace
 
 StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
@@ -55,14 +46,35 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
 void StatisticsChart::setStatistics(const Statistics *statistics)
 {
     statistics_ = statistics;
+    levels_ = statistics ? statistics->levelsPlayed() : std::vector<int>{};
     setAccessibleDescription(statistics ? describe(*statistics) : QString());
+    layOut();
     updateGeometry();
     update();
 }
 
+void StatisticsChart::resizeEvent(QResizeEvent *)
+{
+    layOut();
+}
+
+// The lines of every panel, worked out once for the statistics and the width they are shown
+// at: over many games the band alone takes a good many binomial quantiles.
+void StatisticsChart::layOut()
+{
+    geometry_.clear();
+    for (std::size_t i = 0; i < levels_.size(); ++i) {
+        const int level = levels_[i];
+        const QRect panel(0, int(i) * PanelHeight, width(), PanelHeight);
+        geometry_.push_back(ChartGeometry::compute(statistics_->runningHits(level),
+                                                   statistics_->chance(level),
+                                                   panel.marginsRemoved(PlotMargins)));
+    }
+}
+
 int StatisticsChart::panels() const
 {
-    return std::max<int>(1, int(levelsPlayed(statistics_).size()));
+    return std::max<int>(1, int(levels_.size()));
 }
 
 QSize StatisticsChart::sizeHint() const
@@ -72,21 +84,23 @@ QSize StatisticsChart::sizeHint() const
 
 QString StatisticsChart::describe(const Statistics &s)
 {
-    const std::vector<int> levels = levelsPlayed(&s);
+    const std::vector<int> levels = s.levelsPlayed();
     if (levels.empty())
         return u"График пуст: игр пока нет."_s;
     QStringList lines{u"Доля верных ответов после каждой игры, линия угадывания наугад и полоса, "
                       "в которой остаются 95% угадывающих наугад."_s};
     for (int level : levels) {
         const qint64 guesses = s.guesses(level);
-        const Odds::Distribution d = Odds::binomial(guesses, s.chance(level));
+        const Odds::Distribution &d = s.blindGuesser(level);
         lines << u"%1: после %2 игр доля верных %3, наугад %4, полоса наугад от %5 до %6."_s
                      .arg(LevelNames[level - 1])
                      .arg(s.games(level))
                      .arg(Statistics::percent(double(s.hits(level)) / double(guesses)),
                           Statistics::percent(s.chance(level)),
-                          Statistics::percent(double(d.quantile(0.025)) / double(guesses)),
-                          Statistics::percent(double(d.quantile(0.975)) / double(guesses)));
+                          Statistics::percent(double(d.quantile(ChartGeometry::BandLow)) /
+                                              double(guesses)),
+                          Statistics::percent(double(d.quantile(ChartGeometry::BandHigh)) /
+                                              double(guesses)));
     }
     return lines.join(u'\n');
 }
@@ -95,25 +109,24 @@ void StatisticsChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    const std::vector<int> levels = levelsPlayed(statistics_);
-    if (levels.empty()) {
+    if (levels_.empty()) {
         painter.setPen(palette().windowText().color());
         painter.drawText(QRect(0, 0, width(), PanelHeight), Qt::AlignCenter,
                          u"Игр пока нет: график появится после первой игры."_s);
         return;
     }
-    for (std::size_t i = 0; i < levels.size(); ++i)
-        paintPanel(painter, levels[i], QRect(0, int(i) * PanelHeight, width(), PanelHeight));
-    paintLegend(painter, int(levels.size()) * PanelHeight + LegendHeight / 2);
+    for (std::size_t i = 0; i < levels_.size(); ++i)
+        paintPanel(painter, levels_[i], geometry_[i],
+                   QRect(0, int(i) * PanelHeight, width(), PanelHeight));
+    paintLegend(painter, int(levels_.size()) * PanelHeight + LegendHeight / 2);
 }
 
 // One level's panel: its name, the band, the chance line, the running share, and the axes.
-void StatisticsChart::paintPanel(QPainter &painter, int level, const QRect &panel) const
+void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeometry &g,
+                                 const QRect &panel) const
 {
     const QFontMetrics metrics(font());
     const QRect plot = panel.marginsRemoved(PlotMargins);
-    const ChartGeometry g =
-        ChartGeometry::compute(statistics_->runningHits(level), statistics_->chance(level), plot);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(plot, PlotBackground);
     painter.setPen(palette().windowText().color());

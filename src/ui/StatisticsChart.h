@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "ChartGeometry.h"
 
-struct ChartGeometry;
+#include <QWidget>
+#include <vector>
+
 class Statistics;
 
 // The running share of right guesses over the games, one panel a level played, against the
@@ -25,13 +27,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void layOut();
     int panels() const;
-    void paintPanel(QPainter &painter, int level, const QRect &panel) const;
+    void paintPanel(QPainter &painter, int level, const ChartGeometry &geometry,
+                    const QRect &panel) const;
     void paintTicks(QPainter &painter, const ChartGeometry &geometry, const QRect &panel,
                     const QRect &plot) const;
     void paintLegend(QPainter &painter, int y) const;
 
     const Statistics *statistics_ = nullptr;
+    // The levels with games, one panel each, and their lines at the current width.
+    std::vector<int> levels_;
+    std::vector<ChartGeometry> geometry_;
 };

@@ -1,6 +1,7 @@
 #include "StatisticsWindow.h"
 
 #include "ButtonStyle.h"
+#include "Centring.h"
 #include "Fonts.h"
 #include "Odds.h"
 #include "StatisticsChart.h"
@@ -165,9 +166,7 @@ void StatisticsWindow::refresh()
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
 
-    int levelsPlayed = 0;
-    for (int l = 1; l <= Game::Levels; ++l)
-        levelsPlayed += s.games(l) > 0;
+    const std::size_t levelsPlayed = s.levelsPlayed().size();
     QStringList conclusions;
     // The levels first, the total last, as the columns stand.
     for (int c : {1, 2, 3, Statistics::Total}) {
@@ -228,17 +227,6 @@ void StatisticsWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        centreOverParent();
+        centreOver(*this, parentWidget());
     }
-}
-
-void StatisticsWindow::centreOverParent()
-{
-    adjustSize();
-    const QWidget *main = parentWidget();
-    if (!main)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(main->frameGeometry().center());
-    move(frame.topLeft());
 }

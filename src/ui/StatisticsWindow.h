@@ -28,8 +28,6 @@ public:
     // A game just finished.
     void addGame(const FinishedGame &game, const QString &notSaved = {});
 
-    const Statistics &statistics() const { return statistics_; }
-
 Q_SIGNALS:
     // The player confirmed that the record should start anew.
     void startAnewRequested();
@@ -45,7 +43,6 @@ private:
     QHBoxLayout *createButtons();
     void refresh();
     void confirmStartAnew();
-    void centreOverParent();
 
     Statistics statistics_;
     QString notSaved_;
