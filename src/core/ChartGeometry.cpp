@@ -1,7 +1,7 @@
 #include "ChartGeometry.h"
 
+#include "Evidence.h"
 #include "Game.h"
-#include "Odds.h"
 #include "Statistics.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The band's edges change slowly; one sample every few pixels draws them smoothly.
-constexpr double BandPixelsPerSample = 4;
+// The band's edges change slowly; one sample every other pixel draws them smoothly.
+constexpr double BandPixelsPerSample = 2;
 // The share axis grows in steps of this, so its labels stay round.
 constexpr double ShareStep = 0.1;
 constexpr double WideShareStep = 0.2;
@@ -24,12 +24,15 @@ struct Band {
     double high;
 };
 
+// The edges halfway between the last count inside and the first outside, so that the line,
+// which only takes whole counts, never runs along an edge. Where no count would stand out,
+// the band reaches 0 or 100%.
 Band bandAfter(qint64 games, double chance)
 {
     const qint64 guesses = games * Game::Attempts;
-    const Odds::Distribution d = Odds::binomial(guesses, chance);
-    return {double(d.quantile(ChartGeometry::BandLow)) / double(guesses),
-            double(d.quantile(ChartGeometry::BandHigh)) / double(guesses)};
+    const Evidence::Edges e = Evidence::edges(guesses, chance);
+    return {e.below ? (double(*e.below) + 0.5) / double(guesses) : 0.0,
+            e.above ? (double(*e.above) - 0.5) / double(guesses) : 1.0};
 }
 
 } // namespace
@@ -59,11 +62,11 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     const std::vector<qint64> bandGames = samples(BandPixelsPerSample);
 
     std::vector<Band> band;
-    double highest = chance;
-    for (qint64 game : bandGames) {
+    for (qint64 game : bandGames)
         band.push_back(bandAfter(game, chance));
-        highest = std::max(highest, band.back().high);
-    }
+    // The axis fits the line and the band where it ends; the band's wide start, after the
+    // first few games, is clipped rather than squeezing everything else flat.
+    double highest = std::max(chance + ShareStep, band.back().high);
     for (qint64 game : seriesGames)
         highest = std::max(highest, share(game));
     g.top = std::min(1.0, std::ceil(highest / ShareStep - 1e-9) * ShareStep);
@@ -78,10 +81,17 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     for (qint64 game : seriesGames)
         g.series << QPointF(x(game), y(share(game)));
     g.chance = QLineF(plot.left(), y(chance), plot.right(), y(chance));
+    // A single game's band spans the plot, as its line's one point stands for the whole record.
+    auto bandX = [&](std::size_t i, double edge) {
+        return bandGames.size() == 1 ? edge : x(bandGames[i]);
+    };
     for (std::size_t i = 0; i < bandGames.size(); ++i)
-        g.band << QPointF(x(bandGames[i]), y(band[i].high));
+        g.band << QPointF(bandX(i, plot.left()), y(std::min(band[i].high, g.top)));
+    if (bandGames.size() == 1)
+        g.band << QPointF(plot.right(), y(std::min(band[0].high, g.top)))
+               << QPointF(plot.right(), y(band[0].low));
     for (std::size_t i = bandGames.size(); i-- > 0;)
-        g.band << QPointF(x(bandGames[i]), y(band[i].low));
+        g.band << QPointF(bandX(i, plot.left()), y(band[i].low));
 
     const double step = g.top > WideFrom ? WideShareStep : ShareStep;
     for (int i = 0; i * step <= g.top + 1e-9; ++i)

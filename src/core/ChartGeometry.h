@@ -8,13 +8,11 @@
 #include <vector>
 
 // Where one level's chart lines lie in its plot area: the running share of right guesses
-// over the games, the chance line, and the band a blind guesser stays inside 95% of the time
-// after as many guesses. No widget: a test checks it against a known series.
+// over the games, the chance line, and the band where a blind guesser's running share stays
+// for the whole line at once, with the certainty of the conclusions (Evidence::edges): the
+// line leaves it exactly when the conclusion stops saying luck. No widget: a test checks it
+// against a known series.
 struct ChartGeometry {
-    // The band: from this share of blind guessers to that one, 95% of them between.
-    static constexpr double BandLow = 0.025;
-    static constexpr double BandHigh = 0.975;
-
     struct Tick {
         double at = 0;
         QString label;
@@ -24,7 +22,8 @@ struct ChartGeometry {
     double top = 0;
     QPolygonF series;
     QLineF chance;
-    // Closed: the upper edge from left to right, then the lower edge back.
+    // Closed: the upper edge from left to right, then the lower edge back; clipped to the plot
+    // where no count at all would stand out.
     QPolygonF band;
     QList<Tick> shareTicks;
     QList<Tick> gameTicks;

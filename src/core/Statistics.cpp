@@ -1,6 +1,5 @@
 #include "Statistics.h"
 
-#include "Odds.h"
 #include "RecordLine.h"
 
 #include <QLocale>
@@ -8,11 +7,24 @@
 
 using namespace Qt::StringLiterals;
 
+namespace
+{
+
+QLocale russian()
+{
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
+
+// What the guarantee is, in words a player can check against the figures.
+const QString Guarantee = u"угадывая наугад, до 100 доходит не больше 1 игрока из 100, даже если "
+                          "смотреть статистику после каждой игры"_s;
+
+} // namespace
+
 void Statistics::add(const FinishedGame &game)
 {
     if (game.level < 1 || game.level > Game::Levels)
         return;
-    blind_ = {};
     auto &series = running_[game.level - 1];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
 }
@@ -68,62 +80,82 @@ double Statistics::chance(int level) const
     return guesses(Total) > 0 ? expected / double(guesses(Total)) : 0.0;
 }
 
-double Statistics::luck(int level) const
+std::vector<Evidence::Tally> Statistics::tallies(int level) const
 {
-    return blindGuesser(level).atLeast(hits(level));
+    std::vector<Evidence::Tally> t;
+    for (int l = 1; l <= Game::Levels; ++l)
+        if (level == Total || level == l)
+            t.push_back({guesses(l), hits(l), chance(l)});
+    return t;
 }
 
-double Statistics::badLuck(int level) const
+double Statistics::evidence(int level) const
 {
-    return blindGuesser(level).atMost(hits(level));
+    return Evidence::figure(tallies(level));
 }
 
-const Odds::Distribution &Statistics::blindGuesser(int level) const
+Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies, qint64 games)
 {
-    auto &cached = blind_.at(level);
-    if (cached)
-        return *cached;
-    if (level != Total) {
-        cached = Odds::binomial(guesses(level), chance(level));
-    } else {
-        // The levels' chances differ, so the total's is the sum of their distributions.
-        Odds::Distribution all = Odds::binomial(0, 0.5);
-        for (int l : levelsPlayed())
-            all = Odds::sum(all, blindGuesser(l));
-        cached = std::move(all);
+    if (Evidence::reached(tallies)) {
+        double expected = 0;
+        qint64 hits = 0;
+        for (const Evidence::Tally &t : tallies) {
+            expected += double(t.guesses) * t.chance;
+            hits += t.hits;
+        }
+        return double(hits) > expected ? Finding::StandsOut : Finding::BelowLuck;
     }
-    return *cached;
+    return games < FewGames ? Finding::TooFew : Finding::WithinLuck;
+}
+
+Statistics::Finding Statistics::finding(int level) const
+{
+    return judge(tallies(level), games(level));
 }
 
 QString Statistics::chanceText(int level) const
 {
     if (level != Total)
-        return u"1/"_s + QString::number(level * Game::PicturesPerLevel);
+        return u"1 из "_s + QString::number(level * Game::PicturesPerLevel);
     return percent(chance(Total));
 }
 
-QString Statistics::luckText(int level) const
+QString Statistics::evidenceText(int level) const
 {
-    return u"наугад так угадывают "_s + Odds::howOften(luck(level));
+    const double e = evidence(level);
+    if (e >= 1e6)
+        return u"больше миллиона"_s;
+    // Small figures keep a decimal, so that 0,4 and 1,6 do not both read as "1".
+    const QString figure =
+        e < 10 ? russian().toString(e, 'f', 1) : russian().toString(std::llround(e));
+    return figure + u" из нужных 100"_s;
 }
 
 QString Statistics::conclusion(int level) const
 {
-    if (games(level) < FewGames)
-        return u"пока слишком мало игр, чтобы отличить интуицию от везения: нужно хотя бы"_s +
-               u" "_s + QString::number(FewGames) + u"."_s;
-    if (luck(level) < StandsOut)
-        return u"результат выделяется на фоне везения: так угадывают наугад реже, чем в 1 "
-               "случае из 100."_s;
-    if (badLuck(level) < StandsOut)
-        return u"верных ответов заметно меньше, чем бывает наугад."_s;
-    return u"результат в пределах везения: так можно угадать и наугад."_s;
+    switch (finding(level)) {
+    case Finding::TooFew:
+        return u"пока слишком мало игр, чтобы отличить интуицию от везения: нужно хотя бы 5, "
+               "если доводы против везения не дойдут до 100 раньше; "_s +
+               Guarantee + u'.';
+    case Finding::StandsOut:
+        return u"результат выделяется на фоне везения: доводы против него дошли до 100, а "_s +
+               Guarantee + u'.';
+    case Finding::BelowLuck:
+        return u"верных ответов заметно меньше, чем бывает наугад: доводы против везения дошли "
+               "до 100, а "_s +
+               Guarantee + u'.';
+    case Finding::WithinLuck:
+        break;
+    }
+    return u"результат в пределах везения: так можно угадать и наугад. Вывод изменится, только "
+           "когда доводы против везения дойдут до 100; "_s +
+           Guarantee + u'.';
 }
 
 QString Statistics::percent(double share)
 {
-    const QLocale russian(QLocale::Russian, QLocale::Russia);
     const double tenths = std::round(share * 1000) / 10;
     const bool whole = tenths == std::round(tenths);
-    return russian.toString(tenths, 'f', whole ? 0 : 1) + u"%"_s;
+    return russian().toString(tenths, 'f', whole ? 0 : 1) + u"%"_s;
 }

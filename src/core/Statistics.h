@@ -1,24 +1,25 @@
 #pragma once
 
+#include "Evidence.h"
 #include "FinishedGame.h"
-#include "Odds.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <array>
-#include <optional>
+#include <span>
 #include <vector>
 
 // Every kept game summed up per level and in total, and what the sums mean against pure
-// guessing. Levels are 1..3; Total stands for all of them together.
+// guessing. Levels are 1..3; Total stands for all of them together. Adding a game costs the
+// same however many came before, so a long record stays cheap to keep up to date.
 class Statistics
 {
 public:
     static constexpr int Total = 0;
-    // Fewer games than this say nothing either way.
+    // Below this many games, a result that does not stand out is not yet called luck.
     static constexpr int FewGames = 5;
-    // Rarer by luck than this, a result stands out from it.
-    static constexpr double StandsOut = 0.01;
+
+    enum class Finding { TooFew, WithinLuck, StandsOut, BelowLuck };
 
     void add(const FinishedGame &game);
     // A record line without its newline; one that is not a readable game is counted as skipped.
@@ -35,18 +36,16 @@ public:
 
     // The chance of one right guess at a level; at Total, the mean over the guesses made.
     double chance(int level) const;
-    // How many right guesses a blind guesser makes over as many guesses as were made at a
-    // level (at Total, at each level as often as there).
-    const Odds::Distribution &blindGuesser(int level) const;
-    // Probability of at least this many right guesses by pure luck.
-    double luck(int level) const;
-    // Probability of at most this many, to tell a result below luck.
-    double badLuck(int level) const;
+    // The strength of the evidence against luck (Evidence::figure), at a level or in total.
+    double evidence(int level) const;
+    Finding finding(int level) const;
+    // The rule itself, for guesses tallied by their chance over `games` games.
+    static Finding judge(std::span<const Evidence::Tally> tallies, qint64 games);
 
-    // "1/5" at a level, "13%" in total.
+    // "1 из 5" at a level, "13%" in total.
     QString chanceText(int level) const;
-    // "наугад так угадывают в 1 случае из 37"
-    QString luckText(int level) const;
+    // "37 из нужных 100"
+    QString evidenceText(int level) const;
     // One honest line on what the figures say, to follow the level's name and a colon.
     QString conclusion(int level) const;
 
@@ -54,9 +53,8 @@ public:
     static QString percent(double share);
 
 private:
+    std::vector<Evidence::Tally> tallies(int level) const;
+
     std::array<std::vector<qint32>, Game::Levels> running_;
     int skipped_ = 0;
-    // Made on demand, once until the next game: the total's costs a convolution over all
-    // levels. Indexed by level, Total first.
-    mutable std::array<std::optional<Odds::Distribution>, Game::Levels + 1> blind_;
 };

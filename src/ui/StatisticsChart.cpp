@@ -1,8 +1,8 @@
 #include "StatisticsChart.h"
 
 #include "ChartGeometry.h"
+#include "Evidence.h"
 #include "Fonts.h"
-#include "Odds.h"
 #include "Statistics.h"
 
 #include <QPainter>
@@ -88,19 +88,19 @@ QString StatisticsChart::describe(const Statistics &s)
     if (levels.empty())
         return u"График пуст: игр пока нет."_s;
     QStringList lines{u"Доля верных ответов после каждой игры, линия угадывания наугад и полоса, "
-                      "в которой остаются 95% угадывающих наугад."_s};
+                      "из которой линия угадывающего наугад не выходит ни разу у 99 игроков из "
+                      "100."_s};
     for (int level : levels) {
         const qint64 guesses = s.guesses(level);
-        const Odds::Distribution &d = s.blindGuesser(level);
+        const Evidence::Edges e = Evidence::edges(guesses, s.chance(level));
         lines << u"%1: после %2 игр доля верных %3, наугад %4, полоса наугад от %5 до %6."_s
                      .arg(LevelNames[level - 1])
                      .arg(s.games(level))
-                     .arg(Statistics::percent(double(s.hits(level)) / double(guesses)),
-                          Statistics::percent(s.chance(level)),
-                          Statistics::percent(double(d.quantile(ChartGeometry::BandLow)) /
-                                              double(guesses)),
-                          Statistics::percent(double(d.quantile(ChartGeometry::BandHigh)) /
-                                              double(guesses)));
+                     .arg(
+                         Statistics::percent(double(s.hits(level)) / double(guesses)),
+                         Statistics::percent(s.chance(level)),
+                         Statistics::percent(e.below ? double(*e.below + 1) / double(guesses) : 0),
+                         Statistics::percent(e.above ? double(*e.above - 1) / double(guesses) : 1));
     }
     return lines.join(u'\n');
 }
@@ -200,5 +200,5 @@ void StatisticsChart::paintLegend(QPainter &painter, int y) const
             painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
         },
         u"наугад"_s);
-    entry([&](QRect r) { painter.fillRect(r, BandFill); }, u"95% угадывающих наугад"_s);
+    entry([&](QRect r) { painter.fillRect(r, BandFill); }, u"где остаётся угадывающий наугад"_s);
 }

@@ -27,9 +27,9 @@ constexpr QSize ButtonSize{120, 30};
 const QStringList ColumnNames{u"Всего"_s, u"Первый уровень"_s, u"Второй уровень"_s,
                               u"Третий уровень"_s};
 const QStringList RowNames{u"Игр"_s,         u"Ответов"_s, u"Верных"_s,
-                           u"Доля верных"_s, u"Наугад"_s,  u"Наугад так угадывают"_s};
+                           u"Доля верных"_s, u"Наугад"_s,  u"Доводы против везения"_s};
 const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s,
-                                 u"Share"_s, u"Chance"_s,  u"Luck"_s};
+                                 u"Share"_s, u"Chance"_s,  u"Evidence"_s};
 
 QString grouped(qint64 n)
 {
@@ -186,7 +186,7 @@ void StatisticsWindow::refresh()
             guesses > 0 ? Statistics::percent(double(s.hits(c)) / double(guesses)) : u"—"_s);
         figures_[Chance][c]->setText(c == Statistics::Total && games == 0 ? u"—"_s
                                                                           : s.chanceText(c));
-        figures_[Luck][c]->setText(games > 0 ? Odds::howOften(s.luck(c)) : u"—"_s);
+        figures_[Evidence][c]->setText(games > 0 ? s.evidenceText(c) : u"—"_s);
         if (games > 0)
             conclusions << ColumnNames[c] + u": "_s + s.conclusion(c);
     }

@@ -37,7 +37,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum Row { Games, Guesses, Hits, Share, Chance, Luck, Rows };
+    enum Row { Games, Guesses, Hits, Share, Chance, Evidence, Rows };
 
     QGridLayout *createTable();
     QHBoxLayout *createButtons();
