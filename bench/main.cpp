@@ -1,3 +1,4 @@
+#include "Detection.h"
 #include "Driver.h"
 #include "Probes.h"
 #include "Stats.h"
@@ -19,6 +20,8 @@ const char Usage[] =
     "picture until the board is repainted, on the X server of DISPLAY (tools/with-xvfb gives\n"
     "one); --platform offscreen needs none. Then it opens the statistics window over a\n"
     "generated record (default 100000 games, 10 runs) and times the first paint.\n"
+    "--detection alone reports how soon the statistics tell an edge from luck and how\n"
+    "rarely they tell a blind guesser otherwise.\n"
     "\n"
     "Child modes, started by the above: --startup game|bare, --click-latency N,\n"
     "--statistics GAMES.\n";
@@ -51,6 +54,8 @@ int main(int argc, char *argv[])
             return Probes::startup(
                 argc, argv, which == "game" ? Probes::Window::Game : Probes::Window::Bare, mainNs);
         }
+        if (arg == "--detection")
+            return Detection::run();
         int count = 0;
         if (arg == "--click-latency" && next && number(next, 1, &count))
             return Probes::clicks(argc, argv, count);

@@ -1,0 +1,132 @@
+#include "Detection.h"
+
+#include "Evidence.h"
+#include "Statistics.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace
+{
+
+constexpr int Players = 2000;
+constexpr int MostGames = 400;
+
+// One game by a player who is right with probability `skill` at each attempt.
+FinishedGame gameOf(int level, double skill, std::mt19937_64 &random)
+{
+    std::bernoulli_distribution right(skill);
+    FinishedGame g;
+    g.level = level;
+    for (int i = 0; i < Game::Attempts; ++i)
+        g.guessed[i] = right(random) ? g.hidden[i] : g.hidden[i] + 1;
+    return g;
+}
+
+// The median game at which a player with `skill` is first told that the result stands out.
+void detection(int level, double skill, int target)
+{
+    std::mt19937_64 random(20261207 + level);
+    std::vector<int> firstTold;
+    for (int player = 0; player < Players; ++player) {
+        Statistics s;
+        int told = MostGames + 1;
+        for (int game = 1; game <= MostGames; ++game) {
+            s.add(gameOf(level, skill, random));
+            if (s.finding(level) == Statistics::Finding::StandsOut) {
+                told = game;
+                break;
+            }
+        }
+        firstTold.push_back(told);
+    }
+    std::sort(firstTold.begin(), firstTold.end());
+    const int median = firstTold[firstTold.size() / 2];
+    std::printf("  level %d, right %2.0f%% of the time: median %3d games (quartiles %d..%d), "
+                "target at most %d: %s\n",
+                level, skill * 100, median, firstTold[firstTold.size() / 4],
+                firstTold[firstTold.size() * 3 / 4], target, median <= target ? "met" : "MISSED");
+}
+
+// Exactly, over the distribution of the hit count: how often a blind guesser who looks after
+// every game is ever told "stands out" or "below luck" within `games` games.
+double falseAlarm(int level, int games)
+{
+    const double p = 1.0 / (level * Game::PicturesPerLevel);
+    std::vector<double> oneGame(Game::Attempts + 1);
+    for (int k = 0; k <= Game::Attempts; ++k)
+        oneGame[k] = std::exp(std::lgamma(11.0) - std::lgamma(k + 1.0) - std::lgamma(11.0 - k) +
+                              k * std::log(p) + (Game::Attempts - k) * std::log1p(-p));
+    qint64 first = 0;
+    std::vector<double> alive{1.0};
+    double told = 0;
+    for (qint64 n = 1; n <= games; ++n) {
+        std::vector<double> next(alive.size() + Game::Attempts, 0.0);
+        for (std::size_t i = 0; i < alive.size(); ++i)
+            for (int k = 0; k <= Game::Attempts; ++k)
+                next[i + k] += alive[i] * oneGame[k];
+        const Evidence::Edges e = Evidence::edges(n * Game::Attempts, p);
+        qint64 last = first + qint64(next.size()) - 1;
+        while (e.above && last >= *e.above && !next.empty()) {
+            told += next.back();
+            next.pop_back();
+            --last;
+        }
+        while (e.below && first <= *e.below && !next.empty()) {
+            told += next.front();
+            next.erase(next.begin());
+            ++first;
+        }
+        alive = std::move(next);
+    }
+    return told;
+}
+
+// What keeping the window's figures up to date costs per finished game, with a long record.
+void updateCost(int games)
+{
+    Statistics s;
+    std::mt19937_64 random(7);
+    for (int n = 0; n < games; ++n)
+        s.add(gameOf(n % Game::Levels + 1, 0.15, random));
+    constexpr int Rounds = 200;
+    const auto start = std::chrono::steady_clock::now();
+    qsizetype sink = 0;
+    for (int r = 0; r < Rounds; ++r) {
+        s.add(gameOf(r % Game::Levels + 1, 0.15, random));
+        for (int level : {Statistics::Total, 1, 2, 3})
+            sink += s.conclusion(level).size() + s.evidenceText(level).size();
+    }
+    const double us =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count() /
+        Rounds;
+    std::printf("  one more game over %d: %.0f us for the sums, figures and conclusions (%lld)\n",
+                games, us, static_cast<long long>(sink % 10));
+}
+
+} // namespace
+
+namespace Detection
+{
+
+int run()
+{
+    std::printf("Games until a real edge is told (%d simulated players each):\n", Players);
+    detection(1, 0.30, 25);
+    detection(2, 0.20, 20);
+    detection(3, 0.15, 25);
+    std::printf("A blind guesser told otherwise at some look (exact, target at most 1%%):\n");
+    for (int level = 1; level <= Game::Levels; ++level)
+        std::printf("  level %d: within 1,000 games %.3f%%, within 10,000 games %.3f%%\n", level,
+                    100 * falseAlarm(level, 1000), 100 * falseAlarm(level, 10000));
+    std::printf("Cost of the figures:\n");
+    updateCost(1'000'000);
+    return 0;
+}
+
+} // namespace Detection
