@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The band's edges change slowly; one sample every other pixel draws them smoothly.
-constexpr double BandPixelsPerSample = 2;
+// The band's edges change slowly; one sample every few pixels draws them smoothly.
+constexpr double BandPixelsPerSample = 4;
 // The share axis grows in steps of this, so its labels stay round.
 constexpr double ShareStep = 0.1;
 constexpr double WideShareStep = 0.2;

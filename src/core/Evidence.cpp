@@ -77,9 +77,12 @@ double logFigure(std::span<const Tally> tallies)
     double largest = -std::numeric_limits<double>::infinity();
     for (double t : terms)
         largest = std::max(largest, t);
+    // Terms this far below the largest add less than a double can hold.
+    constexpr double Negligible = -37;
     double sum = 0;
     for (double t : terms)
-        sum += std::exp(t - largest);
+        if (t - largest > Negligible)
+            sum += std::exp(t - largest);
     return largest + std::log(sum);
 }
 
@@ -104,25 +107,43 @@ Edges edges(qint64 guesses, double chance)
     };
     // The figure's logarithm is convex in the hits and at most 0 at the expected count; its
     // slope is at most Widest < ln Needed, so the whole count next to it is still below Needed.
-    // Each side thus crosses Needed once at most, and a halving search finds where.
-    const qint64 expected =
-        std::clamp<qint64>(qint64(std::floor(double(guesses) * chance)), 0, guesses);
-    if (reachedAt(guesses)) {
-        qint64 lo = expected, hi = guesses;
-        while (hi - lo > 1) {
-            const qint64 mid = lo + (hi - lo) / 2;
-            (reachedAt(mid) ? hi : lo) = mid;
+    // Each side thus crosses Needed once at most. Where, a normal approximation of the
+    // mixture guesses closely, so a few steps out from the guess and a halving search find it.
+    const double mean = double(guesses) * chance;
+    const double variance = mean * (1 - chance);
+    const double spread = variance * Spread * Spread;
+    const double reach = std::sqrt(2 * variance * (1 + spread) / spread *
+                                   (std::log(Needed) + 0.5 * std::log1p(spread)));
+    const qint64 expected = std::clamp<qint64>(qint64(std::floor(mean)), 0, guesses);
+    // The first count from `from` towards `to` where the figure reaches Needed: `from` is
+    // below it, `to` reaches it.
+    auto crossing = [&](qint64 from, qint64 to, qint64 guess) {
+        const qint64 direction = to > from ? 1 : -1;
+        qint64 inside = from, outside = to;
+        guess = std::clamp(guess, std::min(from, to), std::max(from, to));
+        for (qint64 step = 1; guess != from && guess != to; step *= 2) {
+            if (reachedAt(guess)) {
+                outside = guess;
+                guess -= direction * step;
+                if ((guess - inside) * direction <= 0)
+                    break;
+            } else {
+                inside = guess;
+                guess += direction * step;
+                if ((outside - guess) * direction <= 0)
+                    break;
+            }
         }
-        e.above = hi;
-    }
-    if (reachedAt(0)) {
-        qint64 lo = 0, hi = expected;
-        while (hi - lo > 1) {
-            const qint64 mid = lo + (hi - lo) / 2;
-            (reachedAt(mid) ? lo : hi) = mid;
+        while ((outside - inside) * direction > 1) {
+            const qint64 mid = inside + (outside - inside) / 2;
+            (reachedAt(mid) ? outside : inside) = mid;
         }
-        e.below = lo;
-    }
+        return outside;
+    };
+    if (reachedAt(guesses))
+        e.above = crossing(expected, guesses, qint64(std::ceil(mean + reach)));
+    if (reachedAt(0))
+        e.below = crossing(expected, 0, qint64(std::floor(mean - reach)));
     return e;
 }
 
