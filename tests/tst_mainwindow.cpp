@@ -303,13 +303,10 @@ private Q_SLOTS:
         QVERIFY2(qAbs((title.left() + title.right() + 1) - 649) <= 4,
                  qPrintable(u"%1..%2"_s.arg(title.left()).arg(title.right())));
 
-        const QTextBlock block =
-            view->document()->findBlock(view->document()->find(u"Чуйкомер"_s).position());
-        const QFont font = block.begin().fragment().charFormat().font();
-        QCOMPARE(font.pixelSize(), 32);
-        const QString family = QFontInfo(font).family();
-        QVERIFY2(family == u"Times New Roman"_s || family == u"Liberation Serif"_s,
-                 qPrintable(family));
+        // The title's ink is a 32-pixel serif's, set 14 pixels from the top.
+        QFont font(u"Times New Roman"_s);
+        font.setPixelSize(32);
+        font.setBold(true);
         const QFontMetrics metrics(font);
         const QRect glyphs = metrics.tightBoundingRect(u"Чуйкомер"_s);
         const int baseline = 14 + metrics.ascent();
@@ -353,7 +350,6 @@ private Q_SLOTS:
         HtmlView view;
         view.resize(649, 77);
         view.navigate(u"http://example.org/"_s);
-        QVERIFY(view.document()->isEmpty());
         QVERIFY(ink(view.grab().toImage()).isEmpty());
     }
 };

@@ -53,49 +53,75 @@ std::optional<QRgb> colour(const char *value)
     return 0xff000000u | rgb;
 }
 
+struct Header {
+    int width = 0;
+    int height = 0;
+    int colours = 0;
+};
+
+// "W H COLOURS 1": one character a pixel is all our pictures use.
+std::optional<Header> header(const char *text)
+{
+    if (!text)
+        return std::nullopt;
+    const auto width = number(text);
+    const auto height = number(text);
+    const auto colours = number(text);
+    const auto charsPerPixel = number(text);
+    if (!width || !height || !colours || !charsPerPixel || *width < 1 || *height < 1 ||
+        *colours < 1 || *colours > 256 || *charsPerPixel != 1)
+        return std::nullopt;
+    return Header{*width, *height, *colours};
+}
+
+using Palette = std::array<std::optional<QRgb>, 256>;
+
+// Lines "K c #RRGGBB", one per colour; whether any of them is transparent.
+std::optional<Palette> palette(std::span<const char *const> entries, bool &transparent)
+{
+    Palette p{};
+    for (const char *entry : entries) {
+        if (!entry || !entry[0])
+            return std::nullopt;
+        const char *kind = std::strstr(entry + 1, " c ");
+        const auto value = kind ? colour(kind + 3) : std::nullopt;
+        if (!value)
+            return std::nullopt;
+        p[static_cast<unsigned char>(entry[0])] = value;
+        transparent = transparent || qAlpha(*value) == 0;
+    }
+    return p;
+}
+
+// False on a row of the wrong length or a pixel of no colour.
+bool fillRow(QImage &image, int y, const char *row, const Palette &p)
+{
+    if (!row || std::strlen(row) != std::size_t(image.width()))
+        return false;
+    auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+        const auto &pixel = p[static_cast<unsigned char>(row[x])];
+        if (!pixel)
+            return false;
+        out[x] = *pixel;
+    }
+    return true;
+}
+
 } // namespace
 
 QImage readXpm(std::span<const char *const> lines)
 {
-    if (lines.empty() || !lines[0])
+    const auto h = lines.empty() ? std::nullopt : header(lines[0]);
+    if (!h || lines.size() < std::size_t(1 + h->colours + h->height))
         return {};
-    const char *header = lines[0];
-    const auto width = number(header);
-    const auto height = number(header);
-    const auto colours = number(header);
-    const auto charsPerPixel = number(header);
-    if (!width || !height || !colours || !charsPerPixel || *width < 1 || *height < 1 ||
-        *colours < 1 || *colours > 256 || *charsPerPixel != 1)
-        return {};
-    if (lines.size() < std::size_t(1 + *colours + *height))
-        return {};
-
-    std::array<std::optional<QRgb>, 256> palette{};
     bool transparent = false;
-    for (int i = 0; i < *colours; ++i) {
-        const char *entry = lines[std::size_t(1 + i)];
-        if (!entry || !entry[0])
+    const auto p = palette(lines.subspan(1, std::size_t(h->colours)), transparent);
+    if (!p)
+        return {};
+    QImage image(h->width, h->height, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < h->height; ++y)
+        if (!fillRow(image, y, lines[std::size_t(1 + h->colours + y)], *p))
             return {};
-        const char *kind = std::strstr(entry + 1, " c ");
-        const auto value = kind ? colour(kind + 3) : std::nullopt;
-        if (!value)
-            return {};
-        palette[static_cast<unsigned char>(entry[0])] = value;
-        transparent = transparent || qAlpha(*value) == 0;
-    }
-
-    QImage image(*width, *height, transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    for (int y = 0; y < *height; ++y) {
-        const char *row = lines[std::size_t(1 + *colours + y)];
-        if (!row || std::strlen(row) != std::size_t(*width))
-            return {};
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < *width; ++x) {
-            const auto &pixel = palette[static_cast<unsigned char>(row[x])];
-            if (!pixel)
-                return {};
-            out[x] = *pixel;
-        }
-    }
     return image;
 }

@@ -20,8 +20,6 @@ public:
     // The page's words alone, as a screen reader should read them.
     QString pageText() const;
 
-    const QTextDocument *document() const { return &page_; }
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
