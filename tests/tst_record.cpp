@@ -41,8 +41,10 @@ class TestRecord : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void aLineReadsBackAsItsGame()
+    // The format pinned, since records written by earlier versions must still be read.
+    void aLineReadsBackAsItsGameInTheKeptFormat()
     {
+        QCOMPARE(RecordLine::header(), "#chuikomer-games\t1\n"_ba);
         const FinishedGame third = game(3, 4);
         const QByteArray line = RecordLine::serialise(third);
         QVERIFY(line.startsWith("2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t"));
@@ -52,6 +54,11 @@ private Q_SLOTS:
         QCOMPARE(back->hidden, third.hidden);
         QCOMPARE(back->guessed, third.guessed);
         QCOMPARE(back->hits(), 4);
+        // Pictures are counted from 1 in the file: a 0 is no picture.
+        QVERIFY(!RecordLine::parse(
+            "2026-12-07T09:22:20Z\t1\t0 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4"));
+        QVERIFY(
+            RecordLine::parse("2026-12-07T09:22:20Z\t1\t1 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4"));
     }
 
     void unreadableLinesAreSkippedAndCounted()

@@ -16,7 +16,8 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// A number inside a text: decimal with one leading space, as the captions have always shown.
+// A number inside a text brings its own leading space, so that the texts around it carry none
+// and "Угадайте 1-ю картинку" reads the same wherever the number comes from.
 QString numberText(int value)
 {
     return u" "_s + QString::number(value);
