@@ -48,7 +48,6 @@ class TestResultBoard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-
     void cellsFollowTheGrid()
     {
         QCOMPARE(ResultBoard::cellOrigin(1), QPoint(0, 0));
