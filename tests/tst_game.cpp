@@ -79,8 +79,10 @@ private Q_SLOTS:
         QCOMPARE(t.game.score().value_or(-1), hits);
         // The reveal shows every hidden picture and strikes exactly the misses.
         for (int n = 1; n <= 10; ++n) {
-            QVERIFY(t.record.log.contains(u"reveal %1 %2"_s.arg(n).arg(hidden[n - 1])));
-            QCOMPARE(t.record.log.contains(u"strike %1"_s.arg(n)), n <= 10 - hits);
+            const Board::Cell &cell = t.record.cell(n);
+            QVERIFY(cell.revealed);
+            QCOMPARE(cell.hidden, hidden[n - 1]);
+            QCOMPARE(cell.struck, n <= 10 - hits);
         }
     }
 
@@ -91,33 +93,32 @@ private Q_SLOTS:
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
     }
 
-    void oneGuessDrawsInTheOrderOfTheRules()
+    void oneGuessMovesTheBoardOnByOneAttempt()
     {
         Table t;
         t.draw.hide({3, 7}, 10);
         t.game.chooseLevel(1);
-        QCOMPARE(t.record.boardCalls(), (QStringList{u"clear"_s, u"start 1"_s}));
-        t.record.log.clear();
+        QVERIFY(!t.record.cell(2).begun);
         t.game.guess(9);
-        QCOMPARE(t.record.boardCalls(), (QStringList{u"guess 1 9"_s, u"start 2"_s}));
         QCOMPARE(t.game.hidden(1), 3);
         QCOMPARE(t.game.guessed(1), 9);
+        QVERIFY(!t.record.cell(1).revealed);
+        QVERIFY(t.record.cell(2).begun);
         QCOMPARE(t.game.hidden(2), 7);
+        QCOMPARE(t.game.guessed(2), Board::NoPicture);
+        QVERIFY(!t.record.cell(3).begun);
         QCOMPARE(t.record.status, u"Угадайте 2-ю картинку"_s);
     }
 
-    // The end of a game reveals and strikes attempt by attempt; only then the verdict, and
-    // last the level buttons.
+    // The end of a game reveals and strikes the whole board; only then the verdict, and last
+    // the level buttons.
     void verdictComesAfterTheWholeReveal()
     {
         Table t;
         t.play(1, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 0, 2, 3, 4, 0, 1, 2, 3, 1});
         const QStringList &log = t.record.log;
-        const qsizetype end = log.indexOf(u"guess 10 1"_s);
-        QCOMPARE(log.mid(end + 1, 4),
-                 (QStringList{u"reveal 1 0"_s, u"reveal 2 1"_s, u"strike 2"_s, u"reveal 3 2"_s}));
         const qsizetype verdict = log.indexOf(u"status Ваша интуиция работает на 80%"_s);
-        QCOMPARE(log.mid(verdict - 2, 2), (QStringList{u"reveal 10 4"_s, u"strike 10"_s}));
+        // Nothing changes on the board after the verdict: the reveal was whole by then.
         QCOMPARE(log.mid(verdict + 1),
                  (QStringList{u"finished"_s, u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s}));
         // Handed over once, as played.
@@ -177,7 +178,10 @@ private Q_SLOTS:
         t.record.log.clear();
         t.game.chooseLevel(1);
         QCOMPARE(t.game.attempt(), 1);
-        QCOMPARE(t.record.boardCalls(), (QStringList{u"clear"_s, u"start 1"_s}));
+        // The abandoned attempts are gone from the board.
+        QCOMPARE(t.game.guessed(1), Board::NoPicture);
+        for (int n = 2; n <= 10; ++n)
+            QVERIFY(!t.record.cell(n).begun);
         QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
         // The caption is replaced, never appended to.
         QCOMPARE(t.record.caption, u"Чуйкомер: Второй уровень"_s);

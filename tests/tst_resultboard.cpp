@@ -28,6 +28,19 @@ QRect lowerRight(int n)
     return {ResultBoard::cellOrigin(n) + QPoint(32, 32), QSize(30, 30)};
 }
 
+// Mean difference of the colour channels of two images of one size, over `area`.
+double meanDifference(const QImage &a, const QImage &b, const QRect &area)
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * area.width() * area.height());
+}
+
 } // namespace
 
 class TestResultBoard : public QObject
@@ -44,11 +57,11 @@ private Q_SLOTS:
 
         ResultBoard board;
         QCOMPARE(board.image(), Pictures::boardBackground());
-        board.drawAttemptStart(5);
+        board.startAttempt(5, 0);
         QCOMPARE(board.image().copy(273, 1, 30, 30), Pictures::xMark());
         QCOMPARE(board.image().copy(304, 32, 30, 30), Pictures::questionMark());
         QVERIFY(changedOnlyIn(board, QRegion(upperLeft(5)) + lowerRight(5)));
-        board.drawAttemptStart(6);
+        board.startAttempt(6, 0);
         QCOMPARE(board.image().copy(1, 68, 30, 30), Pictures::xMark());
         QCOMPARE(board.image().copy(32, 99, 30, 30), Pictures::questionMark());
     }
@@ -59,21 +72,25 @@ private Q_SLOTS:
         for (int n = 1; n <= 10; ++n)
             for (int p = 0; p < Pictures::GuessCount; ++p) {
                 ResultBoard board;
-                board.drawGuess(n, p);
+                board.setGuess(n, p);
                 QVERIFY(changedOnlyIn(board, lowerRight(n)));
                 const QImage guess = board.image().copy(lowerRight(n));
-                board.drawReveal(n, p);
+                board.startAttempt(n, p);
+                board.setGuess(n, p);
+                QCOMPARE(board.image().copy(upperLeft(n)), Pictures::xMark());
+                board.reveal(n);
                 QVERIFY(changedOnlyIn(board, QRegion(upperLeft(n)) + lowerRight(n)));
                 QCOMPARE(board.image().copy(upperLeft(n)), guess);
+                QCOMPARE(board.image().copy(lowerRight(n)), guess);
             }
     }
 
     void guessReplacesTheQuestionMarkAndRevealTheXMark()
     {
         ResultBoard board;
-        board.drawAttemptStart(7);
-        board.drawGuess(7, 1);
-        board.drawReveal(7, 1);
+        board.startAttempt(7, 1);
+        board.setGuess(7, 1);
+        board.reveal(7);
         const QPoint o = ResultBoard::cellOrigin(7);
         // The square's frame is black at every edge of both quadrants: no mark shows through.
         for (const QPoint &q : {o + QPoint(1, 1), o + QPoint(32, 32)}) {
@@ -99,7 +116,7 @@ private Q_SLOTS:
     {
         for (int n : {1, 5, 6, 10}) {
             ResultBoard board;
-            board.drawStrike(n);
+            board.strike(n);
             const QPoint o = ResultBoard::cellOrigin(n);
             const QImage &image = board.image();
             QVERIFY(changedOnlyIn(board,
@@ -124,6 +141,47 @@ private Q_SLOTS:
         }
     }
 
+    // At every scale each quadrant shows what it shows at 1x: the board drawn for the device
+    // looks like the 1x board enlarged, quadrant by quadrant.
+    void quadrantsKeepTheirPicturesAtEveryScale_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void quadrantsKeepTheirPicturesAtEveryScale()
+    {
+        QFETCH(qreal, scale);
+        // Revealed misses, struck; guesses under an X; a last attempt still open.
+        ResultBoard board;
+        for (int n = 1; n <= 10; ++n) {
+            board.startAttempt(n, n + 4);
+            if (n < 10)
+                board.setGuess(n, n - 1);
+            if (n <= 6) {
+                board.reveal(n);
+                board.strike(n);
+            }
+        }
+        const QImage device = board.imageAt(scale);
+        const QImage expected =
+            board.image().scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int n = 1; n <= 10; ++n)
+            for (const QRect &quadrant : {upperLeft(n), lowerRight(n)}) {
+                // Inside the quadrant, clear of the grid lines' smoothed edges.
+                const QRect area =
+                    QRectF(QPointF(quadrant.topLeft()) * scale, QSizeF(quadrant.size()) * scale)
+                        .toAlignedRect()
+                        .adjusted(2, 2, -2, -2);
+                // About 20 at most where it matches, 50 and more for another quadrant's picture.
+                const double difference = meanDifference(device, expected, area);
+                QVERIFY2(difference < 32, qPrintable(u"attempt %1, quadrant at %2: %3"_s.arg(n)
+                                                         .arg(quadrant.x())
+                                                         .arg(difference)));
+            }
+    }
+
     // Whoever shows the board hears of every change, without being told by the caller.
     void clearRestoresTheBackground()
     {
@@ -135,10 +193,10 @@ private Q_SLOTS:
             return changes.count() > before;
         };
         for (int n = 1; n <= 10; ++n) {
-            QVERIFY(told([&] { board.drawAttemptStart(n); }));
-            QVERIFY(told([&] { board.drawGuess(n, n); }));
-            QVERIFY(told([&] { board.drawReveal(n, 14 - n); }));
-            QVERIFY(told([&] { board.drawStrike(n); }));
+            QVERIFY(told([&] { board.startAttempt(n, 14 - n); }));
+            QVERIFY(told([&] { board.setGuess(n, n); }));
+            QVERIFY(told([&] { board.reveal(n); }));
+            QVERIFY(told([&] { board.strike(n); }));
         }
         QVERIFY(board.image() != Pictures::boardBackground());
         QVERIFY(told([&] { board.clear(); }));

@@ -53,7 +53,7 @@ private Q_SLOTS:
     void boardLinesAreEvenAndStrokesSmooth()
     {
         ResultBoard board;
-        board.drawStrike(2);
+        board.strike(2);
         BoardView view(board, nullptr);
         // Without the focus frame, which would cross the lines.
         view.setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,5 @@
 #include "Game.h"
 
-#include "Board.h"
 #include "FinishedGame.h"
 #include "GameView.h"
 #include "Odds.h"
@@ -68,8 +67,7 @@ void Game::startNextAttempt()
     // one from hiding a picture that is not offered.
     double r = draw_();
     r = std::isnan(r) ? 0.0 : std::clamp(r, 0.0, 1.0);
-    hidden_[attempt_ - 1] = std::min(static_cast<int>(std::floor(r * offered)), offered - 1);
-    board_.drawAttemptStart(attempt_);
+    board_.startAttempt(attempt_, std::min(static_cast<int>(std::floor(r * offered)), offered - 1));
     view_.setStatus(attemptRequest(attempt_));
 }
 
@@ -79,8 +77,7 @@ void Game::guess(int picture)
         return;
     if (picture < 0 || picture >= offeredPictures())
         return;
-    guessed_[attempt_ - 1] = picture;
-    board_.drawGuess(attempt_, picture);
+    board_.setGuess(attempt_, picture);
     if (attempt_ >= Attempts)
         endGame();
     else
@@ -93,13 +90,16 @@ void Game::guess(int picture)
 void Game::endGame()
 {
     attempt_ = NoGame;
+    FinishedGame finished{{}, level_, {}, {}};
     for (int n = 1; n <= Attempts; ++n) {
-        board_.drawReveal(n, hidden(n));
+        board_.reveal(n);
         if (hidden(n) != guessed(n))
-            board_.drawStrike(n);
+            board_.strike(n);
+        finished.hidden[n - 1] = hidden(n);
+        finished.guessed[n - 1] = guessed(n);
     }
     view_.setStatus(verdict(*score()));
-    view_.handOver(FinishedGame{{}, level_, hidden_, guessed_});
+    view_.handOver(finished);
 }
 
 void Game::describe()

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "Board.h"
+
 #include <QString>
-#include <array>
 #include <functional>
 #include <optional>
 
-class Board;
 class GameView;
 
-// The state and rules of the game: ten attempts, a hidden picture at each, a guess at each,
-// and a verdict after the tenth. It writes what it changes to its view and its board.
+// The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a verdict
+// after the tenth. The attempts are kept on the board; what else it changes it writes to its
+// view.
 class Game
 {
 public:
-    static constexpr int Attempts = 10;
+    static constexpr int Attempts = Board::Cells;
     static constexpr int NoGame = -1;
     static constexpr int Levels = 3;
     static constexpr int PicturesPerLevel = 5;
@@ -35,8 +36,8 @@ public:
     int level() const { return level_; }
     int offeredPictures() const { return level_ * PicturesPerLevel; }
     // The picture hidden at attempt n (1..10) and the player's guess there, once written.
-    int hidden(int n) const { return hidden_.at(n - 1); }
-    int guessed(int n) const { return guessed_.at(n - 1); }
+    int hidden(int n) const { return board_.cell(n).hidden; }
+    int guessed(int n) const { return board_.cell(n).guessed; }
 
     // Number of right guesses, once a game is over and until the next level choice.
     std::optional<int> score() const;
@@ -58,7 +59,4 @@ private:
 
     int attempt_ = NoGame;
     int level_ = 0;
-    // Not cleared between games: each slot a game reads it has written first.
-    std::array<int, Attempts> hidden_{};
-    std::array<int, Attempts> guessed_{};
 };

@@ -1,12 +1,12 @@
 #include "ResultBoard.h"
 
-#include "Game.h"
 #include "Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace
 {
@@ -22,30 +22,42 @@ constexpr QPoint StrikeAStart{1, 55};
 constexpr QPoint StrikeAEnd{56, 0};
 constexpr QPoint StrikeBStart{2, 55};
 constexpr QPoint StrikeBEnd{56, 1};
-constexpr int StrikeFirstDiagonal = 56;
-constexpr int StrikeLastDiagonal = 68;
 
 // A cell's frame and cross lines, as offsets from its corner, across and down.
 constexpr int GridLines[] = {0, 31, 62};
 // The cell's last line, and the width of its square.
 constexpr int LastLine = 62;
 
-// Guess pictures as the board shows them, reduced once.
-const QImage &reducedGuess(int index)
+// A picture at the size of the device area it fills, scaled once per size. At 1x this is the
+// reduced guess picture the board has always shown, and the marks as they are.
+const QImage &fitted(const QImage &picture, QSize size)
 {
-    static const auto images = [] {
-        std::array<QImage, Pictures::GuessCount> all;
-        for (int i = 0; i < Pictures::GuessCount; ++i)
-            all[i] = Pictures::guess(i).scaled(Pictures::MarkSize, Pictures::MarkSize,
-                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return all;
-    }();
-    return images.at(index);
+    static std::map<std::tuple<qint64, int, int>, QImage> cache;
+    const auto key = std::tuple(picture.cacheKey(), size.width(), size.height());
+    auto found = cache.find(key);
+    if (found == cache.end())
+        found =
+            cache
+                .emplace(key, picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                .first;
+    return found->second;
+}
+
+const QImage *hiddenPicture(const Board::Cell &cell)
+{
+    if (cell.revealed && cell.hidden != Board::NoPicture)
+        return &Pictures::guess(cell.hidden);
+    return cell.begun ? &Pictures::xMark() : nullptr;
+}
+
+const QImage *guessPicture(const Board::Cell &cell)
+{
+    if (cell.guessed != Board::NoPicture)
+        return &Pictures::guess(cell.guessed);
+    return cell.begun ? &Pictures::questionMark() : nullptr;
 }
 
 } // namespace
-
-ResultBoard::ResultBoard() : image_(Pictures::boardBackground()) {}
 
 QPoint ResultBoard::cellOrigin(int n)
 {
@@ -54,83 +66,21 @@ QPoint ResultBoard::cellOrigin(int n)
     return {ColumnPitch * column, RowPitch * row};
 }
 
-void ResultBoard::paintPicture(const QImage &picture, QPoint at)
+void ResultBoard::cellsChanged()
 {
-    QPainter painter(&image_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(at, picture);
-    painter.end();
+    image_ = {};
     Q_EMIT changed();
 }
 
-void ResultBoard::clear()
+const QImage &ResultBoard::image() const
 {
-    image_ = Pictures::boardBackground();
-    cells_ = {};
-    Q_EMIT changed();
+    if (image_.isNull())
+        image_ = imageAt(1);
+    return image_;
 }
 
-void ResultBoard::drawAttemptStart(int n)
-{
-    const QPoint origin = cellOrigin(n);
-    cells_.at(n - 1).hidden = {Quadrant::XMark};
-    cells_.at(n - 1).guess = {Quadrant::QuestionMark};
-    paintPicture(Pictures::xMark(), origin + HiddenQuadrant);
-    paintPicture(Pictures::questionMark(), origin + GuessQuadrant);
-}
-
-void ResultBoard::drawGuess(int n, int picture)
-{
-    cells_.at(n - 1).guess = {Quadrant::Guess, picture};
-    paintPicture(reducedGuess(picture), cellOrigin(n) + GuessQuadrant);
-}
-
-void ResultBoard::drawReveal(int n, int picture)
-{
-    cells_.at(n - 1).hidden = {Quadrant::Guess, picture};
-    paintPicture(reducedGuess(picture), cellOrigin(n) + HiddenQuadrant);
-}
-
-void ResultBoard::drawStrike(int n)
-{
-    const QPoint o = cellOrigin(n);
-    cells_.at(n - 1).struck = true;
-    QPainter painter(&image_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 1));
-    // A(i) then B(i), as the stroke has always been drawn.
-    for (int i = 0; i < StrikeLinesA; ++i) {
-        const QPoint step(i, i);
-        painter.drawLine(o + StrikeAStart + step, o + StrikeAEnd + step);
-        if (i < StrikeLinesA - 1)
-            painter.drawLine(o + StrikeBStart + step, o + StrikeBEnd + step);
-    }
-    painter.end();
-    Q_EMIT changed();
-}
-
-namespace
-{
-
-// The diagonals of a cell that the stroke covers, as one band, clipped to `square`.
-QPainterPath strikeBand(QPoint o, qreal scale, const QRect &square)
-{
-    constexpr qreal Far = 100;
-    const qreal from = StrikeFirstDiagonal, to = StrikeLastDiagonal + 1;
-    QPainterPath band;
-    band.addPolygon(QPolygonF{
-        {QPointF(o.x() + from - Far, o.y() + Far), QPointF(o.x() + from + Far, o.y() - Far),
-         QPointF(o.x() + to + Far, o.y() - Far), QPointF(o.x() + to - Far, o.y() + Far)}});
-    QPainterPath clip;
-    clip.addRect(square);
-    return QTransform::fromScale(scale, scale).map(band).intersected(clip);
-}
-
-} // namespace
-
-// Where the board's pixel edges land on a device of a fractional scale, with every line the
-// same whole number of device pixels wide.
+// Where the board's pixel edges land on a device of any scale, with every line the same whole
+// number of device pixels wide.
 struct ResultBoard::DeviceGrid {
     qreal scale;
     int line;
@@ -152,8 +102,7 @@ QImage ResultBoard::imageAt(qreal scale) const
     QImage image(grid.size, QImage::Format_RGB32);
     image.fill(Pictures::boardBackground().pixel(HiddenQuadrant));
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int n = 1; n <= Game::Attempts; ++n)
+    for (int n = 1; n <= Cells; ++n)
         paintCell(painter, grid, n);
     return image;
 }
@@ -168,34 +117,46 @@ void ResultBoard::paintCell(QPainter &painter, const DeviceGrid &grid, int n) co
         painter.fillRect(grid.column(o.x() + offset), top, grid.line, bottom - top, Qt::black);
         painter.fillRect(left, grid.row(o.y() + offset), right - left, grid.line, Qt::black);
     }
-    const auto quadrant = [&](QPoint corner, const Quadrant &content) {
+    const auto quadrant = [&](QPoint corner, const QImage *picture) {
+        if (!picture)
+            return;
         const QRect area(
             QPoint(grid.at(corner.x() - 1) + grid.line, grid.at(corner.y() - 1) + grid.line),
             QPoint(grid.column(corner.x() + Pictures::MarkSize) - 1,
                    grid.row(corner.y() + Pictures::MarkSize) - 1));
-        switch (content.kind) {
-        case Quadrant::Empty:
-            break;
-        case Quadrant::XMark:
-            painter.drawImage(area, Pictures::xMark());
-            break;
-        case Quadrant::QuestionMark:
-            painter.drawImage(area, Pictures::questionMark());
-            break;
-        case Quadrant::Guess:
-            painter.drawImage(area, Pictures::guess(content.picture));
-            break;
-        }
+        painter.drawImage(area.topLeft(), fitted(*picture, area.size()));
     };
-    const Cell &cell = cells_[n - 1];
-    quadrant(o + HiddenQuadrant, cell.hidden);
-    quadrant(o + GuessQuadrant, cell.guess);
-    if (cell.struck) {
-        // Clipped where the cell's lines are on the device, not where they would be.
-        const QRect square(QPoint(grid.at(o.x() + 1), top), QPoint(right - 1, bottom - 1));
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(strikeBand(o, grid.scale, square), Qt::black);
-        painter.restore();
+    const Cell &cell = this->cell(n);
+    quadrant(o + HiddenQuadrant, hiddenPicture(cell));
+    quadrant(o + GuessQuadrant, guessPicture(cell));
+    if (!cell.struck)
+        return;
+    painter.save();
+    // Clipped where the cell's lines are on the device, not where they would be.
+    painter.setClipRect(QRect(QPoint(grid.at(o.x() + 1), top), QPoint(right - 1, bottom - 1)));
+    painter.scale(grid.scale, grid.scale);
+    // A(i) then B(i), as the stroke has always been drawn.
+    QPainterPath lines;
+    for (int i = 0; i < StrikeLinesA; ++i) {
+        const QPoint step(i, i);
+        lines.moveTo(o + StrikeAStart + step);
+        lines.lineTo(o + StrikeAEnd + step);
+        if (i < StrikeLinesA - 1) {
+            lines.moveTo(o + StrikeBStart + step);
+            lines.lineTo(o + StrikeBEnd + step);
+        }
     }
+    const QPen pen(Qt::black, 1);
+    if (grid.scale == std::round(grid.scale)) {
+        // The lines' very pixels.
+        painter.setPen(pen);
+        painter.drawPath(lines);
+    } else {
+        // Smooth, through the centres of the same pixels, as one outline so that the lines
+        // overlap without seams.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0.5, 0.5);
+        painter.fillPath(QPainterPathStroker(pen).createStroke(lines), Qt::black);
+    }
+    painter.restore();
 }

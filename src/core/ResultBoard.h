@@ -5,12 +5,12 @@
 #include <QImage>
 #include <QObject>
 #include <QPoint>
-#include <array>
 
 class QPainter;
 
-// The result board's persistent image: ten cells, one per attempt, drawn over the empty grid.
-// It says when it has changed, so that whatever shows it repaints without being told.
+// The result board drawn: ten cells, one per attempt, over the empty grid, at any device scale
+// from the one set of cells. It says when it has changed, so that whatever shows it repaints
+// without being told.
 class ResultBoard : public QObject, public Board
 {
     Q_OBJECT
@@ -23,43 +23,26 @@ public:
     static constexpr int ColumnPitch = 68;
     static constexpr int RowPitch = 67;
 
-    ResultBoard();
-
     // Top left corner of attempt n's square.
     static QPoint cellOrigin(int n);
 
-    void clear() override;
-    void drawAttemptStart(int n) override;
-    void drawGuess(int n, int picture) override;
-    void drawReveal(int n, int picture) override;
-    void drawStrike(int n) override;
+    // The board at its own size, one image pixel to a board pixel.
+    const QImage &image() const;
 
-    const QImage &image() const { return image_; }
-
-    // The board in device pixels for a screen of a fractional `scale` (whole ones only repeat
-    // each pixel of image()): the grid lines all alike and the pictures and strokes smooth,
-    // so that no line comes out one pixel here and two there.
+    // The board in device pixels for a screen of `scale`: the grid lines all alike, and at a
+    // fractional scale the pictures and strokes smooth, so that no line comes out one pixel
+    // here and two there. At 1 it is image().
     QImage imageAt(qreal scale) const;
 
 Q_SIGNALS:
     void changed();
 
 private:
-    // What a quadrant shows, for drawing it again at another scale.
-    struct Quadrant {
-        enum Kind { Empty, XMark, QuestionMark, Guess } kind = Empty;
-        int picture = 0;
-    };
-    struct Cell {
-        Quadrant hidden;
-        Quadrant guess;
-        bool struck = false;
-    };
+    void cellsChanged() override;
 
-    void paintPicture(const QImage &picture, QPoint at);
     struct DeviceGrid;
     void paintCell(QPainter &painter, const DeviceGrid &grid, int n) const;
 
-    QImage image_;
-    std::array<Cell, 10> cells_{};
+    // Drawn again from the cells after each change, when next asked for.
+    mutable QImage image_;
 };
