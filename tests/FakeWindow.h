@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "FinishedGame.h"
+#include "Game.h"
 #include "GameView.h"
 
 #include <QRegularExpression>
@@ -25,10 +26,6 @@ struct FakeWindow : public GameView, public Board {
     std::vector<FinishedGame> finished;
 
     void setCaption(const QString &c) override { caption = c, log << u"caption "_s + c; }
-    QString levelCaption(int level) const override
-    {
-        return QStringList{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s}.at(level);
-    }
     void setLevelEnabled(int level, bool enabled) override
     {
         levelEnabled.at(level) = enabled, log << u"level %1 %2"_s.arg(level).arg(enabled);
@@ -40,9 +37,12 @@ struct FakeWindow : public GameView, public Board {
     void setStatus(const QString &text) override { status = text, log << u"status "_s + text; }
     void setVerdictExplanation(const QString &text) override { explanation = text; }
     void setBoardDescription(const QString &text) override { description = text; }
-    void handOver(const FinishedGame &game) override
+    // Listens to the rules as the program does.
+    void listenTo(Game &game)
     {
-        finished.push_back(game), log << u"finished"_s;
+        QObject::connect(&game, &Game::finished, [this](const FinishedGame &g) {
+            finished.push_back(g), log << u"finished"_s;
+        });
     }
     void cellsChanged() override { log << u"board"_s; }
 };

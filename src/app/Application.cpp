@@ -20,7 +20,7 @@ Application::Application(Desktop desktop, Game::Draw draw)
                      [this] { desktop_.openHelp(); });
     QObject::connect(window_.get(), &MainWindow::aboutRequested, window_.get(),
                      [this] { showAbout(); });
-    QObject::connect(window_.get(), &MainWindow::gameFinished, window_.get(),
+    QObject::connect(&window_->game(), &Game::finished, window_.get(),
                      [this](const FinishedGame &game) { keep(game); });
     QObject::connect(window_.get(), &MainWindow::statisticsRequested, window_.get(),
                      [this] { showStatistics(); });

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Game.h"
+#include "Board.h"
+#include "Level.h"
 
 #include <QDateTime>
 #include <array>
@@ -10,14 +11,14 @@ struct FinishedGame {
     // UTC; stamped by whoever keeps the record, so that the rules need no clock.
     QDateTime playedAt;
     int level = 1;
-    std::array<int, Game::Attempts> hidden{};
-    std::array<int, Game::Attempts> guessed{};
+    std::array<int, Board::Cells> hidden{};
+    std::array<int, Board::Cells> guessed{};
 
-    int offeredPictures() const { return level * Game::PicturesPerLevel; }
+    int offeredPictures() const { return level * Level::PicturesEach; }
     int hits() const
     {
         int n = 0;
-        for (int i = 0; i < Game::Attempts; ++i)
+        for (int i = 0; i < Board::Cells; ++i)
             n += hidden[i] == guessed[i];
         return n;
     }

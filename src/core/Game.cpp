@@ -1,6 +1,5 @@
 #include "Game.h"
 
-#include "FinishedGame.h"
 #include "GameView.h"
 #include "Odds.h"
 #include "Pictures.h"
@@ -53,7 +52,7 @@ void Game::chooseLevel(int index)
     for (int k = PicturesPerLevel; k < AllPictures; ++k)
         view_.setPictureVisible(k, k < offeredPictures());
     board_.clear();
-    view_.setCaption(QString::fromUtf16(ProgramInfo::Title) + u": "_s + view_.levelCaption(index));
+    view_.setCaption(QString::fromUtf16(ProgramInfo::Title) + u": "_s + Level::name(level_));
     attempt_ = 0;
     startNextAttempt();
     describe();
@@ -78,16 +77,19 @@ void Game::guess(int picture)
     if (picture < 0 || picture >= offeredPictures())
         return;
     board_.setGuess(attempt_, picture);
+    std::optional<FinishedGame> done;
     if (attempt_ >= Attempts)
-        endGame();
+        done = endGame();
     else
         startNextAttempt();
     for (int i = 0; i < Levels; ++i)
         view_.setLevelEnabled(i, true);
     describe();
+    if (done)
+        Q_EMIT finished(*done);
 }
 
-void Game::endGame()
+FinishedGame Game::endGame()
 {
     attempt_ = NoGame;
     FinishedGame finished{{}, level_, {}, {}};
@@ -99,7 +101,7 @@ void Game::endGame()
         finished.guessed[n - 1] = guessed(n);
     }
     view_.setStatus(verdict(*score()));
-    view_.handOver(finished);
+    return finished;
 }
 
 void Game::describe()

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "Board.h"
+#include "FinishedGame.h"
+#include "Level.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -10,14 +13,16 @@ class GameView;
 
 // The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a verdict
 // after the tenth. The attempts are kept on the board; what else it changes it writes to its
-// view.
-class Game
+// view; a finished game it tells whoever listens, once its view shows the verdict.
+class Game : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int Attempts = Board::Cells;
     static constexpr int NoGame = -1;
-    static constexpr int Levels = 3;
-    static constexpr int PicturesPerLevel = 5;
+    static constexpr int Levels = Level::Count;
+    static constexpr int PicturesPerLevel = Level::PicturesEach;
     static constexpr int AllPictures = Levels * PicturesPerLevel;
 
     // A number uniform in [0, 1), drawn once per attempt.
@@ -32,8 +37,6 @@ public:
 
     // NoGame, or the attempt (1..10) whose picture is to be guessed next.
     int attempt() const { return attempt_; }
-    // 1..3 once a level has been chosen, 0 before.
-    int level() const { return level_; }
     int offeredPictures() const { return level_ * PicturesPerLevel; }
     // The picture hidden at attempt n (1..10) and the player's guess there, once written.
     int hidden(int n) const { return board_.cell(n).hidden; }
@@ -47,9 +50,13 @@ public:
     static QString attemptRequest(int attempt);
     static QString verdict(int hits);
 
+Q_SIGNALS:
+    // Once a game, after its tenth guess; not yet stamped with its time.
+    void finished(const FinishedGame &game);
+
 private:
     void startNextAttempt();
-    void endGame();
+    FinishedGame endGame();
     void describe();
     bool gameOver() const { return attempt_ == NoGame && level_ > 0; }
 

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-struct FinishedGame;
-
 // What the rules read and write of the main window.
 class GameView
 {
@@ -11,7 +9,6 @@ public:
     virtual ~GameView() = default;
 
     virtual void setCaption(const QString &caption) = 0;
-    virtual QString levelCaption(int level) const = 0;
     virtual void setLevelEnabled(int level, bool enabled) = 0;
     virtual void setPictureVisible(int picture, bool visible) = 0;
     virtual void setStatus(const QString &text) = 0;
@@ -19,6 +16,4 @@ public:
     virtual void setVerdictExplanation(const QString &text) = 0;
     // The board in words, for screen readers.
     virtual void setBoardDescription(const QString &text) = 0;
-    // Once a game, after its verdict, for whoever keeps the games; it stamps the time.
-    virtual void handOver(const FinishedGame &) {}
 };

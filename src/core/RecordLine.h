@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FinishedGame.h"
+#include "Game.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

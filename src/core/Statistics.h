@@ -2,6 +2,7 @@
 
 #include "Evidence.h"
 #include "FinishedGame.h"
+#include "Game.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -41,8 +41,6 @@ constexpr int MenuFontPixels = 14;
 // The status label's caption before the first game: fifteen spaces, which give it its width.
 constexpr int BlankStatusLength = 15;
 
-const QStringList LevelCaptions{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
-
 QLabel *label(QWidget *parent, const QString &text, int fontPixels, const QRect &geometry)
 {
     auto *l = new QLabel(text, parent);
@@ -131,7 +129,7 @@ void MainWindow::createControls(QWidget *client)
     banner_->setAccessibleName(QString::fromUtf16(ProgramInfo::Title));
 
     for (int i = 0; i < Game::Levels; ++i) {
-        auto *button = new QPushButton(LevelCaptions[i], client);
+        auto *button = new QPushButton(Level::name(i + 1), client);
         button->setObjectName(u"kLevel_%1"_s.arg(i));
         button->setGeometry(Layout::FirstLevelButton.translated(i * Layout::LevelButtonPitch, 0));
         button->setFocusPolicy(Qt::StrongFocus);
@@ -189,11 +187,6 @@ void MainWindow::setCaption(const QString &caption)
     setWindowTitle(caption);
 }
 
-QString MainWindow::levelCaption(int level) const
-{
-    return levelButtons_.at(level)->text();
-}
-
 void MainWindow::setLevelEnabled(int level, bool enabled)
 {
     levelButtons_.at(level)->setEnabled(enabled);
@@ -219,9 +212,4 @@ void MainWindow::setVerdictExplanation(const QString &text)
 void MainWindow::setBoardDescription(const QString &text)
 {
     boardView_->setAccessibleDescription(text);
-}
-
-void MainWindow::handOver(const FinishedGame &game)
-{
-    Q_EMIT gameFinished(game);
 }

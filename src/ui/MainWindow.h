@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FinishedGame.h"
 #include "Game.h"
 #include "GameView.h"
 #include "ResultBoard.h"
@@ -25,15 +24,14 @@ public:
 
     explicit MainWindow(Game::Draw draw, QWidget *parent = nullptr);
 
-    const Game &game() const { return game_; }
+    // The rules, for whoever listens to a finished game.
+    Game &game() { return game_; }
 
 Q_SIGNALS:
     void exitRequested();
     void helpRequested();
     void aboutRequested();
     void statisticsRequested();
-    // Once a game, after its verdict; not yet stamped with its time.
-    void gameFinished(const FinishedGame &game);
 
 private:
     void createMenus();
@@ -41,13 +39,11 @@ private:
     void setFocusOrder();
 
     void setCaption(const QString &caption) override;
-    QString levelCaption(int level) const override;
     void setLevelEnabled(int level, bool enabled) override;
     void setPictureVisible(int picture, bool visible) override;
     void setStatus(const QString &text) override;
     void setVerdictExplanation(const QString &text) override;
     void setBoardDescription(const QString &text) override;
-    void handOver(const FinishedGame &game) override;
 
     ResultBoard board_;
     Game game_;
