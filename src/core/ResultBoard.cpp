@@ -29,7 +29,7 @@ constexpr int GridLines[] = {0, 31, 62};
 constexpr int LastLine = 62;
 
 // A picture at the size of the device area it fills, scaled once per size. At 1x this is the
-// reduced guess picture the board has always shown, and the marks as they are.
+// guess picture reduced to 30 x 30, and the marks unscaled.
 const QImage &fitted(const QImage &picture, QSize size)
 {
     static std::map<std::tuple<qint64, int, int>, QImage> cache;
@@ -135,7 +135,7 @@ void ResultBoard::paintCell(QPainter &painter, const DeviceGrid &grid, int n) co
     // Clipped where the cell's lines are on the device, not where they would be.
     painter.setClipRect(QRect(QPoint(grid.at(o.x() + 1), top), QPoint(right - 1, bottom - 1)));
     painter.scale(grid.scale, grid.scale);
-    // A(i) then B(i), as the stroke has always been drawn.
+    // The same 13 lines at every scale, A(i) then B(i).
     QPainterPath lines;
     for (int i = 0; i < StrikeLinesA; ++i) {
         const QPoint step(i, i);

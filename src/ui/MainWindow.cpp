@@ -162,7 +162,7 @@ void MainWindow::createControls(QWidget *client)
     rules_->setWordWrap(true);
     rules_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    // The board lies over the rules label's top rows, as the picture box always did.
+    // The board overlaps the rules label's top two rows, so it must stand above the label.
     boardView_ = new BoardView(board_, client);
     boardView_->setObjectName(u"picRezultat"_s);
     boardView_->setGeometry(Layout::Board);
