@@ -219,6 +219,8 @@ private Q_SLOTS:
             // Nothing on the board names a hidden picture before the reveal.
             const QString description = accessible(w.board(), QAccessible::Description);
             QVERIFY(description.contains(u"Попытка %1: ждёт"_s.arg(n)));
+            // The answered attempts and the waiting one, no more.
+            QCOMPARE(description.count(u"Попытка"_s), n);
             QVERIFY(!description.contains(u"загадано"_s));
             w.click(w.picture(guessed[n - 1]));
             expected.setGuess(n, guessed[n - 1]);
