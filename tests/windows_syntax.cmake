@@ -6,6 +6,10 @@
 # The sources are listed now, not at configure time, so that a new file is checked too.
 # cmake -DCXX=... -DSOURCE_DIR=... "-DINCLUDES=dir;..." "-DQT_INCLUDES=dir;..."
 #       "-DDEFINITIONS=NAME;..." -P windows_syntax.cmake
+find_program(compiler ${CXX})
+if(NOT compiler)
+    message(FATAL_ERROR "No ${CXX}: tools/setup.sh installs it")
+endif()
 file(GLOB_RECURSE sources LIST_DIRECTORIES false "${SOURCE_DIR}/src/*.cpp")
 file(GLOB_RECURSE headers LIST_DIRECTORIES false "${SOURCE_DIR}/src/*.h")
 if(NOT sources)
@@ -31,7 +35,7 @@ endforeach()
 
 set(failed "")
 foreach(source IN LISTS sources)
-    execute_process(COMMAND ${CXX} ${flags} ${source} RESULT_VARIABLE result)
+    execute_process(COMMAND ${compiler} ${flags} ${source} RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         list(APPEND failed "${source}")
     endif()
