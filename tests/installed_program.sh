@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix, checks the layout a desktop expects, then starts
 # the installed command on the X display that tools/with-xvfb gives: its window must appear,
 # and F1 must hand the help beside the program to the desktop's opener.
@@ -42,6 +45,10 @@ appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || {
     cat "$work/appstream.log"
     fail "metainfo"
 }
+
+gzip -dc "$prefix/share/man/man6/chuikomer.6.gz" >"$work/chuikomer.6" || fail "no manual page"
+grep -q '^chuikomer \\- ' "$work/chuikomer.6" || fail "the manual page does not name chuikomer"
+[ -s "$prefix/share/doc/chuikomer/copyright" ] || fail "no copyright file"
 
 [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under tools/with-xvfb"
 

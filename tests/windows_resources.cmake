@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles the executable's Windows resources with the MinGW resource compiler and checks the
 # version record: the strings as UTF-16, the numeric versions, US English with Unicode.
 # cmake -DWINDRES=... -DPREPROCESSOR=... -DRC=... -DOUT=... -P windows_resources.cmake

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws the game's artwork and writes it as XPM files into game/pictures/.
 
 Every picture is built from simple shapes, so the art can be tweaked and

@@ -1,7 +1,11 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building, running and testing the game needs on Debian 12, where missing.
 set -e
 packages="g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+  reuse lintian g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils openbox imagemagick
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file clang-format"
