@@ -35,6 +35,62 @@ Band bandAfter(qint64 games, double chance)
             e.above ? (double(*e.above) - 0.5) / double(guesses) : 1.0};
 }
 
+// Games 1..games sampled evenly, at most one every `pixelsPerSample` pixels, the last always.
+std::vector<qint64> sampledGames(qint64 games, double width, double pixelsPerSample)
+{
+    const qint64 count = std::clamp<qint64>(qint64(width / pixelsPerSample) + 1, 1, games);
+    std::vector<qint64> list;
+    for (qint64 i = 0; i < count; ++i)
+        list.push_back(count == 1 ? games : 1 + (games - 1) * i / (count - 1));
+    list.erase(std::unique(list.begin(), list.end()), list.end());
+    return list;
+}
+
+// Where a game and a share lie in the plot.
+struct Scale {
+    QRectF plot;
+    qint64 games;
+    double top;
+
+    double x(qint64 game) const
+    {
+        return games == 1 ? plot.center().x()
+                          : plot.left() + plot.width() * double(game - 1) / double(games - 1);
+    }
+    double y(double share) const { return plot.bottom() - plot.height() * share / top; }
+};
+
+// The axis fits the line and the band where it ends; the band's wide start, after the first
+// few games, is clipped rather than squeezing everything else flat.
+double axisTop(const QPolygonF &shares, double chance, const Band &last)
+{
+    double highest = std::max(chance + ShareStep, last.high);
+    for (const QPointF &p : shares)
+        highest = std::max(highest, p.y());
+    return std::max(ShareStep, std::min(1.0, std::ceil(highest / ShareStep - 1e-9) * ShareStep));
+}
+
+// Closed: the upper edge from left to right, then the lower edge back. A single game's band
+// spans the plot, as its line's one point stands for the whole record.
+QPolygonF bandPolygon(const std::vector<qint64> &games, const std::vector<Band> &band,
+                      const Scale &scale)
+{
+    std::vector<double> xs;
+    for (qint64 game : games)
+        xs.push_back(scale.x(game));
+    std::vector<Band> edges = band;
+    if (games.size() == 1) {
+        xs = {scale.plot.left(), scale.plot.right()};
+        edges.push_back(band[0]);
+    }
+    QPolygonF polygon;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        polygon << QPointF(xs[i], scale.y(std::min(edges[i].high, scale.top)));
+    for (std::size_t i = xs.size(); i-- > 0;)
+        polygon << QPointF(xs[i], scale.y(edges[i].low));
+    return polygon;
+}
+
 } // namespace
 
 ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, double chance,
@@ -44,60 +100,29 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     const qint64 games = qint64(runningHits.size());
     if (games == 0)
         return g;
-    auto share = [&](qint64 game) {
-        return double(runningHits[std::size_t(game - 1)]) / double(game * Game::Attempts);
-    };
 
-    // Games sampled evenly: at most one a pixel for the series, fewer for the band.
-    auto samples = [&](double pixelsPerSample) {
-        const qint64 count =
-            std::clamp<qint64>(qint64(plot.width() / pixelsPerSample) + 1, 1, games);
-        std::vector<qint64> list;
-        for (qint64 i = 0; i < count; ++i)
-            list.push_back(count == 1 ? games : 1 + (games - 1) * i / (count - 1));
-        list.erase(std::unique(list.begin(), list.end()), list.end());
-        return list;
-    };
-    const std::vector<qint64> seriesGames = samples(1);
-    const std::vector<qint64> bandGames = samples(BandPixelsPerSample);
-
+    // The series as (game, share) first, placed once the axis is known.
+    QPolygonF shares;
+    for (qint64 game : sampledGames(games, plot.width(), 1))
+        shares << QPointF(double(game), double(runningHits[std::size_t(game - 1)]) /
+                                            double(game * Game::Attempts));
+    const std::vector<qint64> bandGames = sampledGames(games, plot.width(), BandPixelsPerSample);
     std::vector<Band> band;
     for (qint64 game : bandGames)
         band.push_back(bandAfter(game, chance));
-    // The axis fits the line and the band where it ends; the band's wide start, after the
-    // first few games, is clipped rather than squeezing everything else flat.
-    double highest = std::max(chance + ShareStep, band.back().high);
-    for (qint64 game : seriesGames)
-        highest = std::max(highest, share(game));
-    g.top = std::min(1.0, std::ceil(highest / ShareStep - 1e-9) * ShareStep);
-    g.top = std::max(g.top, ShareStep);
 
-    auto x = [&](qint64 game) {
-        return games == 1 ? plot.center().x()
-                          : plot.left() + plot.width() * double(game - 1) / double(games - 1);
-    };
-    auto y = [&](double s) { return plot.bottom() - plot.height() * s / g.top; };
-
-    for (qint64 game : seriesGames)
-        g.series << QPointF(x(game), y(share(game)));
-    g.chance = QLineF(plot.left(), y(chance), plot.right(), y(chance));
-    // A single game's band spans the plot, as its line's one point stands for the whole record.
-    auto bandX = [&](std::size_t i, double edge) {
-        return bandGames.size() == 1 ? edge : x(bandGames[i]);
-    };
-    for (std::size_t i = 0; i < bandGames.size(); ++i)
-        g.band << QPointF(bandX(i, plot.left()), y(std::min(band[i].high, g.top)));
-    if (bandGames.size() == 1)
-        g.band << QPointF(plot.right(), y(std::min(band[0].high, g.top)))
-               << QPointF(plot.right(), y(band[0].low));
-    for (std::size_t i = bandGames.size(); i-- > 0;)
-        g.band << QPointF(bandX(i, plot.left()), y(band[i].low));
+    g.top = axisTop(shares, chance, band.back());
+    const Scale scale{plot, games, g.top};
+    for (const QPointF &p : shares)
+        g.series << QPointF(scale.x(qint64(p.x())), scale.y(p.y()));
+    g.chance = QLineF(plot.left(), scale.y(chance), plot.right(), scale.y(chance));
+    g.band = bandPolygon(bandGames, band, scale);
 
     const double step = g.top > WideFrom ? WideShareStep : ShareStep;
     for (int i = 0; i * step <= g.top + 1e-9; ++i)
-        g.shareTicks.append({y(i * step), Statistics::percent(i * step)});
-    g.gameTicks.append({x(1), u"1"_s});
+        g.shareTicks.append({scale.y(i * step), Statistics::percent(i * step)});
+    g.gameTicks.append({scale.x(1), u"1"_s});
     if (games > 1)
-        g.gameTicks.append({x(games), QString::number(games)});
+        g.gameTicks.append({scale.x(games), QString::number(games)});
     return g;
 }
