@@ -106,6 +106,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     emblem->setObjectName(u"Image1"_s);
     emblem->setPixmap(QPixmap::fromImage(Pictures::aboutEmblem()));
     emblem->setGeometry(Layout::Emblem);
+    emblem->setAccessibleName(u"Эмблема: человек смотрит вдаль из-под руки"_s);
 
     const QPalette system = QApplication::palette();
     rule(this, u"Line1"_s, system.color(QPalette::WindowText), Layout::DarkRuleY);
@@ -130,7 +131,7 @@ void AboutWindow::createCredits()
     link_->setCursor(QCursor(QPixmap::fromImage(Pictures::linkPointer()), 0, 0));
     link_->move(Layout::Link);
     link_->adjustSize();
-    link_->setAccessibleName(u"Сайт автора: "_s + siteUrl());
+    link_->setAccessibleDescription(u"Сайт автора: "_s + siteUrl());
     connect(link_, &LinkLabel::activated, this, &AboutWindow::activateLink);
 
     const QString author = QString::fromUtf16(ProgramInfo::Author);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 
+class Announcer;
 class BoardView;
 class QLabel;
 class QPushButton;
@@ -49,6 +50,10 @@ private:
     void setBoardDescription(const QString &text) override;
     void handOver(const FinishedGame &game) override;
 
+    void pressPicture(int picture);
+    void announceStatus();
+    void describePictures();
+
     ResultBoard board_;
     Game game_;
 
@@ -58,4 +63,6 @@ private:
     std::array<QPushButton *, Game::AllPictures> pictureButtons_{};
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
+    Announcer *announcer_ = nullptr;
+    bool statusAnnouncementDue_ = false;
 };
