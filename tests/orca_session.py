@@ -19,9 +19,9 @@ As a module (a test can import it from this folder):
         orca.press("shift+Tab", "space")        # xdotool key names, one after another
         orca.wait_for("Угадайте 1-ю картинку")  # a substring or a compiled pattern
 
-wait_for looks only at what was said after the utterance its last wait matched, and raises
-OrcaSilent, with everything said since, when nothing matches in time. said() is every
-utterance so far.
+wait_for looks only at what was said after the utterance its last wait matched, or after the
+last start, and raises OrcaSilent, with everything said since, when nothing matches in time.
+said() is every utterance so far.
 
 As a command, it prints what Orca says while the keys given are pressed, a second apart:
 
@@ -29,6 +29,7 @@ As a command, it prints what Orca says while the keys given are pressed, a secon
 """
 
 import argparse
+import ctypes
 import os
 import re
 import select
@@ -61,6 +62,7 @@ sys.exit(script["main"]())
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{[^\n]*\})?$", re.S | re.M)
 
 START_TIMEOUT = 15.0
+PR_SET_CHILD_SUBREAPER = 36
 
 
 class OrcaSilent(AssertionError):
@@ -84,6 +86,9 @@ def _read_line(pipe, timeout, what):
 
 class OrcaSession:
     def __init__(self, keep=False):
+        # The bus's children outlive it for a moment; they come back here, not to an init
+        # that may never reap them.
+        ctypes.CDLL(None).prctl(PR_SET_CHILD_SUBREAPER, 1)
         self.keep = keep
         self.folder = tempfile.mkdtemp(prefix="orca-session-")
         self.log = os.path.join(self.folder, "orca.log")
@@ -171,7 +176,9 @@ class OrcaSession:
             return ""
 
     def start(self, argv, env=None):
-        """Starts a program in the session; it is stopped with the session."""
+        """Starts a program in the session; it is stopped with the session. The next wait
+        looks only at what is said from now on."""
+        self._matched = len(self.said())
         program_env = dict(self.env, **(env or {}))
         out = open(os.path.join(self.folder, os.path.basename(argv[0]) + ".out"), "ab")
         process = subprocess.Popen(argv, env=program_env, stdout=out, stderr=out,
@@ -180,9 +187,20 @@ class OrcaSession:
         self._processes.append((process, False))
         return process
 
+    def stop(self, process):
+        """Ends a program started here, if still running."""
+        if process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+
     def said(self):
         """Every utterance so far, oldest first."""
-        return UTTERANCE.findall(self._log_text())
+        # Orca's log indents the lines after an utterance's first.
+        return [re.sub(r"\n\s+", "\n", text) for text in UTTERANCE.findall(self._log_text())]
 
     def press(self, *keys):
         for key in keys:
@@ -208,24 +226,24 @@ class OrcaSession:
 
     def close(self):
         for process, group in reversed(self._processes):
-            if process.poll() is None:
+            if not group:
+                self.stop(process)
+                continue
+            for sig in (signal.SIGTERM, signal.SIGKILL):
                 try:
-                    if group:
-                        os.killpg(process.pid, signal.SIGTERM)
-                    else:
-                        process.terminate()
+                    os.killpg(process.pid, sig)
                     process.wait(5)
-                except subprocess.TimeoutExpired:
-                    if group:
-                        os.killpg(process.pid, signal.SIGKILL)
-                    else:
-                        process.kill()
-                    process.wait()
-                except ProcessLookupError:
+                    break
+                except (ProcessLookupError, subprocess.TimeoutExpired):
                     pass
-            if process.stdout:
-                process.stdout.close()
+            process.stdout.close()
         self._processes = []
+        # What the bus started was left to this process to reap.
+        try:
+            while os.waitpid(-1, os.WNOHANG)[0]:
+                pass
+        except ChildProcessError:
+            pass
         if self.keep:
             print("orca_session: kept " + self.folder, file=sys.stderr)
         else:
