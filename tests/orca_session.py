@@ -21,7 +21,10 @@ As a module (a test can import it from this folder):
 
 wait_for looks only at what was said after the utterance its last wait matched, or after the
 last start, and raises OrcaSilent, with everything said since, when nothing matches in time.
-said() is every utterance so far.
+said() is every utterance so far; stop(process) ends a program before the session does. Keys
+go to whichever window has the focus when they arrive: wait for what a key makes Orca say
+before pressing the next one that needs its effect (a dialog opening, say). tst_orca.py shows
+a whole test; CTest runs it as a plain command, with a TIMEOUT.
 
 As a command, it prints what Orca says while the keys given are pressed, a second apart:
 
@@ -101,6 +104,8 @@ class OrcaSession:
         try:
             self._start()
         except BaseException:
+            # Its logs tell why.
+            self.keep = True
             self.close()
             raise
         return self
