@@ -88,14 +88,15 @@ def _read_line(pipe, timeout, what):
 
 
 class OrcaSession:
-    def __init__(self, keep=False):
+    def __init__(self, keep=bool(os.environ.get("ORCA_SESSION_KEEP"))):
         # The bus's children outlive it for a moment; they come back here, not to an init
         # that may never reap them.
         ctypes.CDLL(None).prctl(PR_SET_CHILD_SUBREAPER, 1)
         self.keep = keep
         self.folder = tempfile.mkdtemp(prefix="orca-session-")
         self.log = os.path.join(self.folder, "orca.log")
-        self._processes = []  # (process, whole process group), stopped last first
+        self._processes = []  # the session's own, (process, whole process group)
+        self._programs = []
         self._read = 0
         self._matched = 0
         self.env = None
@@ -185,12 +186,24 @@ class OrcaSession:
         looks only at what is said from now on."""
         self._matched = len(self.said())
         program_env = dict(self.env, **(env or {}))
-        out = open(os.path.join(self.folder, os.path.basename(argv[0]) + ".out"), "ab")
-        process = subprocess.Popen(argv, env=program_env, stdout=out, stderr=out,
-                                   stdin=subprocess.DEVNULL)
-        out.close()
-        self._processes.append((process, False))
+        output = os.path.join(self.folder, os.path.basename(argv[0]) + ".out")
+        with open(output, "ab") as out:
+            process = subprocess.Popen(argv, env=program_env, stdout=out, stderr=out,
+                                       stdin=subprocess.DEVNULL)
+        process.output = output
+        self._programs.append(process)
         return process
+
+    def _programs_state(self):
+        """How the programs started here fare, and the end of what they wrote."""
+        lines = []
+        for process in self._programs:
+            state = "running" if process.poll() is None else "exited %d" % process.returncode
+            with open(process.output, encoding="utf-8", errors="replace") as out:
+                tail = out.read().splitlines()[-5:]
+            lines.append("%s: %s" % (" ".join(process.args), state))
+            lines += ["  | " + line for line in tail]
+        return "\n".join(lines)
 
     def stop(self, process):
         """Ends a program started here, if still running."""
@@ -224,12 +237,15 @@ class OrcaSession:
                     self._matched = i + 1
                     return said[i]
             if time.monotonic() > deadline:
-                raise OrcaSilent("Orca did not say %r in %g s; it said:\n  %s" % (
+                raise OrcaSilent("Orca did not say %r in %g s; it said:\n  %s\n%s" % (
                     getattr(expected, "pattern", expected), timeout,
-                    "\n  ".join(said[self._matched:]) or "(nothing)"))
+                    "\n  ".join(said[self._matched:]) or "(nothing)", self._programs_state()))
             time.sleep(0.05)
 
     def close(self):
+        for process in self._programs:
+            self.stop(process)
+        self._programs = []
         for process, group in reversed(self._processes):
             if not group:
                 self.stop(process)

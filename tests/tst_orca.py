@@ -31,8 +31,8 @@ class GameByEar(unittest.TestCase):
 
     def setUp(self):
         self.addCleanup(self.orca.stop, self.orca.start([PROGRAM]))
-        # The window is up, and the keys go to it.
-        self.orca.wait_for("Чуйкомер frame")
+        # The window is up, and the keys go to it. A loaded machine may take its time.
+        self.orca.wait_for("Чуйкомер frame", timeout=20)
         self.orca.wait_for("Красный круг push button")
 
     def test_prompts_and_verdict(self):
