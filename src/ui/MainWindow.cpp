@@ -226,7 +226,7 @@ void MainWindow::setStatus(const QString &text)
 {
     status_->setText(text);
     status_->adjustSize();
-    // Before the focus change that came with it is told.
+    // Now, before a screen reader asks about the focus change that came with the news.
     describePictures();
     // The game writes a verdict before its explanation: both are said together, once the
     // event that changed them is handled.
