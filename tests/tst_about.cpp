@@ -5,6 +5,7 @@
 #include "RecordingLauncher.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -102,6 +103,17 @@ private Q_SLOTS:
         auto *emblem = control<QLabel>(&about, u"Image1"_s);
         QCOMPARE(emblem->geometry(), QRect(16, 8, 71, 126));
         QCOMPARE(rgb(emblem->pixmap().toImage()), rgb(Pictures::aboutEmblem()));
+        // Screen readers: the link by what it shows, the pictures as named images.
+        QAccessibleInterface *spoken =
+            QAccessible::queryAccessibleInterface(control(&about, u"Label1"_s));
+        QCOMPARE(spoken->role(), QAccessible::Link);
+        QCOMPARE(spoken->text(QAccessible::Name), u"Программы для всех!"_s);
+        QVERIFY(spoken->text(QAccessible::Description).contains(AboutWindow::siteUrl()));
+        for (QWidget *picture : {static_cast<QWidget *>(emblem), flag}) {
+            QAccessibleInterface *image = QAccessible::queryAccessibleInterface(picture);
+            QCOMPARE(image->role(), QAccessible::Graphic);
+            QVERIFY(!image->text(QAccessible::Name).isEmpty());
+        }
         QCOMPARE(flag->geometry(), QRect(8, 160, 80, 45));
         QWidget *dark = control(&about, u"Line1"_s);
         QWidget *light = control(&about, u"Line2"_s);

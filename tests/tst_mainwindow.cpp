@@ -71,6 +71,18 @@ QString accessible(QWidget *widget, QAccessible::Text what)
     return QAccessible::queryAccessibleInterface(widget)->text(what);
 }
 
+// Every showing of a widget, as a screen reader would take it: name | description.
+struct ShowingRecorder : QObject {
+    QStringList shown;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show)
+            shown << widget->accessibleName() + u" | "_s + widget->accessibleDescription();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -166,6 +178,10 @@ private Q_SLOTS:
         w.action(u"MenuExit"_s)->trigger();
         QCOMPARE(about.count(), 1);
         QCOMPARE(exit.count(), 1);
+        // F10 opens the first menu, the keyboard's only way into them.
+        QTest::keyClick(w.picture(0), Qt::Key_F10);
+        QTRY_VERIFY(top[0]->menu()->isVisible());
+        top[0]->menu()->close();
     }
 
     void focusOrder()
@@ -291,6 +307,35 @@ private Q_SLOTS:
         QCOMPARE(accessible(w.picture(14), QAccessible::Name), u"Груша"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.picture(0))->role(), QAccessible::Button);
         QVERIFY(!accessible(w.board(), QAccessible::Description).isEmpty());
+    }
+
+    // Orca speaks a notification when it shows: one for each event that changes the status,
+    // the verdict with its explanation; the pictures say what they wait for.
+    void announcements()
+    {
+        Window w;
+        QWidget *announcer = control(&w.form, u"Announcer"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
+                 QAccessible::Notification);
+        ShowingRecorder recorder;
+        announcer->installEventFilter(&recorder);
+        QStringList &announced = recorder.shown;
+        const QString levelFirst = u"Сначала выберите уровень. | "_s;
+        QCOMPARE(accessible(w.picture(4), QAccessible::Description) + u" | "_s, levelFirst);
+        w.click(w.picture(4));
+        w.click(w.level(0));
+        QCOMPARE(accessible(w.picture(4), QAccessible::Description), QString());
+        QTRY_COMPARE(announced.size(), 2);
+        // The draw hides the first picture every time: ten misses, each told once.
+        for (int n = 1; n <= 10; ++n) {
+            w.click(w.picture(1));
+            QTRY_COMPARE(announced.size(), n + 2);
+        }
+        QCOMPARE(announced.mid(0, 3), (QStringList{levelFirst, u"Угадайте 1-ю картинку | "_s,
+                                                   u"Угадайте 2-ю картинку | "_s}));
+        QVERIFY(!w.status()->toolTip().isEmpty());
+        QCOMPARE(announced.last(), u"Ваша интуиция не работает. | "_s + w.status()->toolTip());
+        QCOMPARE(accessible(w.picture(4), QAccessible::Description) + u" | "_s, levelFirst);
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.

@@ -106,6 +106,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     emblem->setObjectName(u"Image1"_s);
     emblem->setPixmap(QPixmap::fromImage(Pictures::aboutEmblem()));
     emblem->setGeometry(Layout::Emblem);
+    emblem->setAccessibleName(u"Эмблема: человек смотрит вдаль из-под руки"_s);
 
     const QPalette system = QApplication::palette();
     rule(this, u"Line1"_s, system.color(QPalette::WindowText), Layout::DarkRuleY);
@@ -130,15 +131,19 @@ void AboutWindow::createCredits()
     link_->setCursor(QCursor(QPixmap::fromImage(Pictures::linkPointer()), 0, 0));
     link_->move(Layout::Link);
     link_->adjustSize();
-    link_->setAccessibleName(u"Сайт автора: "_s + siteUrl());
+    link_->setAccessibleDescription(u"Сайт автора: "_s + siteUrl());
     connect(link_, &LinkLabel::activated, this, &AboutWindow::activateLink);
 
     const QString author = QString::fromUtf16(ProgramInfo::Author);
     const QString email = QString::fromUtf16(ProgramInfo::Email);
     caption(this, u"Label2_3"_s, u"Автор: "_s + author, Layout::Author);
-    caption(this, u"Label2_4"_s, u"E-mail: "_s + email, Layout::Email);
-    caption(this, u"Label2_5"_s, u"Сайт:"_s, Layout::Site);
-    caption(this, u"Label2_6"_s, u"Версия: v4.0"_s, Layout::Version);
+    // Screen readers open the window reading captions of three words or more: these two say
+    // the same in three.
+    caption(this, u"Label2_4"_s, u"E-mail: "_s + email, Layout::Email)
+        ->setAccessibleName(u"Электронная почта: "_s + email);
+    caption(this, u"Label2_5"_s, u"Сайт:"_s, Layout::Site)->setBuddy(link_);
+    caption(this, u"Label2_6"_s, u"Версия: v4.0"_s, Layout::Version)
+        ->setAccessibleName(u"Версия программы: v4.0"_s);
     caption(this, u"Label2_7"_s, u"Дата: 21 января 2005 год -"_s, Layout::DateFrom);
     caption(this, u"Label2_0"_s, u"13 августа 2015 год"_s, Layout::DateTo);
 }

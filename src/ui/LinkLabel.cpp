@@ -1,12 +1,30 @@
 #include "LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace
+{
+
+QAccessibleInterface *linkRole(const QString &, QObject *object)
+{
+    if (auto *link = qobject_cast<LinkLabel *>(object))
+        return new QAccessibleWidget(link, QAccessible::Link);
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    // Before anything asks this label for its accessible side, which is made only once.
+    static const bool installed = (QAccessible::installFactory(linkRole), true);
+    Q_UNUSED(installed);
     setFocusPolicy(Qt::StrongFocus);
+    // Screen readers say what the eye reads; the address goes in the description.
+    setAccessibleName(text);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

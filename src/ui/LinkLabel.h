@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label that works as a link: a click, or Enter or Space while it has the keyboard focus,
-// activates it, and the focus shows as a dotted frame.
+// activates it, and the focus shows as a dotted frame. Screen readers take it for a link named
+// by its text.
 class LinkLabel : public QLabel
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Announcer.h"
 #include "BoardView.h"
 #include "ButtonStyle.h"
 #include "Centring.h"
@@ -40,6 +41,9 @@ constexpr int MenuFontPixels = 14;
 
 // The status label's caption before the first game: fifteen spaces, which give it its width.
 constexpr int BlankStatusLength = 15;
+
+// What a picture button says while no game runs, for those who cannot see the prompt missing.
+const QString LevelFirst = u"Сначала выберите уровень."_s;
 
 QLabel *label(QWidget *parent, const QString &text, int fontPixels, const QRect &geometry)
 {
@@ -85,6 +89,7 @@ MainWindow::MainWindow(Game::Draw draw, QWidget *parent)
     createControls(client);
     setFocusOrder();
     setBoardDescription(game_.boardDescription());
+    describePictures();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(*this);
@@ -117,6 +122,16 @@ void MainWindow::createMenus()
     connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsRequested);
+
+    // The menus have no mnemonics and this style opens none on Alt alone: F10, as on GNOME,
+    // is the keyboard's way in.
+    auto *openMenu = new QAction(this);
+    openMenu->setObjectName(u"MenuKey"_s);
+    openMenu->setShortcut(Qt::Key_F10);
+    openMenu->setShortcutContext(Qt::WindowShortcut);
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::createControls(QWidget *client)
@@ -150,7 +165,7 @@ void MainWindow::createControls(QWidget *client)
         button->setAccessibleName(Pictures::guessName(i));
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyle(buttonStyle);
-        connect(button, &QPushButton::clicked, this, [this, i] { game_.guess(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { pressPicture(i); });
         pictureButtons_[i] = button;
     }
 
@@ -168,6 +183,9 @@ void MainWindow::createControls(QWidget *client)
     boardView_->setGeometry(Layout::Board);
     boardView_->setAccessibleName(u"Табло результатов"_s);
     boardView_->raise();
+
+    announcer_ = new Announcer(client);
+    announcer_->setObjectName(u"Announcer"_s);
 }
 
 // The picture buttons in index order, the board, the banner, then the level buttons from the
@@ -201,6 +219,14 @@ void MainWindow::setStatus(const QString &text)
 {
     status_->setText(text);
     status_->adjustSize();
+    // Now, before a screen reader asks about the focus change that came with the news.
+    describePictures();
+    // The game writes a verdict before its explanation: both are said together, once the
+    // event that changed them is handled.
+    if (!statusAnnouncementDue_) {
+        statusAnnouncementDue_ = true;
+        QMetaObject::invokeMethod(this, &MainWindow::announceStatus, Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::setVerdictExplanation(const QString &text)
@@ -212,4 +238,25 @@ void MainWindow::setVerdictExplanation(const QString &text)
 void MainWindow::setBoardDescription(const QString &text)
 {
     boardView_->setAccessibleDescription(text);
+}
+
+void MainWindow::pressPicture(int picture)
+{
+    if (game_.attempt() == Game::NoGame)
+        announcer_->announce(LevelFirst);
+    else
+        game_.guess(picture);
+}
+
+void MainWindow::announceStatus()
+{
+    statusAnnouncementDue_ = false;
+    announcer_->announce(status_->text(), status_->toolTip());
+}
+
+void MainWindow::describePictures()
+{
+    const QString description = game_.attempt() == Game::NoGame ? LevelFirst : QString();
+    for (QPushButton *button : pictureButtons_)
+        button->setAccessibleDescription(description);
 }

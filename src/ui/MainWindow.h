@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+class Announcer;
 class BoardView;
 class QLabel;
 class QPushButton;
@@ -45,6 +46,10 @@ private:
     void setVerdictExplanation(const QString &text) override;
     void setBoardDescription(const QString &text) override;
 
+    void pressPicture(int picture);
+    void announceStatus();
+    void describePictures();
+
     ResultBoard board_;
     Game game_;
 
@@ -54,4 +59,6 @@ private:
     std::array<QPushButton *, Game::AllPictures> pictureButtons_{};
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
+    Announcer *announcer_ = nullptr;
+    bool statusAnnouncementDue_ = false;
 };

@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
-// A borderless picture box that keeps what is drawn on it and repaints it by itself.
+// A borderless picture box that keeps what is drawn on it and repaints it by itself. Screen
+// readers take it for an image.
 class PictureBox : public QWidget
 {
 public:
