@@ -61,6 +61,34 @@ const std::array<double, Points> &cumulants(double chance)
     return cache.back().second;
 }
 
+// The first count from `from` towards `to` where `reached` holds: not at `from`, at `to`.
+// Steps grow from `guess` until they pass the crossing, then a halving search finds it.
+template <typename Reached>
+qint64 crossing(const Reached &reached, qint64 from, qint64 to, qint64 guess)
+{
+    const qint64 direction = to > from ? 1 : -1;
+    qint64 inside = from, outside = to;
+    guess = std::clamp(guess, std::min(from, to), std::max(from, to));
+    for (qint64 step = 1; guess != from && guess != to; step *= 2) {
+        if (reached(guess)) {
+            outside = guess;
+            guess -= direction * step;
+            if ((guess - inside) * direction <= 0)
+                break;
+        } else {
+            inside = guess;
+            guess += direction * step;
+            if ((outside - guess) * direction <= 0)
+                break;
+        }
+    }
+    while ((outside - inside) * direction > 1) {
+        const qint64 mid = inside + (outside - inside) / 2;
+        (reached(mid) ? outside : inside) = mid;
+    }
+    return outside;
+}
+
 } // namespace
 
 double logFigure(std::span<const Tally> tallies)
@@ -107,43 +135,18 @@ Edges edges(qint64 guesses, double chance)
     };
     // The figure's logarithm is convex in the hits and at most 0 at the expected count; its
     // slope is at most Widest < ln Needed, so the whole count next to it is still below Needed.
-    // Each side thus crosses Needed once at most. Where, a normal approximation of the
-    // mixture guesses closely, so a few steps out from the guess and a halving search find it.
+    // Each side thus crosses Needed once at most; a normal approximation of the mixture
+    // guesses where.
     const double mean = double(guesses) * chance;
     const double variance = mean * (1 - chance);
     const double spread = variance * Spread * Spread;
     const double reach = std::sqrt(2 * variance * (1 + spread) / spread *
                                    (std::log(Needed) + 0.5 * std::log1p(spread)));
     const qint64 expected = std::clamp<qint64>(qint64(std::floor(mean)), 0, guesses);
-    // The first count from `from` towards `to` where the figure reaches Needed: `from` is
-    // below it, `to` reaches it.
-    auto crossing = [&](qint64 from, qint64 to, qint64 guess) {
-        const qint64 direction = to > from ? 1 : -1;
-        qint64 inside = from, outside = to;
-        guess = std::clamp(guess, std::min(from, to), std::max(from, to));
-        for (qint64 step = 1; guess != from && guess != to; step *= 2) {
-            if (reachedAt(guess)) {
-                outside = guess;
-                guess -= direction * step;
-                if ((guess - inside) * direction <= 0)
-                    break;
-            } else {
-                inside = guess;
-                guess += direction * step;
-                if ((outside - guess) * direction <= 0)
-                    break;
-            }
-        }
-        while ((outside - inside) * direction > 1) {
-            const qint64 mid = inside + (outside - inside) / 2;
-            (reachedAt(mid) ? outside : inside) = mid;
-        }
-        return outside;
-    };
     if (reachedAt(guesses))
-        e.above = crossing(expected, guesses, qint64(std::ceil(mean + reach)));
+        e.above = crossing(reachedAt, expected, guesses, qint64(std::ceil(mean + reach)));
     if (reachedAt(0))
-        e.below = crossing(expected, 0, qint64(std::floor(mean - reach)));
+        e.below = crossing(reachedAt, expected, 0, qint64(std::floor(mean - reach)));
     return e;
 }
 

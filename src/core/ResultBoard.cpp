@@ -57,6 +57,87 @@ const QImage *guessPicture(const Board::Cell &cell)
     return cell.begun ? &Pictures::questionMark() : nullptr;
 }
 
+// Where the board's pixel edges land on a device of any scale, with every line the same whole
+// number of device pixels wide.
+struct DeviceGrid {
+    qreal scale;
+    int line;
+    QSize size;
+
+    explicit DeviceGrid(qreal s)
+        : scale(s), line(std::max(1, qRound(s))),
+          size(qRound(ResultBoard::Width * s), qRound(ResultBoard::Height * s))
+    {
+    }
+    int at(int v) const { return qRound(v * scale); }
+    // A line on the board's last pixel ends at the image's edge.
+    int column(int v) const { return std::min(at(v), size.width() - line); }
+    int row(int v) const { return std::min(at(v), size.height() - line); }
+};
+
+// The cell's grid lines, each the same whole number of device pixels wide.
+void paintLines(QPainter &painter, const DeviceGrid &grid, QPoint o)
+{
+    const int left = grid.at(o.x()), top = grid.at(o.y());
+    const int right = grid.column(o.x() + LastLine) + grid.line;
+    const int bottom = grid.row(o.y() + LastLine) + grid.line;
+    for (int offset : GridLines) {
+        painter.fillRect(grid.column(o.x() + offset), top, grid.line, bottom - top, Qt::black);
+        painter.fillRect(left, grid.row(o.y() + offset), right - left, grid.line, Qt::black);
+    }
+}
+
+// A picture filling the quadrant whose inner corner is `corner`, between its lines.
+void paintQuadrant(QPainter &painter, const DeviceGrid &grid, QPoint corner, const QImage *picture)
+{
+    if (!picture)
+        return;
+    const QRect area(
+        QPoint(grid.at(corner.x() - 1) + grid.line, grid.at(corner.y() - 1) + grid.line),
+        QPoint(grid.column(corner.x() + Pictures::MarkSize) - 1,
+               grid.row(corner.y() + Pictures::MarkSize) - 1));
+    painter.drawImage(area.topLeft(), fitted(*picture, area.size()));
+}
+
+// The same 13 lines at every scale, A(i) then B(i).
+QPainterPath strikeLines(QPoint o)
+{
+    QPainterPath lines;
+    for (int i = 0; i < StrikeLinesA; ++i) {
+        const QPoint step(i, i);
+        lines.moveTo(o + StrikeAStart + step);
+        lines.lineTo(o + StrikeAEnd + step);
+        if (i < StrikeLinesA - 1) {
+            lines.moveTo(o + StrikeBStart + step);
+            lines.lineTo(o + StrikeBEnd + step);
+        }
+    }
+    return lines;
+}
+
+void paintStrike(QPainter &painter, const DeviceGrid &grid, QPoint o)
+{
+    painter.save();
+    // Clipped where the cell's lines are on the device, not where they would be.
+    painter.setClipRect(QRect(QPoint(grid.at(o.x() + 1), grid.at(o.y())),
+                              QPoint(grid.column(o.x() + LastLine) + grid.line - 1,
+                                     grid.row(o.y() + LastLine) + grid.line - 1)));
+    painter.scale(grid.scale, grid.scale);
+    const QPen pen(Qt::black, 1);
+    if (grid.scale == std::round(grid.scale)) {
+        // The lines' very pixels.
+        painter.setPen(pen);
+        painter.drawPath(strikeLines(o));
+    } else {
+        // Smooth, through the centres of the same pixels, as one outline so that the lines
+        // overlap without seams.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0.5, 0.5);
+        painter.fillPath(QPainterPathStroker(pen).createStroke(strikeLines(o)), Qt::black);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 QPoint ResultBoard::cellOrigin(int n)
@@ -79,84 +160,19 @@ const QImage &ResultBoard::image() const
     return image_;
 }
 
-// Where the board's pixel edges land on a device of any scale, with every line the same whole
-// number of device pixels wide.
-struct ResultBoard::DeviceGrid {
-    qreal scale;
-    int line;
-    QSize size;
-
-    explicit DeviceGrid(qreal s)
-        : scale(s), line(std::max(1, qRound(s))), size(qRound(Width * s), qRound(Height * s))
-    {
-    }
-    int at(int v) const { return qRound(v * scale); }
-    // A line on the board's last pixel ends at the image's edge.
-    int column(int v) const { return std::min(at(v), size.width() - line); }
-    int row(int v) const { return std::min(at(v), size.height() - line); }
-};
-
 QImage ResultBoard::imageAt(qreal scale) const
 {
     const DeviceGrid grid(scale);
     QImage image(grid.size, QImage::Format_RGB32);
     image.fill(Pictures::boardBackground().pixel(HiddenQuadrant));
     QPainter painter(&image);
-    for (int n = 1; n <= Cells; ++n)
-        paintCell(painter, grid, n);
+    for (int n = 1; n <= Cells; ++n) {
+        const QPoint o = cellOrigin(n);
+        paintLines(painter, grid, o);
+        paintQuadrant(painter, grid, o + HiddenQuadrant, hiddenPicture(cell(n)));
+        paintQuadrant(painter, grid, o + GuessQuadrant, guessPicture(cell(n)));
+        if (cell(n).struck)
+            paintStrike(painter, grid, o);
+    }
     return image;
-}
-
-void ResultBoard::paintCell(QPainter &painter, const DeviceGrid &grid, int n) const
-{
-    const QPoint o = cellOrigin(n);
-    const int left = grid.at(o.x()), top = grid.at(o.y());
-    const int right = grid.column(o.x() + LastLine) + grid.line;
-    const int bottom = grid.row(o.y() + LastLine) + grid.line;
-    for (int offset : GridLines) {
-        painter.fillRect(grid.column(o.x() + offset), top, grid.line, bottom - top, Qt::black);
-        painter.fillRect(left, grid.row(o.y() + offset), right - left, grid.line, Qt::black);
-    }
-    const auto quadrant = [&](QPoint corner, const QImage *picture) {
-        if (!picture)
-            return;
-        const QRect area(
-            QPoint(grid.at(corner.x() - 1) + grid.line, grid.at(corner.y() - 1) + grid.line),
-            QPoint(grid.column(corner.x() + Pictures::MarkSize) - 1,
-                   grid.row(corner.y() + Pictures::MarkSize) - 1));
-        painter.drawImage(area.topLeft(), fitted(*picture, area.size()));
-    };
-    const Cell &cell = this->cell(n);
-    quadrant(o + HiddenQuadrant, hiddenPicture(cell));
-    quadrant(o + GuessQuadrant, guessPicture(cell));
-    if (!cell.struck)
-        return;
-    painter.save();
-    // Clipped where the cell's lines are on the device, not where they would be.
-    painter.setClipRect(QRect(QPoint(grid.at(o.x() + 1), top), QPoint(right - 1, bottom - 1)));
-    painter.scale(grid.scale, grid.scale);
-    // The same 13 lines at every scale, A(i) then B(i).
-    QPainterPath lines;
-    for (int i = 0; i < StrikeLinesA; ++i) {
-        const QPoint step(i, i);
-        lines.moveTo(o + StrikeAStart + step);
-        lines.lineTo(o + StrikeAEnd + step);
-        if (i < StrikeLinesA - 1) {
-            lines.moveTo(o + StrikeBStart + step);
-            lines.lineTo(o + StrikeBEnd + step);
-        }
-    }
-    const QPen pen(Qt::black, 1);
-    if (grid.scale == std::round(grid.scale)) {
-        // The lines' very pixels.
-        painter.setPen(pen);
-        painter.drawPath(lines);
-    } else {
-        // Smooth, through the centres of the same pixels, as one outline so that the lines
-        // overlap without seams.
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(0.5, 0.5);
-        painter.fillPath(QPainterPathStroker(pen).createStroke(lines), Qt::black);
-    }
-    painter.restore();
 }

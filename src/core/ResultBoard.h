@@ -40,9 +40,6 @@ Q_SIGNALS:
 private:
     void cellsChanged() override;
 
-    struct DeviceGrid;
-    void paintCell(QPainter &painter, const DeviceGrid &grid, int n) const;
-
     // Drawn again from the cells after each change, when next asked for.
     mutable QImage image_;
 };
