@@ -93,20 +93,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     createCredits();
-
-    flag_ = new PictureBox(Layout::Flag.size(), Qt::white, this);
-    flag_->setObjectName(u"Picture1"_s);
-    flag_->move(Layout::Flag.topLeft());
-    flag_->setFocusPolicy(Qt::StrongFocus);
-    flag_->setAccessibleName(u"Флаг: белая, синяя и красная полосы"_s);
+    createPictures();
     setTabOrder(ok, link_);
     setTabOrder(link_, flag_);
-
-    auto *emblem = new QLabel(this);
-    emblem->setObjectName(u"Image1"_s);
-    emblem->setPixmap(QPixmap::fromImage(Pictures::aboutEmblem()));
-    emblem->setGeometry(Layout::Emblem);
-    emblem->setAccessibleName(u"Эмблема: человек смотрит вдаль из-под руки"_s);
 
     const QPalette system = QApplication::palette();
     rule(this, u"Line1"_s, system.color(QPalette::WindowText), Layout::DarkRuleY);
@@ -115,6 +104,22 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     drawFlag();
     centreOnScreen(*this);
     ok->setFocus();
+}
+
+// The flag and the emblem, each named for those who cannot see them.
+void AboutWindow::createPictures()
+{
+    flag_ = new PictureBox(Layout::Flag.size(), Qt::white, this);
+    flag_->setObjectName(u"Picture1"_s);
+    flag_->move(Layout::Flag.topLeft());
+    flag_->setFocusPolicy(Qt::StrongFocus);
+    flag_->setAccessibleName(u"Флаг: белая, синяя и красная полосы"_s);
+
+    auto *emblem = new QLabel(this);
+    emblem->setObjectName(u"Image1"_s);
+    emblem->setPixmap(QPixmap::fromImage(Pictures::aboutEmblem()));
+    emblem->setGeometry(Layout::Emblem);
+    emblem->setAccessibleName(u"Эмблема: человек смотрит вдаль из-под руки"_s);
 }
 
 void AboutWindow::createCredits()

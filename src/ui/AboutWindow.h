@@ -25,6 +25,7 @@ Q_SIGNALS:
 
 private:
     void createCredits();
+    void createPictures();
     void drawFlag();
     void activateLink();
 

@@ -142,7 +142,17 @@ void MainWindow::createControls(QWidget *client)
     banner_->setObjectName(u"usrReklamaX1"_s);
     banner_->setGeometry(Layout::Banner);
     banner_->setAccessibleName(QString::fromUtf16(ProgramInfo::Title));
+    createLevelButtons(client, buttonStyle);
+    status_ = label(client, QString(BlankStatusLength, u' '), StatusFontPixels, Layout::Status);
+    status_->setObjectName(u"Label1"_s);
+    createPictureButtons(client, buttonStyle);
+    createBoard(client);
+    announcer_ = new Announcer(client);
+    announcer_->setObjectName(u"Announcer"_s);
+}
 
+void MainWindow::createLevelButtons(QWidget *client, QStyle *buttonStyle)
+{
     for (int i = 0; i < Game::Levels; ++i) {
         auto *button = new QPushButton(Level::name(i + 1), client);
         button->setObjectName(u"kLevel_%1"_s.arg(i));
@@ -152,10 +162,10 @@ void MainWindow::createControls(QWidget *client)
         connect(button, &QPushButton::clicked, this, [this, i] { game_.chooseLevel(i); });
         levelButtons_[i] = button;
     }
+}
 
-    status_ = label(client, QString(BlankStatusLength, u' '), StatusFontPixels, Layout::Status);
-    status_->setObjectName(u"Label1"_s);
-
+void MainWindow::createPictureButtons(QWidget *client, QStyle *buttonStyle)
+{
     for (int i = 0; i < Game::AllPictures; ++i) {
         auto *button = new QPushButton(client);
         button->setObjectName(u"Command1_%1"_s.arg(i));
@@ -168,7 +178,11 @@ void MainWindow::createControls(QWidget *client)
         connect(button, &QPushButton::clicked, this, [this, i] { pressPicture(i); });
         pictureButtons_[i] = button;
     }
+}
 
+// The rules and the board over them.
+void MainWindow::createBoard(QWidget *client)
+{
     rules_ = label(client,
                    u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 "
                    "попыток."_s,
@@ -183,9 +197,6 @@ void MainWindow::createControls(QWidget *client)
     boardView_->setGeometry(Layout::Board);
     boardView_->setAccessibleName(u"Табло результатов"_s);
     boardView_->raise();
-
-    announcer_ = new Announcer(client);
-    announcer_->setObjectName(u"Announcer"_s);
 }
 
 // The picture buttons in index order, the board, the banner, then the level buttons from the

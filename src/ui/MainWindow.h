@@ -11,6 +11,7 @@ class Announcer;
 class BoardView;
 class QLabel;
 class QPushButton;
+class QStyle;
 class TitleBanner;
 
 // The main window: the banner, the level buttons, the status label, the picture buttons, the
@@ -37,6 +38,9 @@ Q_SIGNALS:
 private:
     void createMenus();
     void createControls(QWidget *client);
+    void createLevelButtons(QWidget *client, QStyle *buttonStyle);
+    void createPictureButtons(QWidget *client, QStyle *buttonStyle);
+    void createBoard(QWidget *client);
     void setFocusOrder();
 
     void setCaption(const QString &caption) override;
