@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "AboutWindow.h"
+#include "Centring.h"
 #include "MainWindow.h"
 #include "RecordLine.h"
 #include "RecordReader.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QLayout>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -86,13 +88,13 @@ QString reason(RecordProblem problem)
     case RecordProblem::NoHome:
         return u"не заданы ни HOME, ни XDG_DATA_HOME"_s;
     case RecordProblem::SymbolicLink:
-        return u"на месте файла записи стоит символическая ссылка"_s;
+        return u"это символическая ссылка"_s;
     case RecordProblem::NotAFile:
-        return u"на месте файла записи стоит не обычный файл, а папка, канал или устройство"_s;
+        return u"это не обычный файл"_s;
     case RecordProblem::OtherNames:
-        return u"у файла записи есть другие имена (жёсткие ссылки)"_s;
+        return u"у файла есть другие имена (жёсткие ссылки)"_s;
     case RecordProblem::OtherOwner:
-        return u"файл записи принадлежит другому пользователю"_s;
+        return u"файл принадлежит другому пользователю"_s;
     case RecordProblem::Failed:
         return u"нет доступа или места на диске"_s;
     }
@@ -107,7 +109,8 @@ QString Application::recordTrouble(RecordProblem problem)
     const QString where = problem == RecordProblem::NoHome
                               ? u"папку данных"_s
                               : QDir::toNativeSeparators(record().path());
-    return where + u": "_s + reason(problem);
+    // On a line of its own: a path is long enough.
+    return where + u":\n"_s + reason(problem);
 }
 
 // Without a home nothing is ever saved, and the window says so from the start.
@@ -171,6 +174,7 @@ void Application::readRecord()
 
 void Application::recordRead(Statistics sums, RecordProblem problem)
 {
+    const bool readBeside = loader_;
     if (loader_)
         loader_->deleteLater();
     loader_ = nullptr;
@@ -179,10 +183,20 @@ void Application::recordRead(Statistics sums, RecordProblem problem)
     writtenWhileReading_.clear();
     for (const FinishedGame &game : unsaved_)
         sums.add(game);
-    const bool unreadable = problem != RecordProblem::None && problem != RecordProblem::NoHome;
-    statistics_->setStatistics(std::move(sums), notSavedWhere(),
-                               unreadable ? recordTrouble(problem) : QString());
+    const QString notSaved = notSavedWhere();
+    QString unreadable;
+    // The reason once: with the games not saved if they say it already.
+    if (problem != RecordProblem::None && problem != RecordProblem::NoHome)
+        unreadable = !notSaved.isEmpty() && problem == notSavedBecause_
+                         ? QDir::toNativeSeparators(record().path())
+                         : recordTrouble(problem);
+    statistics_->setStatistics(std::move(sums), notSaved, unreadable);
     statistics_->setProgress(100);
+    // Its final size comes only now, larger than the empty window that was centred.
+    if (readBeside) {
+        statistics_->layout()->activate();
+        centreOver(*statistics_, window_.get());
+    }
 }
 
 // A reading under way is of the old record, now the archive: it is dropped.
