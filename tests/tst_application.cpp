@@ -165,8 +165,9 @@ private Q_SLOTS:
         QVERIFY(statistics && reading(*statistics));
         Q_EMIT statistics->startAnewRequested();
         QVERIFY(!reading(*statistics));
-        QTest::qWait(100);
+        QTest::qWait(200);
         QCOMPARE(figure(*statistics, u"Games_0"_s), u"0"_s);
+        QVERIFY(statistics->findChild<QLabel *>(u"Games_1"_s)->isHidden());
         auto games = [](const QString &record) {
             Statistics kept;
             const RecordProblem problem =
