@@ -149,7 +149,7 @@ void Application::showStatistics()
 // does not see, and is added afterwards.
 void Application::readRecord()
 {
-    // About 30,000 games, read in a few milliseconds.
+    // About 30,000 games, read in about ten milliseconds.
     constexpr qint64 ReadAtOnceBytes = 2 << 20;
     RecordReader reader(record().path());
     writtenWhileReading_.clear();
