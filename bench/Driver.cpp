@@ -232,6 +232,11 @@ int run(const Options &options)
                  options.statisticsGames);
     std::vector<double> statisticsMs;
     std::vector<double> statisticsRssMiB;
+    std::vector<double> loadedMs;
+    std::vector<double> stallMs;
+    std::vector<double> perGameMs;
+    std::vector<double> perGameMaxMs;
+    std::vector<double> handOverMs;
     long long recordBytes = 0;
     for (int i = 0; i < options.statisticsRuns; ++i) {
         const ChildRun child = spawnChild(
@@ -242,13 +247,25 @@ int run(const Options &options)
         long long micros = 0;
         long before = 0;
         long after = 0;
-        if (!child.ok || !(line >> tag >> micros >> before >> after >> recordBytes) ||
+        long long loadedMicros = 0;
+        long long stallMicros = 0;
+        double gameMicros = 0;
+        double gameMaxMicros = 0;
+        long long handOverMicros = 0;
+        if (!child.ok ||
+            !(line >> tag >> micros >> before >> after >> recordBytes >> loadedMicros >>
+              stallMicros >> gameMicros >> gameMaxMicros >> handOverMicros) ||
             tag != "STATISTICS") {
             reportFailure("the statistics window", child);
             return 1;
         }
         statisticsMs.push_back(double(micros) / 1000.0);
         statisticsRssMiB.push_back(double(after - before) / 1024.0);
+        loadedMs.push_back(double(loadedMicros) / 1000.0);
+        stallMs.push_back(double(stallMicros) / 1000.0);
+        perGameMs.push_back(gameMicros / 1000.0);
+        perGameMaxMs.push_back(gameMaxMicros / 1000.0);
+        handOverMs.push_back(double(handOverMicros) / 1000.0);
     }
 
     using Bench::median;
@@ -276,9 +293,23 @@ int run(const Options &options)
     std::printf("\nstatistics window over %d games (%.1f MiB record), %d runs:\n",
                 options.statisticsGames, double(recordBytes) / (1024.0 * 1024.0),
                 options.statisticsRuns);
-    std::printf("  command to first paint: median %.1f ms, max %.1f ms, target <= 100 ms  %s\n",
-                opening, Bench::percentile(statisticsMs, 100), opening <= 100 ? "met" : "MISSED");
+    std::printf("  command to first paint: median %.1f ms, max %.1f ms, target <= 300 ms  %s\n",
+                opening, Bench::percentile(statisticsMs, 100), opening <= 300 ? "met" : "MISSED");
+    std::printf("  command to all figures shown: median %.1f ms, max %.1f ms\n", median(loadedMs),
+                Bench::percentile(loadedMs, 100));
+    const double stall = Bench::percentile(stallMs, 100);
+    std::printf("  longest freeze while reading: median %.1f ms, max %.1f ms, target <= 100 ms"
+                "  %s\n",
+                median(stallMs), stall, stall <= 100 ? "met" : "MISSED");
+    const double handOver = Bench::percentile(handOverMs, 100);
+    std::printf("  the figures handed to the window: median %.1f ms, max %.1f ms, target <= 100 ms"
+                "  %s\n",
+                median(handOverMs), handOver, handOver <= 100 ? "met" : "MISSED");
     std::printf("  peak RSS growth while opening: median %.1f MiB\n", median(statisticsRssMiB));
+    const double perGame = Bench::percentile(perGameMaxMs, 100);
+    std::printf("  finished game to repainted chart: median %.1f ms, max %.1f ms, target <= 16 ms"
+                "  %s\n",
+                median(perGameMs), perGame, perGame <= 16 ? "met" : "MISSED");
     return 0;
 }
 

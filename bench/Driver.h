@@ -11,8 +11,8 @@ struct Options {
     int runs = 30;
     int warmUp = 3;
     int clicks = 1000;
-    int statisticsGames = 100'000;
-    int statisticsRuns = 10;
+    int statisticsGames = 1'000'000;
+    int statisticsRuns = 5;
     // Empty: xcb, on the DISPLAY given.
     std::string platform;
 };

@@ -1,9 +1,15 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
 #include "MainWindow.h"
+#include "RecordFile.h"
+#include "RecordLine.h"
+#include "StatisticsWindow.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,6 +19,48 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(ApplicationFolder::Separators)
+
+namespace
+{
+
+FinishedGame firstLevelGame(int hits)
+{
+    FinishedGame game;
+    game.playedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
+    for (int i = 0; i < hits; ++i)
+        game.guessed[i] = game.hidden[i];
+    for (int i = hits; i < Game::Attempts; ++i)
+        game.guessed[i] = 1;
+    return game;
+}
+
+StatisticsWindow *openStatistics(MainWindow &window)
+{
+    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
+    return window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
+}
+
+QString figure(const StatisticsWindow &w, const QString &name)
+{
+    return w.findChild<QLabel *>(name)->text();
+}
+
+bool reading(const StatisticsWindow &w)
+{
+    return !w.findChild<QWidget *>(u"Reading"_s)->isHidden();
+}
+
+// The program with its record in a folder of the test's.
+std::unique_ptr<Application> programIn(const QString &dataHome)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    auto program =
+        std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
+    program->start();
+    return program;
+}
+
+} // namespace
 
 class TestApplication : public QObject
 {
@@ -80,6 +128,91 @@ private Q_SLOTS:
         // The window goes with the program, before the application object.
         program.reset();
         QVERIFY(watch.isNull());
+    }
+
+    // A record long enough to be read on a thread of its own: the window shows how far, a
+    // game finished meanwhile is counted once, and closing the window or the program during
+    // the reading stops it.
+    void longRecordIsReadBesideTheGame()
+    {
+        QTemporaryDir home;
+        auto program = programIn(home.path());
+        const QString path = RecordFile::defaultPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        constexpr int Games = 60000;
+        QByteArray text = RecordLine::header();
+        for (int i = 0; i < Games; ++i)
+            text += RecordLine::serialise(firstLevelGame(1));
+        TestSupport::writeFile(path, text);
+        MainWindow &window = program->mainWindow();
+
+        StatisticsWindow *statistics = openStatistics(window);
+        QVERIFY(statistics && reading(*statistics));
+        // Nothing is handed over before the event loop runs again.
+        Q_EMIT window.game().finished(firstLevelGame(10));
+        Q_EMIT window.game().finished(firstLevelGame(10));
+        QTRY_VERIFY(!reading(*statistics));
+        QCOMPARE(figure(*statistics, u"Games_1"_s), QLocale(QLocale::Russian).toString(Games + 2));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), QLocale(QLocale::Russian).toString(Games + 20));
+        // Once the reading is done, games are added as they finish.
+        Q_EMIT window.game().finished(firstLevelGame(10));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), QLocale(QLocale::Russian).toString(Games + 30));
+
+        // Starting anew during a reading drops it: the old record is the archive now.
+        statistics->close();
+        QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
+        statistics = openStatistics(window);
+        QVERIFY(statistics && reading(*statistics));
+        Q_EMIT statistics->startAnewRequested();
+        QVERIFY(!reading(*statistics));
+        QTest::qWait(200);
+        QCOMPARE(figure(*statistics, u"Games_0"_s), u"0"_s);
+        QVERIFY(statistics->findChild<QLabel *>(u"Games_1"_s)->isHidden());
+        auto games = [](const QString &record) {
+            Statistics kept;
+            const RecordProblem problem =
+                RecordFile(record).read([&kept](QByteArrayView line) { kept.addLine(line); });
+            return problem == RecordProblem::None ? kept.games(1) : -1;
+        };
+        QCOMPARE(games(QFileInfo(path).path() + u"/games-"_s +
+                       QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s),
+                 Games + 3);
+
+        statistics->close();
+        QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
+        TestSupport::writeFile(path, text);
+        Q_EMIT window.game().finished(firstLevelGame(10));
+        statistics = openStatistics(window);
+        QVERIFY(statistics && reading(*statistics));
+        program.reset();
+        QCOMPARE(games(path), Games + 1);
+    }
+
+    // With neither HOME nor XDG_DATA_HOME there is no place for the record: the games of the
+    // run are kept in memory, and the statistics say so, before any game as after.
+    void withoutAHomeGamesStayInMemory()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qunsetenv("HOME");
+        qunsetenv("XDG_DATA_HOME");
+        const QString rootRecord = u"/.local/share/"_s + QCoreApplication::applicationName();
+        const bool existed = QFileInfo::exists(rootRecord);
+        auto program =
+            std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
+        program->start();
+        MainWindow &window = program->mainWindow();
+        StatisticsWindow *statistics = openStatistics(window);
+        Q_EMIT window.game().finished(firstLevelGame(4));
+        const QString notes = statistics ? figure(*statistics, u"Notes"_s) : QString();
+        const QString games = statistics ? figure(*statistics, u"Games_1"_s) : QString();
+        program.reset();
+        qputenv("HOME", home);
+        qputenv("XDG_DATA_HOME", dataHome);
+        QVERIFY2(notes.contains(u"не заданы ни HOME, ни XDG_DATA_HOME"_s), qPrintable(notes));
+        QVERIFY(notes.contains(u"хранятся в памяти"_s));
+        QCOMPARE(games, u"1"_s);
+        QCOMPARE(QFileInfo::exists(rootRecord), existed);
     }
 };
 

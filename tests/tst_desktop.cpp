@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
+#include "DisplayCheck.h"
 #include "MainWindow.h"
 #include "RecordingLauncher.h"
 #include "RedirectPage.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -156,6 +158,52 @@ private Q_SLOTS:
         desktop.openHelp();
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 4u);
+
+        // F1 held for five seconds, repeating every 30 ms: still one viewer.
+        now += Desktop::RepeatIgnoredMs;
+        for (int i = 0; i < 5000 / 30; ++i, now += 30)
+            desktop.openHelp();
+        QCOMPARE(launcher.calls.size(), 5u);
+    }
+
+    // A scale factor that is no number from 0.5 to 8 is dropped before Qt sees it; the
+    // program then runs at the screen's own scale, and says why on stderr.
+    void senselessScaleFactorsAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("kept");
+        for (const char *nonsense :
+             {"0", "nan", "inf", "-inf", "1e9", "0.0001", "-1", "100", "abc", "0.49"})
+            QTest::newRow(nonsense) << QByteArray(nonsense) << false;
+        for (const char *sensible : {"0.5", "1", "1.25", " 2 ", "8"})
+            QTest::newRow(sensible) << QByteArray(sensible) << true;
+    }
+    void senselessScaleFactorsAreIgnored()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, kept);
+        const QByteArray saved = qgetenv("QT_SCALE_FACTOR");
+        qputenv("QT_SCALE_FACTOR", value);
+        DisplayCheck::dropSenselessScaleFactor();
+        const QByteArray left = qgetenv("QT_SCALE_FACTOR");
+        qputenv("QT_SCALE_FACTOR", saved);
+        QCOMPARE(left, kept ? value : QByteArray());
+
+        // The program itself, before its window: it warns and goes on.
+        if (value != "nan")
+            return;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_SCALE_FACTOR"_s, u"nan"_s);
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(CHUIKOMER_EXE), {});
+        QVERIFY(program.waitForStarted());
+        QVERIFY(!program.waitForFinished(1000));
+        program.kill();
+        program.waitForFinished();
+        QVERIFY(program.readAllStandardError().contains(
+            "QT_SCALE_FACTOR=nan не число от 0,5 до 8, оно не учитывается."));
     }
 
     // Without a known program folder the help is not looked for anywhere, and links go
@@ -232,6 +280,24 @@ private Q_SLOTS:
         QCOMPARE(launcher.calls[0].target, dir.path() + u"/1.html"_s);
         QCOMPARE(launcher.calls[1].target, dir.path() + u"/2.html"_s);
     }
+
+#ifdef Q_OS_UNIX
+    // A page whose mode forbids writing is passed over, even by root, whom access() lets
+    // write anything.
+    void readOnlyPageIsPassedOver()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString zero = dir.filePath(u"0.html"_s);
+        TestSupport::writeFile(zero, "read-only");
+        QCOMPARE(::chmod(QFile::encodeName(zero).constData(), 0444), 0);
+        RecordingLauncher launcher;
+        launcher.desktop(dir.path() + u'/').openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(contents(zero), QByteArray("read-only"));
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, dir.filePath(u"1.html"_s));
+    }
+#endif
 
     // A read-only or missing folder, or every name taken: the shell gets the address itself,
     // after a bounded search.

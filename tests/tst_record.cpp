@@ -1,5 +1,6 @@
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "RecordReader.h"
 #include "Statistics.h"
 #include "TestSupport.h"
 
@@ -7,7 +8,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <future>
+#include <latch>
 #include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -29,12 +40,50 @@ FinishedGame game(int level, int hits)
 Statistics readAll(const RecordFile &file)
 {
     Statistics s;
-    if (!file.read([&s](QByteArrayView line) { s.addLine(line); }))
+    if (file.read([&s](QByteArrayView line) { s.addLine(line); }) != RecordProblem::None)
         qWarning("the record could not be read");
     return s;
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Runs `work` on a thread of its own and waits a second for it: code that blocks fails the
+// test instead of hanging it. A thread that never returns is left behind, so `work` holds
+// copies, never references.
+template <typename Work> auto withinASecond(Work work)
+{
+    using Result = decltype(work());
+    auto promise = std::make_shared<std::promise<Result>>();
+    auto future = promise->get_future();
+    std::thread([work, promise] { promise->set_value(work()); }).detach();
+    return future.wait_for(std::chrono::seconds(1)) == std::future_status::ready
+               ? std::optional<Result>(future.get())
+               : std::nullopt;
+}
+
+#ifdef Q_OS_UNIX
+mode_t kind(const QString &path)
+{
+    struct stat info {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+}
+#endif
+
+struct Uses {
+    RecordProblem appended;
+    RecordProblem read;
+    RecordProblem startedAnew;
+    int lines;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(RecordProblem)
 
 class TestRecord : public QObject
 {
@@ -85,7 +134,8 @@ private Q_SLOTS:
         QCOMPARE(s.skippedLines(), 6);
 
         // The next game starts on a line of its own; the torn one stays as it was.
-        QVERIFY(RecordFile(path).append(RecordLine::serialise(game(2, 9)), RecordLine::header()));
+        QCOMPARE(RecordFile(path).append(RecordLine::serialise(game(2, 9)), RecordLine::header()),
+                 RecordProblem::None);
         const Statistics after = readAll(RecordFile(path));
         QCOMPARE(after.games(2), 1);
         QCOMPARE(after.skippedLines(), 6);
@@ -98,13 +148,15 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
-        QVERIFY(RecordFile(path).read([](QByteArrayView) { QFAIL("a line in no file"); }));
+        QCOMPARE(RecordFile(path).read([](QByteArrayView) { QFAIL("a line in no file"); }),
+                 RecordProblem::None);
         TestSupport::writeFile(path, {});
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 0);
         QCOMPARE(s.skippedLines(), 0);
         // The first game of an empty file comes with the tag line.
-        QVERIFY(RecordFile(path).append(RecordLine::serialise(game(1, 1)), RecordLine::header()));
+        QCOMPARE(RecordFile(path).append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
+                 RecordProblem::None);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), RecordLine::header() + RecordLine::serialise(game(1, 1)));
@@ -118,8 +170,11 @@ private Q_SLOTS:
         TestSupport::writeFile(dir.filePath(u"blocked"_s), "not a folder");
         QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
         const QByteArray line = RecordLine::serialise(game(1, 1));
-        QVERIFY(!RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}));
-        QVERIFY(!RecordFile(dir.filePath(u"games.tsv"_s)).append(line, {}));
+        QCOMPARE(RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}),
+                 RecordProblem::Failed);
+        QCOMPARE(RecordFile(dir.filePath(u"games.tsv"_s)).append(line, {}),
+                 RecordProblem::NotAFile);
+        QCOMPARE(RecordFile(QString()).append(line, {}), RecordProblem::NoHome);
     }
 
     void twoWritersAppendWholeLines()
@@ -130,8 +185,9 @@ private Q_SLOTS:
         auto writer = [&](int level) {
             const RecordFile file(path);
             for (int i = 0; i < Each; ++i)
-                QVERIFY(
-                    file.append(RecordLine::serialise(game(level, i % 11)), RecordLine::header()));
+                QCOMPARE(
+                    file.append(RecordLine::serialise(game(level, i % 11)), RecordLine::header()),
+                    RecordProblem::None);
         };
         std::thread first(writer, 1);
         std::thread second(writer, 3);
@@ -149,14 +205,178 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"games.tsv"_s);
         const RecordFile file(path);
         for (int round = 0; round < 2; ++round)
-            QVERIFY(file.append(RecordLine::serialise(game(1, round)), RecordLine::header()));
-        QVERIFY(file.startAnew(u"2026-12-07"_s));
+            QCOMPARE(file.append(RecordLine::serialise(game(1, round)), RecordLine::header()),
+                     RecordProblem::None);
+        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
         QVERIFY(!QFileInfo::exists(path));
-        QVERIFY(file.append(RecordLine::serialise(game(2, 2)), RecordLine::header()));
-        QVERIFY(file.startAnew(u"2026-12-07"_s));
+        QCOMPARE(file.append(RecordLine::serialise(game(2, 2)), RecordLine::header()),
+                 RecordProblem::None);
+        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(1), 2);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(2), 1);
     }
+
+    // The record holds only what it was when opened, however it grows meanwhile.
+    void readingStopsAtTheSizeWhenOpened()
+    {
+        QTemporaryDir dir;
+        const RecordFile file(dir.filePath(u"games.tsv"_s));
+        QCOMPARE(file.append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
+                 RecordProblem::None);
+        RecordReader reader(file.path());
+        QCOMPARE(file.append(RecordLine::serialise(game(2, 2)), RecordLine::header()),
+                 RecordProblem::None);
+        Statistics s;
+        QCOMPARE(reader.read([&s](QByteArrayView line) { s.addLine(line); }), RecordProblem::None);
+        QCOMPARE(s.games(Statistics::Total), 1);
+    }
+
+#ifdef Q_OS_UNIX
+    // Whatever stands at the record's place but this user's own plain file is left as it is,
+    // and none of it holds the program up: appending, reading and starting anew each return
+    // within a second, saying why.
+    void plantedNamesAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<RecordProblem>("problem");
+        QTest::newRow("fifo") << u"fifo"_s << RecordProblem::NotAFile;
+        QTest::newRow("link to /dev/zero") << u"zero"_s << RecordProblem::SymbolicLink;
+        QTest::newRow("link to a file") << u"symlink"_s << RecordProblem::SymbolicLink;
+        QTest::newRow("dangling link") << u"dangling"_s << RecordProblem::SymbolicLink;
+        QTest::newRow("hard link") << u"hardlink"_s << RecordProblem::OtherNames;
+        QTest::newRow("folder") << u"folder"_s << RecordProblem::NotAFile;
+        QTest::newRow("another user's") << u"owner"_s << RecordProblem::OtherOwner;
+    }
+    void plantedNamesAreLeftAlone()
+    {
+        QFETCH(QString, plant);
+        QFETCH(RecordProblem, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        const QByteArray name = QFile::encodeName(path);
+        const QString foreign = dir.filePath(u"foreign.txt"_s);
+        const QByteArray kept = RecordLine::header() + RecordLine::serialise(game(3, 3));
+        TestSupport::writeFile(foreign, kept);
+        const QByteArray to = QFile::encodeName(foreign);
+        if (plant == u"fifo"_s)
+            QCOMPARE(::mkfifo(name.constData(), 0666), 0);
+        else if (plant == u"zero"_s)
+            QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+        else if (plant == u"symlink"_s)
+            QCOMPARE(::symlink(to.constData(), name.constData()), 0);
+        else if (plant == u"dangling"_s)
+            QCOMPARE(::symlink((to + ".missing").constData(), name.constData()), 0);
+        else if (plant == u"hardlink"_s)
+            QCOMPARE(::link(to.constData(), name.constData()), 0);
+        else if (plant == u"folder"_s)
+            QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
+        else if (::geteuid() != 0)
+            QSKIP("only root can give a file away");
+        else {
+            TestSupport::writeFile(path, kept);
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        }
+        const mode_t before = kind(path);
+
+        const RecordFile file(path);
+        const auto uses = withinASecond([file] {
+            Uses u{};
+            u.appended = file.append(RecordLine::serialise(game(1, 1)), RecordLine::header());
+            u.read = file.read([&u](QByteArrayView) { ++u.lines; });
+            u.startedAnew = file.startAnew(u"2026-12-07"_s);
+            return u;
+        });
+        QVERIFY2(uses, "the record's user blocked");
+        QCOMPARE(uses->appended, problem);
+        QCOMPARE(uses->read, problem);
+        QCOMPARE(uses->lines, 0);
+        QCOMPARE(uses->startedAnew, problem);
+        QCOMPARE(kind(path), before);
+        QCOMPARE(contents(foreign), kept);
+        if (plant == u"owner"_s)
+            QCOMPARE(contents(path), kept);
+        QVERIFY(!QFileInfo::exists(foreign + u".missing"_s));
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"games-2026-12-07.tsv"_s)));
+    }
+
+    // Any name at all takes an archive's number, a dangling link included: the record goes
+    // to the next free one, and nothing is written through a link.
+    void archiveNamesTakenByAnythingArePassedOver()
+    {
+        QTemporaryDir dir;
+        const RecordFile file(dir.filePath(u"games.tsv"_s));
+        QCOMPARE(file.append(RecordLine::serialise(game(2, 5)), RecordLine::header()),
+                 RecordProblem::None);
+        const QByteArray record = contents(file.path());
+        const QString foreign = dir.filePath(u"foreign.txt"_s);
+        TestSupport::writeFile(foreign, "keep me");
+        const QByteArray archive = QFile::encodeName(dir.filePath(u"games-2026-12-07"_s));
+        QCOMPARE(::symlink((archive + "-missing").constData(), (archive + ".tsv").constData()), 0);
+        QCOMPARE(::mkfifo((archive + "-2.tsv").constData(), 0666), 0);
+        QCOMPARE(
+            ::symlink(QFile::encodeName(foreign).constData(), (archive + "-3.tsv").constData()), 0);
+
+        const auto cleared = withinASecond([file] { return file.startAnew(u"2026-12-07"_s); });
+        QVERIFY2(cleared, "starting anew blocked");
+        QCOMPARE(*cleared, RecordProblem::None);
+        QCOMPARE(contents(dir.filePath(u"games-2026-12-07-4.tsv"_s)), record);
+        QVERIFY(!QFileInfo::exists(file.path()));
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(archive + "-missing")));
+        QCOMPARE(kind(QFile::decodeName(archive + ".tsv")), mode_t(S_IFLNK));
+        QCOMPARE(kind(QFile::decodeName(archive + "-2.tsv")), mode_t(S_IFIFO));
+        QCOMPARE(contents(foreign), QByteArray("keep me"));
+    }
+
+    // Two copies of the program that make the record at the same moment write one tag line.
+    void twoCreatorsWriteOneHeader()
+    {
+        QTemporaryDir dir;
+        const auto created = withinASecond([path = dir.path()] {
+            QByteArray all;
+            for (int round = 0; round < 100; ++round) {
+                const RecordFile file(path + u"/games-"_s + QString::number(round) + u".tsv"_s);
+                std::latch ready(2);
+                auto create = [&](int level) {
+                    ready.arrive_and_wait();
+                    return file.append(RecordLine::serialise(game(level, 1)), RecordLine::header());
+                };
+                auto other = std::async(std::launch::async, create, 2);
+                const bool written = create(1) == RecordProblem::None;
+                if (!written || other.get() != RecordProblem::None)
+                    return QByteArray("not written");
+                all += contents(file.path());
+            }
+            return all;
+        });
+        QVERIFY2(created, "creating the record blocked");
+        QCOMPARE(created->count(RecordLine::header()), 100);
+        QCOMPARE(created->count('\n'), 300);
+    }
+
+    // Another copy clears while this one appends: the game waits for the clearing and goes
+    // to the new record, not to the archive.
+    void gameAppendedDuringTheClearGoesToTheNewRecord()
+    {
+        QTemporaryDir dir;
+        const RecordFile file(dir.filePath(u"games.tsv"_s));
+        QCOMPARE(file.append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
+                 RecordProblem::None);
+        const QString archive = dir.filePath(u"games-2026-12-07.tsv"_s);
+        // The clearing copy, as it holds the record between its checks and the renaming.
+        const int clearing = ::open(QFile::encodeName(file.path()).constData(), O_RDONLY);
+        QCOMPARE(::flock(clearing, LOCK_EX), 0);
+        auto appended = std::async(std::launch::async, [file] {
+            return file.append(RecordLine::serialise(game(3, 7)), RecordLine::header());
+        });
+        QThread::msleep(50);
+        QVERIFY(QFile::rename(file.path(), archive));
+        ::close(clearing);
+        QCOMPARE(appended.wait_for(std::chrono::seconds(1)), std::future_status::ready);
+        QCOMPARE(appended.get(), RecordProblem::None);
+        QCOMPARE(readAll(RecordFile(archive)).games(Statistics::Total), 1);
+        QCOMPARE(contents(file.path()), RecordLine::header() + RecordLine::serialise(game(3, 7)));
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestRecord)

@@ -4,6 +4,7 @@
 #include "FinishedGame.h"
 #include "Game.h"
 #include "RecordFile.h"
+#include "Statistics.h"
 
 #include <QPointer>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class MainWindow;
+class StatisticsLoader;
 class StatisticsWindow;
 
 // The program put together: the main window, the desktop that its help, About link and
@@ -35,8 +37,11 @@ private:
     void showAbout();
     void keep(FinishedGame game);
     void showStatistics();
+    void readRecord();
+    void recordRead(Statistics sums, RecordProblem problem);
     void startRecordAnew();
     QString notSavedWhere();
+    QString recordTrouble(RecordProblem problem);
     // Found when first needed, so that start-up asks nothing of the file system for it.
     const RecordFile &record();
 
@@ -45,5 +50,11 @@ private:
     std::optional<RecordFile> record_;
     // The games that could not be written, oldest first; written along with the next one.
     std::vector<FinishedGame> unsaved_;
+    // Why the last of them could not be.
+    RecordProblem notSavedBecause_ = RecordProblem::None;
     QPointer<StatisticsWindow> statistics_;
+    // While the record is read for the statistics window, the games written meanwhile, which
+    // the reading does not see.
+    QPointer<StatisticsLoader> loader_;
+    std::vector<FinishedGame> writtenWhileReading_;
 };

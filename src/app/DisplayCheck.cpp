@@ -1,6 +1,7 @@
 #include "DisplayCheck.h"
 
 #include <QProcessEnvironment>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,8 +14,15 @@ const char NoDisplayMessage[] =
     "Чуйкомер: не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).\n"
     "Chuikomer: could not open a graphical display (check DISPLAY or WAYLAND_DISPLAY).\n";
 
+const char LostDisplayMessage[] =
+    "Чуйкомер: связь с графическим дисплеем потеряна, программа завершается.\n"
+    "Chuikomer: the connection to the graphical display was lost; the program ends.\n";
+
 namespace
 {
+
+constexpr double SmallestScale = 0.5;
+constexpr double LargestScale = 8.0;
 
 QString optionValue(const QStringList &arguments, const QString &option)
 {
@@ -34,7 +42,48 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
     std::_Exit(EXIT_FAILURE);
 }
 
+QtMessageHandler beforeLostDisplay = nullptr;
+
+// The display plugins say so in a warning and end the program themselves: X11 "The X11
+// connection broke", Wayland "The Wayland connection broke".
+void exitOnLostDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(u"connection broke"_s)) {
+        std::fputs(LostDisplayMessage, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    if (beforeLostDisplay)
+        beforeLostDisplay(type, context, message);
+}
+
 } // namespace
+
+bool scaleFactorSensible(const QByteArray &value)
+{
+    bool number = false;
+    // As Qt reads it.
+    const double factor = QString::fromLatin1(value).toDouble(&number);
+    return number && std::isfinite(factor) && factor >= SmallestScale && factor <= LargestScale;
+}
+
+void dropSenselessScaleFactor()
+{
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        return;
+    const QByteArray value = qgetenv("QT_SCALE_FACTOR");
+    if (scaleFactorSensible(value))
+        return;
+    std::fprintf(stderr,
+                 "Чуйкомер: QT_SCALE_FACTOR=%.40s не число от 0,5 до 8, оно не учитывается.\n"
+                 "Chuikomer: QT_SCALE_FACTOR=%.40s is not a number from 0.5 to 8; ignored.\n",
+                 value.constData(), value.constData());
+    qunsetenv("QT_SCALE_FACTOR");
+}
+
+void reportLostDisplay()
+{
+    beforeLostDisplay = qInstallMessageHandler(exitOnLostDisplay);
+}
 
 bool displayNamed(const QStringList &arguments, const QProcessEnvironment &environment)
 {

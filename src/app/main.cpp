@@ -12,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    DisplayCheck::dropSenselessScaleFactor();
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     guard.reset();
+    DisplayCheck::reportLostDisplay();
 #endif
     // The folder is known before any window exists, and never changes afterwards.
     Application program(Desktop(ApplicationFolder::find()), TimeSeededDraw{});

@@ -43,11 +43,11 @@ qint64 Desktop::steadyClock()
 
 bool Desktop::isRepeat(std::optional<qint64> &last) const
 {
+    // Counted from the last request, heard or not: a held key repeats faster than the pause.
     const qint64 now = clock_();
-    if (last && now - *last < RepeatIgnoredMs)
-        return true;
+    const bool repeat = last && now - *last < RepeatIgnoredMs;
     last = now;
-    return false;
+    return repeat;
 }
 
 bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory)

@@ -30,8 +30,8 @@ public:
 
     // Opens a file or URL with the associated application ("Open").
     void openWithDesktop(const QString &target) const;
-    // The help command: the help document, whether it exists or not. A repeat within
-    // RepeatIgnoredMs of the last one is ignored.
+    // The help command: the help document, whether it exists or not. A request within
+    // RepeatIgnoredMs of the one before, heard or ignored, is ignored: a held key opens one.
     void openHelp();
     // Opens a web address through a redirect page in the application folder, or directly
     // when no page can be written there. A repeat within RepeatIgnoredMs is ignored.

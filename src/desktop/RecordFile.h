@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RecordProblem.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -8,32 +10,37 @@
 // The file that keeps every finished game, one line each. It is only ever appended to, one
 // whole line in one write, so that a crash costs at most the line being written and two
 // running copies of the program never interleave; starting anew renames it, never deletes.
-// What a line says is not its business.
+// Only this user's own plain file with no other name is used: whatever else stands at its
+// place is left untouched, and nothing is ever written through a link. What a line says is
+// not its business.
 class RecordFile
 {
 public:
     static constexpr char16_t FileName[] = u"games.tsv";
 
+    // An empty path is a record with no home: every use fails with NoHome.
     explicit RecordFile(QString path);
 
     // In the user's data folder, named after the application: on Linux
-    // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv.
+    // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv. Empty when neither XDG_DATA_HOME nor
+    // HOME is set, rather than a folder under the root.
     static QString defaultPath();
 
     const QString &path() const { return path_; }
 
     // Appends `line` (newline included) in one write, preceded by `header` when the file is
-    // new or empty. False when it cannot be written: no folder, no permission, a full disk.
-    bool append(const QByteArray &line, const QByteArray &header) const;
+    // new or empty.
+    RecordProblem append(const QByteArray &line, const QByteArray &header) const;
 
-    // Hands over each line without its newline, a block at a time, holding no more of the file
-    // than one block and one line. False when the file exists but cannot be read; a missing
-    // file is an empty record.
-    bool read(const std::function<void(QByteArrayView line)> &take) const;
+    // Hands over each line without its newline (RecordReader::read); a missing file is an
+    // empty record.
+    RecordProblem read(const std::function<void(QByteArrayView line)> &take) const;
 
-    // Renames the record after `date` ("games-2026-12-07.tsv", numbered if taken), so that the
-    // next game starts a new one. True also when there was nothing to rename.
-    bool startAnew(const QString &date) const;
+    // Renames the record after `date` ("games-2026-12-07.tsv", numbered if the name is taken
+    // by anything at all), so that the next game starts a new one. None also when there was
+    // nothing to rename. A game another copy of the program appends meanwhile goes to the new
+    // record.
+    RecordProblem startAnew(const QString &date) const;
 
 private:
     QString path_;

@@ -41,14 +41,17 @@ enum class Outcome {
 #ifdef Q_OS_UNIX
 
 // Whether `path` may be replaced by a page: nothing there, or a plain file of this user's
-// with no other name. Looks, never opens: opening a FIFO would block.
+// with no other name, writable by its mode. Looks, never opens: opening a FIFO would block.
+// The mode is read as well as asked, since access() grants root everything.
 bool replaceable(const QByteArray &path)
 {
     struct stat info {
     };
     if (::lstat(path.constData(), &info) != 0)
         return errno == ENOENT;
-    return S_ISREG(info.st_mode) && info.st_nlink == 1 && ::access(path.constData(), W_OK) == 0;
+    return S_ISREG(info.st_mode) && info.st_nlink == 1 &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           ::access(path.constData(), W_OK) == 0;
 }
 
 // The whole page goes to a new file beside the name, which then takes the name in one step:

@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +62,13 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(Spacing);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    reading_ = new QProgressBar(this);
+    reading_->setObjectName(u"Reading"_s);
+    reading_->setFormat(u"Чтение записи игр: %p%"_s);
+    reading_->setAccessibleName(u"Чтение записи игр"_s);
+    reading_->hide();
+    layout->addWidget(reading_);
 
     notes_ = textLabel(this);
     notes_->setObjectName(u"Notes"_s);
@@ -148,6 +157,16 @@ void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved
     statistics_.add(game);
     notSaved_ = notSaved;
     refresh();
+}
+
+void StatisticsWindow::setProgress(int percent)
+{
+    const bool reading = percent < 100;
+    reading_->setValue(std::clamp(percent, 0, 100));
+    reading_->setVisible(reading);
+    // "No games yet" would not be true yet.
+    if (reading)
+        notes_->hide();
 }
 
 void StatisticsWindow::refresh()

@@ -8,6 +8,7 @@
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class StatisticsChart;
 
@@ -27,6 +28,8 @@ public:
                        const QString &unreadable = {});
     // A game just finished.
     void addGame(const FinishedGame &game, const QString &notSaved = {});
+    // How far a long record has been read, shown until 100 (or more) says it is done.
+    void setProgress(int percent);
 
 Q_SIGNALS:
     // The player confirmed that the record should start anew.
@@ -49,6 +52,7 @@ private:
     QString unreadable_;
     bool placed_ = false;
 
+    QProgressBar *reading_ = nullptr;
     QLabel *notes_ = nullptr;
     // Column 0 is the total, 1..3 the levels.
     std::array<QLabel *, Game::Levels + 1> headers_{};

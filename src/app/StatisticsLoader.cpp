@@ -1,0 +1,44 @@
+#include "StatisticsLoader.h"
+
+StatisticsLoader::StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded,
+                                   QObject *parent)
+    : QObject(parent), progressed_(std::move(progressed)), loaded_(std::move(loaded))
+{
+    thread_ = std::thread([this, reader = std::move(reader)]() mutable { run(std::move(reader)); });
+}
+
+StatisticsLoader::~StatisticsLoader()
+{
+    stop_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    // What the thread posted before it stopped goes with this object, unhandled.
+}
+
+// On the reading thread: everything that reaches the windows is posted back.
+void StatisticsLoader::run(RecordReader reader)
+{
+    const qint64 size = reader.size();
+    int shown = -1;
+    Statistics sums;
+    const RecordProblem problem = reader.read(
+        [&sums](QByteArrayView line) { sums.addLine(line); },
+        [&](qint64 done) {
+            const int percent = int(done * 100 / size);
+            if (percent != shown) {
+                shown = percent;
+                QMetaObject::invokeMethod(
+                    this, [this, percent] { progressed_(percent); }, Qt::QueuedConnection);
+            }
+            return !stop_;
+        });
+    if (stop_)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, sums = std::move(sums), problem]() mutable {
+            thread_.join();
+            loaded_(std::move(sums), problem);
+        },
+        Qt::QueuedConnection);
+}

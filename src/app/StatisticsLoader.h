@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RecordReader.h"
+#include "Statistics.h"
+
+#include <QObject>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+// Sums up an opened record on a thread of its own, so that a record of millions of games
+// never holds the windows up, and hands the sums over on the thread it was made on. Going
+// away stops the reading and waits for it; nothing is handed over afterwards.
+class StatisticsLoader : public QObject
+{
+public:
+    using Progressed = std::function<void(int percent)>;
+    using Loaded = std::function<void(Statistics sums, RecordProblem problem)>;
+
+    StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded, QObject *parent);
+    ~StatisticsLoader() override;
+
+private:
+    void run(RecordReader reader);
+
+    Progressed progressed_;
+    Loaded loaded_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};

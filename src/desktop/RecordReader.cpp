@@ -1,0 +1,87 @@
+#include "RecordReader.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace
+{
+
+constexpr qint64 BlockSize = 64 * 1024;
+// A line longer than this is no game; only its start is kept, enough to fail to read it.
+constexpr qsizetype LongestLine = 4096;
+
+} // namespace
+
+RecordReader::RecordReader(const QString &path)
+{
+    if (path.isEmpty()) {
+        problem_ = RecordProblem::NoHome;
+        return;
+    }
+    fd_ = RecordProblems::openOwnFile(QFile::encodeName(path), O_RDONLY, false, problem_);
+    struct stat info {
+    };
+    if (fd_ >= 0 && ::fstat(fd_, &info) == 0)
+        size_ = info.st_size;
+}
+
+RecordReader::RecordReader(RecordReader &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), problem_(other.problem_)
+{
+}
+
+RecordReader::~RecordReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+RecordProblem RecordReader::read(const std::function<void(QByteArrayView line)> &take,
+                                 const Progress &progress)
+{
+    if (fd_ < 0)
+        return problem_;
+    QByteArray block(BlockSize, Qt::Uninitialized);
+    QByteArray carried;
+    qint64 done = 0;
+    while (done < size_) {
+        const auto n = ::read(fd_, block.data(), unsigned(std::min(BlockSize, size_ - done)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return RecordProblem::Failed;
+        // Cut short meanwhile: what there was is all there is.
+        if (n == 0)
+            break;
+        done += n;
+        const QByteArrayView chunk(block.constData(), n);
+        qsizetype from = 0;
+        for (qsizetype end = chunk.indexOf('\n'); end >= 0; end = chunk.indexOf('\n', from)) {
+            if (carried.isEmpty()) {
+                take(chunk.sliced(from, end - from));
+            } else {
+                carried += chunk.sliced(from, std::min(end - from, LongestLine));
+                take(carried);
+                carried.clear();
+            }
+            from = end + 1;
+        }
+        carried += chunk.sliced(from, std::min(chunk.size() - from, LongestLine - carried.size()));
+        if (progress && !progress(done))
+            return RecordProblem::None;
+    }
+    // The last line without its newline, torn or whole: the reader decides.
+    if (!carried.isEmpty())
+        take(carried);
+    return RecordProblem::None;
+}
