@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -27,12 +28,45 @@ struct Band {
 // The edges halfway between the last count inside and the first outside, so that the line,
 // which only takes whole counts, never runs along an edge. Where no count would stand out,
 // the band reaches 0 or 100%.
+// Kept from one drawing to the next: the band is sampled at round game counts, so a finished
+// game asks for one new sample, not for all of them again.
 Band bandAfter(qint64 games, double chance)
 {
+    thread_local std::map<std::pair<qint64, double>, Band> known;
+    const auto key = std::pair(games, chance);
+    if (const auto it = known.find(key); it != known.end())
+        return it->second;
+    constexpr std::size_t MostKept = 4096;
+    if (known.size() >= MostKept)
+        known.clear();
     const qint64 guesses = games * Game::Attempts;
     const Evidence::Edges e = Evidence::edges(guesses, chance);
-    return {e.below ? (double(*e.below) + 0.5) / double(guesses) : 0.0,
-            e.above ? (double(*e.above) - 0.5) / double(guesses) : 1.0};
+    const Band band{e.below ? (double(*e.below) + 0.5) / double(guesses) : 0.0,
+                    e.above ? (double(*e.above) - 0.5) / double(guesses) : 1.0};
+    known.emplace(key, band);
+    return band;
+}
+
+// The smallest of 1, 2, 5, 10, 20, 50... at least `step`.
+qint64 roundStep(double step)
+{
+    for (qint64 decade = 1;; decade *= 10)
+        for (qint64 m : {1, 2, 5})
+            if (double(m * decade) >= step)
+                return m * decade;
+}
+
+// Games 1, 1 + s, 1 + 2s... at a round step s that keeps at least `pixelsPerSample` pixels
+// between them, and the last game. Round, so that they stay put as games are added.
+std::vector<qint64> roundGames(qint64 games, double width, double pixelsPerSample)
+{
+    const double most = std::max(1.0, width / pixelsPerSample);
+    const qint64 step = roundStep(double(games - 1) / most);
+    std::vector<qint64> list;
+    for (qint64 game = 1; game < games; game += step)
+        list.push_back(game);
+    list.push_back(games);
+    return list;
 }
 
 // Games 1..games sampled evenly, at most one every `pixelsPerSample` pixels, the last always.
@@ -106,7 +140,7 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     for (qint64 game : sampledGames(games, plot.width(), 1))
         shares << QPointF(double(game), double(runningHits[std::size_t(game - 1)]) /
                                             double(game * Game::Attempts));
-    const std::vector<qint64> bandGames = sampledGames(games, plot.width(), BandPixelsPerSample);
+    const std::vector<qint64> bandGames = roundGames(games, plot.width(), BandPixelsPerSample);
     std::vector<Band> band;
     for (qint64 game : bandGames)
         band.push_back(bandAfter(game, chance));
