@@ -214,6 +214,143 @@ std::unique_ptr<Application> startProgram()
     return program;
 }
 
+int failed(const char *what)
+{
+    std::fprintf(stderr, "chuikomer_bench: %s\n", what);
+    return 1;
+}
+
+bool startLevelThree(MainWindow *form, PaintSeen &board)
+{
+    board.seen = false;
+    mouseClick(form->findChild<QPushButton *>(u"kLevel_2"_s));
+    return form->game().attempt() == 1 && processUntil(board.seen);
+}
+
+// Null if the guess was taken and the board repainted, else what went wrong.
+const char *timeGuess(MainWindow *form, PaintSeen &board, int picture, double *micros)
+{
+    const int before = form->game().attempt();
+    QAbstractButton *button = form->findChild<QPushButton *>(u"Command1_%1"_s.arg(picture));
+    board.seen = false;
+    const std::int64_t start = Bench::nowNs();
+    mouseClick(button);
+    if (!processUntil(board.seen))
+        return "the board was not repainted after a guess";
+    // Taken once the pass that painted the board has returned, its flush included.
+    const std::int64_t end = Bench::nowNs();
+    if (form->game().attempt() == before)
+        return "a guess was not taken";
+    *micros = static_cast<double>(end - start) / 1000.0;
+    return nullptr;
+}
+
+// Guesses at the third level, a new game whenever one ends; null, or what went wrong.
+const char *timeGuesses(MainWindow *form, PaintSeen &board, int count, std::vector<double> *micros)
+{
+    // The first clicks warm caches and the button style; they are not counted.
+    const int warmUp = 20;
+    micros->reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < warmUp + count; ++i) {
+        if (form->game().attempt() == Game::NoGame && !startLevelThree(form, board))
+            return "choosing the level again did not start a game";
+        double guess = 0;
+        if (const char *error = timeGuess(form, board, i % 15, &guess))
+            return error;
+        if (i >= warmUp)
+            micros->push_back(guess);
+    }
+    return nullptr;
+}
+
+// Monotonic nanoseconds and peak RSS around the opening of the statistics window.
+struct Opening {
+    long rssBeforeKiB = 0;
+    std::int64_t start = 0;
+    std::int64_t painted = 0;
+    std::int64_t loaded = 0;
+    long rssLoadedKiB = 0;
+    // The longest pass while the record was read, and the longest from the one that hands the
+    // figures over, which works them all out at once, until they are painted.
+    std::int64_t longestStall = 0;
+    std::int64_t handOver = 0;
+};
+
+// Returns when the last pass ended, so that the next one is timed from there.
+std::int64_t watchReading(const QWidget *reading, Opening *opening)
+{
+    std::int64_t last = Bench::nowNs();
+    const std::int64_t deadline = last + std::int64_t{600'000'000'000};
+    while (reading && !reading->isHidden() && last < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const std::int64_t now = Bench::nowNs();
+        // The pass that hands the figures over is told apart: it sums them up for the window.
+        std::int64_t &longest = reading->isHidden() ? opening->handOver : opening->longestStall;
+        longest = std::max(longest, now - last);
+        last = now;
+    }
+    return last;
+}
+
+// The window lays itself out and paints the new figures in the passes that follow.
+void watchSettling(std::int64_t last, Opening *opening)
+{
+    for (const std::int64_t settled = opening->loaded + 300'000'000; last < settled;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const std::int64_t now = Bench::nowNs();
+        opening->handOver = std::max(opening->handOver, now - last);
+        last = now;
+    }
+}
+
+// False if the chart was never painted.
+bool openStatistics(MainWindow *form, NamedPaint &chart, Opening *opening)
+{
+    opening->rssBeforeKiB = peakRssKiB();
+    opening->start = Bench::nowNs();
+    form->findChild<QAction *>(u"MenuStatistics"_s)->trigger();
+    if (!processUntil(chart.seen))
+        return false;
+    opening->painted = Bench::nowNs();
+    // A long record is read beside the window, which shows how far until the figures come.
+    const QWidget *window = form->findChild<QWidget *>(u"StatisticsWindow"_s);
+    const QWidget *reading = window ? window->findChild<QWidget *>(u"Reading"_s) : nullptr;
+    const std::int64_t last = watchReading(reading, opening);
+    opening->loaded = Bench::nowNs();
+    watchSettling(last, opening);
+    opening->rssLoadedKiB = peakRssKiB();
+    return true;
+}
+
+// Games finished with the window open: the last guess until the chart is painted again.
+bool timeFinishedGames(MainWindow *form, NamedPaint &chart, std::vector<double> *micros)
+{
+    for (int g = 0; g < 10; ++g) {
+        mouseClick(form->findChild<QPushButton *>(u"kLevel_0"_s));
+        for (int n = 0; n < Game::Attempts - 1; ++n)
+            mouseClick(form->findChild<QPushButton *>(u"Command1_%1"_s.arg(n % 5)));
+        QCoreApplication::processEvents();
+        chart.seen = false;
+        const std::int64_t guessed = Bench::nowNs();
+        mouseClick(form->findChild<QPushButton *>(u"Command1_0"_s));
+        if (!processUntil(chart.seen))
+            return false;
+        micros->push_back(double(Bench::nowNs() - guessed) / 1000.0);
+    }
+    return true;
+}
+
+void printStatistics(const Opening &opening, qint64 recordBytes, const std::vector<double> &perGame)
+{
+    std::printf("STATISTICS %lld %ld %ld %lld %lld %lld %.0f %.0f %lld\n",
+                static_cast<long long>((opening.painted - opening.start) / 1000),
+                opening.rssBeforeKiB, opening.rssLoadedKiB, static_cast<long long>(recordBytes),
+                static_cast<long long>((opening.loaded - opening.start) / 1000),
+                static_cast<long long>(opening.longestStall / 1000), Bench::median(perGame),
+                Bench::percentile(perGame, 100), static_cast<long long>(opening.handOver / 1000));
+    std::fflush(stdout);
+}
+
 } // namespace
 
 namespace Probes
@@ -255,43 +392,14 @@ int clicks(int &argc, char **argv, int count)
     boardView->installEventFilter(&board);
     // The first frame may already be out by now; ask for one more to know the window is up.
     boardView->update();
-
-    auto fail = [](const char *what) {
-        std::fprintf(stderr, "chuikomer_bench: %s\n", what);
-        return 1;
-    };
     if (!processUntil(board.seen))
-        return fail("the board was never painted; is the window shown?");
+        return failed("the board was never painted; is the window shown?");
+    if (!startLevelThree(form, board))
+        return failed("choosing the third level did not start a game");
 
-    auto newGame = [&] {
-        board.seen = false;
-        mouseClick(form->findChild<QPushButton *>(u"kLevel_2"_s));
-        return form->game().attempt() == 1 && processUntil(board.seen);
-    };
-    if (!newGame())
-        return fail("choosing the third level did not start a game");
-
-    // The first clicks warm caches and the button style; they are not counted.
-    const int warmUp = 20;
     std::vector<double> micros;
-    micros.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < warmUp + count; ++i) {
-        if (form->game().attempt() == Game::NoGame && !newGame())
-            return fail("choosing the level again did not start a game");
-        const int before = form->game().attempt();
-        QAbstractButton *picture = form->findChild<QPushButton *>(u"Command1_%1"_s.arg(i % 15));
-        board.seen = false;
-        const std::int64_t start = Bench::nowNs();
-        mouseClick(picture);
-        if (!processUntil(board.seen))
-            return fail("the board was not repainted after a guess");
-        // Taken once the pass that painted the board has returned, its flush included.
-        const std::int64_t end = Bench::nowNs();
-        if (form->game().attempt() == before)
-            return fail("a guess was not taken");
-        if (i >= warmUp)
-            micros.push_back(static_cast<double>(end - start) / 1000.0);
-    }
+    if (const char *error = timeGuesses(form, board, count, &micros))
+        return failed(error);
     std::printf("CLICKS %d %.1f %.1f %.1f %.1f\n", count, Bench::median(micros),
                 Bench::percentile(micros, 95), Bench::percentile(micros, 0),
                 Bench::percentile(micros, 100));
@@ -319,67 +427,17 @@ int statistics(int &argc, char **argv, int games)
     form->update();
     NamedPaint chart(u"StatisticsChart"_s);
     application.installEventFilter(&chart);
-    if (!processUntil(shown.seen)) {
-        std::fprintf(stderr, "chuikomer_bench: the main window was never painted\n");
-        return 1;
-    }
+    if (!processUntil(shown.seen))
+        return failed("the main window was never painted");
 
-    const long rssBefore = peakRssKiB();
-    const std::int64_t start = Bench::nowNs();
-    form->findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    if (!processUntil(chart.seen)) {
-        std::fprintf(stderr, "chuikomer_bench: the statistics chart was never painted\n");
-        return 1;
-    }
-    const std::int64_t painted = Bench::nowNs();
-    // A long record is read beside the window, which shows how far until the figures come.
-    const QWidget *window = form->findChild<QWidget *>(u"StatisticsWindow"_s);
-    const QWidget *reading = window ? window->findChild<QWidget *>(u"Reading"_s) : nullptr;
-    std::int64_t longestStall = 0;
-    std::int64_t last = Bench::nowNs();
-    const std::int64_t deadline = last + std::int64_t{600'000'000'000};
-    // The pass that hands the figures over is told apart: it sums them up for the window.
-    std::int64_t handOver = 0;
-    while (reading && !reading->isHidden() && last < deadline) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        const std::int64_t now = Bench::nowNs();
-        (reading->isHidden() ? handOver : longestStall) =
-            std::max(reading->isHidden() ? handOver : longestStall, now - last);
-        last = now;
-    }
-    const std::int64_t loaded = Bench::nowNs();
-    // The window lays itself out and paints the new figures in the passes that follow.
-    for (const std::int64_t settled = loaded + 300'000'000; last < settled;) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        const std::int64_t now = Bench::nowNs();
-        handOver = std::max(handOver, now - last);
-        last = now;
-    }
-    const long rssLoaded = peakRssKiB();
-
-    // Games finished with the window open: the last guess until the chart is painted again.
+    Opening opening;
+    if (!openStatistics(form, chart, &opening))
+        return failed("the statistics chart was never painted");
     std::vector<double> perGame;
-    for (int g = 0; g < 10; ++g) {
-        mouseClick(form->findChild<QPushButton *>(u"kLevel_0"_s));
-        for (int n = 0; n < Game::Attempts - 1; ++n)
-            mouseClick(form->findChild<QPushButton *>(u"Command1_%1"_s.arg(n % 5)));
-        QCoreApplication::processEvents();
-        chart.seen = false;
-        const std::int64_t guessed = Bench::nowNs();
-        mouseClick(form->findChild<QPushButton *>(u"Command1_0"_s));
-        if (!processUntil(chart.seen)) {
-            std::fprintf(stderr, "chuikomer_bench: a finished game did not reach the chart\n");
-            return 1;
-        }
-        perGame.push_back(double(Bench::nowNs() - guessed) / 1000.0);
-    }
-    std::printf("STATISTICS %lld %ld %ld %lld %lld %lld %.0f %.0f %lld\n",
-                static_cast<long long>((painted - start) / 1000), rssBefore, rssLoaded,
-                static_cast<long long>(QFileInfo(path).size()),
-                static_cast<long long>((loaded - start) / 1000),
-                static_cast<long long>(longestStall / 1000), Bench::median(perGame),
-                Bench::percentile(perGame, 100), static_cast<long long>(handOver / 1000));
-    std::fflush(stdout);
+    if (!timeFinishedGames(form, chart, &perGame))
+        return failed("a finished game did not reach the chart");
+    // After the games, which the record has grown by.
+    printStatistics(opening, QFileInfo(path).size(), perGame);
     home.reset();
     _exit(0);
 }

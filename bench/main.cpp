@@ -37,6 +37,81 @@ bool number(const char *text, int min, int *value)
     return true;
 }
 
+// What the command line asks for: a mode of a child, or the driver with its options.
+struct Command {
+    enum class Kind { Drive, Startup, Clicks, Statistics, Detection, Help, Misuse };
+    Kind kind = Kind::Drive;
+    Probes::Window window = Probes::Window::Game;
+    int count = 0;
+    Driver::Options options;
+};
+
+// True if `arg` ends the reading. An unknown window does too, and then the driver runs with the
+// options read before it.
+bool readMode(const std::string &arg, const char *next, Command *command)
+{
+    using Kind = Command::Kind;
+    if (arg == "--startup" && next) {
+        const std::string which = next;
+        if (which == "game" || which == "bare") {
+            command->kind = Kind::Startup;
+            command->window = which == "game" ? Probes::Window::Game : Probes::Window::Bare;
+        }
+        return true;
+    }
+    if (arg == "--detection")
+        command->kind = Kind::Detection;
+    else if (arg == "--click-latency" && next && number(next, 1, &command->count))
+        command->kind = Kind::Clicks;
+    else if (arg == "--statistics" && next && number(next, 0, &command->count))
+        command->kind = Kind::Statistics;
+    else if (arg == "--help" || arg == "-h")
+        command->kind = Kind::Help;
+    else
+        return false;
+    return true;
+}
+
+// An option of the driver with its value in `next`; false if it is none or the value is wrong.
+bool readOption(const std::string &arg, const char *next, Driver::Options *options)
+{
+    if (!next)
+        return false;
+    if (arg == "--runs")
+        return number(next, 1, &options->runs);
+    if (arg == "--warmup")
+        return number(next, 0, &options->warmUp);
+    if (arg == "--clicks")
+        return number(next, 1, &options->clicks);
+    if (arg == "--statistics-games")
+        return number(next, 0, &options->statisticsGames);
+    if (arg == "--statistics-runs")
+        return number(next, 1, &options->statisticsRuns);
+    if ((arg == "--platform" || arg == "-platform") && *next) {
+        options->platform = next;
+        return true;
+    }
+    return false;
+}
+
+// In order, stopping at a mode: whatever follows it is the child's, not the driver's.
+Command readCommandLine(int argc, char *argv[])
+{
+    Command command;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (readMode(arg, next, &command))
+            break;
+        if (!readOption(arg, next, &command.options)) {
+            command.kind = Command::Kind::Misuse;
+            break;
+        }
+        ++i;
+    }
+    return command;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -44,48 +119,24 @@ int main(int argc, char *argv[])
     // First, so that the launch and the program's own start-up can be told apart.
     const std::int64_t mainNs = Bench::nowNs();
 
-    Driver::Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const char *next = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--startup" && next) {
-            const std::string which = next;
-            if (which != "game" && which != "bare")
-                break;
-            return Probes::startup(
-                argc, argv, which == "game" ? Probes::Window::Game : Probes::Window::Bare, mainNs);
-        }
-        if (arg == "--detection")
-            return Detection::run();
-        int count = 0;
-        if (arg == "--click-latency" && next && number(next, 1, &count))
-            return Probes::clicks(argc, argv, count);
-        if (arg == "--statistics" && next && number(next, 0, &count))
-            return Probes::statistics(argc, argv, count);
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-        bool ok = false;
-        if (arg == "--runs" && next)
-            ok = number(next, 1, &options.runs);
-        else if (arg == "--warmup" && next)
-            ok = number(next, 0, &options.warmUp);
-        else if (arg == "--clicks" && next)
-            ok = number(next, 1, &options.clicks);
-        else if (arg == "--statistics-games" && next)
-            ok = number(next, 0, &options.statisticsGames);
-        else if (arg == "--statistics-runs" && next)
-            ok = number(next, 1, &options.statisticsRuns);
-        else if ((arg == "--platform" || arg == "-platform") && next && *next) {
-            options.platform = next;
-            ok = true;
-        }
-        if (!ok) {
-            std::fputs(Usage, stderr);
-            return 2;
-        }
-        ++i;
+    const Command command = readCommandLine(argc, argv);
+    switch (command.kind) {
+    case Command::Kind::Startup:
+        return Probes::startup(argc, argv, command.window, mainNs);
+    case Command::Kind::Clicks:
+        return Probes::clicks(argc, argv, command.count);
+    case Command::Kind::Statistics:
+        return Probes::statistics(argc, argv, command.count);
+    case Command::Kind::Detection:
+        return Detection::run();
+    case Command::Kind::Help:
+        std::fputs(Usage, stdout);
+        return 0;
+    case Command::Kind::Misuse:
+        std::fputs(Usage, stderr);
+        return 2;
+    case Command::Kind::Drive:
+        break;
     }
-    return Driver::run(options);
+    return Driver::run(command.options);
 }
