@@ -18,10 +18,48 @@ QPoint target(const QWidget &window, const QWidget *over)
     return screen ? screen->availableGeometry().center() : window.frameGeometry().center();
 }
 
-void moveFrameToCentre(QWidget &window, const QWidget *over)
+// The available area of the screen the window is to stand on: the one under the target.
+QRect availableArea(const QWidget &window, const QWidget *over)
 {
-    QRect frame = window.frameGeometry();
+    const QScreen *screen = QGuiApplication::screenAt(target(window, over));
+    if (!screen)
+        screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QMargins frameMargins(const QWidget &w)
+{
+    const QRect frame = w.frameGeometry();
+    const QRect client = w.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+bool framed(const QWidget &window)
+{
+    return window.frameGeometry() != window.geometry();
+}
+
+void place(QWidget &window, const QWidget *over, bool fit)
+{
+    const QRect area = availableArea(window, over);
+    // Not framed yet: most likely it will be framed as the window it stands over.
+    const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
+    if (fit && !area.isEmpty()) {
+        const QSize room = area.marginsRemoved(margins).size();
+        const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
+        if (size != window.size())
+            window.resize(size);
+    }
+    QRect frame(QPoint(), window.size().grownBy(margins));
     frame.moveCenter(target(window, over));
+    if (!area.isEmpty()) {
+        // Too large a frame keeps its title bar and left edge in sight.
+        frame.moveLeft(
+            std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(
+            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    }
     window.move(frame.topLeft());
 }
 
@@ -30,8 +68,8 @@ void moveFrameToCentre(QWidget &window, const QWidget *over)
 class FrameWatch : public QObject
 {
 public:
-    FrameWatch(QWidget &window, const QWidget *over)
-        : QObject(&window), window_(window), over_(over)
+    FrameWatch(QWidget &window, const QWidget *over, bool fit)
+        : QObject(&window), window_(window), over_(over), fit_(fit)
     {
         window.installEventFilter(this);
         timer_.setInterval(PollMs);
@@ -56,10 +94,10 @@ private:
 
     void poll()
     {
-        const bool framed = window_.frameGeometry() != window_.geometry();
-        if (framed)
-            moveFrameToCentre(window_, over_);
-        if (framed || ++polls_ >= MaxPolls) {
+        const bool hasFrame = framed(window_);
+        if (hasFrame)
+            place(window_, over_, fit_);
+        if (hasFrame || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
         }
@@ -67,6 +105,7 @@ private:
 
     QWidget &window_;
     QPointer<const QWidget> over_;
+    bool fit_;
     QTimer timer_;
     int polls_ = 0;
 };
@@ -81,6 +120,13 @@ void centreOnScreen(QWidget &window)
 void centreOver(QWidget &window, const QWidget *other)
 {
     window.adjustSize();
-    moveFrameToCentre(window, other);
-    new FrameWatch(window, other);
+    place(window, other, false);
+    new FrameWatch(window, other, false);
+}
+
+void fitOver(QWidget &window, const QWidget *other)
+{
+    window.resize(window.sizeHint());
+    place(window, other, true);
+    new FrameWatch(window, other, true);
 }

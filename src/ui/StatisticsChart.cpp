@@ -3,6 +3,7 @@
 #include "ChartGeometry.h"
 #include "Fonts.h"
 #include "Odds.h"
+#include "Plural.h"
 #include "Statistics.h"
 
 #include <QPainter>
@@ -23,12 +24,19 @@ constexpr int TickLength = 3;
 constexpr int LegendSample = 22;
 constexpr int LegendGap = 6;
 constexpr int LegendSpacing = 18;
+constexpr qreal SinglePointRadius = 4;
 
 const QColor PlotBackground(255, 255, 255);
 const QColor BandFill(200, 220, 255);
 const QColor SeriesColour(176, 0, 0);
 const QColor ChanceColour(0, 0, 0);
 const QColor AxisColour(96, 96, 96);
+
+const QStringList &legendTexts()
+{
+    static const QStringList texts{u"доля верных"_s, u"наугад"_s, u"95% угадывающих наугад"_s};
+    return texts;
+}
 
 const QStringList LevelNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
 
@@ -39,7 +47,7 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
     setObjectName(u"StatisticsChart"_s);
     setAccessibleName(u"График доли верных ответов"_s);
     setFont(Fonts::sans(FontPixels, false));
-    // As wide as the window's figures above it; never narrower than its own width.
+    // As wide as the window lets it be; narrower plots still read, down to the legend's width.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -79,7 +87,21 @@ int StatisticsChart::panels() const
 
 QSize StatisticsChart::sizeHint() const
 {
-    return {Width, panels() * PanelHeight + LegendHeight};
+    return {std::max(Width, legendWidth()), panels() * PanelHeight + LegendHeight};
+}
+
+QSize StatisticsChart::minimumSizeHint() const
+{
+    return {legendWidth(), panels() * PanelHeight + LegendHeight};
+}
+
+int StatisticsChart::legendWidth() const
+{
+    const QFontMetrics metrics(font());
+    int width = PlotMargins.left();
+    for (const QString &text : legendTexts())
+        width += LegendSample + LegendGap + metrics.horizontalAdvance(text) + LegendSpacing;
+    return width;
 }
 
 QString StatisticsChart::describe(const Statistics &s)
@@ -92,15 +114,12 @@ QString StatisticsChart::describe(const Statistics &s)
     for (int level : levels) {
         const qint64 guesses = s.guesses(level);
         const Odds::Distribution &d = s.blindGuesser(level);
-        lines << u"%1: после %2 игр доля верных %3, наугад %4, полоса наугад от %5 до %6."_s
-                     .arg(LevelNames[level - 1])
-                     .arg(s.games(level))
-                     .arg(Statistics::percent(double(s.hits(level)) / double(guesses)),
-                          Statistics::percent(s.chance(level)),
-                          Statistics::percent(double(d.quantile(ChartGeometry::BandLow)) /
-                                              double(guesses)),
-                          Statistics::percent(double(d.quantile(ChartGeometry::BandHigh)) /
-                                              double(guesses)));
+        lines << u"%1: после %2 доля верных %3, наугад %4, полоса наугад от %5 до %6."_s.arg(
+            LevelNames[level - 1], Plural::genitive(s.games(level), u"игры", u"игр"),
+            Statistics::percent(double(s.hits(level)) / double(guesses)),
+            Statistics::percent(s.chance(level)),
+            Statistics::percent(double(d.quantile(ChartGeometry::BandLow)) / double(guesses)),
+            Statistics::percent(double(d.quantile(ChartGeometry::BandHigh)) / double(guesses)));
     }
     return lines.join(u'\n');
 }
@@ -136,15 +155,25 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(BandFill);
-    painter.drawPolygon(g.band);
+    if (g.series.size() == 1) {
+        // After one game the band is a range at one point: drawn across, as a bar.
+        const QRectF range = g.band.boundingRect();
+        painter.drawRect(QRectF(plot.left(), range.top(), plot.width(), range.height()));
+    } else {
+        painter.drawPolygon(g.band);
+    }
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(SeriesColour, 2));
+    if (g.series.size() == 1) {
+        painter.setBrush(SeriesColour);
+        painter.drawEllipse(g.series.first(), SinglePointRadius, SinglePointRadius);
+        painter.setBrush(Qt::NoBrush);
+    } else {
+        painter.drawPolyline(g.series);
+    }
+    // Last, so that it shows where the share runs along it.
     painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
     painter.drawLine(g.chance);
-    painter.setPen(QPen(SeriesColour, 2));
-    if (g.series.size() == 1)
-        painter.drawEllipse(g.series.first(), 2, 2);
-    else
-        painter.drawPolyline(g.series);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisColour);
@@ -193,12 +222,12 @@ void StatisticsChart::paintLegend(QPainter &painter, int y) const
             painter.setPen(QPen(SeriesColour, 2));
             painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
         },
-        u"доля верных"_s);
+        legendTexts()[0]);
     entry(
         [&](QRect r) {
             painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
             painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
         },
-        u"наугад"_s);
-    entry([&](QRect r) { painter.fillRect(r, BandFill); }, u"95% угадывающих наугад"_s);
+        legendTexts()[1]);
+    entry([&](QRect r) { painter.fillRect(r, BandFill); }, legendTexts()[2]);
 }

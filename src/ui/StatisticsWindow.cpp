@@ -4,14 +4,18 @@
 #include "Centring.h"
 #include "Fonts.h"
 #include "Odds.h"
+#include "ReadOnlyText.h"
 #include "StatisticsChart.h"
 
-#include <QGridLayout>
-#include <QKeyEvent>
+#include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -20,14 +24,17 @@ namespace
 
 constexpr int TextPixels = 14;
 constexpr int ButtonPixels = 14;
-constexpr int ColumnSpacing = 18;
 constexpr int Spacing = 10;
 constexpr QSize ButtonSize{120, 30};
+// A figure's column grows up to this many characters, then its text wraps.
+constexpr int ColumnChars = 14;
 
-const QStringList ColumnNames{u"Всего"_s, u"Первый уровень"_s, u"Второй уровень"_s,
-                              u"Третий уровень"_s};
-const QStringList RowNames{u"Игр"_s,         u"Ответов"_s, u"Верных"_s,
-                           u"Доля верных"_s, u"Наугад"_s,  u"Наугад так угадывают"_s};
+// The levels, then the total, as the table's columns stand.
+const QStringList ColumnNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s,
+                              u"Всего"_s};
+const QStringList RowNames{u"Сыграно игр"_s, u"Дано ответов"_s,     u"Верных ответов"_s,
+                           u"Доля верных"_s, u"Наугад в среднем"_s, u"Наугад так угадывают"_s};
+// What UI automation and the tests find a figure by, with the level after it, 0 the total.
 const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s,
                                  u"Share"_s, u"Chance"_s,  u"Luck"_s};
 
@@ -36,77 +43,127 @@ QString grouped(qint64 n)
     return QLocale(QLocale::Russian, QLocale::Russia).toString(n);
 }
 
-QLabel *textLabel(QWidget *parent, bool bold = false)
+QString lowerFirst(const QString &s)
 {
-    auto *label = new QLabel(parent);
-    label->setFont(Fonts::sans(TextPixels, bold));
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return s.left(1).toLower() + s.mid(1);
 }
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::Window)
+StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
 {
     setObjectName(u"StatisticsWindow"_s);
     setWindowTitle(u"Статистика"_s);
     setAccessibleName(u"Статистика"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setSizeGripEnabled(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setPalette(ButtonStyle::greyPalette());
     setAutoFillBackground(true);
+    setFont(Fonts::sans(TextPixels, false));
+
+    contents_ = new QWidget;
+    contents_->setObjectName(u"StatisticsContents"_s);
+    auto *column = new QVBoxLayout(contents_);
+    column->setSpacing(Spacing);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    notesBox_ = new QVBoxLayout;
+    notes_ = new QLabel(contents_);
+    notes_->setObjectName(u"Notes"_s);
+    notes_->setTextFormat(Qt::PlainText);
+    notes_->setWordWrap(true);
+    // Reached with Tab: a label's text is read out as its name.
+    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notesBox_->addWidget(notes_);
+    column->addLayout(notesBox_);
+
+    column->addWidget(createTable(), 0, Qt::AlignLeft);
+
+    conclusions_ = new ReadOnlyText(contents_);
+    conclusions_->setObjectName(u"Conclusions"_s);
+    conclusions_->setAccessibleName(u"Выводы"_s);
+    column->addWidget(conclusions_);
+
+    chart_ = new StatisticsChart(contents_);
+    column->addWidget(chart_);
+    chartText_ = new ReadOnlyText(contents_);
+    chartText_->setObjectName(u"ChartDescription"_s);
+    chartText_->setAccessibleName(u"Что показывает график"_s);
+    column->addWidget(chartText_);
+    column->addStretch();
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(u"StatisticsScroll"_s);
+    scroll_->setWidget(contents_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(Spacing);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    notes_ = textLabel(this);
-    notes_->setObjectName(u"Notes"_s);
-    layout->addWidget(notes_);
-
-    layout->addLayout(createTable());
-
-    conclusions_ = textLabel(this);
-    conclusions_->setObjectName(u"Conclusions"_s);
-    conclusions_->setAccessibleName(u"Вывод"_s);
-    layout->addWidget(conclusions_);
-
-    chart_ = new StatisticsChart(this);
-    layout->addWidget(chart_);
-
+    layout->addWidget(scroll_, 1);
     layout->addLayout(createButtons());
+
+    auto *help = new QAction(this);
+    help->setShortcut(Qt::Key_F1);
+    help->setShortcutContext(Qt::WindowShortcut);
+    // A held F1 would start a viewer at every repeat.
+    help->setAutoRepeat(false);
+    addAction(help);
+    connect(help, &QAction::triggered, this, &StatisticsWindow::helpRequested);
+
     refresh();
 }
 
-// The figures: a row name and a column a level, the total last.
-QGridLayout *StatisticsWindow::createTable()
+int StatisticsWindow::column(int level)
 {
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(ColumnSpacing);
-    // The total last, after the levels.
-    auto gridColumn = [](int column) { return column == 0 ? Game::Levels + 1 : column; };
+    return level == Statistics::Total ? Game::Levels : level - 1;
+}
+
+// Read-only, with its row and column names as headers, which a screen reader speaks with
+// each figure; Tab leaves it, the arrows move through it.
+QTableWidget *StatisticsWindow::createTable()
+{
+    table_ = new QTableWidget(Rows, Game::Levels + 1, contents_);
+    table_->setObjectName(u"Figures"_s);
+    table_->setAccessibleName(u"Итоги"_s);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(true);
+    table_->setTextElideMode(Qt::ElideNone);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    table_->horizontalHeader()->setFont(Fonts::sans(TextPixels, true));
+    table_->verticalHeader()->setFont(Fonts::sans(TextPixels, true));
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     for (int c = 0; c <= Game::Levels; ++c) {
-        headers_[c] = textLabel(this, true);
-        headers_[c]->setText(ColumnNames[c]);
-        headers_[c]->setAlignment(Qt::AlignRight);
-        grid->addWidget(headers_[c], 0, gridColumn(c));
+        // Two lines on screen, so that the columns stay narrow; one phrase when read out.
+        auto *header = new QTableWidgetItem(QString(ColumnNames[c]).replace(u' ', u'\n'));
+        header->setData(Qt::AccessibleTextRole, ColumnNames[c]);
+        table_->setHorizontalHeaderItem(c, header);
     }
     for (int r = 0; r < Rows; ++r) {
-        rowNames_[r] = textLabel(this, true);
-        rowNames_[r]->setText(RowNames[r]);
-        grid->addWidget(rowNames_[r], r + 1, 0);
+        auto *header = new QTableWidgetItem(RowNames[r]);
+        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        table_->setVerticalHeaderItem(r, header);
         for (int c = 0; c <= Game::Levels; ++c) {
-            QLabel *figure = textLabel(this);
-            figure->setObjectName(RowObjectNames[r] + u'_' + QString::number(c));
-            figure->setAlignment(Qt::AlignRight);
-            // Read out as "Первый уровень, верных: 30".
-            figure->setAccessibleName(ColumnNames[c] + u", "_s + RowNames[r].toLower());
-            grid->addWidget(figure, r + 1, gridColumn(c));
-            figures_[r][c] = figure;
+            auto *item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const int level = c == Game::Levels ? Statistics::Total : c + 1;
+            item->setData(Qt::UserRole, RowObjectNames[r] + u'_' + QString::number(level));
+            table_->setItem(r, c, item);
         }
     }
-    return grid;
+    return table_;
 }
 
 QHBoxLayout *StatisticsWindow::createButtons()
@@ -125,6 +182,8 @@ QHBoxLayout *StatisticsWindow::createButtons()
         b->setFixedSize(ButtonSize);
         b->setStyle(buttonStyle);
         b->setFocusPolicy(Qt::StrongFocus);
+        // Enter in the table must not clear the record.
+        b->setAutoDefault(false);
     }
     buttons->addWidget(startAnew_);
     buttons->addStretch();
@@ -150,6 +209,15 @@ void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved
     refresh();
 }
 
+// Shown as is; read out with its meaning, as "Первый уровень, верных ответов: 13".
+void StatisticsWindow::setFigure(Row row, int level, const QString &text)
+{
+    QTableWidgetItem *item = table_->item(row, column(level));
+    item->setText(text);
+    item->setData(Qt::AccessibleTextRole, ColumnNames[column(level)] + u", "_s +
+                                              lowerFirst(RowNames[row]) + u": "_s + text);
+}
+
 void StatisticsWindow::refresh()
 {
     const Statistics &s = statistics_;
@@ -168,32 +236,68 @@ void StatisticsWindow::refresh()
 
     const std::size_t levelsPlayed = s.levelsPlayed().size();
     QStringList conclusions;
-    // The levels first, the total last, as the columns stand.
-    for (int c : {1, 2, 3, Statistics::Total}) {
-        const int games = s.games(c);
+    for (int level : {1, 2, 3, Statistics::Total}) {
+        const int games = s.games(level);
         // The total only adds something when more than one level was played.
-        const bool shown = c == Statistics::Total ? levelsPlayed > 1 || games == 0 : games > 0;
-        headers_[c]->setVisible(shown);
-        for (int r = 0; r < Rows; ++r)
-            figures_[r][c]->setVisible(shown);
+        const bool shown = level == Statistics::Total ? levelsPlayed > 1 || games == 0 : games > 0;
+        table_->setColumnHidden(column(level), !shown);
         if (!shown)
             continue;
-        const qint64 guesses = s.guesses(c);
-        figures_[Games][c]->setText(grouped(games));
-        figures_[Guesses][c]->setText(grouped(guesses));
-        figures_[Hits][c]->setText(grouped(s.hits(c)));
-        figures_[Share][c]->setText(
-            guesses > 0 ? Statistics::percent(double(s.hits(c)) / double(guesses)) : u"—"_s);
-        figures_[Chance][c]->setText(c == Statistics::Total && games == 0 ? u"—"_s
-                                                                          : s.chanceText(c));
-        figures_[Luck][c]->setText(games > 0 ? Odds::howOften(s.luck(c)) : u"—"_s);
+        const qint64 guesses = s.guesses(level);
+        setFigure(Games, level, grouped(games));
+        setFigure(Guesses, level, grouped(guesses));
+        setFigure(Hits, level, grouped(s.hits(level)));
+        setFigure(Share, level,
+                  guesses > 0 ? Statistics::percent(double(s.hits(level)) / double(guesses))
+                              : u"—"_s);
+        QString chance = u"—"_s;
+        if (level != Statistics::Total)
+            chance = u"1 из "_s + QString::number(level * Game::PicturesPerLevel);
+        else if (games > 0)
+            chance = s.chanceText(level);
+        setFigure(Chance, level, chance);
+        setFigure(Luck, level, games > 0 ? Odds::howOften(s.luck(level)) : u"—"_s);
         if (games > 0)
-            conclusions << ColumnNames[c] + u": "_s + s.conclusion(c);
+            conclusions << ColumnNames[column(level)] + u": "_s + s.conclusion(level);
     }
-    conclusions_->setText(conclusions.join(u'\n'));
-    conclusions_->setAccessibleDescription(conclusions_->text());
+    fitTable();
+    conclusions_->setContents(conclusions.join(u'\n'));
     conclusions_->setVisible(!conclusions.isEmpty());
     chart_->setStatistics(&statistics_);
+    chartText_->setContents(StatisticsChart::describe(statistics_));
+    if (!table_->currentItem())
+        table_->setCurrentCell(
+            0, column(levelsPlayed == 1 ? s.levelsPlayed().front() : Statistics::Total));
+}
+
+// Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
+void StatisticsWindow::fitTable()
+{
+    const int widest = table_->fontMetrics().averageCharWidth() * ColumnChars;
+    for (int c = 0; c <= Game::Levels; ++c) {
+        if (table_->isColumnHidden(c))
+            continue;
+        table_->resizeColumnToContents(c);
+        const int header = table_->horizontalHeader()->sectionSizeHint(c);
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), std::max(header, widest)));
+    }
+    table_->resizeRowsToContents();
+    const int frame = 2 * table_->frameWidth();
+    table_->setFixedSize(table_->verticalHeader()->sizeHint().width() +
+                             table_->horizontalHeader()->length() + frame,
+                         table_->horizontalHeader()->sizeHint().height() +
+                             table_->verticalHeader()->length() + frame);
+}
+
+// A scroll area asks for a small box whatever it holds; the window asks room for all of it
+// and is then cut down to the screen where it is placed.
+QSize StatisticsWindow::sizeHint() const
+{
+    QSize whole = contents_->sizeHint();
+    if (contents_->hasHeightForWidth())
+        whole.setHeight(contents_->heightForWidth(whole.width()));
+    const QSize frame(2 * scroll_->frameWidth(), 2 * scroll_->frameWidth());
+    return QDialog::sizeHint() + (whole + frame - scroll_->sizeHint()).expandedTo({0, 0});
 }
 
 void StatisticsWindow::confirmStartAnew()
@@ -212,21 +316,12 @@ void StatisticsWindow::confirmStartAnew()
         Q_EMIT startAnewRequested();
 }
 
-void StatisticsWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-// Once, at its final size: later it stays where the player moved it.
+// Once, at its first size: later it keeps the size and place the player gives it.
 void StatisticsWindow::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        centreOver(*this, parentWidget());
+        fitOver(*this, parentWidget());
     }
 }
