@@ -90,7 +90,8 @@ public:
 
 private:
     static constexpr int PollMs = 20;
-    static constexpr int MaxPolls = 50;
+    // A window manager on a busy machine may take seconds.
+    static constexpr int MaxPolls = 250;
 
     void poll()
     {

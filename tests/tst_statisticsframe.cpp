@@ -1,0 +1,140 @@
+#include "MainWindow.h"
+#include "StatisticsWindow.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Five of ten right at every game, levels in turn: far above chance, so every level's luck
+// cell holds its longest text.
+FinishedGame fiveRight(int n)
+{
+    FinishedGame g;
+    g.level = 1 + n % Game::Levels;
+    for (int i = 0; i < Game::Attempts; ++i) {
+        g.hidden[i] = i % g.offeredPictures();
+        g.guessed[i] = i < 5 ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
+    }
+    return g;
+}
+
+Statistics played(int games)
+{
+    Statistics s;
+    for (int n = 0; n < games; ++n)
+        s.add(fiveRight(n));
+    return s;
+}
+
+QRect available()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+bool framed(const QWidget &w)
+{
+    return w.frameGeometry() != w.geometry() || qEnvironmentVariableIsEmpty("CHUIKOMER_WM");
+}
+
+} // namespace
+
+// The statistics window in a real X window at the scale the test runs at, under openbox or
+// none: its whole frame stays on the screen's available area wherever the main window
+// stands, however many games it shows, also as games are added.
+class TestStatisticsFrame : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> main_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        main_ = std::make_unique<MainWindow>(TestSupport::ScriptedDraw());
+        main_->show();
+        // A window manager on a busy machine may take seconds.
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get(), 20000));
+        QTRY_VERIFY_WITH_TIMEOUT(framed(*main_), 10000);
+        // Past its own centring.
+        QTest::qWait(500);
+    }
+    void cleanupTestCase() { main_.reset(); }
+
+    void theWholeFrameStaysOnScreen_data()
+    {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<QPoint>("corner");
+        // Where the main window's frame goes, in whole screens from the top left: the middle,
+        // the bottom left corner, half off the top right.
+        for (int games : {0, 5, 300}) {
+            const QByteArray n = QByteArray::number(games);
+            QTest::newRow(n + " games, centre") << games << QPoint(-1, -1);
+            QTest::newRow(n + " games, bottom left") << games << QPoint(0, 1);
+            QTest::newRow(n + " games, off the top right") << games << QPoint(1, 0);
+        }
+    }
+    void theWholeFrameStaysOnScreen()
+    {
+        QFETCH(int, games);
+        QFETCH(QPoint, corner);
+        MainWindow &main = *main_;
+        const QRect area = available();
+        const QSize mainFrame = main.frameGeometry().size();
+        if (corner == QPoint(-1, -1))
+            main.move(area.center() - QPoint(mainFrame.width(), mainFrame.height()) / 2);
+        else if (corner == QPoint(0, 1))
+            main.move(area.left(), area.bottom() + 1 - mainFrame.height());
+        else if (corner == QPoint(1, 0))
+            main.move(area.right() + 1 - mainFrame.width() / 2, area.top() - 10);
+        QTest::qWait(200);
+
+        auto *statistics = new StatisticsWindow(&main);
+        statistics->setStatistics(played(games));
+        statistics->show();
+        QVERIFY(QTest::qWaitForWindowExposed(statistics, 20000));
+        const auto onScreen = [&] {
+            return framed(*statistics) && area.contains(statistics->frameGeometry());
+        };
+        const auto where = [&] {
+            QString text;
+            QDebug(&text) << "frame" << statistics->frameGeometry() << "client"
+                          << statistics->geometry() << "main" << main.frameGeometry() << "on"
+                          << area;
+            return text.toLocal8Bit();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(onScreen(), where().constData(), 10000);
+        QVERIFY(statistics->minimumSize() != statistics->maximumSize());
+        const auto *close = statistics->findChild<QPushButton *>(u"CloseButton"_s);
+        QVERIFY(statistics->rect().contains(close->geometry()));
+
+        // More games scroll; the window keeps its size.
+        QTest::qWait(100);
+        const QSize size = statistics->size();
+        for (int n = games; n < games + 40; ++n)
+            statistics->addGame(fiveRight(n));
+        QTest::qWait(100);
+        QCOMPARE(statistics->size(), size);
+        QVERIFY(area.contains(statistics->frameGeometry()));
+        const auto *scroll = statistics->findChild<QScrollArea *>();
+        const QWidget *contents = scroll->widget();
+        // Nothing cut off below: what does not fit can be scrolled to.
+        QVERIFY(contents->height() >= contents->heightForWidth(contents->width()) ||
+                !contents->hasHeightForWidth());
+        QVERIFY(contents->height() <= scroll->viewport()->height() ||
+                scroll->verticalScrollBar()->isVisible());
+        delete statistics;
+    }
+};
+
+QTEST_MAIN(TestStatisticsFrame)
+#include "tst_statisticsframe.moc"
