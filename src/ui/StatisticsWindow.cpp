@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,7 +28,8 @@ constexpr int ButtonPixels = 14;
 constexpr int Spacing = 10;
 constexpr QSize ButtonSize{120, 30};
 // A figure's column grows up to this many characters, then its text wraps.
-constexpr int ColumnChars = 14;
+constexpr int ColumnChars = 11;
+constexpr int CellPadding = 4;
 
 // The levels, then the total, as the table's columns stand.
 const QStringList ColumnNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s,
@@ -271,22 +273,42 @@ void StatisticsWindow::refresh()
 }
 
 // Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
+// Measured here rather than by the view, which measures only what its viewport shows.
 void StatisticsWindow::fitTable()
 {
-    const int widest = table_->fontMetrics().averageCharWidth() * ColumnChars;
-    for (int c = 0; c <= Game::Levels; ++c) {
+    const QFontMetrics metrics(table_->font());
+    const int padding =
+        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+        CellPadding;
+    const int widest = metrics.averageCharWidth() * ColumnChars + padding;
+    QHeaderView *top = table_->horizontalHeader();
+    QHeaderView *side = table_->verticalHeader();
+    for (int c = 0; c < table_->columnCount(); ++c) {
         if (table_->isColumnHidden(c))
             continue;
-        table_->resizeColumnToContents(c);
-        const int header = table_->horizontalHeader()->sectionSizeHint(c);
-        table_->setColumnWidth(c, std::min(table_->columnWidth(c), std::max(header, widest)));
+        int width = 0;
+        for (int r = 0; r < Rows; ++r)
+            width =
+                std::max(width, metrics.horizontalAdvance(table_->item(r, c)->text()) + padding);
+        const int header = top->sectionSizeHint(c);
+        table_->setColumnWidth(c, std::max(header, std::min(width, widest)));
     }
-    table_->resizeRowsToContents();
+    for (int r = 0; r < Rows; ++r) {
+        int height = side->sectionSizeHint(r);
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            if (table_->isColumnHidden(c))
+                continue;
+            const QRect room(0, 0, table_->columnWidth(c) - padding, QWIDGETSIZE_MAX);
+            height = std::max(
+                height,
+                metrics.boundingRect(room, Qt::TextWordWrap, table_->item(r, c)->text()).height() +
+                    padding);
+        }
+        table_->setRowHeight(r, height);
+    }
     const int frame = 2 * table_->frameWidth();
-    table_->setFixedSize(table_->verticalHeader()->sizeHint().width() +
-                             table_->horizontalHeader()->length() + frame,
-                         table_->horizontalHeader()->sizeHint().height() +
-                             table_->verticalHeader()->length() + frame);
+    table_->setFixedSize(side->sizeHint().width() + top->length() + frame,
+                         top->sizeHint().height() + side->length() + frame);
 }
 
 // A scroll area asks for a small box whatever it holds; the window asks room for all of it
@@ -296,8 +318,12 @@ QSize StatisticsWindow::sizeHint() const
     QSize whole = contents_->sizeHint();
     if (contents_->hasHeightForWidth())
         whole.setHeight(contents_->heightForWidth(whole.width()));
-    const QSize frame(2 * scroll_->frameWidth(), 2 * scroll_->frameWidth());
-    return QDialog::sizeHint() + (whole + frame - scroll_->sizeHint()).expandedTo({0, 0});
+    // Room for the scroll bar that a screen too low for all of it brings in, so that the
+    // width still fits.
+    const int frame = 2 * scroll_->frameWidth();
+    whole +=
+        QSize(frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_), frame);
+    return QDialog::sizeHint() + (whole - scroll_->sizeHint()).expandedTo({0, 0});
 }
 
 void StatisticsWindow::confirmStartAnew()
