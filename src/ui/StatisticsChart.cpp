@@ -194,6 +194,13 @@ void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, cons
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
     }
     const int baseline = plot.bottom() + 2 + metrics.ascent();
+    if (g.gameTicks.size() == 1) {
+        // One game: its tick and the axis name would meet in the middle; one label says both.
+        const QString label = Plural::count(1, u"игра", u"игры", u"игр");
+        painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(label) / 2, baseline),
+                         label);
+        return;
+    }
     for (const auto &tick : g.gameTicks) {
         const int x = int(std::lround(tick.at));
         const int w = metrics.horizontalAdvance(tick.label);
