@@ -73,29 +73,24 @@ private Q_SLOTS:
     void theWholeFrameStaysOnScreen_data()
     {
         QTest::addColumn<int>("games");
-        QTest::addColumn<QPoint>("corner");
-        // Where the main window's frame goes, in whole screens from the top left: the middle,
-        // the bottom left corner, half off the top right.
+        // Where the main window's centre goes, in screens from the top left.
+        QTest::addColumn<QPointF>("mainAt");
         for (int games : {0, 5, 300}) {
             const QByteArray n = QByteArray::number(games);
-            QTest::newRow(n + " games, centre") << games << QPoint(-1, -1);
-            QTest::newRow(n + " games, bottom left") << games << QPoint(0, 1);
-            QTest::newRow(n + " games, off the top right") << games << QPoint(1, 0);
+            QTest::newRow(n + " games, centre") << games << QPointF(0.5, 0.5);
+            QTest::newRow(n + " games, bottom left") << games << QPointF(0.1, 0.9);
+            QTest::newRow(n + " games, half off the top right") << games << QPointF(1, 0);
         }
     }
     void theWholeFrameStaysOnScreen()
     {
         QFETCH(int, games);
-        QFETCH(QPoint, corner);
+        QFETCH(QPointF, mainAt);
         MainWindow &main = *main_;
         const QRect area = available();
-        const QSize mainFrame = main.frameGeometry().size();
-        if (corner == QPoint(-1, -1))
-            main.move(area.center() - QPoint(mainFrame.width(), mainFrame.height()) / 2);
-        else if (corner == QPoint(0, 1))
-            main.move(area.left(), area.bottom() + 1 - mainFrame.height());
-        else if (corner == QPoint(1, 0))
-            main.move(area.right() + 1 - mainFrame.width() / 2, area.top() - 10);
+        const QRect mainFrame = main.frameGeometry();
+        main.move(QPoint(int(area.width() * mainAt.x()), int(area.height() * mainAt.y())) -
+                  (mainFrame.center() - mainFrame.topLeft()));
         QTest::qWait(200);
 
         auto *statistics = new StatisticsWindow(&main);
@@ -107,12 +102,10 @@ private Q_SLOTS:
         };
         const auto where = [&] {
             QString text;
-            QDebug(&text) << "frame" << statistics->frameGeometry() << "client"
-                          << statistics->geometry() << "main" << main.frameGeometry() << "on"
-                          << area;
-            return text.toLocal8Bit();
+            QDebug(&text) << statistics->frameGeometry() << "over" << main.frameGeometry();
+            return text;
         };
-        QTRY_VERIFY2_WITH_TIMEOUT(onScreen(), where().constData(), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(onScreen(), qPrintable(where()), 10000);
         QVERIFY(statistics->minimumSize() != statistics->maximumSize());
         const auto *close = statistics->findChild<QPushButton *>(u"CloseButton"_s);
         QVERIFY(statistics->rect().contains(close->geometry()));

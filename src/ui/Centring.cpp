@@ -40,16 +40,20 @@ bool framed(const QWidget &window)
     return window.frameGeometry() != window.geometry();
 }
 
-void place(QWidget &window, const QWidget *over, bool fit)
+// True when the window already stood there at that size.
+bool place(QWidget &window, const QWidget *over, bool fit)
 {
+    bool inPlace = true;
     const QRect area = availableArea(window, over);
     // Not framed yet: most likely it will be framed as the window it stands over.
     const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
     if (fit && !area.isEmpty()) {
         const QSize room = area.marginsRemoved(margins).size();
         const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
-        if (size != window.size())
+        if (size != window.size()) {
             window.resize(size);
+            inPlace = false;
+        }
     }
     QRect frame(QPoint(), window.size().grownBy(margins));
     frame.moveCenter(target(window, over));
@@ -60,11 +64,14 @@ void place(QWidget &window, const QWidget *over, bool fit)
         frame.moveTop(
             std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
     }
+    inPlace = inPlace && frame.topLeft() == window.frameGeometry().topLeft();
     window.move(frame.topLeft());
+    return inPlace;
 }
 
-// Waits for the window manager to frame the window once it is shown; gives up after a while
-// on a desktop without frames.
+// Waits for the window manager to frame the window once it is shown, and places it again
+// until it stays put: a manager may answer a move made before the frame with one of its own.
+// Gives up after a while on a desktop without frames.
 class FrameWatch : public QObject
 {
 public:
@@ -83,6 +90,7 @@ public:
     {
         if (event->type() == QEvent::Show && !timer_.isActive()) {
             polls_ = 0;
+            steady_ = 0;
             timer_.start();
         }
         return false;
@@ -92,13 +100,13 @@ private:
     static constexpr int PollMs = 20;
     // A window manager on a busy machine may take seconds.
     static constexpr int MaxPolls = 250;
+    static constexpr int SteadyPolls = 10;
 
     void poll()
     {
-        const bool hasFrame = framed(window_);
-        if (hasFrame)
-            place(window_, over_, fit_);
-        if (hasFrame || ++polls_ >= MaxPolls) {
+        if (framed(window_))
+            steady_ = place(window_, over_, fit_) ? steady_ + 1 : 0;
+        if (steady_ >= SteadyPolls || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
         }
@@ -109,6 +117,7 @@ private:
     bool fit_;
     QTimer timer_;
     int polls_ = 0;
+    int steady_ = 0;
 };
 
 } // namespace
