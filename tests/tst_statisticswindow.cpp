@@ -64,7 +64,9 @@ QString figure(const StatisticsWindow &w, const QString &name)
     for (int r = 0; r < table->rowCount(); ++r)
         for (int c = 0; c < table->columnCount(); ++c)
             if (table->item(r, c)->data(Qt::UserRole) == name)
-                return table->isColumnHidden(c) ? u"hidden"_s : table->item(r, c)->text();
+                return table->isColumnHidden(c)
+                           ? u"hidden"_s
+                           : table->item(r, c)->text().replace(u'\u00a0', u' ');
     return u"no such figure"_s;
 }
 

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
@@ -215,7 +216,9 @@ void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved
 void StatisticsWindow::setFigure(Row row, int level, const QString &text)
 {
     QTableWidgetItem *item = table_->item(row, column(level));
-    item->setText(text);
+    // A number never starts a line of a wrapped cell: "в 1 случае / из 74", not "из / 74".
+    static const QRegularExpression spaceBeforeNumber(u" (?=\\d)"_s);
+    item->setText(QString(text).replace(spaceBeforeNumber, u"\u00a0"_s));
     item->setData(Qt::AccessibleTextRole, ColumnNames[column(level)] + u", "_s +
                                               lowerFirst(RowNames[row]) + u": "_s + text);
 }
