@@ -17,13 +17,10 @@ private Q_SLOTS:
         QTest::newRow("0") << qint64(0) << u"0 игр"_s << u"после 0 игр"_s;
         QTest::newRow("1") << qint64(1) << u"1 игра"_s << u"после 1 игры"_s;
         QTest::newRow("2") << qint64(2) << u"2 игры"_s << u"после 2 игр"_s;
-        QTest::newRow("4") << qint64(4) << u"4 игры"_s << u"после 4 игр"_s;
         QTest::newRow("5") << qint64(5) << u"5 игр"_s << u"после 5 игр"_s;
         QTest::newRow("11") << qint64(11) << u"11 игр"_s << u"после 11 игр"_s;
-        QTest::newRow("12") << qint64(12) << u"12 игр"_s << u"после 12 игр"_s;
         QTest::newRow("14") << qint64(14) << u"14 игр"_s << u"после 14 игр"_s;
         QTest::newRow("21") << qint64(21) << u"21 игра"_s << u"после 21 игры"_s;
-        QTest::newRow("22") << qint64(22) << u"22 игры"_s << u"после 22 игр"_s;
         QTest::newRow("111") << qint64(111) << u"111 игр"_s << u"после 111 игр"_s;
         QTest::newRow("1001") << qint64(1001) << u"1\u00a0001 игра"_s << u"после 1\u00a0001 игры"_s;
     }

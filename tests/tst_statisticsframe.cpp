@@ -5,9 +5,8 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -34,11 +33,6 @@ Statistics played(int games)
     for (int n = 0; n < games; ++n)
         s.add(fiveRight(n));
     return s;
-}
-
-QRect available()
-{
-    return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
 bool framed(const QWidget &w)
@@ -87,7 +81,7 @@ private Q_SLOTS:
         QFETCH(int, games);
         QFETCH(QPointF, mainAt);
         MainWindow &main = *main_;
-        const QRect area = available();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect mainFrame = main.frameGeometry();
         main.move(QPoint(int(area.width() * mainAt.x()), int(area.height() * mainAt.y())) -
                   (mainFrame.center() - mainFrame.topLeft()));
@@ -102,7 +96,8 @@ private Q_SLOTS:
         };
         const auto where = [&] {
             QString text;
-            QDebug(&text) << statistics->frameGeometry() << "over" << main.frameGeometry();
+            QDebug(&text) << statistics->frameGeometry() << "over" << main.frameGeometry()
+                          << statistics->windowHandle()->frameGeometry();
             return text;
         };
         QTRY_VERIFY2_WITH_TIMEOUT(onScreen(), qPrintable(where()), 10000);
@@ -118,13 +113,6 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(statistics->size(), size);
         QVERIFY(area.contains(statistics->frameGeometry()));
-        const auto *scroll = statistics->findChild<QScrollArea *>();
-        const QWidget *contents = scroll->widget();
-        // Nothing cut off below: what does not fit can be scrolled to.
-        QVERIFY(contents->height() >= contents->heightForWidth(contents->width()) ||
-                !contents->hasHeightForWidth());
-        QVERIFY(contents->height() <= scroll->viewport()->height() ||
-                scroll->verticalScrollBar()->isVisible());
         delete statistics;
     }
 };
