@@ -270,9 +270,10 @@ void StatisticsWindow::refresh()
     conclusions_->setVisible(!conclusions.isEmpty());
     chart_->setStatistics(&statistics_);
     chartText_->setContents(StatisticsChart::describe(statistics_));
-    if (!table_->currentItem())
-        table_->setCurrentCell(
-            0, column(levelsPlayed == 1 ? s.levelsPlayed().front() : Statistics::Total));
+    // Without a current cell, the table takes its first shown one when it gets the focus, and
+    // a screen reader hears that cell along with the table.
+    if (table_->currentIndex().isValid() && table_->isColumnHidden(table_->currentColumn()))
+        table_->selectionModel()->clearCurrentIndex();
 }
 
 // Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
