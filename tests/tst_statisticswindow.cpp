@@ -2,17 +2,22 @@
 #include "ApplicationFolder.h"
 #include "MainWindow.h"
 #include "RecordFile.h"
+#include "RecordingLauncher.h"
+#include "StatisticsFigures.h"
 #include "StatisticsWindow.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -20,11 +25,13 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The program with its data folder in `dataHome`, never the user's own.
-std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw)
+// The program with its data folder in `dataHome`, never the user's own; what it would open
+// goes to `opened`.
+std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw,
+                                   RecordingLauncher &opened)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()), draw);
+    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), draw);
     program->start();
     return program;
 }
@@ -47,9 +54,15 @@ StatisticsWindow *openStatistics(MainWindow &window)
     return statistics && statistics->isVisible() ? statistics : nullptr;
 }
 
-QString figure(const StatisticsWindow &w, const QString &name)
+// A figure by its name, as "Hits_1", or a text of the window by its object name.
+
+// What a screen reader gets for a figure's cell: its name, and its neighbours' headers.
+QString spoken(const StatisticsWindow &w, int row, int column)
 {
-    return w.findChild<QLabel *>(name)->text();
+    QAccessibleInterface *table =
+        QAccessible::queryAccessibleInterface(w.findChild<QTableWidget *>(u"Figures"_s));
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(row, column);
+    return cell ? cell->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -63,7 +76,8 @@ private Q_SLOTS:
     {
         QTemporaryDir home;
         TestSupport::ScriptedDraw draw;
-        auto program = start(home.path(), draw);
+        RecordingLauncher opened;
+        auto program = start(home.path(), draw, opened);
         MainWindow &window = program->mainWindow();
         // 3 right at the first level, 1 at the second.
         play(window, draw, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
@@ -77,8 +91,26 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);
         QCOMPARE(figure(*statistics, u"Share_1"_s), u"30%"_s);
         QVERIFY(figure(*statistics, u"Evidence_1"_s).endsWith(u" из нужных 100"_s));
+        QCOMPARE(figure(*statistics, u"Chance_2"_s), u"1 из 10"_s);
+        QCOMPARE(figure(*statistics, u"Games_3"_s), u"hidden"_s);
         QVERIFY(figure(*statistics, u"Conclusions"_s).contains(u"пока слишком мало игр"_s));
         QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
+
+        // Heard as a dialog; every figure with its meaning, the texts with the keyboard.
+        QCOMPARE(QAccessible::queryAccessibleInterface(statistics)->role(), QAccessible::Dialog);
+        QCOMPARE(spoken(*statistics, 2, 0), u"Первый уровень, верных ответов: 3"_s);
+        QCOMPARE(spoken(*statistics, 0, 3), u"Всего, сыграно игр: 2"_s);
+        for (const QString &name : {u"Conclusions"_s, u"ChartDescription"_s}) {
+            auto *text = statistics->findChild<QTextEdit *>(name);
+            QVERIFY(text->focusPolicy() & Qt::TabFocus);
+            QVERIFY(QAccessible::queryAccessibleInterface(text)->textInterface());
+        }
+        QVERIFY2(figure(*statistics, u"ChartDescription"_s).contains(u"после 1 игры доля"_s),
+                 qPrintable(figure(*statistics, u"ChartDescription"_s)));
+
+        QTest::keyClick(statistics, Qt::Key_F1);
+        QCOMPARE(opened.calls.size(), std::size_t(1));
+        QVERIFY(opened.calls.front().target.endsWith(u"Справка.html"_s));
         const QRect main = window.frameGeometry();
         QVERIFY(qAbs(statistics->frameGeometry().center().x() - main.center().x()) <= 1);
 
@@ -117,7 +149,8 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         TestSupport::ScriptedDraw draw;
-        auto program = start(blocked, draw);
+        RecordingLauncher opened;
+        auto program = start(blocked, draw, opened);
         MainWindow &window = program->mainWindow();
         play(window, draw, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         QVERIFY(!QApplication::activeModalWidget());

@@ -137,6 +137,8 @@ void Application::showStatistics()
         statistics_ = new StatisticsWindow(window_.get());
         QObject::connect(statistics_, &StatisticsWindow::startAnewRequested, window_.get(),
                          [this] { startRecordAnew(); });
+        QObject::connect(statistics_, &StatisticsWindow::helpRequested, window_.get(),
+                         [this] { desktop_.openHelp(); });
         readRecord();
     }
     statistics_->show();

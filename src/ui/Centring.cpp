@@ -18,20 +18,65 @@ QPoint target(const QWidget &window, const QWidget *over)
     return screen ? screen->availableGeometry().center() : window.frameGeometry().center();
 }
 
-void moveFrameToCentre(QWidget &window, const QWidget *over)
+// The available area of the screen the window is to stand on: the one under the target.
+QRect availableArea(const QWidget &window, const QWidget *over)
 {
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(target(window, over));
-    window.move(frame.topLeft());
+    const QScreen *screen = QGuiApplication::screenAt(target(window, over));
+    if (!screen)
+        screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
-// Waits for the window manager to frame the window once it is shown; gives up after a while
-// on a desktop without frames.
+QMargins frameMargins(const QWidget &w)
+{
+    const QRect frame = w.frameGeometry();
+    const QRect client = w.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+bool framed(const QWidget &window)
+{
+    return window.frameGeometry() != window.geometry();
+}
+
+// True when the window already stood there at that size.
+bool place(QWidget &window, const QWidget *over, bool fit)
+{
+    bool inPlace = true;
+    const QRect area = availableArea(window, over);
+    // Not framed yet: most likely it will be framed as the window it stands over.
+    const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
+    if (fit && !area.isEmpty()) {
+        const QSize room = area.marginsRemoved(margins).size();
+        const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
+        if (size != window.size()) {
+            window.resize(size);
+            inPlace = false;
+        }
+    }
+    QRect frame(QPoint(), window.size().grownBy(margins));
+    frame.moveCenter(target(window, over));
+    if (!area.isEmpty()) {
+        // Too large a frame keeps its title bar and left edge in sight.
+        frame.moveLeft(
+            std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(
+            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    }
+    inPlace = inPlace && frame.topLeft() == window.frameGeometry().topLeft();
+    window.move(frame.topLeft());
+    return inPlace;
+}
+
+// Waits for the window manager to frame the window once it is shown, and places it again
+// until it stays put: a manager may answer a move made before the frame with one of its own.
+// Gives up after a while on a desktop without frames.
 class FrameWatch : public QObject
 {
 public:
-    FrameWatch(QWidget &window, const QWidget *over)
-        : QObject(&window), window_(window), over_(over)
+    FrameWatch(QWidget &window, const QWidget *over, bool fit)
+        : QObject(&window), window_(window), over_(over), fit_(fit)
     {
         window.installEventFilter(this);
         timer_.setInterval(PollMs);
@@ -45,6 +90,7 @@ public:
     {
         if (event->type() == QEvent::Show && !timer_.isActive()) {
             polls_ = 0;
+            steady_ = 0;
             timer_.start();
         }
         return false;
@@ -52,14 +98,15 @@ public:
 
 private:
     static constexpr int PollMs = 20;
-    static constexpr int MaxPolls = 50;
+    // A window manager on a busy machine may take seconds.
+    static constexpr int MaxPolls = 250;
+    static constexpr int SteadyPolls = 10;
 
     void poll()
     {
-        const bool framed = window_.frameGeometry() != window_.geometry();
-        if (framed)
-            moveFrameToCentre(window_, over_);
-        if (framed || ++polls_ >= MaxPolls) {
+        if (framed(window_))
+            steady_ = place(window_, over_, fit_) ? steady_ + 1 : 0;
+        if (steady_ >= SteadyPolls || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
         }
@@ -67,8 +114,10 @@ private:
 
     QWidget &window_;
     QPointer<const QWidget> over_;
+    bool fit_;
     QTimer timer_;
     int polls_ = 0;
+    int steady_ = 0;
 };
 
 } // namespace
@@ -81,6 +130,13 @@ void centreOnScreen(QWidget &window)
 void centreOver(QWidget &window, const QWidget *other)
 {
     window.adjustSize();
-    moveFrameToCentre(window, other);
-    new FrameWatch(window, other);
+    place(window, other, false);
+    new FrameWatch(window, other, false);
+}
+
+void fitOver(QWidget &window, const QWidget *other)
+{
+    window.resize(window.sizeHint());
+    place(window, other, true);
+    new FrameWatch(window, other, true);
 }

@@ -3,6 +3,7 @@
 #include "ChartGeometry.h"
 #include "Evidence.h"
 #include "Fonts.h"
+#include "Plural.h"
 #include "Statistics.h"
 
 #include <QPainter>
@@ -23,6 +24,7 @@ constexpr int TickLength = 3;
 constexpr int LegendSample = 22;
 constexpr int LegendGap = 6;
 constexpr int LegendSpacing = 18;
+constexpr qreal SinglePointRadius = 4;
 
 const QColor PlotBackground(255, 255, 255);
 const QColor BandFill(200, 220, 255);
@@ -30,7 +32,12 @@ const QColor SeriesColour(176, 0, 0);
 const QColor ChanceColour(0, 0, 0);
 const QColor AxisColour(96, 96, 96);
 
-const QStringList LevelNames{u"Первый уровень"_s, u"Второй уровень"_s, u"Третий уровень"_s};
+const QStringList &legendTexts()
+{
+    static const QStringList texts{u"доля верных"_s, u"наугад"_s,
+                                   u"где остаётся угадывающий наугад"_s};
+    return texts;
+}
 
 } // namespace
 
@@ -39,7 +46,7 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
     setObjectName(u"StatisticsChart"_s);
     setAccessibleName(u"График доли верных ответов"_s);
     setFont(Fonts::sans(FontPixels, false));
-    // As wide as the window's figures above it; never narrower than its own width.
+    // As wide as the window lets it be; narrower plots still read, down to the legend's width.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -79,7 +86,21 @@ int StatisticsChart::panels() const
 
 QSize StatisticsChart::sizeHint() const
 {
-    return {Width, panels() * PanelHeight + LegendHeight};
+    return {std::max(Width, legendWidth()), panels() * PanelHeight + LegendHeight};
+}
+
+QSize StatisticsChart::minimumSizeHint() const
+{
+    return {legendWidth(), panels() * PanelHeight + LegendHeight};
+}
+
+int StatisticsChart::legendWidth() const
+{
+    const QFontMetrics metrics(font());
+    int width = PlotMargins.left();
+    for (const QString &text : legendTexts())
+        width += LegendSample + LegendGap + metrics.horizontalAdvance(text) + LegendSpacing;
+    return width;
 }
 
 QString StatisticsChart::describe(const Statistics &s)
@@ -93,14 +114,12 @@ QString StatisticsChart::describe(const Statistics &s)
     for (int level : levels) {
         const qint64 guesses = s.guesses(level);
         const Evidence::Edges e = Evidence::edges(guesses, s.chance(level));
-        lines << u"%1: после %2 игр доля верных %3, наугад %4, полоса наугад от %5 до %6."_s
-                     .arg(LevelNames[level - 1])
-                     .arg(s.games(level))
-                     .arg(
-                         Statistics::percent(double(s.hits(level)) / double(guesses)),
-                         Statistics::percent(s.chance(level)),
-                         Statistics::percent(e.below ? double(*e.below + 1) / double(guesses) : 0),
-                         Statistics::percent(e.above ? double(*e.above - 1) / double(guesses) : 1));
+        lines << u"%1: после %2 доля верных %3, наугад %4, полоса наугад от %5 до %6."_s.arg(
+            Level::name(level), Plural::genitive(s.games(level), u"игры", u"игр"),
+            Statistics::percent(double(s.hits(level)) / double(guesses)),
+            Statistics::percent(s.chance(level)),
+            Statistics::percent(e.below ? double(*e.below + 1) / double(guesses) : 0),
+            Statistics::percent(e.above ? double(*e.above - 1) / double(guesses) : 1));
     }
     return lines.join(u'\n');
 }
@@ -130,21 +149,30 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(plot, PlotBackground);
     painter.setPen(palette().windowText().color());
-    painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
-                     LevelNames[level - 1]);
+    painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2), Level::name(level));
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(BandFill);
-    painter.drawPolygon(g.band);
+    if (g.series.size() == 1) {
+        // After one game the band is a range at one point: drawn across, as a bar.
+        const QRectF range = g.band.boundingRect();
+        painter.drawRect(QRectF(plot.left(), range.top(), plot.width(), range.height()));
+    } else {
+        painter.drawPolygon(g.band);
+    }
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(SeriesColour, 2));
+    if (g.series.size() == 1) {
+        painter.setBrush(SeriesColour);
+        painter.drawEllipse(g.series.first(), SinglePointRadius, SinglePointRadius);
+        painter.setBrush(Qt::NoBrush);
+    } else {
+        painter.drawPolyline(g.series);
+    }
+    // Last, so that it shows where the share runs along it.
     painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
     painter.drawLine(g.chance);
-    painter.setPen(QPen(SeriesColour, 2));
-    if (g.series.size() == 1)
-        painter.drawEllipse(g.series.first(), 2, 2);
-    else
-        painter.drawPolyline(g.series);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisColour);
@@ -165,6 +193,13 @@ void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, cons
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
     }
     const int baseline = plot.bottom() + 2 + metrics.ascent();
+    if (g.gameTicks.size() == 1) {
+        // One game: its tick and the axis name would meet in the middle; one label says both.
+        const QString label = Plural::count(1, u"игра", u"игры", u"игр");
+        painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(label) / 2, baseline),
+                         label);
+        return;
+    }
     for (const auto &tick : g.gameTicks) {
         const int x = int(std::lround(tick.at));
         const int w = metrics.horizontalAdvance(tick.label);
@@ -193,12 +228,12 @@ void StatisticsChart::paintLegend(QPainter &painter, int y) const
             painter.setPen(QPen(SeriesColour, 2));
             painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
         },
-        u"доля верных"_s);
+        legendTexts()[0]);
     entry(
         [&](QRect r) {
             painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
             painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
         },
-        u"наугад"_s);
-    entry([&](QRect r) { painter.fillRect(r, BandFill); }, u"где остаётся угадывающий наугад"_s);
+        legendTexts()[1]);
+    entry([&](QRect r) { painter.fillRect(r, BandFill); }, legendTexts()[2]);
 }

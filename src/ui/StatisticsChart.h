@@ -21,6 +21,7 @@ public:
     void setStatistics(const Statistics *statistics);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // What the chart shows, in words, for screen readers.
     static QString describe(const Statistics &statistics);
@@ -32,6 +33,7 @@ protected:
 private:
     void layOut();
     int panels() const;
+    int legendWidth() const;
     void paintPanel(QPainter &painter, int level, const ChartGeometry &geometry,
                     const QRect &panel) const;
     void paintTicks(QPainter &painter, const ChartGeometry &geometry, const QRect &panel,

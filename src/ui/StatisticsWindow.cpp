@@ -3,16 +3,21 @@
 #include "ButtonStyle.h"
 #include "Centring.h"
 #include "Fonts.h"
-#include "Odds.h"
+#include "ReadOnlyText.h"
 #include "StatisticsChart.h"
 
-#include <QGridLayout>
-#include <QKeyEvent>
+#include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -22,14 +27,17 @@ namespace
 
 constexpr int TextPixels = 14;
 constexpr int ButtonPixels = 14;
-constexpr int ColumnSpacing = 18;
 constexpr int Spacing = 10;
 constexpr QSize ButtonSize{120, 30};
+// A figure's column grows up to this many characters, then its text wraps.
+constexpr int ColumnChars = 11;
+constexpr int CellPadding = 4;
 
-const QStringList ColumnNames{u"Всего"_s, u"Первый уровень"_s, u"Второй уровень"_s,
-                              u"Третий уровень"_s};
-const QStringList RowNames{u"Игр"_s,         u"Ответов"_s, u"Верных"_s,
-                           u"Доля верных"_s, u"Наугад"_s,  u"Доводы против везения"_s};
+// The levels, then the total, as the table's columns stand.
+const QStringList ColumnNames{Level::name(1), Level::name(2), Level::name(3), u"Всего"_s};
+const QStringList RowNames{u"Сыграно игр"_s, u"Дано ответов"_s,     u"Верных ответов"_s,
+                           u"Доля верных"_s, u"Наугад в среднем"_s, u"Доводы против везения"_s};
+// What UI automation and the tests find a figure by, with the level after it, 0 the total.
 const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s,
                                  u"Share"_s, u"Chance"_s,  u"Evidence"_s};
 
@@ -38,84 +46,133 @@ QString grouped(qint64 n)
     return QLocale(QLocale::Russian, QLocale::Russia).toString(n);
 }
 
-QLabel *textLabel(QWidget *parent, bool bold = false)
+QString lowerFirst(const QString &s)
 {
-    auto *label = new QLabel(parent);
-    label->setFont(Fonts::sans(TextPixels, bold));
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return s.left(1).toLower() + s.mid(1);
 }
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::Window)
+StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
 {
     setObjectName(u"StatisticsWindow"_s);
     setWindowTitle(u"Статистика"_s);
     setAccessibleName(u"Статистика"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setSizeGripEnabled(true);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setPalette(ButtonStyle::greyPalette());
     setAutoFillBackground(true);
+    setFont(Fonts::sans(TextPixels, false));
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setSpacing(Spacing);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    contents_ = new QWidget;
+    contents_->setObjectName(u"StatisticsContents"_s);
+    auto *column = new QVBoxLayout(contents_);
+    column->setSpacing(Spacing);
+    column->setContentsMargins(0, 0, 0, 0);
 
-    reading_ = new QProgressBar(this);
+    notesBox_ = new QVBoxLayout;
+    reading_ = new QProgressBar(contents_);
     reading_->setObjectName(u"Reading"_s);
     reading_->setFormat(u"Чтение записи игр: %p%"_s);
     reading_->setAccessibleName(u"Чтение записи игр"_s);
     reading_->hide();
-    layout->addWidget(reading_);
-
-    notes_ = textLabel(this);
+    notesBox_->addWidget(reading_);
+    notes_ = new QLabel(contents_);
     notes_->setObjectName(u"Notes"_s);
-    layout->addWidget(notes_);
+    notes_->setTextFormat(Qt::PlainText);
+    notes_->setWordWrap(true);
+    // Reached with Tab: a label's text is read out as its name.
+    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notesBox_->addWidget(notes_);
+    column->addLayout(notesBox_);
 
-    layout->addLayout(createTable());
+    column->addWidget(createTable(), 0, Qt::AlignLeft);
 
-    conclusions_ = textLabel(this);
+    conclusions_ = new ReadOnlyText(contents_);
     conclusions_->setObjectName(u"Conclusions"_s);
-    conclusions_->setAccessibleName(u"Вывод"_s);
-    layout->addWidget(conclusions_);
+    conclusions_->setAccessibleName(u"Выводы"_s);
+    column->addWidget(conclusions_);
 
-    chart_ = new StatisticsChart(this);
-    layout->addWidget(chart_);
+    chart_ = new StatisticsChart(contents_);
+    column->addWidget(chart_);
+    chartText_ = new ReadOnlyText(contents_);
+    chartText_->setObjectName(u"ChartDescription"_s);
+    chartText_->setAccessibleName(u"Что показывает график"_s);
+    column->addWidget(chartText_);
+    column->addStretch();
 
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(u"StatisticsScroll"_s);
+    scroll_->setWidget(contents_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(Spacing);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(createButtons());
+
+    auto *help = new QAction(this);
+    help->setShortcut(Qt::Key_F1);
+    help->setShortcutContext(Qt::WindowShortcut);
+    // A held F1 would start a viewer at every repeat.
+    help->setAutoRepeat(false);
+    addAction(help);
+    connect(help, &QAction::triggered, this, &StatisticsWindow::helpRequested);
+
     refresh();
 }
 
-// The figures: a row name and a column a level, the total last.
-QGridLayout *StatisticsWindow::createTable()
+int StatisticsWindow::column(int level)
 {
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(ColumnSpacing);
-    // The total last, after the levels.
-    auto gridColumn = [](int column) { return column == 0 ? Game::Levels + 1 : column; };
+    return level == Statistics::Total ? Game::Levels : level - 1;
+}
+
+// Read-only, with its row and column names as headers, which a screen reader speaks with
+// each figure; Tab leaves it, the arrows move through it.
+QTableWidget *StatisticsWindow::createTable()
+{
+    table_ = new QTableWidget(Rows, Game::Levels + 1, contents_);
+    table_->setObjectName(u"Figures"_s);
+    table_->setAccessibleName(u"Итоги"_s);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(true);
+    table_->setTextElideMode(Qt::ElideNone);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    table_->horizontalHeader()->setFont(Fonts::sans(TextPixels, true));
+    table_->verticalHeader()->setFont(Fonts::sans(TextPixels, true));
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     for (int c = 0; c <= Game::Levels; ++c) {
-        headers_[c] = textLabel(this, true);
-        headers_[c]->setText(ColumnNames[c]);
-        headers_[c]->setAlignment(Qt::AlignRight);
-        grid->addWidget(headers_[c], 0, gridColumn(c));
+        // Two lines on screen, so that the columns stay narrow; one phrase when read out.
+        auto *header = new QTableWidgetItem(QString(ColumnNames[c]).replace(u' ', u'\n'));
+        header->setData(Qt::AccessibleTextRole, ColumnNames[c]);
+        table_->setHorizontalHeaderItem(c, header);
     }
     for (int r = 0; r < Rows; ++r) {
-        rowNames_[r] = textLabel(this, true);
-        rowNames_[r]->setText(RowNames[r]);
-        grid->addWidget(rowNames_[r], r + 1, 0);
+        auto *header = new QTableWidgetItem(RowNames[r]);
+        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        table_->setVerticalHeaderItem(r, header);
         for (int c = 0; c <= Game::Levels; ++c) {
-            QLabel *figure = textLabel(this);
-            figure->setObjectName(RowObjectNames[r] + u'_' + QString::number(c));
-            figure->setAlignment(Qt::AlignRight);
-            // Read out as "Первый уровень, верных: 30".
-            figure->setAccessibleName(ColumnNames[c] + u", "_s + RowNames[r].toLower());
-            grid->addWidget(figure, r + 1, gridColumn(c));
-            figures_[r][c] = figure;
+            auto *item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const int level = c == Game::Levels ? Statistics::Total : c + 1;
+            item->setData(Qt::UserRole, RowObjectNames[r] + u'_' + QString::number(level));
+            table_->setItem(r, c, item);
         }
     }
-    return grid;
+    return table_;
 }
 
 QHBoxLayout *StatisticsWindow::createButtons()
@@ -134,6 +191,8 @@ QHBoxLayout *StatisticsWindow::createButtons()
         b->setFixedSize(ButtonSize);
         b->setStyle(buttonStyle);
         b->setFocusPolicy(Qt::StrongFocus);
+        // Enter in the table must not clear the record.
+        b->setAutoDefault(false);
     }
     buttons->addWidget(startAnew_);
     buttons->addStretch();
@@ -169,6 +228,17 @@ void StatisticsWindow::setProgress(int percent)
         notes_->hide();
 }
 
+// Shown as is; read out with its meaning, as "Первый уровень, верных ответов: 13".
+void StatisticsWindow::setFigure(Row row, int level, const QString &text)
+{
+    QTableWidgetItem *item = table_->item(row, column(level));
+    // A number never starts a line of a wrapped cell: "в 1 случае / из 74", not "из / 74".
+    static const QRegularExpression spaceBeforeNumber(u" (?=\\d)"_s);
+    item->setText(QString(text).replace(spaceBeforeNumber, u"\u00a0"_s));
+    item->setData(Qt::AccessibleTextRole, ColumnNames[column(level)] + u", "_s +
+                                              lowerFirst(RowNames[row]) + u": "_s + text);
+}
+
 void StatisticsWindow::refresh()
 {
     const Statistics &s = statistics_;
@@ -187,32 +257,89 @@ void StatisticsWindow::refresh()
 
     const std::size_t levelsPlayed = s.levelsPlayed().size();
     QStringList conclusions;
-    // The levels first, the total last, as the columns stand.
-    for (int c : {1, 2, 3, Statistics::Total}) {
-        const int games = s.games(c);
+    for (int level : {1, 2, 3, Statistics::Total}) {
+        const int games = s.games(level);
         // The total only adds something when more than one level was played.
-        const bool shown = c == Statistics::Total ? levelsPlayed > 1 || games == 0 : games > 0;
-        headers_[c]->setVisible(shown);
-        for (int r = 0; r < Rows; ++r)
-            figures_[r][c]->setVisible(shown);
+        const bool shown = level == Statistics::Total ? levelsPlayed > 1 || games == 0 : games > 0;
+        table_->setColumnHidden(column(level), !shown);
         if (!shown)
             continue;
-        const qint64 guesses = s.guesses(c);
-        figures_[Games][c]->setText(grouped(games));
-        figures_[Guesses][c]->setText(grouped(guesses));
-        figures_[Hits][c]->setText(grouped(s.hits(c)));
-        figures_[Share][c]->setText(
-            guesses > 0 ? Statistics::percent(double(s.hits(c)) / double(guesses)) : u"—"_s);
-        figures_[Chance][c]->setText(c == Statistics::Total && games == 0 ? u"—"_s
-                                                                          : s.chanceText(c));
-        figures_[Evidence][c]->setText(games > 0 ? s.evidenceText(c) : u"—"_s);
+        const qint64 guesses = s.guesses(level);
+        setFigure(Games, level, grouped(games));
+        setFigure(Guesses, level, grouped(guesses));
+        setFigure(Hits, level, grouped(s.hits(level)));
+        setFigure(Share, level,
+                  guesses > 0 ? Statistics::percent(double(s.hits(level)) / double(guesses))
+                              : u"—"_s);
+        setFigure(Chance, level,
+                  level == Statistics::Total && games == 0 ? u"—"_s : s.chanceText(level));
+        setFigure(Evidence, level, games > 0 ? s.evidenceText(level) : u"—"_s);
         if (games > 0)
-            conclusions << ColumnNames[c] + u": "_s + s.conclusion(c);
+            conclusions << ColumnNames[column(level)] + u": "_s + s.conclusion(level);
     }
-    conclusions_->setText(conclusions.join(u'\n'));
-    conclusions_->setAccessibleDescription(conclusions_->text());
+    fitTable();
+    conclusions_->setContents(conclusions.join(u'\n'));
     conclusions_->setVisible(!conclusions.isEmpty());
     chart_->setStatistics(&statistics_);
+    chartText_->setContents(StatisticsChart::describe(statistics_));
+    // Without a current cell, the table takes its first shown one when it gets the focus, and
+    // a screen reader hears that cell along with the table.
+    if (table_->currentIndex().isValid() && table_->isColumnHidden(table_->currentColumn()))
+        table_->selectionModel()->clearCurrentIndex();
+}
+
+// Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
+// Measured here rather than by the view, which measures only what its viewport shows.
+void StatisticsWindow::fitTable()
+{
+    const QFontMetrics metrics(table_->font());
+    const int padding =
+        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
+        CellPadding;
+    const int widest = metrics.averageCharWidth() * ColumnChars + padding;
+    QHeaderView *top = table_->horizontalHeader();
+    QHeaderView *side = table_->verticalHeader();
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        if (table_->isColumnHidden(c))
+            continue;
+        int width = 0;
+        for (int r = 0; r < Rows; ++r)
+            width =
+                std::max(width, metrics.horizontalAdvance(table_->item(r, c)->text()) + padding);
+        const int header = top->sectionSizeHint(c);
+        table_->setColumnWidth(c, std::max(header, std::min(width, widest)));
+    }
+    for (int r = 0; r < Rows; ++r) {
+        int height = side->sectionSizeHint(r);
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            if (table_->isColumnHidden(c))
+                continue;
+            const QRect room(0, 0, table_->columnWidth(c) - padding, QWIDGETSIZE_MAX);
+            height = std::max(
+                height,
+                metrics.boundingRect(room, Qt::TextWordWrap, table_->item(r, c)->text()).height() +
+                    padding);
+        }
+        table_->setRowHeight(r, height);
+    }
+    const int frame = 2 * table_->frameWidth();
+    table_->setFixedSize(side->sizeHint().width() + top->length() + frame,
+                         top->sizeHint().height() + side->length() + frame);
+}
+
+// A scroll area asks for a small box whatever it holds; the window asks room for all of it
+// and is then cut down to the screen where it is placed.
+QSize StatisticsWindow::sizeHint() const
+{
+    QSize whole = contents_->sizeHint();
+    if (contents_->hasHeightForWidth())
+        whole.setHeight(contents_->heightForWidth(whole.width()));
+    // Room for the scroll bar that a screen too low for all of it brings in, so that the
+    // width still fits.
+    const int frame = 2 * scroll_->frameWidth();
+    whole +=
+        QSize(frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_), frame);
+    return QDialog::sizeHint() + (whole - scroll_->sizeHint()).expandedTo({0, 0});
 }
 
 void StatisticsWindow::confirmStartAnew()
@@ -231,21 +358,12 @@ void StatisticsWindow::confirmStartAnew()
         Q_EMIT startAnewRequested();
 }
 
-void StatisticsWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-// Once, at its final size: later it stays where the player moved it.
+// Once, at its first size: later it keeps the size and place the player gives it.
 void StatisticsWindow::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        centreOver(*this, parentWidget());
+        fitOver(*this, parentWidget());
     }
 }

@@ -2,20 +2,25 @@
 
 #include "Statistics.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
-class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
+class QTableWidget;
+class QVBoxLayout;
+class ReadOnlyText;
 class StatisticsChart;
 
 // The figures of every kept game, per level and in total, what they mean against pure
 // guessing, and the chart. Not modal: the game goes on beside it. It reads nothing itself;
 // whoever keeps the record hands it the sums and is asked to start the record anew.
-class StatisticsWindow : public QWidget
+// Everything but the buttons scrolls, so the window fits any screen; a screen reader reaches
+// every figure, the conclusions and the chart's description with the keyboard.
+class StatisticsWindow : public QDialog
 {
     Q_OBJECT
 
@@ -31,20 +36,27 @@ public:
     // How far a long record has been read, shown until 100 (or more) says it is done.
     void setProgress(int percent);
 
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     // The player confirmed that the record should start anew.
     void startAnewRequested();
+    // F1.
+    void helpRequested();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     enum Row { Games, Guesses, Hits, Share, Chance, Evidence, Rows };
+    // Table columns: the levels, then the total.
+    static int column(int level);
 
-    QGridLayout *createTable();
+    QTableWidget *createTable();
     QHBoxLayout *createButtons();
     void refresh();
+    void setFigure(Row row, int level, const QString &text);
+    void fitTable();
     void confirmStartAnew();
 
     Statistics statistics_;
@@ -52,13 +64,15 @@ private:
     QString unreadable_;
     bool placed_ = false;
 
+    QScrollArea *scroll_ = nullptr;
+    QWidget *contents_ = nullptr;
+    // Notes on the record; whatever else is said about it goes beside them.
+    QVBoxLayout *notesBox_ = nullptr;
     QProgressBar *reading_ = nullptr;
     QLabel *notes_ = nullptr;
-    // Column 0 is the total, 1..3 the levels.
-    std::array<QLabel *, Game::Levels + 1> headers_{};
-    std::array<std::array<QLabel *, Game::Levels + 1>, Rows> figures_{};
-    std::array<QLabel *, Rows> rowNames_{};
-    QLabel *conclusions_ = nullptr;
+    QTableWidget *table_ = nullptr;
+    ReadOnlyText *conclusions_ = nullptr;
     StatisticsChart *chart_ = nullptr;
+    ReadOnlyText *chartText_ = nullptr;
     QPushButton *startAnew_ = nullptr;
 };

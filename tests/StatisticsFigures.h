@@ -1,0 +1,27 @@
+#pragma once
+
+#include "StatisticsWindow.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+
+// A figure or a text of the statistics window by its object name, as a reader sees it;
+// "hidden" for a figure in a column not shown.
+inline QString figure(const StatisticsWindow &w, const QString &name)
+{
+    if (const auto *text = w.findChild<QTextEdit *>(name))
+        return text->toPlainText();
+    if (const auto *label = w.findChild<QLabel *>(name))
+        return label->text();
+    const auto *table = w.findChild<QTableWidget *>(u"Figures"_s);
+    for (int r = 0; r < table->rowCount(); ++r)
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (table->item(r, c)->data(Qt::UserRole) == name)
+                return table->isColumnHidden(c)
+                           ? u"hidden"_s
+                           : table->item(r, c)->text().replace(u'\u00a0', u' ');
+    return u"no such figure"_s;
+}

@@ -1,0 +1,121 @@
+#include "MainWindow.h"
+#include "StatisticsWindow.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Five of ten right at every game, levels in turn: far above chance, so every level's luck
+// cell holds its longest text.
+FinishedGame fiveRight(int n)
+{
+    FinishedGame g;
+    g.level = 1 + n % Game::Levels;
+    for (int i = 0; i < Game::Attempts; ++i) {
+        g.hidden[i] = i % g.offeredPictures();
+        g.guessed[i] = i < 5 ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
+    }
+    return g;
+}
+
+Statistics played(int games)
+{
+    Statistics s;
+    for (int n = 0; n < games; ++n)
+        s.add(fiveRight(n));
+    return s;
+}
+
+bool framed(const QWidget &w)
+{
+    return w.frameGeometry() != w.geometry() || qEnvironmentVariableIsEmpty("CHUIKOMER_WM");
+}
+
+} // namespace
+
+// The statistics window in a real X window at the scale the test runs at, under openbox or
+// none: its whole frame stays on the screen's available area wherever the main window
+// stands, however many games it shows, also as games are added.
+class TestStatisticsFrame : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> main_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        main_ = std::make_unique<MainWindow>(TestSupport::ScriptedDraw());
+        main_->show();
+        // A window manager on a busy machine may take seconds.
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get(), 20000));
+        QTRY_VERIFY_WITH_TIMEOUT(framed(*main_), 10000);
+        // Past its own centring.
+        QTest::qWait(500);
+    }
+    void cleanupTestCase() { main_.reset(); }
+
+    void theWholeFrameStaysOnScreen_data()
+    {
+        QTest::addColumn<int>("games");
+        // Where the main window's centre goes, in screens from the top left.
+        QTest::addColumn<QPointF>("mainAt");
+        for (int games : {0, 5, 300}) {
+            const QByteArray n = QByteArray::number(games);
+            QTest::newRow(n + " games, centre") << games << QPointF(0.5, 0.5);
+            QTest::newRow(n + " games, bottom left") << games << QPointF(0.1, 0.9);
+            QTest::newRow(n + " games, half off the top right") << games << QPointF(1, 0);
+        }
+    }
+    void theWholeFrameStaysOnScreen()
+    {
+        QFETCH(int, games);
+        QFETCH(QPointF, mainAt);
+        MainWindow &main = *main_;
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect mainFrame = main.frameGeometry();
+        main.move(QPoint(int(area.width() * mainAt.x()), int(area.height() * mainAt.y())) -
+                  (mainFrame.center() - mainFrame.topLeft()));
+        QTest::qWait(200);
+
+        auto *statistics = new StatisticsWindow(&main);
+        statistics->setStatistics(played(games));
+        statistics->show();
+        QVERIFY(QTest::qWaitForWindowExposed(statistics, 20000));
+        const auto onScreen = [&] {
+            return framed(*statistics) && area.contains(statistics->frameGeometry());
+        };
+        const auto where = [&] {
+            QString text;
+            QDebug(&text) << statistics->frameGeometry() << "over" << main.frameGeometry()
+                          << statistics->windowHandle()->frameGeometry();
+            return text;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(onScreen(), qPrintable(where()), 10000);
+        QVERIFY(statistics->minimumSize() != statistics->maximumSize());
+        const auto *close = statistics->findChild<QPushButton *>(u"CloseButton"_s);
+        QVERIFY(statistics->rect().contains(close->geometry()));
+
+        // More games scroll; the window keeps its size.
+        QTest::qWait(100);
+        const QSize size = statistics->size();
+        for (int n = games; n < games + 40; ++n)
+            statistics->addGame(fiveRight(n));
+        QTest::qWait(100);
+        QCOMPARE(statistics->size(), size);
+        QVERIFY(area.contains(statistics->frameGeometry()));
+        delete statistics;
+    }
+};
+
+QTEST_MAIN(TestStatisticsFrame)
+#include "tst_statisticsframe.moc"
