@@ -16,8 +16,8 @@ QLocale russian()
 }
 
 // What the guarantee is, in words a player can check against the figures.
-const QString Guarantee = u"угадывая наугад, до 100 доходит не больше 1 игрока из 100, даже если "
-                          "смотреть статистику после каждой игры"_s;
+const QString Guarantee =
+    u"наугад до 100 доходит не больше 1 игрока из 100, даже если смотреть после каждой игры"_s;
 
 } // namespace
 
