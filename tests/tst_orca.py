@@ -54,6 +54,25 @@ class GameByEar(unittest.TestCase):
         orca.press("space")
         orca.wait_for("notification Сначала выберите уровень")
 
+    # Every figure with its meaning, the conclusions by Tab, after a game played by ear.
+    def test_statistics(self):
+        orca = self.orca
+        orca.press("shift+Tab", "space")
+        orca.wait_for("notification Угадайте 1-ю картинку")
+        for _ in range(10):
+            orca.press("space")
+        orca.wait_for(VERDICT)
+        orca.press("F10", "Down")
+        orca.wait_for(re.compile(r"^Статистика"))
+        orca.press("Return")
+        orca.wait_for("Статистика dialog")
+        orca.wait_for(re.compile(r"^table with"))
+        orca.press("Down")
+        orca.wait_for(re.compile(r"^Первый уровень, (сыграно игр|дано ответов): \d+"))
+        orca.press("Tab")
+        orca.wait_for("Выводы read only text")
+        orca.wait_for(re.compile(r"^Первый уровень: пока слишком мало игр"))
+
     def test_about_link(self):
         orca = self.orca
         orca.press("F10", "Right", "Down")
