@@ -9,7 +9,7 @@ import re
 import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 from orca_session import OrcaSession  # noqa: E402
 
 PROGRAM = None

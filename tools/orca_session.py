@@ -10,7 +10,7 @@ C.UTF-8). Every wait is bounded: nothing hangs when Orca stays silent. Needs orc
 at-spi2-core, dbus, xvfb, openbox and xdotool (tools/setup.sh installs them); runs as any user,
 root included, with no display or session bus of its own.
 
-As a module (a test can import it from this folder):
+As a module (tests/tst_orca.py imports it from here):
 
     from orca_session import OrcaSession
     with OrcaSession() as orca:
@@ -28,7 +28,7 @@ a whole test; CTest runs it as a plain command, with a TIMEOUT.
 
 As a command, it prints what Orca says while the keys given are pressed, a second apart:
 
-    tests/orca_session.py [--keys "shift+Tab space"] PROGRAM [ARG...]
+    tools/orca_session.py [--keys "shift+Tab space"] PROGRAM [ARG...]
 """
 
 import argparse
