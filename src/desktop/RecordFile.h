@@ -43,5 +43,9 @@ public:
     RecordProblem startAnew(const QString &date) const;
 
 private:
+    // append and startAnew before the failure is logged; errno then holds its reason.
+    RecordProblem appendOnce(const QByteArray &line, const QByteArray &header) const;
+    RecordProblem renameAside(const QString &date) const;
+
     QString path_;
 };
