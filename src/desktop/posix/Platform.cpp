@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QThread>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
