@@ -18,7 +18,8 @@ enum class Access { Read, Append };
 // Opens `path` for this user's own plain file only, never following a link, never blocking,
 // and without opening anything else even for a moment. With `create`, a missing file is made
 // (exclusively, so that one of two creators makes it); without, it gives -1 and None.
-// Otherwise -1 and the reason, or the descriptor and None.
+// Otherwise -1 and the reason, or the descriptor and None. Windows shows no owner or link
+// count to check: there it is the plain opening.
 int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem);
 
 bool closeFile(int fd);
