@@ -15,13 +15,11 @@
 #include <shellapi.h>
 #include <sys/stat.h>
 
-using namespace Qt::StringLiterals;
-
 namespace Platform
 {
 
-// Windows keeps no owner or link count that the C library shows, and a name cannot be opened
-// without opening what it leads to: the plain opening is all there is.
+// The C library shows no owner or link count here, and cannot open a name without following
+// it: the plain opening is all there is.
 int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem)
 {
     const int flags = access == Access::Append ? _O_RDWR | _O_APPEND : _O_RDONLY;
