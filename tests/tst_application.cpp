@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -202,6 +203,9 @@ private Q_SLOTS:
         program->start();
         MainWindow &window = program->mainWindow();
         StatisticsWindow *statistics = openStatistics(window);
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(u"^Appending to the record \"\" failed: neither HOME "
+                                             u"nor XDG_DATA_HOME is set$"_s));
         Q_EMIT window.game().finished(firstLevelGame(4));
         const QString notes = statistics ? figure(*statistics, u"Notes"_s) : QString();
         const QString games = statistics ? figure(*statistics, u"Games_1"_s) : QString();

@@ -12,9 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
@@ -84,6 +87,12 @@ private Q_SLOTS:
         RecordingLauncher launcher;
         launcher.during = [] { throw std::runtime_error("no desktop"); };
         Desktop desktop = launcher.desktop(u"/nowhere/"_s);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^Could not open \"/tmp/a file.html\": no desktop$"_s));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^Could not open \"http://www.example.org/site/\": no desktop$"_s));
         desktop.openWithDesktop(u"/tmp/a file.html"_s);
         desktop.openWithDesktop(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 2u);
@@ -131,6 +140,9 @@ private Q_SLOTS:
                                              QCoreApplication::applicationDirPath()));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 10000);
         qputenv("PATH", QFile::encodeName(dir.path() + u"/empty"_s));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^Could not start \"xdg-open\" for \"/tmp/other.html\": \\w"_s));
         const bool startedWithout = Desktop::startPlatformOpener(u"/tmp/other.html"_s, dir.path());
         qputenv("PATH", path);
         QVERIFY(!startedWithout);
@@ -164,6 +176,18 @@ private Q_SLOTS:
         for (int i = 0; i < 5000 / 30; ++i, now += 30)
             desktop.openHelp();
         QCOMPARE(launcher.calls.size(), 5u);
+
+        // The pause is counted from the last request: a millisecond short of it is a repeat,
+        // and exactly the pause after that one is a new request.
+        now += 2 * Desktop::RepeatIgnoredMs;
+        desktop.openHelp();
+        QCOMPARE(launcher.calls.size(), 6u);
+        now += Desktop::RepeatIgnoredMs - 1;
+        desktop.openHelp();
+        QCOMPARE(launcher.calls.size(), 6u);
+        now += Desktop::RepeatIgnoredMs;
+        desktop.openHelp();
+        QCOMPARE(launcher.calls.size(), 7u);
     }
 
     // A scale factor that is no number from 0.5 to 8 is dropped before Qt sees it; the
@@ -306,9 +330,16 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         RecordingLauncher launcher;
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(u"^No redirect page in \".*/missing/\" \\(\\w.*\\); "
+                                             u"the address goes to the browser itself$"_s));
         launcher.desktop(dir.path() + u"/missing/"_s).openUrl(u"http://example.org/o'neil"_s);
         for (int i = 0; i < RedirectPage::MaxNames; ++i)
             QVERIFY(QDir(dir.path()).mkdir(QString::number(i) + u".html"_s));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^No redirect page in .*\\(every name from 0.html to "
+                               u"%1.html is taken\\)"_s.arg(RedirectPage::MaxNames - 1)));
         launcher.desktop(dir.path() + u'/').openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 2u);
         QCOMPARE(launcher.calls[0].target, u"http://example.org/o'neil"_s);
@@ -351,6 +382,9 @@ private Q_SLOTS:
         QCOMPARE(RedirectPage::document(u"http://пример.рф/сайт/?q=ё"_s),
                  redirectPage("http://xn--e1afmkfd.xn--p1ai/%D1%81%D0%B0%D0%B9%D1%82/?q=%D1%91")
                      .chopped(LineEnd.size()));
+        // Either side of the first byte that is not ASCII.
+        QCOMPARE(RedirectPage::document(u"http://example.org/\u007f\u0080"_s),
+                 redirectPage("http://example.org/\x7f%C2%80").chopped(LineEnd.size()));
     }
 
 #ifdef Q_OS_UNIX
@@ -367,8 +401,10 @@ private Q_SLOTS:
         QVERIFY(::link(QFile::encodeName(precious).constData(),
                        QFile::encodeName(dir.filePath(u"1.html"_s)).constData()) == 0);
 
+        QString whyNot;
         auto written = std::async(std::launch::async, [&] {
-            return RedirectPage::write(dir.path() + u'/', u"http://www.example.org/site/"_s);
+            return RedirectPage::write(dir.path() + u'/', u"http://www.example.org/site/"_s,
+                                       whyNot);
         });
         const bool returned =
             written.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
@@ -405,6 +441,10 @@ private Q_SLOTS:
         rlimit tiny = saved;
         tiny.rlim_cur = 16;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^No redirect page in .* \\(%1\\); the address"_s.arg(
+                QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(EFBIG))))));
         desktop.openUrl(u"http://www.example.org/site/"_s);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);

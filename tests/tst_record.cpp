@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -170,6 +171,15 @@ private Q_SLOTS:
         TestSupport::writeFile(dir.filePath(u"blocked"_s), "not a folder");
         QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
         const QByteArray line = RecordLine::serialise(game(1, 1));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record "
+                                                              u"\".*/blocked/games.tsv\" failed: "
+                                                              u"\\w"_s));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record "
+                                                              u"\".*/games.tsv\" failed: "
+                                                              u"refused, not a plain file$"_s));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"^Appending to the record \"\" failed: "
+                                                u"neither HOME nor XDG_DATA_HOME is set$"_s));
         QCOMPARE(RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}),
                  RecordProblem::Failed);
         QCOMPARE(RecordFile(dir.filePath(u"games.tsv"_s)).append(line, {}),
@@ -278,6 +288,13 @@ private Q_SLOTS:
         }
         const mode_t before = kind(path);
 
+        // Each refusal is logged with the name and what stood there.
+        for (const char *what : {"Appending to", "Opening", "Clearing"})
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(u"^%1 the record \"%2\" failed: %3$"_s.arg(
+                    QLatin1StringView(what), QRegularExpression::escape(path),
+                    QRegularExpression::escape(RecordProblems::describe(problem, 0)))));
         const RecordFile file(path);
         const auto uses = withinASecond([file] {
             Uses u{};

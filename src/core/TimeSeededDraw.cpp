@@ -2,6 +2,7 @@
 
 #include <QTime>
 #include <bit>
+#include <exception>
 #include <random>
 
 std::array<std::uint32_t, 4> TimeSeededDraw::systemEntropy()
@@ -17,8 +18,9 @@ double TimeSeededDraw::operator()() const
     std::array<std::uint32_t, 4> extra{};
     try {
         extra = entropy_();
-    } catch (...) {
-        // The draw runs inside a click; the time of day alone still makes a fair game.
+    } catch (const std::exception &) {
+        // std::random_device throws some std::exception when it has no source. The draw runs
+        // inside a click; the time of day alone still makes a fair game.
     }
     std::seed_seq seed{std::bit_cast<std::uint32_t>(secondsSinceMidnight), extra[0], extra[1],
                        extra[2], extra[3]};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <optional>
 
@@ -11,11 +12,9 @@ namespace ApplicationFolder
 // Which characters separate a path's folders: on Windows a backslash (or a slash), elsewhere
 // a slash only, a backslash being an ordinary character of a file name there.
 enum class Separators { Windows, Posix };
-#ifdef Q_OS_WIN
-inline constexpr Separators PlatformSeparators = Separators::Windows;
-#else
-inline constexpr Separators PlatformSeparators = Separators::Posix;
-#endif
+// The system's own, as Qt knows them.
+inline const Separators PlatformSeparators =
+    QDir::separator() == u'\\' ? Separators::Windows : Separators::Posix;
 
 // The executable's folder as the platform reports it: native separators, no trailing
 // separator except at a root. Empty when the platform cannot tell.

@@ -1,19 +1,14 @@
 #include "Desktop.h"
 
 #include "ApplicationFolder.h"
+#include "DesktopLog.h"
+#include "Platform.h"
 #include "RedirectPage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QStringList>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#include <shellapi.h>
-#endif
-
-using namespace Qt::StringLiterals;
+#include <exception>
+#include <new>
 
 namespace
 {
@@ -52,17 +47,7 @@ bool Desktop::isRepeat(std::optional<qint64> &last) const
 
 bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory)
 {
-#if defined(Q_OS_WIN)
-    // The wide call: "Справка.html" does not survive a code page without Cyrillic.
-    const auto result =
-        ShellExecuteW(nullptr, L"Open", reinterpret_cast<LPCWSTR>(target.utf16()), nullptr,
-                      reinterpret_cast<LPCWSTR>(workingDirectory.utf16()), SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
-#elif defined(Q_OS_MACOS)
-    return QProcess::startDetached(u"open"_s, QStringList{target}, workingDirectory);
-#else
-    return QProcess::startDetached(u"xdg-open"_s, QStringList{target}, workingDirectory);
-#endif
+    return Platform::startOpener(target, workingDirectory);
 }
 
 QString Desktop::shellWorkingDirectory(QString rawFolder)
@@ -81,8 +66,10 @@ void Desktop::openWithDesktop(const QString &target) const
 {
     try {
         launcher_(target, shellWorkingDirectory(ApplicationFolder::programFolder()));
-    } catch (...) {
-        // Nothing to report: the document simply does not open.
+    } catch (const std::exception &error) {
+        // The launcher is the caller's to choose; Qt throws nothing of its own, and what the
+        // standard library throws (bad_alloc, bad_function_call, system_error) is one of these.
+        qCWarning(desktopLog).nospace() << "Could not open " << target << ": " << error.what();
     }
 }
 
@@ -101,12 +88,19 @@ void Desktop::openUrl(const QString &url)
     try {
         // An installed program's folder is usually read-only: then the browser gets the
         // address itself.
-        const auto page =
-            applicationFolder_ ? RedirectPage::write(*applicationFolder_, url) : std::nullopt;
+        QString whyNot;
+        const auto page = applicationFolder_ ? RedirectPage::write(*applicationFolder_, url, whyNot)
+                                             : std::nullopt;
+        if (applicationFolder_ && !page)
+            qCWarning(desktopLog).nospace()
+                << "No redirect page in " << *applicationFolder_ << " (" << qUtf8Printable(whyNot)
+                << "); the address goes to the browser itself";
         const QString target = page.value_or(url);
         QCoreApplication::processEvents();
         openWithDesktop(target);
-    } catch (...) {
-        // Nothing to report: the link simply does not open.
+    } catch (const std::bad_alloc &) {
+        // Building the page's text is all that can throw here: Qt reports nothing else so,
+        // and the launcher's own are caught in openWithDesktop.
+        qCWarning(desktopLog) << "Out of memory opening" << url;
     }
 }

@@ -5,8 +5,8 @@
 #include <optional>
 
 // Hands files and web addresses to the desktop, which opens them with the user's own
-// applications. Nothing here reports a failure: opening a document is a convenience, and the
-// game goes on without it.
+// applications. A failure is only logged (chuikomer.desktop): opening a document is a
+// convenience, and the game goes on without it.
 class Desktop
 {
 public:

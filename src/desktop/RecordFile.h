@@ -12,7 +12,7 @@
 // running copies of the program never interleave; starting anew renames it, never deletes.
 // Only this user's own plain file with no other name is used: whatever else stands at its
 // place is left untouched, and nothing is ever written through a link. What a line says is
-// not its business.
+// not its business. Every problem is also logged (chuikomer.record) with the path and why.
 class RecordFile
 {
 public:
@@ -43,5 +43,9 @@ public:
     RecordProblem startAnew(const QString &date) const;
 
 private:
+    // append and startAnew before the failure is logged; errno then holds its reason.
+    RecordProblem appendOnce(const QByteArray &line, const QByteArray &header) const;
+    RecordProblem renameAside(const QString &date) const;
+
     QString path_;
 };

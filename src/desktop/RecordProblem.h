@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QString>
 
 // Why the record could not be used. A name that is refused is left exactly as it was: the
 // games then stay in memory for this run.
@@ -23,10 +23,11 @@ enum class RecordProblem {
 namespace RecordProblems
 {
 
-// Opens `path` with `flags` for this user's own plain file only, never following a link,
-// never blocking, and without opening anything else even for a moment. With `create`, a
-// missing file is made (with O_EXCL, so that one of two creators makes it); without, it gives
-// -1 and None. Otherwise -1 and the reason, or the descriptor and None.
-int openOwnFile(const QByteArray &path, int flags, bool create, RecordProblem &problem);
+// The problem in a developer's words, for the log: a refusal says what stood at the name,
+// a failure gives the system's reason for `error` (an errno value).
+QString describe(RecordProblem problem, int error);
+
+// Logs that `what` ("Appending to", say) the record at `path` ran into `problem`.
+void warn(const char *what, const QString &path, RecordProblem problem, int error);
 
 } // namespace RecordProblems

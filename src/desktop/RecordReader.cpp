@@ -1,17 +1,11 @@
 #include "RecordReader.h"
 
+#include "Platform.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace
 {
@@ -22,28 +16,29 @@ constexpr qsizetype LongestLine = 4096;
 
 } // namespace
 
-RecordReader::RecordReader(const QString &path)
+RecordReader::RecordReader(const QString &path) : path_(path)
 {
     if (path.isEmpty()) {
         problem_ = RecordProblem::NoHome;
         return;
     }
-    fd_ = RecordProblems::openOwnFile(QFile::encodeName(path), O_RDONLY, false, problem_);
-    struct stat info {
-    };
-    if (fd_ >= 0 && ::fstat(fd_, &info) == 0)
-        size_ = info.st_size;
+    fd_ = Platform::openOwnFile(QFile::encodeName(path), Platform::Access::Read, false, problem_);
+    if (problem_ != RecordProblem::None)
+        RecordProblems::warn("Opening", path, problem_, errno);
+    if (fd_ >= 0)
+        size_ = Platform::fileSize(fd_).value_or(0);
 }
 
 RecordReader::RecordReader(RecordReader &&other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), problem_(other.problem_)
+    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
+      problem_(other.problem_)
 {
 }
 
 RecordReader::~RecordReader()
 {
     if (fd_ >= 0)
-        ::close(fd_);
+        Platform::closeFile(fd_);
 }
 
 RecordProblem RecordReader::read(const std::function<void(QByteArrayView line)> &take,
@@ -55,11 +50,11 @@ RecordProblem RecordReader::read(const std::function<void(QByteArrayView line)> 
     QByteArray carried;
     qint64 done = 0;
     while (done < size_) {
-        const auto n = ::read(fd_, block.data(), unsigned(std::min(BlockSize, size_ - done)));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
+        const qint64 n = Platform::readOn(fd_, block.data(), std::min(BlockSize, size_ - done));
+        if (n < 0) {
+            RecordProblems::warn("Reading", path_, RecordProblem::Failed, errno);
             return RecordProblem::Failed;
+        }
         // Cut short meanwhile: what there was is all there is.
         if (n == 0)
             break;

@@ -33,6 +33,8 @@ public:
                        const Progress &progress = {});
 
 private:
+    // For the log.
+    QString path_;
     int fd_ = -1;
     qint64 size_ = 0;
     RecordProblem problem_ = RecordProblem::None;

@@ -16,7 +16,8 @@ inline constexpr int MaxNames = 100;
 QByteArray document(const QString &url);
 
 // Writes the page for `url` under the first numbered name in `folder` (which ends in its
-// separator) that can be written, and returns that name; nothing when none can be.
-std::optional<QString> write(const QString &folder, const QString &url);
+// separator) that can be written, and returns that name; nothing when none can be, and then
+// `whyNot` says why, for the log.
+std::optional<QString> write(const QString &folder, const QString &url, QString &whyNot);
 
 } // namespace RedirectPage

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Platform.h"
+
+#include "DesktopLog.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <qt_windows.h>
+#include <shellapi.h>
+#include <sys/stat.h>
+
+namespace Platform
+{
+
+// The C library shows no owner or link count here, and cannot open a name without following
+// it: the plain opening is all there is.
+int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem)
+{
+    const int flags = access == Access::Append ? _O_RDWR | _O_APPEND : _O_RDONLY;
+    const int fd = ::_open(path.constData(), flags | _O_BINARY | (create ? _O_CREAT : 0),
+                           _S_IREAD | _S_IWRITE);
+    problem = fd >= 0 || errno == ENOENT ? RecordProblem::None : RecordProblem::Failed;
+    return fd;
+}
+
+bool closeFile(int fd)
+{
+    return ::_close(fd) == 0;
+}
+
+std::optional<qint64> fileSize(int fd)
+{
+    struct _stati64 info {
+    };
+    if (::_fstati64(fd, &info) != 0)
+        return std::nullopt;
+    return info.st_size;
+}
+
+// Neither is needed here: a file the C library holds open cannot be renamed away, so
+// clearing cannot slip between an appender's opening and its write.
+void lockBriefly(int) {}
+
+bool stillNamed(int, const QByteArray &)
+{
+    return true;
+}
+
+qint64 readOn(int fd, char *buffer, qint64 size)
+{
+    return ::_read(fd, buffer, unsigned(size));
+}
+
+qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset)
+{
+    if (::_lseeki64(fd, offset, SEEK_SET) != offset)
+        return -1;
+    return ::_read(fd, buffer, unsigned(size));
+}
+
+bool writeWhole(int fd, const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const auto n = ::_write(fd, data.constData() + done, unsigned(data.size() - done));
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Windows' rename never replaces an existing name.
+Rename renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+    if (std::rename(from.constData(), to.constData()) == 0)
+        return Rename::Done;
+    return errno == EEXIST ? Rename::NameTaken : Rename::Failed;
+}
+
+bool dataFolderKnown()
+{
+    return true;
+}
+
+// As Windows' own text files end them.
+const char LineEnd[] = "\r\n";
+
+// The number of hard links is not checked here; the rename leaves a linked file alone anyway.
+bool replaceable(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.isSymLink() && (!info.exists() || (info.isFile() && info.isWritable()));
+}
+
+// QSaveFile writes beside the name and renames on commit.
+Write replaceWhole(const QString &folder, const QString &name, const QByteArray &data,
+                   QString &whyNot)
+{
+    QSaveFile file(folder + name);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        whyNot = file.errorString();
+        return Write::Failed;
+    }
+    if (file.write(data) != data.size())
+        file.cancelWriting();
+    if (file.commit())
+        return Write::Done;
+    whyNot = file.errorString();
+    return Write::Failed;
+}
+
+bool startOpener(const QString &target, const QString &workingDirectory)
+{
+    // The wide call: "Справка.html" does not survive a code page without Cyrillic.
+    const auto result =
+        ShellExecuteW(nullptr, L"Open", reinterpret_cast<LPCWSTR>(target.utf16()), nullptr,
+                      reinterpret_cast<LPCWSTR>(workingDirectory.utf16()), SW_SHOWNORMAL);
+    const auto code = reinterpret_cast<INT_PTR>(result);
+    if (code > 32)
+        return true;
+    qCWarning(desktopLog).nospace()
+        << "ShellExecute could not open " << target << ": error " << qint64(code);
+    return false;
+}
+
+} // namespace Platform
