@@ -7,7 +7,7 @@
 #include "RecordFile.h"
 #include "RecordLine.h"
 #include "Stats.h"
-#include "TimeSeededDraw.h"
+#include "TimeSeededRandom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -210,7 +210,7 @@ void nameApplication()
 std::unique_ptr<Application> startProgram()
 {
     auto program =
-        std::make_unique<Application>(Desktop(ApplicationFolder::find()), TimeSeededDraw{});
+        std::make_unique<Application>(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
     return program;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What several tests share: the palette, scans over an image's pixels, and a draw that hides
-// the pictures a test chooses.
+// What several tests share: the palette, scans over an image's pixels, and a random source that
+// hides the pictures a test chooses.
 
 #include <QFile>
 #include <QImage>
@@ -76,15 +76,15 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// The draw that hides `picture` among `offered`: the middle of its interval.
+// The source that hides `picture` among `offered`: the middle of its interval.
 inline double drawFor(int picture, int offered)
 {
     return (picture + 0.5) / offered;
 }
 
-// A draw that hands out queued values, then 0. Copies share the queue, so a test can queue
-// more after handing the draw to a game.
-struct ScriptedDraw {
+// A random source that hands out queued values, then 0. Copies share the queue, so a test can queue
+// more after handing the source to a game.
+struct ScriptedRandom {
     std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
 
     double operator()() const

@@ -1,26 +1,26 @@
 #include "FakeWindow.h"
 #include "Game.h"
 #include "TestSupport.h"
-#include "TimeSeededDraw.h"
+#include "TimeSeededRandom.h"
 
 #include <QTest>
 #include <cmath>
 #include <stdexcept>
 
-using TestSupport::ScriptedDraw;
+using TestSupport::ScriptedRandom;
 
 // A game against a recording window and board, with the hidden pictures chosen by the test.
 struct Table {
     FakeWindow record;
-    ScriptedDraw draw;
-    Game game{record, record, draw};
+    ScriptedRandom random;
+    Game game{record, record, random};
 
     Table() { record.listenTo(game); }
 
     // Plays a whole game at `level` (1..3): hidden[n], guessed[n] for attempts 1..10.
     void play(int level, const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
     {
-        draw.hideAll(hidden, level * 5);
+        random.hideAll(hidden, level * 5);
         game.chooseLevel(level - 1);
         for (int g : guessed)
             game.guess(g);
@@ -98,7 +98,7 @@ private Q_SLOTS:
     void oneGuessMovesTheBoardOnByOneAttempt()
     {
         Table t;
-        t.draw.hide({3, 7}, 10);
+        t.random.hide({3, 7}, 10);
         t.game.chooseLevel(1);
         QVERIFY(!t.record.cell(2).begun);
         t.game.guess(9);
@@ -229,12 +229,12 @@ private Q_SLOTS:
         QCOMPARE(t.game.attempt(), 1);
     }
 
-    // A faulty draw still hides an offered picture: the top of the range for 1.0 and more,
+    // A faulty source still hides an offered picture: the top of the range for 1.0 and more,
     // the first picture for NaN and anything below 0.
     void faultyDrawsAreClamped()
     {
         Table t;
-        *t.draw.values = {1.0, std::nan(""), -0.5, 7.0, 0.9999999999999999};
+        *t.random.values = {1.0, std::nan(""), -0.5, 7.0, 0.9999999999999999};
         t.game.chooseLevel(2);
         for (int i = 0; i < 4; ++i)
             t.game.guess(i);
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(t.game.hidden(5), 14);
     }
 
-    // The real draw over many attempts hits every level's range uniformly. The bounds are
+    // The real source over many attempts hits every level's range uniformly. The bounds are
     // chi-square's 1 - 1e-5 points for 4, 9 and 14 degrees of freedom, so a sound generator
     // fails once in 100,000 runs; an off-by-one range empties a class of about 600 expected
     // draws and lands far beyond them.
@@ -253,7 +253,7 @@ private Q_SLOTS:
     {
         for (int level = 1; level <= 3; ++level) {
             FakeWindow record;
-            Game game(record, record, TimeSeededDraw{});
+            Game game(record, record, TimeSeededRandom{});
             const int offered = level * 5;
             std::vector<int> counts(offered, 0);
             const int games = 600 * offered / 10;
@@ -280,10 +280,10 @@ private Q_SLOTS:
     // Entropy that fails leaves the time of day: still a number in [0, 1), never a throw.
     void drawSurvivesFailingEntropy()
     {
-        const TimeSeededDraw draw(
+        const TimeSeededRandom random(
             []() -> std::array<std::uint32_t, 4> { throw std::runtime_error("no random device"); });
         for (int i = 0; i < 100; ++i) {
-            const double r = draw();
+            const double r = random();
             QVERIFY(r >= 0.0 && r < 1.0);
         }
     }

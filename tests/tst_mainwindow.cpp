@@ -35,8 +35,8 @@ template <typename T = QWidget> T *control(const QObject *window, const QString 
 
 // A shown window whose hidden pictures the test chooses.
 struct Window {
-    TestSupport::ScriptedDraw draw;
-    MainWindow form{draw};
+    TestSupport::ScriptedRandom random;
+    MainWindow form{random};
 
     Window()
     {
@@ -219,7 +219,7 @@ private Q_SLOTS:
         MainWindow &f = w.form;
         const std::array<int, 10> hidden{9, 0, 5, 7, 2, 2, 8, 1, 6, 3};
         const std::array<int, 10> guessed{9, 1, 5, 6, 2, 3, 8, 4, 4, 4};
-        w.draw.hideAll(hidden, 10);
+        w.random.hideAll(hidden, 10);
         w.click(w.level(1));
         QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s);
         for (int k = 0; k < 15; ++k)
@@ -267,7 +267,7 @@ private Q_SLOTS:
         // Clicks after the end change nothing; a level choice starts again.
         w.click(w.picture(0));
         QCOMPARE(w.boardImage(), expected.image());
-        w.draw.hide({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 5);
+        w.random.hide({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 5);
         w.click(w.level(0));
         QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s);
         QVERIFY(w.status()->toolTip().isEmpty());
@@ -282,7 +282,7 @@ private Q_SLOTS:
     {
         Window w;
         // Nine hits: the longest verdict stays on one line inside the window.
-        w.draw.hide({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, 5);
+        w.random.hide({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, 5);
         w.click(w.level(0));
         const int requestWidth = w.status()->width();
         for (int g : {0, 1, 2, 3, 4, 0, 1, 2, 3, 0})
@@ -326,7 +326,7 @@ private Q_SLOTS:
         w.click(w.level(0));
         QCOMPARE(accessible(w.picture(4), QAccessible::Description), QString());
         QTRY_COMPARE(announced.size(), 2);
-        // The draw hides the first picture every time: ten misses, each told once.
+        // The random source hides the first picture every time: ten misses, each told once.
         for (int n = 1; n <= 10; ++n) {
             w.click(w.picture(1));
             QTRY_COMPARE(announced.size(), n + 2);

@@ -54,7 +54,7 @@ class TestStatisticsFrame : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        main_ = std::make_unique<MainWindow>(TestSupport::ScriptedDraw());
+        main_ = std::make_unique<MainWindow>(TestSupport::ScriptedRandom());
         main_->show();
         // A window manager on a busy machine may take seconds.
         QVERIFY(QTest::qWaitForWindowExposed(main_.get(), 20000));

@@ -28,20 +28,20 @@ namespace
 
 // The program with its data folder in `dataHome`, never the user's own; what it would open
 // goes to `opened`.
-std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw,
-                                   RecordingLauncher &opened)
+std::unique_ptr<Application>
+start(const QString &dataHome, const TestSupport::ScriptedRandom &random, RecordingLauncher &opened)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), draw);
+    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), random);
     program->start();
     return program;
 }
 
 // One game at level index + 1 with the pictures hidden as `hidden` and guessed as `guessed`.
-void play(MainWindow &window, const TestSupport::ScriptedDraw &draw, int level,
+void play(MainWindow &window, const TestSupport::ScriptedRandom &random, int level,
           const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
 {
-    draw.hideAll(hidden, (level + 1) * Game::PicturesPerLevel);
+    random.hideAll(hidden, (level + 1) * Game::PicturesPerLevel);
     QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_%1"_s.arg(level)), Qt::LeftButton);
     for (int p : guessed)
         QTest::mouseClick(window.findChild<QPushButton *>(u"Command1_%1"_s.arg(p)), Qt::LeftButton);
@@ -76,13 +76,13 @@ private Q_SLOTS:
     void twoGamesAreKeptShownAndStartedAnew()
     {
         QTemporaryDir home;
-        TestSupport::ScriptedDraw draw;
+        TestSupport::ScriptedRandom random;
         RecordingLauncher opened;
-        auto program = start(home.path(), draw, opened);
+        auto program = start(home.path(), random, opened);
         MainWindow &window = program->mainWindow();
         // 3 right at the first level, 1 at the second.
-        play(window, draw, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
-        play(window, draw, 1, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {9, 0, 0, 0, 0, 0, 0, 0, 0, 1});
+        play(window, random, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
+        play(window, random, 1, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {9, 0, 0, 0, 0, 0, 0, 0, 0, 1});
 
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(qAbs(statistics->frameGeometry().center().x() - main.center().x()) <= 1);
 
         // Not modal: a game played beside it shows at once.
-        play(window, draw, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        play(window, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         QCOMPARE(figure(*statistics, u"Games_0"_s), u"3"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"14"_s);
 
@@ -149,9 +149,9 @@ private Q_SLOTS:
         QFile file(blocked);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        TestSupport::ScriptedDraw draw;
+        TestSupport::ScriptedRandom random;
         RecordingLauncher opened;
-        auto program = start(blocked, draw, opened);
+        auto program = start(blocked, random, opened);
         MainWindow &window = program->mainWindow();
         // Logged once each, with the path the user cannot see here.
         const QString record = QRegularExpression::escape(blocked);
@@ -161,7 +161,7 @@ private Q_SLOTS:
         QTest::ignoreMessage(
             QtWarningMsg,
             QRegularExpression(u"^Opening the record \"%1/.*\" failed: \\w"_s.arg(record)));
-        play(window, draw, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        play(window, random, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         QVERIFY(!QApplication::activeModalWidget());
 
         StatisticsWindow *statistics = openStatistics(window);

@@ -16,8 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
-Application::Application(Desktop desktop, Game::Draw draw)
-    : desktop_(std::move(desktop)), window_(std::make_unique<MainWindow>(std::move(draw)))
+Application::Application(Desktop desktop, Game::Random random)
+    : desktop_(std::move(desktop)), window_(std::make_unique<MainWindow>(std::move(random)))
 {
     QObject::connect(window_.get(), &MainWindow::exitRequested, &Application::exit);
     QObject::connect(window_.get(), &MainWindow::helpRequested, window_.get(),

@@ -20,7 +20,7 @@ class StatisticsWindow;
 class Application
 {
 public:
-    explicit Application(Desktop desktop, Game::Draw draw);
+    explicit Application(Desktop desktop, Game::Random random);
     ~Application();
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;

@@ -2,7 +2,7 @@
 #include "ApplicationFolder.h"
 #include "DisplayCheck.h"
 #include "ProgramInfo.h"
-#include "TimeSeededDraw.h"
+#include "TimeSeededRandom.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     DisplayCheck::reportLostDisplay();
 #endif
     // The folder is known before any window exists, and never changes afterwards.
-    Application program(Desktop(ApplicationFolder::find()), TimeSeededDraw{});
+    Application program(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
     program.start();
     return QApplication::exec();
 }

@@ -23,8 +23,8 @@ QString numberText(int value)
 
 } // namespace
 
-Game::Game(GameView &view, Board &board, Draw draw)
-    : view_(view), board_(board), draw_(std::move(draw))
+Game::Game(GameView &view, Board &board, Random random)
+    : view_(view), board_(board), random_(std::move(random))
 {
 }
 
@@ -62,9 +62,9 @@ void Game::startNextAttempt()
 {
     ++attempt_;
     const int offered = offeredPictures();
-    // A sound draw lies in [0, 1) and needs none of the clamping; it only keeps a faulty
+    // A sound number lies in [0, 1) and needs none of the clamping; it only keeps a faulty
     // one from hiding a picture that is not offered.
-    double r = draw_();
+    double r = random_();
     r = std::isnan(r) ? 0.0 : std::clamp(r, 0.0, 1.0);
     board_.startAttempt(attempt_, std::min(static_cast<int>(std::floor(r * offered)), offered - 1));
     view_.setStatus(attemptRequest(attempt_));

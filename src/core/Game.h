@@ -25,10 +25,10 @@ public:
     static constexpr int PicturesPerLevel = Level::PicturesEach;
     static constexpr int AllPictures = Levels * PicturesPerLevel;
 
-    // A number uniform in [0, 1), drawn once per attempt.
-    using Draw = std::function<double()>;
+    // A number uniform in [0, 1), taken once per attempt.
+    using Random = std::function<double()>;
 
-    Game(GameView &view, Board &board, Draw draw);
+    Game(GameView &view, Board &board, Random random);
 
     // Starts a new game at level index + 1 (index 0..2), abandoning one in play.
     void chooseLevel(int index);
@@ -62,7 +62,7 @@ private:
 
     GameView &view_;
     Board &board_;
-    Draw draw_;
+    Random random_;
 
     int attempt_ = NoGame;
     int level_ = 0;

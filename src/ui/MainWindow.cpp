@@ -65,8 +65,8 @@ QRect pictureButtonGeometry(int index)
 
 } // namespace
 
-MainWindow::MainWindow(Game::Draw draw, QWidget *parent)
-    : QMainWindow(parent), game_(*this, board_, std::move(draw))
+MainWindow::MainWindow(Game::Random random, QWidget *parent)
+    : QMainWindow(parent), game_(*this, board_, std::move(random))
 {
     setObjectName(u"frmForma"_s);
     setWindowTitle(QString::fromUtf16(ProgramInfo::Title));

@@ -24,7 +24,7 @@ class MainWindow : public QMainWindow, private GameView
 public:
     static constexpr QSize ClientSize{650, 308};
 
-    explicit MainWindow(Game::Draw draw, QWidget *parent = nullptr);
+    explicit MainWindow(Game::Random random, QWidget *parent = nullptr);
 
     // The rules, for whoever listens to a finished game.
     Game &game() { return game_; }

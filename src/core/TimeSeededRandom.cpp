@@ -1,17 +1,17 @@
-#include "TimeSeededDraw.h"
+#include "TimeSeededRandom.h"
 
 #include <QTime>
 #include <bit>
 #include <exception>
 #include <random>
 
-std::array<std::uint32_t, 4> TimeSeededDraw::systemEntropy()
+std::array<std::uint32_t, 4> TimeSeededRandom::systemEntropy()
 {
     std::random_device device;
     return {device(), device(), device(), device()};
 }
 
-double TimeSeededDraw::operator()() const
+double TimeSeededRandom::operator()() const
 {
     const float secondsSinceMidnight =
         static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -19,7 +19,7 @@ double TimeSeededDraw::operator()() const
     try {
         extra = entropy_();
     } catch (const std::exception &) {
-        // std::random_device throws some std::exception when it has no source. The draw runs
+        // std::random_device throws some std::exception when it has no source. This runs
         // inside a click; the time of day alone still makes a fair game.
     }
     std::seed_seq seed{std::bit_cast<std::uint32_t>(secondsSinceMidnight), extra[0], extra[1],
