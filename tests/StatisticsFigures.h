@@ -1,7 +1,9 @@
 #pragma once
 
+#include "MainWindow.h"
 #include "StatisticsWindow.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -24,4 +26,12 @@ inline QString figure(const StatisticsWindow &w, const QString &name)
                            ? u"hidden"_s
                            : table->item(r, c)->text().replace(u'\u00a0', u' ');
     return u"no such figure"_s;
+}
+
+// The statistics window the main window's command opens, or null if none shows.
+inline StatisticsWindow *openStatistics(MainWindow &window)
+{
+    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
+    auto *statistics = window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
+    return statistics && statistics->isVisible() ? statistics : nullptr;
 }

@@ -11,6 +11,8 @@
 #include <deque>
 #include <memory>
 
+class QWidget;
+
 namespace TestSupport
 {
 
@@ -61,6 +63,15 @@ inline QRegion changed(const QImage &a, const QImage &b)
             if (a.pixel(x, y) != b.pixel(x, y))
                 all += QRect(x, y, 1, 1);
     return all;
+}
+
+// A control by its object name; a missing one ends the test run at once.
+template <typename T = QWidget> T *control(const QObject *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
 }
 
 inline QImage rgb(const QImage &image)

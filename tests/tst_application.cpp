@@ -35,12 +35,6 @@ FinishedGame firstLevelGame(int hits)
     return game;
 }
 
-StatisticsWindow *openStatistics(MainWindow &window)
-{
-    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    return window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
-}
-
 bool reading(const StatisticsWindow &w)
 {
     return !w.findChild<QWidget *>(u"Reading"_s)->isHidden();
@@ -148,14 +142,14 @@ private Q_SLOTS:
         Q_EMIT window.game().finished(firstLevelGame(10));
         Q_EMIT window.game().finished(firstLevelGame(10));
         QTRY_VERIFY(!reading(*statistics));
-        QCOMPARE(figure(*statistics, u"Games_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 2).replace(u'\u00a0', u' '));
-        QCOMPARE(figure(*statistics, u"Hits_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 20).replace(u'\u00a0', u' '));
+        const auto shown = [](int n) {
+            return QLocale(QLocale::Russian).toString(n).replace(u'\u00a0', u' ');
+        };
+        QCOMPARE(figure(*statistics, u"Games_1"_s), shown(Games + 2));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 20));
         // Once the reading is done, games are added as they finish.
         Q_EMIT window.game().finished(firstLevelGame(10));
-        QCOMPARE(figure(*statistics, u"Hits_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 30).replace(u'\u00a0', u' '));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 30));
 
         // Starting anew during a reading drops it: the old record is the archive now.
         statistics->close();

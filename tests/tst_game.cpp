@@ -40,16 +40,6 @@ class TestGame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void textsRenderNumbersWithOneLeadingSpace()
-    {
-        QCOMPARE(Game::attemptRequest(1), u"Угадайте 1-ю картинку"_s);
-        QCOMPARE(Game::attemptRequest(10), u"Угадайте 10-ю картинку"_s);
-        QCOMPARE(Game::verdict(0), u"Ваша интуиция не работает."_s);
-        QCOMPARE(Game::verdict(1), u"Ваша интуиция работает на 10%"_s);
-        QCOMPARE(Game::verdict(9), u"Ваша интуиция работает на 90%"_s);
-        QCOMPARE(Game::verdict(10), u"Вы гений!!!"_s);
-    }
-
     void verdictCountsHitsOfAWholeGame_data()
     {
         QTest::addColumn<int>("level");
@@ -152,22 +142,6 @@ private Q_SLOTS:
         QCOMPARE(t.record.log, log);
         QCOMPARE(t.slots(), played);
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 90%"_s);
-    }
-
-    void levelButtonsAreDisabledUntilTheFirstGuess()
-    {
-        Table t;
-        t.game.chooseLevel(0);
-        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{false, false, false}));
-        QCOMPARE(t.record.caption, u"Чуйкомер: Первый уровень"_s);
-        QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
-        t.game.guess(4);
-        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
-        for (int i = 0; i < 9; ++i) {
-            t.game.guess(i % 5);
-            QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
-        }
-        QCOMPARE(t.game.attempt(), Game::NoGame);
     }
 
     void levelChoiceMidGameRestarts()

@@ -47,15 +47,6 @@ void play(MainWindow &window, const TestSupport::ScriptedDraw &draw, int level,
     QVERIFY(window.game().score().has_value());
 }
 
-StatisticsWindow *openStatistics(MainWindow &window)
-{
-    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    auto *statistics = window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
-    return statistics && statistics->isVisible() ? statistics : nullptr;
-}
-
-// A figure by its name, as "Hits_1", or a text of the window by its object name.
-
 // What a screen reader gets for a figure's cell: its name, and its neighbours' headers.
 QString spoken(const StatisticsWindow &w, int row, int column)
 {
