@@ -21,7 +21,6 @@ inline const QRgb Black = qRgb(0, 0, 0);
 inline const QRgb White = qRgb(255, 255, 255);
 inline const QRgb Red = qRgb(255, 0, 0);
 inline const QRgb Blue = qRgb(0, 0, 255);
-inline const QRgb Yellow = qRgb(255, 255, 0);
 
 inline QSet<QRgb> colours(const QImage &image)
 {

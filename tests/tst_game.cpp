@@ -85,23 +85,6 @@ private Q_SLOTS:
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
     }
 
-    void oneGuessMovesTheBoardOnByOneAttempt()
-    {
-        Table t;
-        t.draw.hide({3, 7}, 10);
-        t.game.chooseLevel(1);
-        QVERIFY(!t.record.cell(2).begun);
-        t.game.guess(9);
-        QCOMPARE(t.game.hidden(1), 3);
-        QCOMPARE(t.game.guessed(1), 9);
-        QVERIFY(!t.record.cell(1).revealed);
-        QVERIFY(t.record.cell(2).begun);
-        QCOMPARE(t.game.hidden(2), 7);
-        QCOMPARE(t.game.guessed(2), Board::NoPicture);
-        QVERIFY(!t.record.cell(3).begun);
-        QCOMPARE(t.record.status, u"Угадайте 2-ю картинку"_s);
-    }
-
     // The end of a game reveals and strikes the whole board; only then the verdict, the level
     // buttons, and last the finished game goes to whoever keeps it.
     void verdictComesAfterTheWholeReveal()

@@ -13,55 +13,28 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
-
 using namespace TestSupport;
-
-const QSet<QRgb> Palette{Grey,
-                         Black,
-                         White,
-                         Red,
-                         qRgb(0, 255, 0),
-                         qRgb(0, 128, 0),
-                         Blue,
-                         Yellow,
-                         qRgb(255, 0, 255),
-                         qRgb(0, 255, 255),
-                         qRgb(255, 128, 64)};
-
-} // namespace
 
 class TestPictures : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void gamePicturesUseOnlyThePalette()
+    // Flat colours with no transparency, as they are drawn on the board.
+    void gamePicturesAreOpaqueAndFlat()
     {
-        QList<QImage> game{Pictures::xMark(), Pictures::questionMark(),
-                           Pictures::boardBackground()};
         for (int i = 0; i < Pictures::GuessCount; ++i)
-            game << Pictures::guess(i);
-        for (const QImage &image : game) {
-            QVERIFY(!image.hasAlphaChannel());
-            QVERIFY(Palette.contains(colours(image)));
-        }
+            QVERIFY(!Pictures::guess(i).hasAlphaChannel());
         QCOMPARE(colours(Pictures::boardBackground()), (QSet<QRgb>{Grey, Black}));
         QCOMPARE(colours(Pictures::aboutEmblem()), (QSet<QRgb>{Grey, Black}));
         QCOMPARE(colours(Pictures::xMark()), (QSet<QRgb>{Grey, Blue}));
         QCOMPARE(colours(Pictures::questionMark()), (QSet<QRgb>{Grey, Red}));
     }
 
-    void onlyTheSquareFillsItsWholePicture()
+    // The grey around every motif but the square's cannot be told from the board it lands on.
+    void motifsStandOnTheBoardsGrey()
     {
-        const QImage square = Pictures::guess(1);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) {
-                const bool frame = x < 2 || y < 2 || x >= 38 || y >= 38;
-                QCOMPARE(square.pixel(x, y), frame ? Black : Yellow);
-            }
-        // The grey around every other motif cannot be told from the board it lands on.
+        QVERIFY(!colours(Pictures::guess(1)).contains(Grey));
         for (int i = 0; i < Pictures::GuessCount; ++i) {
             if (i == 1)
                 continue;
