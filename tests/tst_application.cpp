@@ -180,33 +180,6 @@ private Q_SLOTS:
         program.reset();
         QCOMPARE(games(path), Games + 1);
     }
-
-    // With neither HOME nor XDG_DATA_HOME there is no place for the record: the games of the
-    // run are kept in memory, and the statistics say so, before any game as after.
-    void withoutAHomeGamesStayInMemory()
-    {
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qunsetenv("HOME");
-        qunsetenv("XDG_DATA_HOME");
-        const QString rootRecord = u"/.local/share/"_s + QCoreApplication::applicationName();
-        const bool existed = QFileInfo::exists(rootRecord);
-        auto program =
-            std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
-        program->start();
-        MainWindow &window = program->mainWindow();
-        StatisticsWindow *statistics = openStatistics(window);
-        Q_EMIT window.game().finished(firstLevelGame(4));
-        const QString notes = statistics ? figure(*statistics, u"Notes"_s) : QString();
-        const QString games = statistics ? figure(*statistics, u"Games_1"_s) : QString();
-        program.reset();
-        qputenv("HOME", home);
-        qputenv("XDG_DATA_HOME", dataHome);
-        QVERIFY2(notes.contains(u"не заданы ни HOME, ни XDG_DATA_HOME"_s), qPrintable(notes));
-        QVERIFY(notes.contains(u"хранятся в памяти"_s));
-        QCOMPARE(games, u"1"_s);
-        QCOMPARE(QFileInfo::exists(rootRecord), existed);
-    }
 };
 
 QTEST_MAIN(TestApplication)

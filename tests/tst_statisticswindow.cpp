@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,12 +26,15 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The program with its data folder in `dataHome`, never the user's own; what it would open
-// goes to `opened`.
+// The program with its data folder in `dataHome`, never the user's own, or none if null;
+// what it would open goes to `opened`.
 std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw,
                                    RecordingLauncher &opened)
 {
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    if (dataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
     auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), draw);
     program->start();
     return program;
@@ -131,28 +135,45 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
     }
 
-    void nowhereToWriteKeepsTheGamesOfThisRun()
+    // With no place for the record, the games of the run are kept in memory, and the
+    // statistics say why.
+    void withNowhereToWriteGamesStayInMemory_data()
     {
+        QTest::addColumn<bool>("homeless");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("neither HOME nor XDG_DATA_HOME")
+            << true << u"не заданы ни HOME, ни XDG_DATA_HOME"_s;
+        QTest::newRow("a file where the folder should be")
+            << false << u"Результаты не сохраняются"_s;
+    }
+    void withNowhereToWriteGamesStayInMemory()
+    {
+        QFETCH(bool, homeless);
+        QFETCH(QString, note);
         QTemporaryDir dir;
-        // A file where the data folder should be: nothing can be created under it.
+        // Nothing can be created under a file.
         const QString blocked = dir.filePath(u"blocked"_s);
-        QFile file(blocked);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        TestSupport::writeFile(blocked, {});
+        const QString rootRecord = u"/.local/share/"_s + QCoreApplication::applicationName();
+        const bool existed = QFileInfo::exists(rootRecord);
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([home] { qputenv("HOME", home); });
+        if (homeless)
+            qunsetenv("HOME");
         TestSupport::ScriptedDraw draw;
         RecordingLauncher opened;
-        auto program = start(blocked, draw, opened);
+        auto program = start(homeless ? QString() : blocked, draw, opened);
         MainWindow &window = program->mainWindow();
-        play(window, draw, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-        QVERIFY(!QApplication::activeModalWidget());
-
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
+        play(window, draw, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"1"_s);
         QCOMPARE(figure(*statistics, u"Hits_3"_s), u"1"_s);
         const QString notes = figure(*statistics, u"Notes"_s);
-        QVERIFY2(notes.contains(u"Результаты не сохраняются"_s) && notes.contains(blocked),
-                 qPrintable(notes));
+        QVERIFY2(notes.contains(note), qPrintable(notes));
+        QVERIFY(notes.contains(homeless ? u"хранятся в памяти"_s : blocked));
+        QCOMPARE(QFileInfo::exists(rootRecord), existed);
     }
 };
 
