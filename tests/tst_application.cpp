@@ -1,16 +1,12 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
-#include "MainWindow.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
 #include "StatisticsFigures.h"
-#include "StatisticsWindow.h"
 #include "TestSupport.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -1,24 +1,18 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
-#include "MainWindow.h"
 #include "RecordFile.h"
 #include "RecordingLauncher.h"
 #include "StatisticsFigures.h"
-#include "StatisticsWindow.h"
 #include "TestSupport.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
