@@ -1,7 +1,7 @@
 #pragma once
 
-// What several tests share: the palette, scans over an image's pixels, and a draw that hides
-// the pictures a test chooses.
+// What several tests share: the palette, scans over an image's pixels, a control by its name,
+// and a draw that hides the pictures a test chooses.
 
 #include <QFile>
 #include <QImage>
@@ -40,11 +40,6 @@ template <typename Predicate> QRect boundingBox(const QImage &image, Predicate w
             if (wanted(image.pixel(x, y)))
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-inline QRect span(const QImage &image, QRgb colour)
-{
-    return boundingBox(image, [colour](QRgb p) { return p == colour; });
 }
 
 // Where the text or drawing is: pixels darker than mid grey.
@@ -86,12 +81,6 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// The draw that hides `picture` among `offered`: the middle of its interval.
-inline double drawFor(int picture, int offered)
-{
-    return (picture + 0.5) / offered;
-}
-
 // A draw that hands out queued values, then 0. Copies share the queue, so a test can queue
 // more after handing the draw to a game.
 struct ScriptedDraw {
@@ -105,16 +94,15 @@ struct ScriptedDraw {
         values->pop_front();
         return v;
     }
-    // Hides these pictures at the next attempts.
-    void hide(std::initializer_list<int> pictures, int offered) const
-    {
-        for (int p : pictures)
-            values->push_back(drawFor(p, offered));
-    }
+    // Hides these pictures at the next attempts: each the middle of its interval.
     template <typename Range> void hideAll(const Range &pictures, int offered) const
     {
         for (int p : pictures)
-            values->push_back(drawFor(p, offered));
+            values->push_back((p + 0.5) / offered);
+    }
+    void hide(std::initializer_list<int> pictures, int offered) const
+    {
+        hideAll(pictures, offered);
     }
 };
 

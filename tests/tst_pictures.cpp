@@ -80,8 +80,6 @@ private Q_SLOTS:
         const QImage icon = Pictures::windowIcon();
         QVERIFY(!icon.hasAlphaChannel());
         QCOMPARE(colours(icon), (QSet<QRgb>{White, Blue, Red}));
-        QVERIFY(QRect(0, 0, 16, 14).contains(span(icon, Blue)));
-        QVERIFY(QRect(QPoint(17, 14), QPoint(30, 31)).contains(span(icon, Red)));
         // A 16-colour palette, of which three are used.
         QCOMPARE(QImage(window_icon_xpm).colorCount(), 16);
     }
@@ -138,24 +136,21 @@ private Q_SLOTS:
         }
     }
 
+    // Each pixel wholly drawn or wholly clear, black and white; the finger tip at the top,
+    // where the hot spot (0, 0) points.
     void linkPointerIsAWhiteHandWithAMask()
     {
         const QImage hand = Pictures::linkPointer();
         QVERIFY(hand.hasAlphaChannel());
-        QRect opaque;
         QSet<QRgb> drawn;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const QRgb p = hand.pixel(x, y);
-                QVERIFY(qAlpha(p) == 0 || qAlpha(p) == 255);
-                if (qAlpha(p) == 255) {
-                    opaque |= QRect(x, y, 1, 1);
-                    drawn.insert(p);
-                }
-            }
-        QVERIFY(QRect(0, 0, 17, 22).contains(opaque));
+        for (QRgb p : colours(hand)) {
+            QVERIFY(qAlpha(p) == 0 || qAlpha(p) == 255);
+            if (qAlpha(p) == 255)
+                drawn.insert(p);
+        }
         QCOMPARE(drawn, (QSet<QRgb>{Black, White}));
-        // The finger tip is at the top, where the hot spot (0, 0) points.
+        const QRect opaque = boundingBox(hand, [](QRgb p) { return qAlpha(p) == 255; });
+        QVERIFY(QRect(0, 0, 17, 22).contains(opaque));
         QCOMPARE(opaque.top(), 0);
     }
 };
