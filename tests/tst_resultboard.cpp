@@ -113,9 +113,10 @@ private Q_SLOTS:
                     if (image.pixel(x, y) != Pictures::boardBackground().pixel(x, y))
                         QVERIFY2(d >= 56 && d <= 68, qPrintable(u"%1,%2"_s.arg(x).arg(y)));
                 }
-            // Solid along its middle, from corner to corner.
-            for (int x = 4; x <= 58; ++x)
-                QCOMPARE(image.pixel(o + QPoint(x, 62 - x)), Black);
+            // Solid: every diagonal of the band black from end to end.
+            for (int d = 56; d <= 68; ++d)
+                for (int x = (d - 53) / 2; x <= (d + 54) / 2; ++x)
+                    QCOMPARE(image.pixel(o + QPoint(x, d - x)), Black);
         }
     }
 
