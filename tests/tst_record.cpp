@@ -165,16 +165,11 @@ private Q_SLOTS:
     void nowhereToWriteFailsWithoutHarm()
     {
         QTemporaryDir dir;
-        // A file where the folder should be, and a folder where the file should be: neither
-        // stops root, as a read-only mode would not.
+        // A file where the folder should be stops root too, as a read-only mode would not.
         TestSupport::writeFile(dir.filePath(u"blocked"_s), "not a folder");
-        QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
-        const QByteArray line = RecordLine::serialise(game(1, 1));
-        QCOMPARE(RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}),
+        QCOMPARE(add(RecordFile(dir.filePath(u"blocked/games.tsv"_s)), 1, 1),
                  RecordProblem::Failed);
-        QCOMPARE(RecordFile(dir.filePath(u"games.tsv"_s)).append(line, {}),
-                 RecordProblem::NotAFile);
-        QCOMPARE(RecordFile(QString()).append(line, {}), RecordProblem::NoHome);
+        QCOMPARE(add(RecordFile(QString()), 1, 1), RecordProblem::NoHome);
     }
 
     void twoWritersAppendWholeLines()
