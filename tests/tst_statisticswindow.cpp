@@ -1,9 +1,5 @@
-#include "Application.h"
-#include "ApplicationFolder.h"
+#include "ProgramSupport.h"
 #include "RecordFile.h"
-#include "RecordingLauncher.h"
-#include "StatisticsFigures.h"
-#include "TestSupport.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,20 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-// The program with its data folder in `dataHome`, never the user's own, or none if null;
-// what it would open goes to `opened`.
-std::unique_ptr<Application> start(const QString &dataHome, const TestSupport::ScriptedDraw &draw,
-                                   RecordingLauncher &opened)
-{
-    if (dataHome.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), draw);
-    program->start();
-    return program;
-}
 
 // One game at level index + 1 with the pictures hidden as `hidden` and guessed as `guessed`.
 void play(MainWindow &window, const TestSupport::ScriptedDraw &draw, int level,
@@ -74,7 +56,6 @@ private Q_SLOTS:
 
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
-        QCOMPARE(statistics->windowTitle(), u"Статистика"_s);
         QCOMPARE(figure(*statistics, u"Guesses_0"_s), u"20"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"4"_s);
         QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);

@@ -1,14 +1,35 @@
 #pragma once
 
+// The whole program in a test, and what its statistics window shows.
+
+#include "Application.h"
+#include "ApplicationFolder.h"
 #include "MainWindow.h"
+#include "RecordingLauncher.h"
 #include "StatisticsWindow.h"
+#include "TestSupport.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
+
+// The program with its data folder in `dataHome`, never the user's own, or none if null;
+// what it would open goes to `opened`.
+inline std::unique_ptr<Application>
+start(const QString &dataHome, const TestSupport::ScriptedDraw &draw, RecordingLauncher &opened)
+{
+    if (dataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), draw);
+    program->start();
+    return program;
+}
 
 // A figure or a text of the statistics window by its object name, as a reader sees it;
 // "hidden" for a figure in a column not shown.
