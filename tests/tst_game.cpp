@@ -76,6 +76,15 @@ private Q_SLOTS:
             QCOMPARE(cell.hidden, hidden[n - 1]);
             QCOMPARE(cell.struck, n <= 10 - hits);
         }
+        // Nothing changes on the board after the verdict, and the game goes last, once and as
+        // played, to whoever keeps it.
+        const QStringList &log = t.record.log;
+        QCOMPARE(log.mid(log.indexOf(u"status "_s + verdict) + 1),
+                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s, u"finished"_s}));
+        QCOMPARE(t.record.finished.size(), 1u);
+        QCOMPARE(t.record.finished[0].level, level);
+        QCOMPARE(t.record.finished[0].hidden, hidden);
+        QCOMPARE(t.record.finished[0].guessed, guessed);
     }
 
     void sameGuessEveryAttemptIsScoredPerAttempt()
@@ -83,26 +92,6 @@ private Q_SLOTS:
         Table t;
         t.play(1, {2, 0, 2, 1, 2, 3, 4, 2, 0, 1}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
-    }
-
-    // The end of a game reveals and strikes the whole board; only then the verdict, the level
-    // buttons, and last the finished game goes to whoever keeps it.
-    void verdictComesAfterTheWholeReveal()
-    {
-        Table t;
-        t.play(1, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 0, 2, 3, 4, 0, 1, 2, 3, 1});
-        const QStringList &log = t.record.log;
-        const qsizetype verdict = log.indexOf(u"status Ваша интуиция работает на 80%"_s);
-        // Nothing changes on the board after the verdict: the reveal was whole by then.
-        QCOMPARE(log.mid(verdict + 1),
-                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s, u"finished"_s}));
-        // Handed over once, as played.
-        QCOMPARE(t.record.finished.size(), 1u);
-        const FinishedGame &game = t.record.finished[0];
-        QCOMPARE(game.level, 1);
-        QCOMPARE(game.hidden, (std::array<int, 10>{0, 1, 2, 3, 4, 0, 1, 2, 3, 4}));
-        QCOMPARE(game.guessed, (std::array<int, 10>{0, 0, 2, 3, 4, 0, 1, 2, 3, 1}));
-        QCOMPARE(game.hits(), 8);
     }
 
     void clicksOutsideAGameChangeNothing()
