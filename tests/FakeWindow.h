@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 struct FakeWindow : public GameView, public Board {
     QString caption = u"Чуйкомер"_s;
     QString status = u"               "_s;
-    QString explanation;
-    QString description;
     std::array<bool, 3> levelEnabled{true, true, true};
     std::array<bool, 15> pictureVisible{true, true, true, true, true, true, true, true,
                                         true, true, true, true, true, true, true};
@@ -35,8 +33,8 @@ struct FakeWindow : public GameView, public Board {
         pictureVisible.at(picture) = visible, log << u"picture %1 %2"_s.arg(picture).arg(visible);
     }
     void setStatus(const QString &text) override { status = text, log << u"status "_s + text; }
-    void setVerdictExplanation(const QString &text) override { explanation = text; }
-    void setBoardDescription(const QString &text) override { description = text; }
+    void setVerdictExplanation(const QString &) override {}
+    void setBoardDescription(const QString &) override {}
     // Listens to the rules as the program does.
     void listenTo(Game &game)
     {

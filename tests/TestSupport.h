@@ -1,7 +1,7 @@
 #pragma once
 
-// What several tests share: the palette, scans over an image's pixels, and a random source that
-// hides the pictures a test chooses.
+// What several tests share: the palette, scans over an image's pixels, a control by its name,
+// and a random source that hides the pictures a test chooses.
 
 #include <QFile>
 #include <QImage>
@@ -11,6 +11,8 @@
 #include <deque>
 #include <memory>
 
+class QWidget;
+
 namespace TestSupport
 {
 
@@ -19,7 +21,6 @@ inline const QRgb Black = qRgb(0, 0, 0);
 inline const QRgb White = qRgb(255, 255, 255);
 inline const QRgb Red = qRgb(255, 0, 0);
 inline const QRgb Blue = qRgb(0, 0, 255);
-inline const QRgb Yellow = qRgb(255, 255, 0);
 
 inline QSet<QRgb> colours(const QImage &image)
 {
@@ -41,11 +42,6 @@ template <typename Predicate> QRect boundingBox(const QImage &image, Predicate w
     return box;
 }
 
-inline QRect span(const QImage &image, QRgb colour)
-{
-    return boundingBox(image, [colour](QRgb p) { return p == colour; });
-}
-
 // Where the text or drawing is: pixels darker than mid grey.
 inline QRect ink(const QImage &image)
 {
@@ -63,6 +59,15 @@ inline QRegion changed(const QImage &a, const QImage &b)
     return all;
 }
 
+// A control by its object name; a missing one ends the test run at once.
+template <typename T = QWidget> T *control(const QObject *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
 inline QImage rgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
@@ -74,12 +79,6 @@ inline void writeFile(const QString &path, const QByteArray &data)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(data);
-}
-
-// The source that hides `picture` among `offered`: the middle of its interval.
-inline double drawFor(int picture, int offered)
-{
-    return (picture + 0.5) / offered;
 }
 
 // A random source that hands out queued values, then 0. Copies share the queue, so a test can queue
@@ -95,16 +94,15 @@ struct ScriptedRandom {
         values->pop_front();
         return v;
     }
-    // Hides these pictures at the next attempts.
-    void hide(std::initializer_list<int> pictures, int offered) const
-    {
-        for (int p : pictures)
-            values->push_back(drawFor(p, offered));
-    }
+    // Hides these pictures at the next attempts: each the middle of its interval.
     template <typename Range> void hideAll(const Range &pictures, int offered) const
     {
         for (int p : pictures)
-            values->push_back(drawFor(p, offered));
+            values->push_back((p + 0.5) / offered);
+    }
+    void hide(std::initializer_list<int> pictures, int offered) const
+    {
+        hideAll(pictures, offered);
     }
 };
 

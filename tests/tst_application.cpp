@@ -1,16 +1,9 @@
-#include "Application.h"
-#include "ApplicationFolder.h"
-#include "MainWindow.h"
+#include "ProgramSupport.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
-#include "StatisticsFigures.h"
-#include "StatisticsWindow.h"
-#include "TestSupport.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -36,25 +29,9 @@ FinishedGame firstLevelGame(int hits)
     return game;
 }
 
-StatisticsWindow *openStatistics(MainWindow &window)
-{
-    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    return window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
-}
-
 bool reading(const StatisticsWindow &w)
 {
     return !w.findChild<QWidget *>(u"Reading"_s)->isHidden();
-}
-
-// The program with its record in a folder of the test's.
-std::unique_ptr<Application> programIn(const QString &dataHome)
-{
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    auto program =
-        std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
-    program->start();
-    return program;
 }
 
 } // namespace
@@ -112,7 +89,6 @@ private Q_SLOTS:
         program->start();
         MainWindow &window = program->mainWindow();
         QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), u"Чуйкомер"_s);
 
         // Mid-game, the Exit command ends the event loop at once, asking nothing.
         QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_0"_s), Qt::LeftButton);
@@ -133,7 +109,9 @@ private Q_SLOTS:
     void longRecordIsReadBesideTheGame()
     {
         QTemporaryDir home;
-        auto program = programIn(home.path());
+        TestSupport::ScriptedRandom random;
+        RecordingLauncher opened;
+        auto program = start(home.path(), random, opened);
         const QString path = RecordFile::defaultPath();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         constexpr int Games = 60000;
@@ -149,14 +127,14 @@ private Q_SLOTS:
         Q_EMIT window.game().finished(firstLevelGame(10));
         Q_EMIT window.game().finished(firstLevelGame(10));
         QTRY_VERIFY(!reading(*statistics));
-        QCOMPARE(figure(*statistics, u"Games_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 2).replace(u'\u00a0', u' '));
-        QCOMPARE(figure(*statistics, u"Hits_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 20).replace(u'\u00a0', u' '));
+        const auto shown = [](int n) {
+            return QLocale(QLocale::Russian).toString(n).replace(u'\u00a0', u' ');
+        };
+        QCOMPARE(figure(*statistics, u"Games_1"_s), shown(Games + 2));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 20));
         // Once the reading is done, games are added as they finish.
         Q_EMIT window.game().finished(firstLevelGame(10));
-        QCOMPARE(figure(*statistics, u"Hits_1"_s),
-                 QLocale(QLocale::Russian).toString(Games + 30).replace(u'\u00a0', u' '));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 30));
 
         // Starting anew during a reading drops it: the old record is the archive now.
         statistics->close();
@@ -186,36 +164,6 @@ private Q_SLOTS:
         QVERIFY(statistics && reading(*statistics));
         program.reset();
         QCOMPARE(games(path), Games + 1);
-    }
-
-    // With neither HOME nor XDG_DATA_HOME there is no place for the record: the games of the
-    // run are kept in memory, and the statistics say so, before any game as after.
-    void withoutAHomeGamesStayInMemory()
-    {
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qunsetenv("HOME");
-        qunsetenv("XDG_DATA_HOME");
-        const QString rootRecord = u"/.local/share/"_s + QCoreApplication::applicationName();
-        const bool existed = QFileInfo::exists(rootRecord);
-        auto program =
-            std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
-        program->start();
-        MainWindow &window = program->mainWindow();
-        StatisticsWindow *statistics = openStatistics(window);
-        QTest::ignoreMessage(
-            QtWarningMsg, QRegularExpression(u"^Appending to the record \"\" failed: neither HOME "
-                                             u"nor XDG_DATA_HOME is set$"_s));
-        Q_EMIT window.game().finished(firstLevelGame(4));
-        const QString notes = statistics ? figure(*statistics, u"Notes"_s) : QString();
-        const QString games = statistics ? figure(*statistics, u"Games_1"_s) : QString();
-        program.reset();
-        qputenv("HOME", home);
-        qputenv("XDG_DATA_HOME", dataHome);
-        QVERIFY2(notes.contains(u"не заданы ни HOME, ни XDG_DATA_HOME"_s), qPrintable(notes));
-        QVERIFY(notes.contains(u"хранятся в памяти"_s));
-        QCOMPARE(games, u"1"_s);
-        QCOMPARE(QFileInfo::exists(rootRecord), existed);
     }
 };
 

@@ -40,16 +40,6 @@ class TestGame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void textsRenderNumbersWithOneLeadingSpace()
-    {
-        QCOMPARE(Game::attemptRequest(1), u"Угадайте 1-ю картинку"_s);
-        QCOMPARE(Game::attemptRequest(10), u"Угадайте 10-ю картинку"_s);
-        QCOMPARE(Game::verdict(0), u"Ваша интуиция не работает."_s);
-        QCOMPARE(Game::verdict(1), u"Ваша интуиция работает на 10%"_s);
-        QCOMPARE(Game::verdict(9), u"Ваша интуиция работает на 90%"_s);
-        QCOMPARE(Game::verdict(10), u"Вы гений!!!"_s);
-    }
-
     void verdictCountsHitsOfAWholeGame_data()
     {
         QTest::addColumn<int>("level");
@@ -86,6 +76,15 @@ private Q_SLOTS:
             QCOMPARE(cell.hidden, hidden[n - 1]);
             QCOMPARE(cell.struck, n <= 10 - hits);
         }
+        // Nothing changes on the board after the verdict, and the game goes last, once and as
+        // played, to whoever keeps it.
+        const QStringList &log = t.record.log;
+        QCOMPARE(log.mid(log.indexOf(u"status "_s + verdict) + 1),
+                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s, u"finished"_s}));
+        QCOMPARE(t.record.finished.size(), 1u);
+        QCOMPARE(t.record.finished[0].level, level);
+        QCOMPARE(t.record.finished[0].hidden, hidden);
+        QCOMPARE(t.record.finished[0].guessed, guessed);
     }
 
     void sameGuessEveryAttemptIsScoredPerAttempt()
@@ -93,43 +92,6 @@ private Q_SLOTS:
         Table t;
         t.play(1, {2, 0, 2, 1, 2, 3, 4, 2, 0, 1}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
-    }
-
-    void oneGuessMovesTheBoardOnByOneAttempt()
-    {
-        Table t;
-        t.random.hide({3, 7}, 10);
-        t.game.chooseLevel(1);
-        QVERIFY(!t.record.cell(2).begun);
-        t.game.guess(9);
-        QCOMPARE(t.game.hidden(1), 3);
-        QCOMPARE(t.game.guessed(1), 9);
-        QVERIFY(!t.record.cell(1).revealed);
-        QVERIFY(t.record.cell(2).begun);
-        QCOMPARE(t.game.hidden(2), 7);
-        QCOMPARE(t.game.guessed(2), Board::NoPicture);
-        QVERIFY(!t.record.cell(3).begun);
-        QCOMPARE(t.record.status, u"Угадайте 2-ю картинку"_s);
-    }
-
-    // The end of a game reveals and strikes the whole board; only then the verdict, the level
-    // buttons, and last the finished game goes to whoever keeps it.
-    void verdictComesAfterTheWholeReveal()
-    {
-        Table t;
-        t.play(1, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 0, 2, 3, 4, 0, 1, 2, 3, 1});
-        const QStringList &log = t.record.log;
-        const qsizetype verdict = log.indexOf(u"status Ваша интуиция работает на 80%"_s);
-        // Nothing changes on the board after the verdict: the reveal was whole by then.
-        QCOMPARE(log.mid(verdict + 1),
-                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s, u"finished"_s}));
-        // Handed over once, as played.
-        QCOMPARE(t.record.finished.size(), 1u);
-        const FinishedGame &game = t.record.finished[0];
-        QCOMPARE(game.level, 1);
-        QCOMPARE(game.hidden, (std::array<int, 10>{0, 1, 2, 3, 4, 0, 1, 2, 3, 4}));
-        QCOMPARE(game.guessed, (std::array<int, 10>{0, 0, 2, 3, 4, 0, 1, 2, 3, 1}));
-        QCOMPARE(game.hits(), 8);
     }
 
     void clicksOutsideAGameChangeNothing()
@@ -154,22 +116,6 @@ private Q_SLOTS:
         QCOMPARE(t.record.status, u"Ваша интуиция работает на 90%"_s);
     }
 
-    void levelButtonsAreDisabledUntilTheFirstGuess()
-    {
-        Table t;
-        t.game.chooseLevel(0);
-        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{false, false, false}));
-        QCOMPARE(t.record.caption, u"Чуйкомер: Первый уровень"_s);
-        QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
-        t.game.guess(4);
-        QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
-        for (int i = 0; i < 9; ++i) {
-            t.game.guess(i % 5);
-            QCOMPARE(t.record.levelEnabled, (std::array<bool, 3>{true, true, true}));
-        }
-        QCOMPARE(t.game.attempt(), Game::NoGame);
-    }
-
     void levelChoiceMidGameRestarts()
     {
         Table t;
@@ -177,16 +123,10 @@ private Q_SLOTS:
         for (int i = 0; i < 4; ++i)
             t.game.guess(i);
         QCOMPARE(t.game.attempt(), 5);
-        t.record.log.clear();
         t.game.chooseLevel(1);
         QCOMPARE(t.game.attempt(), 1);
-        // The abandoned attempts are gone from the board.
         QCOMPARE(t.game.guessed(1), Board::NoPicture);
-        for (int n = 2; n <= 10; ++n)
-            QVERIFY(!t.record.cell(n).begun);
         QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
-        // The caption is replaced, never appended to.
-        QCOMPARE(t.record.caption, u"Чуйкомер: Второй уровень"_s);
         // An abandoned game is no finished game.
         QVERIFY(t.record.finished.empty());
     }

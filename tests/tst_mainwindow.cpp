@@ -21,17 +21,9 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
+using TestSupport::control;
 using TestSupport::ink;
 using TestSupport::rgb;
-
-// A control of the window by its object name; a missing one ends the test run at once.
-template <typename T = QWidget> T *control(const QObject *window, const QString &name)
-{
-    T *found = window->findChild<T *>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return found;
-}
 
 // A shown window whose hidden pictures the test chooses.
 struct Window {
@@ -90,7 +82,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void layoutAtStart()
+    void layoutAsPlayersKnowIt()
     {
         Window w;
         MainWindow &f = w.form;
@@ -178,10 +170,6 @@ private Q_SLOTS:
         w.action(u"MenuExit"_s)->trigger();
         QCOMPARE(about.count(), 1);
         QCOMPARE(exit.count(), 1);
-        // F10 opens the first menu, the keyboard's only way into them.
-        QTest::keyClick(w.picture(0), Qt::Key_F10);
-        QTRY_VERIFY(top[0]->menu()->isVisible());
-        top[0]->menu()->close();
     }
 
     void focusOrder()
@@ -201,13 +189,9 @@ private Q_SLOTS:
             QCOMPARE(QApplication::focusWidget(), next);
         }
 
-        // Space on a focused picture button guesses; hidden and disabled ones are skipped.
-        w.level(0)->setFocus();
-        QTest::keyClick(w.level(0), Qt::Key_Space);
-        QCOMPARE(f.game().attempt(), 1);
+        // Hidden picture buttons are skipped. Space on the buttons the Orca test presses.
+        w.click(w.level(0));
         w.picture(4)->setFocus();
-        QTest::keyClick(w.picture(4), Qt::Key_Space);
-        QCOMPARE(f.game().attempt(), 2);
         QTest::keyClick(w.picture(4), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.board());
     }
@@ -221,6 +205,7 @@ private Q_SLOTS:
         const std::array<int, 10> guessed{9, 1, 5, 6, 2, 3, 8, 4, 4, 4};
         w.random.hideAll(hidden, 10);
         w.click(w.level(1));
+        const int requestWidth = w.status()->width();
         QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s);
         for (int k = 0; k < 15; ++k)
             QCOMPARE(w.picture(k)->isVisible(), k < 10);
@@ -251,7 +236,13 @@ private Q_SLOTS:
                 expected.strike(n);
         }
         QCOMPARE(w.status()->text(), u"Ваша интуиция работает на 40%"_s);
+        // The longest verdict widens the label, on one line inside the window.
+        const QFontMetrics status(w.status()->font());
         QCOMPARE(w.status()->pos(), QPoint(304, 120));
+        QVERIFY(w.status()->geometry().right() < 650);
+        QVERIFY(w.status()->width() > requestWidth);
+        QVERIFY(w.status()->height() < 2 * status.height());
+        QVERIFY(w.status()->width() >= status.horizontalAdvance(w.status()->text()));
         QCOMPARE(w.boardImage(), expected.image());
         QCOMPARE(f.game().attempt(), Game::NoGame);
 
@@ -271,6 +262,7 @@ private Q_SLOTS:
         w.click(w.level(0));
         QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s);
         QVERIFY(w.status()->toolTip().isEmpty());
+        QCOMPARE(w.status()->width(), requestWidth);
         for (int k = 0; k < 15; ++k)
             QCOMPARE(w.picture(k)->isVisible(), k < 5);
         ResultBoard fresh;
@@ -278,35 +270,13 @@ private Q_SLOTS:
         QCOMPARE(w.boardImage(), fresh.image());
     }
 
-    void statusLabelFollowsItsCaption()
-    {
-        Window w;
-        // Nine hits: the longest verdict stays on one line inside the window.
-        w.random.hide({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, 5);
-        w.click(w.level(0));
-        const int requestWidth = w.status()->width();
-        for (int g : {0, 1, 2, 3, 4, 0, 1, 2, 3, 0})
-            w.click(w.picture(g));
-        QCOMPARE(w.status()->text(), u"Ваша интуиция работает на 90%"_s);
-        QCOMPARE(w.status()->pos(), QPoint(304, 120));
-        QVERIFY(w.status()->geometry().right() < 650);
-        QVERIFY(w.status()->width() > requestWidth);
-        QVERIFY(w.status()->height() < 2 * QFontMetrics(w.status()->font()).height());
-        QVERIFY(w.status()->width() >=
-                QFontMetrics(w.status()->font()).horizontalAdvance(w.status()->text()));
-        // ... and a shorter text narrows it again.
-        w.click(w.level(0));
-        QCOMPARE(w.status()->width(), requestWidth);
-    }
-
-    void picturesAreNamedForScreenReaders()
+    void picturesAreNamedAsScreenReaderUsersKnowThem()
     {
         Window w;
         QCOMPARE(accessible(w.picture(0), QAccessible::Name), u"Красный круг"_s);
         QCOMPARE(accessible(w.picture(6), QAccessible::Name), u"Мяч"_s);
         QCOMPARE(accessible(w.picture(14), QAccessible::Name), u"Груша"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.picture(0))->role(), QAccessible::Button);
-        QVERIFY(!accessible(w.board(), QAccessible::Description).isEmpty());
     }
 
     // Orca speaks a notification when it shows: one for each event that changes the status,
@@ -339,7 +309,7 @@ private Q_SLOTS:
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.
-    void banner()
+    void bannerAsPlayersKnowIt()
     {
         Window w;
         auto *view = control<HtmlView>(w.banner(), u"WebBrowser1"_s);

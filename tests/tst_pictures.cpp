@@ -13,65 +13,28 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
-
 using namespace TestSupport;
-
-const QSet<QRgb> Palette{Grey,
-                         Black,
-                         White,
-                         Red,
-                         qRgb(0, 255, 0),
-                         qRgb(0, 128, 0),
-                         Blue,
-                         Yellow,
-                         qRgb(255, 0, 255),
-                         qRgb(0, 255, 255),
-                         qRgb(255, 128, 64)};
-
-} // namespace
 
 class TestPictures : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void sizes()
+    // Flat colours with no transparency, as they are drawn on the board.
+    void gamePicturesAreOpaqueAndFlat()
     {
         for (int i = 0; i < Pictures::GuessCount; ++i)
-            QCOMPARE(Pictures::guess(i).size(), QSize(40, 40));
-        QCOMPARE(Pictures::xMark().size(), QSize(30, 30));
-        QCOMPARE(Pictures::questionMark().size(), QSize(30, 30));
-        QCOMPARE(Pictures::boardBackground().size(), QSize(335, 130));
-        QCOMPARE(Pictures::windowIcon().size(), QSize(32, 32));
-        QCOMPARE(Pictures::aboutEmblem().size(), QSize(71, 126));
-        QCOMPARE(Pictures::linkPointer().size(), QSize(32, 32));
-    }
-
-    void gamePicturesUseOnlyThePalette()
-    {
-        QList<QImage> game{Pictures::xMark(), Pictures::questionMark(),
-                           Pictures::boardBackground()};
-        for (int i = 0; i < Pictures::GuessCount; ++i)
-            game << Pictures::guess(i);
-        for (const QImage &image : game) {
-            QVERIFY(!image.hasAlphaChannel());
-            QVERIFY(Palette.contains(colours(image)));
-        }
+            QVERIFY(!Pictures::guess(i).hasAlphaChannel());
         QCOMPARE(colours(Pictures::boardBackground()), (QSet<QRgb>{Grey, Black}));
         QCOMPARE(colours(Pictures::aboutEmblem()), (QSet<QRgb>{Grey, Black}));
+        QCOMPARE(colours(Pictures::xMark()), (QSet<QRgb>{Grey, Blue}));
+        QCOMPARE(colours(Pictures::questionMark()), (QSet<QRgb>{Grey, Red}));
     }
 
-    void onlyTheSquareFillsItsWholePicture()
+    // The grey around every motif but the square's cannot be told from the board it lands on.
+    void motifsStandOnTheBoardsGrey()
     {
-        const QImage square = Pictures::guess(1);
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x) {
-                const bool frame = x < 2 || y < 2 || x >= 38 || y >= 38;
-                QCOMPARE(square.pixel(x, y), frame ? Black : Yellow);
-            }
-        // The grey around every other motif cannot be told from the board it lands on.
+        QVERIFY(!colours(Pictures::guess(1)).contains(Grey));
         for (int i = 0; i < Pictures::GuessCount; ++i) {
             if (i == 1)
                 continue;
@@ -92,32 +55,7 @@ private Q_SLOTS:
         QCOMPARE(names.size(), Pictures::GuessCount);
     }
 
-    void marks()
-    {
-        const QImage x = Pictures::xMark();
-        QCOMPARE(colours(x), (QSet<QRgb>{Grey, Blue}));
-        QCOMPARE(span(x, Blue), QRect(QPoint(3, 5), QPoint(26, 24)));
-        // Two strokes 5 pixels wide along a row, apart at the top and bottom rows.
-        for (int row : {5, 24}) {
-            QString line;
-            for (int c = 0; c < 30; ++c)
-                line += x.pixel(c, row) == Blue ? u'#' : u'.';
-            QCOMPARE(line.count(u"#####"_s), 2);
-            QCOMPARE(line.count(u'#'), 10);
-        }
-
-        const QImage q = Pictures::questionMark();
-        QCOMPARE(colours(q), (QSet<QRgb>{Grey, Red}));
-        QCOMPARE(span(q, Red), QRect(QPoint(8, 3), QPoint(22, 25)));
-        // The dot is a 3 x 3 square at rows 23..25, standing apart from the hook.
-        QImage dotRows = q.copy(0, 23, 30, 3);
-        const QRect dot = span(dotRows, Red);
-        QCOMPARE(dot.size(), QSize(3, 3));
-        for (int x = dot.left(); x <= dot.right(); ++x)
-            QCOMPARE(q.pixel(x, 22), Grey);
-    }
-
-    void boardBackgroundIsExactlyTheGrid()
+    void boardBackgroundIsTheGridAsPlayersKnowIt()
     {
         const QImage board = Pictures::boardBackground();
         auto onLine = [](int v, int origin) {
@@ -142,8 +80,6 @@ private Q_SLOTS:
         const QImage icon = Pictures::windowIcon();
         QVERIFY(!icon.hasAlphaChannel());
         QCOMPARE(colours(icon), (QSet<QRgb>{White, Blue, Red}));
-        QVERIFY(QRect(0, 0, 16, 14).contains(span(icon, Blue)));
-        QVERIFY(QRect(QPoint(17, 14), QPoint(30, 31)).contains(span(icon, Red)));
         // A 16-colour palette, of which three are used.
         QCOMPARE(QImage(window_icon_xpm).colorCount(), 16);
     }
@@ -200,24 +136,21 @@ private Q_SLOTS:
         }
     }
 
+    // Each pixel wholly drawn or wholly clear, black and white; the finger tip at the top,
+    // where the hot spot (0, 0) points.
     void linkPointerIsAWhiteHandWithAMask()
     {
         const QImage hand = Pictures::linkPointer();
         QVERIFY(hand.hasAlphaChannel());
-        QRect opaque;
         QSet<QRgb> drawn;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const QRgb p = hand.pixel(x, y);
-                QVERIFY(qAlpha(p) == 0 || qAlpha(p) == 255);
-                if (qAlpha(p) == 255) {
-                    opaque |= QRect(x, y, 1, 1);
-                    drawn.insert(p);
-                }
-            }
-        QVERIFY(QRect(0, 0, 17, 22).contains(opaque));
+        for (QRgb p : colours(hand)) {
+            QVERIFY(qAlpha(p) == 0 || qAlpha(p) == 255);
+            if (qAlpha(p) == 255)
+                drawn.insert(p);
+        }
         QCOMPARE(drawn, (QSet<QRgb>{Black, White}));
-        // The finger tip is at the top, where the hot spot (0, 0) points.
+        const QRect opaque = boundingBox(hand, [](QRgb p) { return qAlpha(p) == 255; });
+        QVERIFY(QRect(0, 0, 17, 22).contains(opaque));
         QCOMPARE(opaque.top(), 0);
     }
 };

@@ -38,6 +38,12 @@ FinishedGame game(int level, int hits)
     return g;
 }
 
+// Appends a game as the program does: the tag line first in a new record.
+RecordProblem add(const RecordFile &file, int level, int hits)
+{
+    return file.append(RecordLine::serialise(game(level, hits)), RecordLine::header());
+}
+
 Statistics readAll(const RecordFile &file)
 {
     Statistics s;
@@ -135,14 +141,11 @@ private Q_SLOTS:
         QCOMPARE(s.skippedLines(), 6);
 
         // The next game starts on a line of its own; the torn one stays as it was.
-        QCOMPARE(RecordFile(path).append(RecordLine::serialise(game(2, 9)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(RecordFile(path), 2, 9), RecordProblem::None);
         const Statistics after = readAll(RecordFile(path));
         QCOMPARE(after.games(2), 1);
         QCOMPARE(after.skippedLines(), 6);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().startsWith(text));
+        QVERIFY(contents(path).startsWith(text));
     }
 
     void emptyOrMissingRecordHasNoGames()
@@ -156,35 +159,24 @@ private Q_SLOTS:
         QCOMPARE(s.games(Statistics::Total), 0);
         QCOMPARE(s.skippedLines(), 0);
         // The first game of an empty file comes with the tag line.
-        QCOMPARE(RecordFile(path).append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
-                 RecordProblem::None);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), RecordLine::header() + RecordLine::serialise(game(1, 1)));
+        QCOMPARE(add(RecordFile(path), 1, 1), RecordProblem::None);
+        QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(1, 1)));
     }
 
     void nowhereToWriteFailsWithoutHarm()
     {
         QTemporaryDir dir;
-        // A file where the folder should be, and a folder where the file should be: neither
-        // stops root, as a read-only mode would not.
+        // A file where the folder should be stops root too, as a read-only mode would not.
         TestSupport::writeFile(dir.filePath(u"blocked"_s), "not a folder");
-        QVERIFY(QDir(dir.path()).mkdir(u"games.tsv"_s));
-        const QByteArray line = RecordLine::serialise(game(1, 1));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record "
                                                               u"\".*/blocked/games.tsv\" failed: "
                                                               u"\\w"_s));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record "
-                                                              u"\".*/games.tsv\" failed: "
-                                                              u"refused, not a plain file$"_s));
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(u"^Appending to the record \"\" failed: "
                                                 u"neither HOME nor XDG_DATA_HOME is set$"_s));
-        QCOMPARE(RecordFile(dir.filePath(u"blocked/games.tsv"_s)).append(line, {}),
+        QCOMPARE(add(RecordFile(dir.filePath(u"blocked/games.tsv"_s)), 1, 1),
                  RecordProblem::Failed);
-        QCOMPARE(RecordFile(dir.filePath(u"games.tsv"_s)).append(line, {}),
-                 RecordProblem::NotAFile);
-        QCOMPARE(RecordFile(QString()).append(line, {}), RecordProblem::NoHome);
+        QCOMPARE(add(RecordFile(QString()), 1, 1), RecordProblem::NoHome);
     }
 
     void twoWritersAppendWholeLines()
@@ -195,9 +187,7 @@ private Q_SLOTS:
         auto writer = [&](int level) {
             const RecordFile file(path);
             for (int i = 0; i < Each; ++i)
-                QCOMPARE(
-                    file.append(RecordLine::serialise(game(level, i % 11)), RecordLine::header()),
-                    RecordProblem::None);
+                QCOMPARE(add(file, level, i % 11), RecordProblem::None);
         };
         std::thread first(writer, 1);
         std::thread second(writer, 3);
@@ -215,12 +205,10 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"games.tsv"_s);
         const RecordFile file(path);
         for (int round = 0; round < 2; ++round)
-            QCOMPARE(file.append(RecordLine::serialise(game(1, round)), RecordLine::header()),
-                     RecordProblem::None);
+            QCOMPARE(add(file, 1, round), RecordProblem::None);
         QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
         QVERIFY(!QFileInfo::exists(path));
-        QCOMPARE(file.append(RecordLine::serialise(game(2, 2)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(file, 2, 2), RecordProblem::None);
         QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(1), 2);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(2), 1);
@@ -231,11 +219,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const RecordFile file(dir.filePath(u"games.tsv"_s));
-        QCOMPARE(file.append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(file, 1, 1), RecordProblem::None);
         RecordReader reader(file.path());
-        QCOMPARE(file.append(RecordLine::serialise(game(2, 2)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(file, 2, 2), RecordProblem::None);
         Statistics s;
         QCOMPARE(reader.read([&s](QByteArrayView line) { s.addLine(line); }), RecordProblem::None);
         QCOMPARE(s.games(Statistics::Total), 1);
@@ -298,7 +284,7 @@ private Q_SLOTS:
         const RecordFile file(path);
         const auto uses = withinASecond([file] {
             Uses u{};
-            u.appended = file.append(RecordLine::serialise(game(1, 1)), RecordLine::header());
+            u.appended = add(file, 1, 1);
             u.read = file.read([&u](QByteArrayView) { ++u.lines; });
             u.startedAnew = file.startAnew(u"2026-12-07"_s);
             return u;
@@ -322,8 +308,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const RecordFile file(dir.filePath(u"games.tsv"_s));
-        QCOMPARE(file.append(RecordLine::serialise(game(2, 5)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(file, 2, 5), RecordProblem::None);
         const QByteArray record = contents(file.path());
         const QString foreign = dir.filePath(u"foreign.txt"_s);
         TestSupport::writeFile(foreign, "keep me");
@@ -355,7 +340,7 @@ private Q_SLOTS:
                 std::latch ready(2);
                 auto create = [&](int level) {
                     ready.arrive_and_wait();
-                    return file.append(RecordLine::serialise(game(level, 1)), RecordLine::header());
+                    return add(file, level, 1);
                 };
                 auto other = std::async(std::launch::async, create, 2);
                 const bool written = create(1) == RecordProblem::None;
@@ -376,15 +361,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const RecordFile file(dir.filePath(u"games.tsv"_s));
-        QCOMPARE(file.append(RecordLine::serialise(game(1, 1)), RecordLine::header()),
-                 RecordProblem::None);
+        QCOMPARE(add(file, 1, 1), RecordProblem::None);
         const QString archive = dir.filePath(u"games-2026-12-07.tsv"_s);
         // The clearing copy, as it holds the record between its checks and the renaming.
         const int clearing = ::open(QFile::encodeName(file.path()).constData(), O_RDONLY);
         QCOMPARE(::flock(clearing, LOCK_EX), 0);
-        auto appended = std::async(std::launch::async, [file] {
-            return file.append(RecordLine::serialise(game(3, 7)), RecordLine::header());
-        });
+        auto appended = std::async(std::launch::async, [file] { return add(file, 3, 7); });
         QThread::msleep(50);
         QVERIFY(QFile::rename(file.path(), archive));
         ::close(clearing);

@@ -1,41 +1,22 @@
-#include "Application.h"
-#include "ApplicationFolder.h"
-#include "MainWindow.h"
+#include "ProgramSupport.h"
 #include "RecordFile.h"
-#include "RecordingLauncher.h"
-#include "StatisticsFigures.h"
-#include "StatisticsWindow.h"
-#include "TestSupport.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace
 {
-
-// The program with its data folder in `dataHome`, never the user's own; what it would open
-// goes to `opened`.
-std::unique_ptr<Application>
-start(const QString &dataHome, const TestSupport::ScriptedRandom &random, RecordingLauncher &opened)
-{
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    auto program = std::make_unique<Application>(opened.desktop(ApplicationFolder::find()), random);
-    program->start();
-    return program;
-}
 
 // One game at level index + 1 with the pictures hidden as `hidden` and guessed as `guessed`.
 void play(MainWindow &window, const TestSupport::ScriptedRandom &random, int level,
@@ -47,15 +28,6 @@ void play(MainWindow &window, const TestSupport::ScriptedRandom &random, int lev
         QTest::mouseClick(window.findChild<QPushButton *>(u"Command1_%1"_s.arg(p)), Qt::LeftButton);
     QVERIFY(window.game().score().has_value());
 }
-
-StatisticsWindow *openStatistics(MainWindow &window)
-{
-    window.findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    auto *statistics = window.findChild<StatisticsWindow *>(u"StatisticsWindow"_s);
-    return statistics && statistics->isVisible() ? statistics : nullptr;
-}
-
-// A figure by its name, as "Hits_1", or a text of the window by its object name.
 
 // What a screen reader gets for a figure's cell: its name, and its neighbours' headers.
 QString spoken(const StatisticsWindow &w, int row, int column)
@@ -86,7 +58,6 @@ private Q_SLOTS:
 
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
-        QCOMPARE(statistics->windowTitle(), u"Статистика"_s);
         QCOMPARE(figure(*statistics, u"Guesses_0"_s), u"20"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"4"_s);
         QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);
@@ -141,36 +112,59 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
     }
 
-    void nowhereToWriteKeepsTheGamesOfThisRun()
+    // With no place for the record, the games of the run are kept in memory, and the
+    // statistics say why.
+    void withNowhereToWriteGamesStayInMemory_data()
     {
+        QTest::addColumn<bool>("homeless");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("neither HOME nor XDG_DATA_HOME")
+            << true << u"не заданы ни HOME, ни XDG_DATA_HOME"_s;
+        QTest::newRow("a file where the folder should be")
+            << false << u"Результаты не сохраняются"_s;
+    }
+    void withNowhereToWriteGamesStayInMemory()
+    {
+        QFETCH(bool, homeless);
+        QFETCH(QString, note);
         QTemporaryDir dir;
-        // A file where the data folder should be: nothing can be created under it.
+        // Nothing can be created under a file.
         const QString blocked = dir.filePath(u"blocked"_s);
-        QFile file(blocked);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        TestSupport::writeFile(blocked, {});
+        const QString rootRecord = u"/.local/share/"_s + QCoreApplication::applicationName();
+        const bool existed = QFileInfo::exists(rootRecord);
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([home] { qputenv("HOME", home); });
+        if (homeless)
+            qunsetenv("HOME");
         TestSupport::ScriptedRandom random;
         RecordingLauncher opened;
-        auto program = start(blocked, random, opened);
+        auto program = start(homeless ? QString() : blocked, random, opened);
         MainWindow &window = program->mainWindow();
         // Logged once each, with the path the user cannot see here.
         const QString record = QRegularExpression::escape(blocked);
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            QRegularExpression(u"^Appending to the record \"%1/.*\" failed: \\w"_s.arg(record)));
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            QRegularExpression(u"^Opening the record \"%1/.*\" failed: \\w"_s.arg(record)));
-        play(window, random, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-        QVERIFY(!QApplication::activeModalWidget());
-
+        if (homeless) {
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(u"^Appending to the record \"\" failed: "
+                                                    u"neither HOME nor XDG_DATA_HOME is set$"_s));
+        } else {
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(
+                                  u"^Appending to the record \"%1/.*\" failed: \\w"_s.arg(record)));
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(u"^Opening the record \"%1/.*\" failed: \\w"_s.arg(record)));
+        }
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
+        play(window, random, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"1"_s);
         QCOMPARE(figure(*statistics, u"Hits_3"_s), u"1"_s);
         const QString notes = figure(*statistics, u"Notes"_s);
-        QVERIFY2(notes.contains(u"Результаты не сохраняются"_s) && notes.contains(blocked),
-                 qPrintable(notes));
+        QVERIFY2(notes.contains(note), qPrintable(notes));
+        QVERIFY(notes.contains(homeless ? u"хранятся в памяти"_s : blocked));
+        QCOMPARE(QFileInfo::exists(rootRecord), existed);
     }
 };
 
