@@ -162,6 +162,13 @@ const QImage &ResultBoard::image() const
 
 QImage ResultBoard::imageAt(qreal scale) const
 {
+    // At 1x the empty grid is the background picture itself: shared rather than drawn again, so
+    // that a board with nothing on it costs no image of its own.
+    bool empty = true;
+    for (int n = 1; n <= Cells; ++n)
+        empty = empty && !hiddenPicture(cell(n)) && !guessPicture(cell(n)) && !cell(n).struck;
+    if (scale == 1 && empty)
+        return Pictures::boardBackground();
     const DeviceGrid grid(scale);
     QImage image(grid.size, QImage::Format_RGB32);
     image.fill(Pictures::boardBackground().pixel(HiddenQuadrant));
