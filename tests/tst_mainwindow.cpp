@@ -206,7 +206,7 @@ private Q_SLOTS:
         w.random.hideAll(hidden, 10);
         w.click(w.level(1));
         const int requestWidth = w.status()->width();
-        QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s);
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: "_s + Level::name(2));
         for (int k = 0; k < 15; ++k)
             QCOMPARE(w.picture(k)->isVisible(), k < 10);
         for (int i = 0; i < 3; ++i)
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QCOMPARE(w.boardImage(), expected.image());
         w.random.hide({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 5);
         w.click(w.level(0));
-        QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s);
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: "_s + Level::name(1));
         QVERIFY(w.status()->toolTip().isEmpty());
         QCOMPARE(w.status()->width(), requestWidth);
         for (int k = 0; k < 15; ++k)
