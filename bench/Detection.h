@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // How soon the statistics tell a real edge from luck, and how rarely they tell a blind guesser

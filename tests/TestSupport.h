@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What several tests share: the palette, scans over an image's pixels, a control by its name,

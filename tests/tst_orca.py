@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game by ear: played with the keyboard alone while Orca listens.
 
 tst_orca.py PROGRAM   (CTest passes the built chuikomer)

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs a program with the Orca screen reader listening, and reads what Orca says.
 
 Everything belongs to one session and goes with it: an Xvfb server with openbox, a D-Bus

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Plural.h"
 
 #include <QLocale>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time tool: writes the window icon as the PNG of the desktop entry and the ICO of the
 // Windows executable, so that the artwork lives only in its XPM.
 #include "IcoFile.h"
