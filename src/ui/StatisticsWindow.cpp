@@ -71,12 +71,25 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     setAutoFillBackground(true);
     setFont(Fonts::sans(TextPixels, false));
 
-    contents_ = new QWidget;
-    contents_->setObjectName(u"StatisticsContents"_s);
-    auto *column = new QVBoxLayout(contents_);
-    column->setSpacing(Spacing);
-    column->setContentsMargins(0, 0, 0, 0);
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(Spacing);
+    layout->addWidget(createContents(), 1);
+    layout->addLayout(createButtons());
 
+    auto *help = new QAction(this);
+    help->setShortcut(Qt::Key_F1);
+    help->setShortcutContext(Qt::WindowShortcut);
+    // A held F1 would start a viewer at every repeat.
+    help->setAutoRepeat(false);
+    addAction(help);
+    connect(help, &QAction::triggered, this, &StatisticsWindow::helpRequested);
+
+    refresh();
+}
+
+// The notes on the record, and the progress of a long reading beside them.
+QVBoxLayout *StatisticsWindow::createNotes()
+{
     notesBox_ = new QVBoxLayout;
     reading_ = new QProgressBar(contents_);
     reading_->setObjectName(u"Reading"_s);
@@ -91,8 +104,20 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     // Reached with Tab: a label's text is read out as its name.
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     notesBox_->addWidget(notes_);
-    column->addLayout(notesBox_);
+    return notesBox_;
+}
 
+// Everything but the buttons, in a scroll area: the notes, the figures, the conclusions, the
+// chart and its description.
+QScrollArea *StatisticsWindow::createContents()
+{
+    contents_ = new QWidget;
+    contents_->setObjectName(u"StatisticsContents"_s);
+    auto *column = new QVBoxLayout(contents_);
+    column->setSpacing(Spacing);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    column->addLayout(createNotes());
     column->addWidget(createTable(), 0, Qt::AlignLeft);
 
     conclusions_ = new ReadOnlyText(contents_);
@@ -114,21 +139,7 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setSpacing(Spacing);
-    layout->addWidget(scroll_, 1);
-    layout->addLayout(createButtons());
-
-    auto *help = new QAction(this);
-    help->setShortcut(Qt::Key_F1);
-    help->setShortcutContext(Qt::WindowShortcut);
-    // A held F1 would start a viewer at every repeat.
-    help->setAutoRepeat(false);
-    addAction(help);
-    connect(help, &QAction::triggered, this, &StatisticsWindow::helpRequested);
-
-    refresh();
+    return scroll_;
 }
 
 int StatisticsWindow::column(int level)
@@ -244,6 +255,24 @@ void StatisticsWindow::setFigure(Row row, int level, const QString &text)
 
 void StatisticsWindow::refresh()
 {
+    showNotes();
+    QStringList conclusions;
+    for (int level : {1, 2, 3, Statistics::Total})
+        if (showColumn(level) && statistics_.games(level) > 0)
+            conclusions << ColumnNames[column(level)] + u": "_s + statistics_.conclusion(level);
+    fitTable();
+    conclusions_->setContents(conclusions.join(u'\n'));
+    conclusions_->setVisible(!conclusions.isEmpty());
+    chart_->setStatistics(&statistics_);
+    chartText_->setContents(StatisticsChart::describe(statistics_));
+    // Without a current cell, the table takes its first shown one when it gets the focus, and
+    // a screen reader hears that cell along with the table.
+    if (table_->currentIndex().isValid() && table_->isColumnHidden(table_->currentColumn()))
+        table_->selectionModel()->clearCurrentIndex();
+}
+
+void StatisticsWindow::showNotes()
+{
     const Statistics &s = statistics_;
     QStringList notes;
     if (!notSaved_.isEmpty())
@@ -257,38 +286,29 @@ void StatisticsWindow::refresh()
         notes << u"Игр пока нет: сыграйте, и результаты появятся здесь."_s;
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
+}
 
-    const std::size_t levelsPlayed = s.levelsPlayed().size();
-    QStringList conclusions;
-    for (int level : {1, 2, 3, Statistics::Total}) {
-        const int games = s.games(level);
-        // The total only adds something when more than one level was played.
-        const bool shown = level == Statistics::Total ? levelsPlayed > 1 || games == 0 : games > 0;
-        table_->setColumnHidden(column(level), !shown);
-        if (!shown)
-            continue;
-        const qint64 guesses = s.guesses(level);
-        setFigure(Games, level, grouped(games));
-        setFigure(Guesses, level, grouped(guesses));
-        setFigure(Hits, level, grouped(s.hits(level)));
-        setFigure(Share, level,
-                  guesses > 0 ? Statistics::percent(double(s.hits(level)) / double(guesses))
-                              : u"—"_s);
-        setFigure(Chance, level,
-                  level == Statistics::Total && games == 0 ? u"—"_s : s.chanceText(level));
-        setFigure(Evidence, level, games > 0 ? s.evidenceText(level) : u"—"_s);
-        if (games > 0)
-            conclusions << ColumnNames[column(level)] + u": "_s + s.conclusion(level);
-    }
-    fitTable();
-    conclusions_->setContents(conclusions.join(u'\n'));
-    conclusions_->setVisible(!conclusions.isEmpty());
-    chart_->setStatistics(&statistics_);
-    chartText_->setContents(StatisticsChart::describe(statistics_));
-    // Without a current cell, the table takes its first shown one when it gets the focus, and
-    // a screen reader hears that cell along with the table.
-    if (table_->currentIndex().isValid() && table_->isColumnHidden(table_->currentColumn()))
-        table_->selectionModel()->clearCurrentIndex();
+// A level's column, or the total's; false where it is not shown. The total only adds
+// something when more than one level was played.
+bool StatisticsWindow::showColumn(int level)
+{
+    const Statistics &s = statistics_;
+    const int games = s.games(level);
+    const bool shown =
+        level == Statistics::Total ? s.levelsPlayed().size() > 1 || games == 0 : games > 0;
+    table_->setColumnHidden(column(level), !shown);
+    if (!shown)
+        return false;
+    const qint64 guesses = s.guesses(level);
+    setFigure(Games, level, grouped(games));
+    setFigure(Guesses, level, grouped(guesses));
+    setFigure(Hits, level, grouped(s.hits(level)));
+    setFigure(Share, level,
+              guesses > 0 ? Statistics::percent(double(s.hits(level)) / double(guesses)) : u"—"_s);
+    setFigure(Chance, level,
+              level == Statistics::Total && games == 0 ? u"—"_s : s.chanceText(level));
+    setFigure(Evidence, level, games > 0 ? s.evidenceText(level) : u"—"_s);
+    return true;
 }
 
 // Every figure in sight, without scroll bars of its own: long ones wrap inside their column.

@@ -55,9 +55,13 @@ private:
     // Table columns: the levels, then the total.
     static int column(int level);
 
+    QVBoxLayout *createNotes();
+    QScrollArea *createContents();
     QTableWidget *createTable();
     QHBoxLayout *createButtons();
     void refresh();
+    void showNotes();
+    bool showColumn(int level);
     void setFigure(Row row, int level, const QString &text);
     void fitTable();
     void confirmStartAnew();
