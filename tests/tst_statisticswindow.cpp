@@ -74,6 +74,14 @@ private Q_SLOTS:
         // Heard as a dialog; every figure with its meaning, the texts with the keyboard.
         QCOMPARE(QAccessible::queryAccessibleInterface(statistics)->role(), QAccessible::Dialog);
         QCOMPARE(spoken(*statistics, 2, 0), u"Первый уровень, верных ответов: 3"_s);
+        // Each figure stands under its own level's header.
+        const auto *table = statistics->findChild<QTableWidget *>(u"Figures"_s);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const int level =
+                table->item(0, c)->data(Qt::UserRole).toString().section(u'_', 1).toInt();
+            QCOMPARE(table->horizontalHeaderItem(c)->text().replace(u'\n', u' '),
+                     level == Statistics::Total ? u"Всего"_s : Level::name(level));
+        }
         QCOMPARE(spoken(*statistics, 0, 3), u"Всего, сыграно игр: 2"_s);
         for (const QString &name : {u"Conclusions"_s, u"ChartDescription"_s}) {
             auto *text = statistics->findChild<QTextEdit *>(name);
