@@ -47,6 +47,9 @@ private Q_SLOTS:
         Statistics few;
         play(few, 1, Statistics::FewGames - 1, 3);
         QVERIFY(few.conclusion(1).startsWith(u"пока слишком мало игр"_s));
+        // The fifth game is enough for an ordinary result to be called luck.
+        play(few, 1, 1, 3);
+        QVERIFY(few.conclusion(1).startsWith(u"результат в пределах везения"_s));
         // A strong result need not wait for the fifth game.
         play(few, 2, 2, 8);
         QVERIFY(few.conclusion(2).startsWith(u"результат выделяется на фоне везения"_s));
