@@ -28,6 +28,25 @@ char lastByte(int fd, qint64 size)
     return size > 0 && Platform::readAt(fd, &c, 1, size - 1) == 1 ? c : 0;
 }
 
+// The record opened and locked while it still bears its name: a clear in another instance may
+// rename it between the opening and the lock, and then the name is tried again. -1 with the
+// problem when it cannot be had; a missing record is no problem when it is not to be created.
+int openLocked(const QByteArray &name, Platform::Access access, bool create, RecordProblem &problem)
+{
+    for (int round = 0; round < 3; ++round) {
+        problem = RecordProblem::None;
+        const int fd = Platform::openOwnFile(name, access, create, problem);
+        if (fd < 0)
+            return fd;
+        Platform::lockBriefly(fd);
+        if (Platform::stillNamed(fd, name))
+            return fd;
+        Platform::closeFile(fd);
+    }
+    problem = RecordProblem::Failed;
+    return -1;
+}
+
 } // namespace
 
 RecordFile::RecordFile(QString path) : path_(std::move(path)) {}
@@ -55,34 +74,25 @@ RecordProblem RecordFile::appendOnce(const QByteArray &line, const QByteArray &h
         return RecordProblem::NoHome;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return RecordProblem::Failed;
-    const QByteArray name = QFile::encodeName(path_);
-    for (int round = 0; round < 3; ++round) {
-        RecordProblem problem = RecordProblem::None;
-        const int fd = Platform::openOwnFile(name, Platform::Access::Append, true, problem);
-        if (fd < 0)
-            return problem;
-        Platform::lockBriefly(fd);
-        if (!Platform::stillNamed(fd, name)) {
-            Platform::closeFile(fd);
-            continue;
-        }
-        const std::optional<qint64> size = Platform::fileSize(fd);
-        if (!size) {
-            Platform::closeFile(fd);
-            return RecordProblem::Failed;
-        }
-        QByteArray data;
-        if (*size == 0)
-            data = header;
-        else if (lastByte(fd, *size) != '\n')
-            // A torn last line is ended first, so that this game does not run on from it.
-            data = "\n";
-        data += line;
-        // One call for a line this short, so that two writers never interleave.
-        const bool written = Platform::writeWhole(fd, data);
-        return Platform::closeFile(fd) && written ? RecordProblem::None : RecordProblem::Failed;
+    RecordProblem problem = RecordProblem::None;
+    const int fd = openLocked(QFile::encodeName(path_), Platform::Access::Append, true, problem);
+    if (fd < 0)
+        return problem;
+    const std::optional<qint64> size = Platform::fileSize(fd);
+    if (!size) {
+        Platform::closeFile(fd);
+        return RecordProblem::Failed;
     }
-    return RecordProblem::Failed;
+    QByteArray data;
+    if (*size == 0)
+        data = header;
+    else if (lastByte(fd, *size) != '\n')
+        // A torn last line is ended first, so that this game does not run on from it.
+        data = "\n";
+    data += line;
+    // One call for a line this short, so that two writers never interleave.
+    const bool written = Platform::writeWhole(fd, data);
+    return Platform::closeFile(fd) && written ? RecordProblem::None : RecordProblem::Failed;
 }
 
 RecordProblem RecordFile::read(const std::function<void(QByteArrayView line)> &take) const
@@ -106,28 +116,20 @@ RecordProblem RecordFile::renameAside(const QString &date) const
     const QByteArray name = QFile::encodeName(path_);
     const QFileInfo info(path_);
     const QString stem = info.absolutePath() + u'/' + info.completeBaseName() + u'-' + date;
-    for (int round = 0; round < 3; ++round) {
-        RecordProblem problem = RecordProblem::None;
-        // Opened only to be checked and locked: a refused name is not renamed either.
-        const int fd = Platform::openOwnFile(name, Platform::Access::Read, false, problem);
-        if (fd < 0)
-            return problem;
-        Platform::lockBriefly(fd);
-        if (!Platform::stillNamed(fd, name)) {
-            Platform::closeFile(fd);
-            continue;
-        }
-        auto renamed = Platform::Rename::NameTaken;
-        for (int n = 1; n <= MaxArchiveNames && renamed == Platform::Rename::NameTaken; ++n) {
-            const QString target =
-                stem + (n == 1 ? QString() : u'-' + QString::number(n)) + u'.' + info.suffix();
-            renamed = Platform::renameWithoutReplacing(name, QFile::encodeName(target));
-        }
-        const int error = errno;
-        // Closing lets the appenders waiting on the lock go on, to the new record.
-        Platform::closeFile(fd);
-        errno = error;
-        return renamed == Platform::Rename::Done ? RecordProblem::None : RecordProblem::Failed;
+    RecordProblem problem = RecordProblem::None;
+    // Opened only to be checked and locked: a refused name is not renamed either.
+    const int fd = openLocked(name, Platform::Access::Read, false, problem);
+    if (fd < 0)
+        return problem;
+    auto renamed = Platform::Rename::NameTaken;
+    for (int n = 1; n <= MaxArchiveNames && renamed == Platform::Rename::NameTaken; ++n) {
+        const QString target =
+            stem + (n == 1 ? QString() : u'-' + QString::number(n)) + u'.' + info.suffix();
+        renamed = Platform::renameWithoutReplacing(name, QFile::encodeName(target));
     }
-    return RecordProblem::Failed;
+    const int error = errno;
+    // Closing lets the appenders waiting on the lock go on, to the new record.
+    Platform::closeFile(fd);
+    errno = error;
+    return renamed == Platform::Rename::Done ? RecordProblem::None : RecordProblem::Failed;
 }
