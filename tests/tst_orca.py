@@ -62,8 +62,11 @@ class GameByEar(unittest.TestCase):
         orca = self.orca
         orca.press("shift+Tab", "space")
         orca.wait_for("notification Угадайте 1-ю картинку")
-        for _ in range(10):
+        # Each key after the last one's news: a slow build may drop keys sent ahead of it.
+        for n in range(2, 11):
             orca.press("space")
+            orca.wait_for("notification Угадайте %d-ю картинку" % n)
+        orca.press("space")
         orca.wait_for(VERDICT)
         orca.press("F10", "Down")
         orca.wait_for(re.compile(r"^Статистика"))
