@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
 #include "DisplayCheck.h"
+#include "Language.h"
 #include "ProgramInfo.h"
 #include "TimeSeededRandom.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     guard.reset();
     DisplayCheck::reportLostDisplay();
 #endif
+    Language::install(Language::choose(QLocale::system().uiLanguages()));
     // The folder is known before any window exists, and never changes afterwards.
     Application program(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
     program.start();

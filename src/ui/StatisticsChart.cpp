@@ -198,7 +198,7 @@ void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, cons
     const int baseline = plot.bottom() + 2 + metrics.ascent();
     if (g.gameTicks.size() == 1) {
         // One game: its tick and the axis name would meet in the middle; one label says both.
-        const QString label = Plural::count(1, u"игра", u"игры", u"игр");
+        const QString label = tr("%n игр", nullptr, 1);
         painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(label) / 2, baseline),
                          label);
         return;

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+
+// The language the player reads. The program's own texts are Russian; English comes from a
+// translation built into the program. Numbers follow the language chosen.
+namespace Language
+{
+
+enum class Choice { Russian, English };
+
+// The first of `uiLanguages` ("en-GB", "ru", "C", as QLocale::uiLanguages() gives them) that
+// the program speaks; Russian when none is.
+Choice choose(const QStringList &uiLanguages);
+
+// The locale that writes the numbers of `choice`: "30,8 %" or "30.8%".
+QLocale locale(Choice choice);
+
+// Installs the translation for `choice` into the running application, in place of the one
+// installed before, and makes its locale the default. The Russian one holds only the plural
+// forms that a source text cannot.
+void install(Choice choice);
+
+} // namespace Language
