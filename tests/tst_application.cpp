@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Language.h"
 #include "ProgramSupport.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -37,6 +40,54 @@ bool reading(const StatisticsWindow &w)
     return !w.findChild<QWidget *>(u"Reading"_s)->isHidden();
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+int gamesIn(const QString &path)
+{
+    Statistics kept;
+    const RecordFault fault =
+        RecordFile(path).read([&kept](QByteArrayView line) { kept.addLine(line); });
+    return fault.failed() ? -1 : kept.games(Statistics::Total);
+}
+
+// Answers the questions about unsaved games as a player would, the buttons named in
+// `answers` in turn, the last again and again, and `file` in the file dialog; counts them.
+struct Player : QObject {
+    QStringList answers;
+    QString file;
+    int asked = 0;
+    QStringList warnings;
+
+    Player(const QString &a, QString f) : answers(a.split(u',')), file(std::move(f))
+    {
+        startTimer(10);
+    }
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            if (box->objectName() != u"UnsavedGamesQuestion"_s) {
+                warnings << box->text();
+                box->accept();
+                return;
+            }
+            ++asked;
+            const QString answer = answers.size() > 1 ? answers.takeFirst() : answers.first();
+            TestSupport::control<QPushButton>(box, answer)->click();
+            // Staying, the program goes on until the test ends it.
+            if (answer == u"Stay"_s)
+                QTimer::singleShot(100, [] { QCoreApplication::exit(2); });
+        }
+    }
+};
+
 } // namespace
 
 class TestApplication : public QObject
@@ -44,6 +95,8 @@ class TestApplication : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { Language::install(Language::Choice::Russian); }
+
     void separatorFollowsThePlatform_data()
     {
         using S = ApplicationFolder::Separators;
@@ -151,9 +204,9 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Games_1"_s), u"hidden"_s);
         auto games = [](const QString &record) {
             Statistics kept;
-            const RecordProblem problem =
+            const RecordFault fault =
                 RecordFile(record).read([&kept](QByteArrayView line) { kept.addLine(line); });
-            return problem == RecordProblem::None ? kept.games(1) : -1;
+            return fault.failed() ? -1 : kept.games(1);
         };
         QCOMPARE(games(QFileInfo(path).path() + u"/games-"_s +
                        QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s),
@@ -167,6 +220,99 @@ private Q_SLOTS:
         QVERIFY(statistics && reading(*statistics));
         program.reset();
         QCOMPARE(games(path), Games + 1);
+    }
+    // Games that could not be saved are never dropped without a word: the program makes one
+    // more attempt as it ends, by "Выход" or by closing its window, then asks; at the end of
+    // the desktop session with nobody to ask, it writes them beside the record.
+    void unsavedGamesAreNotLostAtTheEnd_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("answer");
+        // Where the player saves them: nowhere, a new file, a record of their own.
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("roomAgain");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("exit, stay") << u"menu"_s << u"Stay"_s << QString() << false << 2;
+        QTest::newRow("close, quit without them")
+            << u"close"_s << u"QuitWithout"_s << QString() << false << 0;
+        QTest::newRow("exit, saved to a new file")
+            << u"menu"_s << u"SaveToFile"_s << u"new"_s << false << 0;
+        QTest::newRow("close, saved to a record of the player's")
+            << u"close"_s << u"SaveToFile"_s << u"record"_s << false << 0;
+        QTest::newRow("exit, another file refused, then quit without them")
+            << u"menu"_s << u"SaveToFile,QuitWithout"_s << u"foreign"_s << false << 0;
+        QTest::newRow("room again before the end")
+            << u"menu"_s << QString() << QString() << true << 0;
+        QTest::newRow("session ends, nobody to ask")
+            << u"session"_s << QString() << QString() << false << 0;
+    }
+    void unsavedGamesAreNotLostAtTheEnd()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, answer);
+        QFETCH(QString, chosen);
+        QFETCH(bool, roomAgain);
+        QFETCH(int, exitCode);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QCoreApplication::applicationName());
+        QVERIFY(QDir().mkpath(folder));
+        // Someone else's file where the record should be: the games stay in memory.
+        const QString record = folder + u"/games.tsv"_s;
+        const QByteArray notes = "not a record of games\n";
+        TestSupport::writeFile(record, notes);
+        const QString file = home.filePath(u"saved.tsv"_s);
+        if (chosen == u"record"_s)
+            TestSupport::writeFile(file,
+                                   RecordLine::header() + RecordLine::serialise(firstLevelGame(2)));
+        if (chosen == u"foreign"_s)
+            TestSupport::writeFile(file, notes);
+        TestSupport::ScriptedRandom random;
+        RecordingLauncher opened;
+        auto program = start(home.path(), random, opened);
+        MainWindow &window = program->mainWindow();
+        Q_EMIT window.game().finished(firstLevelGame(7));
+        Q_EMIT window.game().finished(firstLevelGame(3));
+        if (roomAgain)
+            QVERIFY(QFile::remove(record));
+
+        // A refused file is said so, and the question comes again.
+        Player player(answer, file);
+        int ended = 0;
+        if (route == u"session"_s) {
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(u"^Kept 2 unsaved games beside the record, "
+                                                    u"in \".*/games-unsaved-[-0-9]+\\.tsv\"$"_s));
+            QVERIFY(program->readyToEnd(false));
+        } else {
+            if (route == u"menu"_s)
+                QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s),
+                                   &QAction::trigger);
+            else
+                QTimer::singleShot(0, &window, &QWidget::close);
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+            ended = QApplication::exec();
+        }
+        QCOMPARE(ended, route == u"session"_s ? 0 : exitCode);
+        QCOMPARE(player.asked, answer.isEmpty() ? 0 : chosen == u"foreign"_s ? 2 : 1);
+        QCOMPARE(player.warnings.size(), chosen == u"foreign"_s ? 1 : 0);
+        QCOMPARE(gamesIn(record), roomAgain ? 2 : -1);
+        if (!roomAgain)
+            QCOMPARE(contents(record), notes);
+        if (chosen == u"foreign"_s)
+            QCOMPARE(contents(file), notes);
+        else
+            QCOMPARE(QFileInfo::exists(file) ? gamesIn(file) : 0, chosen == u"new"_s      ? 2
+                                                                  : chosen == u"record"_s ? 3
+                                                                                          : 0);
+        const QStringList beside = QDir(folder).entryList({u"games-unsaved-*"_s});
+        QCOMPARE(beside.size(), route == u"session"_s ? 1 : 0);
+        if (route == u"session"_s)
+            QCOMPARE(gamesIn(folder + u'/' + beside.first()), 2);
+        // Staying, the games are still there to be saved.
+        if (exitCode == 2) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Kept 2 unsaved games"_s));
+            QVERIFY(program->readyToEnd(false));
+        }
     }
 };
 

@@ -1,15 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Record.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "RecordLog.h"
 #include "RecordReader.h"
 #include "Statistics.h"
+#include "StatisticsLoader.h"
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -18,9 +23,16 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <random>
 #include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -34,7 +46,7 @@ FinishedGame game(int level, int hits)
     FinishedGame g;
     g.playedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 22, 20), Qt::UTC);
     g.level = level;
-    for (int i = 0; i < Game::Attempts; ++i) {
+    for (int i = 0; i < Board::Cells; ++i) {
         g.hidden[i] = (i * 7) % g.offeredPictures();
         g.guessed[i] = i < hits ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
     }
@@ -44,13 +56,14 @@ FinishedGame game(int level, int hits)
 // Appends a game as the program does: the tag line first in a new record.
 RecordProblem add(const RecordFile &file, int level, int hits)
 {
-    return file.append(RecordLine::serialise(game(level, hits)), RecordLine::header());
+    return file.append(RecordLine::serialise(game(level, hits))).fault.problem;
 }
 
 Statistics readAll(const RecordFile &file)
 {
     Statistics s;
-    if (file.read([&s](QByteArrayView line) { s.addLine(line); }) != RecordProblem::None)
+    RecordReader reader = file.openForReading();
+    if (StatisticsLoader::sumUp(reader, s).failed())
         qWarning("the record could not be read");
     return s;
 }
@@ -90,6 +103,87 @@ struct Uses {
     RecordProblem startedAnew;
     int lines;
 };
+
+#ifdef Q_OS_UNIX
+// Everything under `root` as it stands: each name's kind and owner, and a file's bytes.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> all;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat info {
+        };
+        ::lstat(QFile::encodeName(path).constData(), &info);
+        QByteArray entry = QByteArray::number(info.st_mode) + ' ' + QByteArray::number(info.st_uid);
+        if (S_ISREG(info.st_mode))
+            entry += ' ' + contents(path);
+        all.insert(path, entry);
+    }
+    return all;
+}
+
+// The warnings logged meanwhile, from any thread, instead of the output.
+class LogCapture
+{
+public:
+    LogCapture() : previous_(qInstallMessageHandler(&LogCapture::take))
+    {
+        const std::lock_guard lock(mutex_);
+        lines_ = &all_;
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(previous_);
+        const std::lock_guard lock(mutex_);
+        lines_ = nullptr;
+    }
+    bool has(const QString &line) const
+    {
+        const std::lock_guard lock(mutex_);
+        return all_.contains(line);
+    }
+    QString all() const
+    {
+        const std::lock_guard lock(mutex_);
+        return all_.join(u'\n');
+    }
+
+private:
+    static void take(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        const std::lock_guard lock(mutex_);
+        if (lines_)
+            lines_->append(message);
+    }
+
+    static inline std::mutex mutex_;
+    static inline QStringList *lines_ = nullptr;
+    QStringList all_;
+    QtMessageHandler previous_;
+};
+
+// The errno value behind a problem of the system's.
+int errorOf(RecordProblem problem)
+{
+    switch (problem) {
+    case RecordProblem::NoSpace:
+        return ENOSPC;
+    case RecordProblem::ReadOnly:
+        return EROFS;
+    case RecordProblem::NoPermission:
+        return EACCES;
+    case RecordProblem::TooLarge:
+        return EFBIG;
+    default:
+        return 0;
+    }
+}
+
+// Another user, for files given away and for running as someone else.
+constexpr uid_t OtherUser = 65534;
+#endif
 
 } // namespace
 
@@ -135,18 +229,20 @@ private Q_SLOTS:
         text += "2026-12-07T09:22:20Z\t4" + pictures;
         text += "2026-02-30T09:22:20Z\t1" + pictures;
         text += "\n" + good;
-        // Torn in the middle of the last game.
-        text += good.first(good.size() / 2);
+        // Cut off between the digits of the last picture, "15": a game in shape, not the one
+        // written.
+        text += "2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t1 8 15 7 14 6 13 5 12 1";
         TestSupport::writeFile(path, text);
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 2);
         QCOMPARE(s.hits(1), 6);
         QCOMPARE(s.skippedLines(), 6);
 
-        // The next game starts on a line of its own; the torn one stays as it was.
+        // The next game starts on a line of its own; the torn one stays no game.
         QCOMPARE(add(RecordFile(path), 2, 9), RecordProblem::None);
         const Statistics after = readAll(RecordFile(path));
         QCOMPARE(after.games(2), 1);
+        QCOMPARE(after.games(3), 0);
         QCOMPARE(after.skippedLines(), 6);
         QVERIFY(contents(path).startsWith(text));
     }
@@ -156,7 +252,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
         QCOMPARE(RecordFile(path).read([](QByteArrayView) { QFAIL("a line in no file"); }),
-                 RecordProblem::None);
+                 RecordFault{});
         TestSupport::writeFile(path, {});
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 0);
@@ -174,11 +270,12 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record "
                                                               u"\".*/blocked/games.tsv\" failed: "
                                                               u"\\w"_s));
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(u"^Appending to the record \"\" failed: "
-                                                u"neither HOME nor XDG_DATA_HOME is set$"_s));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(u"^Appending to the record \"\" failed: "
+                               u"neither HOME nor an absolute XDG_DATA_HOME is set$"_s));
         QCOMPARE(add(RecordFile(dir.filePath(u"blocked/games.tsv"_s)), 1, 1),
-                 RecordProblem::Failed);
+                 RecordProblem::NotAFolder);
         QCOMPARE(add(RecordFile(QString()), 1, 1), RecordProblem::NoHome);
     }
 
@@ -209,10 +306,10 @@ private Q_SLOTS:
         const RecordFile file(path);
         for (int round = 0; round < 2; ++round)
             QCOMPARE(add(file, 1, round), RecordProblem::None);
-        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
+        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordFault{});
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
-        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordProblem::None);
+        QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordFault{});
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(1), 2);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(2), 1);
     }
@@ -223,10 +320,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const RecordFile file(dir.filePath(u"games.tsv"_s));
         QCOMPARE(add(file, 1, 1), RecordProblem::None);
-        RecordReader reader(file.path());
+        RecordReader reader = file.openForReading();
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
         Statistics s;
-        QCOMPARE(reader.read([&s](QByteArrayView line) { s.addLine(line); }), RecordProblem::None);
+        QCOMPARE(reader.read([&s](QByteArrayView line) { s.addLine(line); }), RecordFault{});
         QCOMPARE(s.games(Statistics::Total), 1);
     }
 
@@ -280,16 +377,15 @@ private Q_SLOTS:
         // Each refusal is logged with the name and what stood there.
         for (const char *what : {"Appending to", "Opening", "Clearing"})
             QTest::ignoreMessage(
-                QtWarningMsg,
-                QRegularExpression(u"^%1 the record \"%2\" failed: %3$"_s.arg(
-                    QLatin1StringView(what), QRegularExpression::escape(path),
-                    QRegularExpression::escape(RecordProblems::describe(problem, 0)))));
+                QtWarningMsg, QRegularExpression(u"^%1 the record \"%2\" failed: %3$"_s.arg(
+                                  QLatin1StringView(what), QRegularExpression::escape(path),
+                                  QRegularExpression::escape(RecordLog::describe({problem, 0})))));
         const RecordFile file(path);
         const auto uses = withinASecond([file] {
             Uses u{};
             u.appended = add(file, 1, 1);
-            u.read = file.read([&u](QByteArrayView) { ++u.lines; });
-            u.startedAnew = file.startAnew(u"2026-12-07"_s);
+            u.read = file.read([&u](QByteArrayView) { ++u.lines; }).problem;
+            u.startedAnew = file.startAnew(u"2026-12-07"_s).problem;
             return u;
         });
         QVERIFY2(uses, "the record's user blocked");
@@ -323,7 +419,7 @@ private Q_SLOTS:
 
         const auto cleared = withinASecond([file] { return file.startAnew(u"2026-12-07"_s); });
         QVERIFY2(cleared, "starting anew blocked");
-        QCOMPARE(*cleared, RecordProblem::None);
+        QCOMPARE(*cleared, RecordFault{});
         QCOMPARE(contents(dir.filePath(u"games-2026-12-07-4.tsv"_s)), record);
         QVERIFY(!QFileInfo::exists(file.path()));
         QVERIFY(!QFileInfo::exists(QFile::decodeName(archive + "-missing")));
@@ -377,6 +473,367 @@ private Q_SLOTS:
         QCOMPARE(appended.get(), RecordProblem::None);
         QCOMPARE(readAll(RecordFile(archive)).games(Statistics::Total), 1);
         QCOMPARE(contents(file.path()), RecordLine::header() + RecordLine::serialise(game(3, 7)));
+    }
+    // The data folder as the XDG base directory rules name it: a relative XDG_DATA_HOME is
+    // ignored, and a name in bytes that are not UTF-8 is kept to the last byte.
+    void dataFolderIsNamedAsTheSystemNamesIt_data()
+    {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QByteArray>("home");
+        // Where the record goes, under the test's folder; empty for nowhere.
+        QTest::addColumn<QByteArray>("folder");
+        QTest::newRow("XDG_DATA_HOME") << "@/data"_ba
+                                       << "@/home"_ba
+                                       << "@/data/tst_record"_ba;
+        QTest::newRow("relative XDG_DATA_HOME, ignored") << "data"_ba
+                                                         << "@/home"_ba
+                                                         << "@/home/.local/share/tst_record"_ba;
+        QTest::newRow("not UTF-8")
+            << "@/d\xff\xfe\x80"_ba << QByteArray() << "@/d\xff\xfe\x80/tst_record"_ba;
+        QTest::newRow("relative HOME, no XDG_DATA_HOME")
+            << QByteArray() << "home"_ba << QByteArray();
+        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray();
+    }
+    void dataFolderIsNamedAsTheSystemNamesIt()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, folder);
+        QTemporaryDir dir;
+        const QByteArray top = QFile::encodeName(dir.path());
+        const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+        const QByteArray savedHome = qgetenv("HOME");
+        const QString savedCurrent = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", savedData);
+            qputenv("HOME", savedHome);
+            QDir::setCurrent(savedCurrent);
+        });
+        for (const auto &[name, value] : {std::pair{"XDG_DATA_HOME", dataHome}, {"HOME", home}}) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, QByteArray(value).replace('@', top));
+        }
+        QDir::setCurrent(dir.path());
+        const RecordFile file = RecordFile::inDataFolder();
+        if (folder.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"neither HOME nor"_s));
+        QCOMPARE(add(file, 1, 1), folder.isEmpty() ? RecordProblem::NoHome : RecordProblem::None);
+        // Made there and nowhere else, not where the program happened to be started.
+        QByteArrayList made;
+        if (DIR *listing = ::opendir(top.constData())) {
+            while (const dirent *entry = ::readdir(listing))
+                if (entry->d_name[0] != '.')
+                    made << entry->d_name;
+            ::closedir(listing);
+        }
+        QCOMPARE(made, folder.isEmpty() ? QByteArrayList() : QByteArrayList{folder.split('/')[1]});
+        struct stat info {
+        };
+        const QByteArray record = folder.replace('@', top) + "/games.tsv";
+        QCOMPARE(::stat(record.constData(), &info) == 0, !folder.isEmpty());
+    }
+
+    // Faults of the disk, the folders and the users, planted: the record and everything around
+    // it stay exactly as they were (bytes, owners, no name made), appending, reading and
+    // starting anew each take less than a second and name the real cause, to the caller and
+    // in the log; once the fault is gone, the game is written, once.
+    void faultsLeaveEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("fault");
+        // What appending and starting anew fail with, None where they are not tried.
+        QTest::addColumn<RecordProblem>("appended");
+        QTest::addColumn<RecordProblem>("cleared");
+        QTest::addColumn<RecordProblem>("read");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<bool>("passes");
+        using P = RecordProblem;
+        QTest::newRow("file-size limit")
+            << u"limit"_s << P::TooLarge << P::None << P::None << 1 << true;
+        QTest::newRow("full disk") << u"full"_s << P::NoSpace << P::None << P::None << 0 << true;
+        QTest::newRow("read-only disk")
+            << u"read-only"_s << P::ReadOnly << P::ReadOnly << P::None << 1 << true;
+        QTest::newRow("no permission")
+            << u"no permission"_s << P::NoPermission << P::None << P::None << 0 << true;
+        QTest::newRow("another user's data folder")
+            << u"foreign folder"_s << P::ForeignFolder << P::ForeignFolder << P::ForeignFolder << 0
+            << false;
+        QTest::newRow("another user's home")
+            << u"foreign home"_s << P::ForeignFolder << P::None << P::None << 0 << false;
+        QTest::newRow("data folder linked elsewhere")
+            << u"folder link"_s << P::FolderLink << P::FolderLink << P::FolderLink << 0 << false;
+        QTest::newRow("no header")
+            << u"no header"_s << P::ForeignFile << P::ForeignFile << P::ForeignFile << 0 << false;
+        QTest::newRow("newer version")
+            << u"newer"_s << P::NewerVersion << P::NewerVersion << P::NewerVersion << 1 << false;
+        QTest::newRow("every archive name taken")
+            << u"names taken"_s << P::None << P::NoArchiveName << P::None << 1 << false;
+        QTest::newRow("lock held by a stopped copy")
+            << u"locked"_s << P::Busy << P::Busy << P::None << 1 << true;
+    }
+    void faultsLeaveEverythingAsItWas()
+    {
+        QFETCH(QString, fault);
+        QFETCH(RecordProblem, appended);
+        QFETCH(RecordProblem, cleared);
+        QFETCH(RecordProblem, read);
+        QFETCH(int, games);
+        QFETCH(bool, passes);
+        const bool root = ::geteuid() == 0;
+        QTemporaryDir top;
+        const QString home = top.filePath(u"home"_s);
+        const QString folder = home + u"/app"_s;
+        const QString path = folder + u"/games.tsv"_s;
+        const QByteArray homeName = QFile::encodeName(home);
+        QVERIFY(QDir().mkpath(home));
+        QByteArray record = RecordLine::header() + RecordLine::serialise(game(2, 5));
+        std::function<void()> undo = [] {};
+        bool mounted = false;
+        uid_t runAs = 0;
+        const auto cleanUp = qScopeGuard([&] {
+            if (runAs != 0)
+                ::seteuid(0);
+            undo();
+            if (mounted)
+                ::umount2(homeName.constData(), MNT_DETACH);
+        });
+        auto mountSmallDisk = [&] {
+            mounted = ::mount("tmpfs", homeName.constData(), "tmpfs", 0, "size=64k") == 0;
+            return mounted && QDir().mkpath(folder);
+        };
+        if ((fault == u"full"_s || fault == u"read-only"_s || fault.startsWith(u"foreign"_s)) &&
+            !root)
+            QSKIP("only root can mount a small disk or give a folder away");
+        if (fault == u"limit"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            TestSupport::writeFile(path, record);
+            rlimit saved{};
+            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+            rlimit small = saved;
+            // Room for part of a line.
+            small.rlim_cur = rlim_t(record.size() + 20);
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            undo = [saved] { ::setrlimit(RLIMIT_FSIZE, &saved); };
+        } else if (fault == u"full"_s) {
+            QVERIFY(mountSmallDisk());
+            // The record ends just short of a page, and the disk is full after it: the next
+            // line is written in part.
+            record = RecordLine::header();
+            while (record.size() + RecordLine::serialise(game(1, 1)).size() <= 4096)
+                record += RecordLine::serialise(game(1, 1));
+            games = int(record.count('\n')) - 1;
+            TestSupport::writeFile(path, record);
+            const QString filler = home + u"/filler"_s;
+            QFile fill(filler);
+            QVERIFY(fill.open(QIODevice::WriteOnly));
+            while (fill.write(QByteArray(4096, 'x')) == 4096 && fill.flush()) {
+            }
+            fill.close();
+            undo = [filler] { QFile::remove(filler); };
+        } else if (fault == u"read-only"_s) {
+            QVERIFY(mountSmallDisk());
+            TestSupport::writeFile(path, record);
+            QCOMPARE(
+                ::mount(nullptr, homeName.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr),
+                0);
+            undo = [homeName] {
+                ::mount(nullptr, homeName.constData(), nullptr, MS_REMOUNT, nullptr);
+            };
+        } else if (fault == u"no permission"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            const QByteArray name = QFile::encodeName(folder);
+            // Root may write anywhere: it runs as another user, in a folder of that user's.
+            if (root) {
+                runAs = OtherUser;
+                QCOMPARE(::chmod(QFile::encodeName(top.path()).constData(), 0755), 0);
+                QCOMPARE(::chown(name.constData(), OtherUser, OtherUser), 0);
+            }
+            QCOMPARE(::chmod(name.constData(), 0500), 0);
+            undo = [name] { ::chmod(name.constData(), 0700); };
+        } else if (fault == u"foreign folder"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            TestSupport::writeFile(path, record);
+            for (const QString &name : {folder, path})
+                QCOMPARE(::chown(QFile::encodeName(name).constData(), OtherUser, OtherUser), 0);
+        } else if (fault == u"foreign home"_s) {
+            QCOMPARE(::chown(homeName.constData(), OtherUser, OtherUser), 0);
+        } else if (fault == u"folder link"_s) {
+            const QString elsewhere = top.filePath(u"elsewhere"_s);
+            QVERIFY(QDir().mkpath(elsewhere));
+            TestSupport::writeFile(elsewhere + u"/games.tsv"_s, record);
+            QVERIFY(QFile::link(elsewhere, folder));
+        } else if (fault == u"no header"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            TestSupport::writeFile(path, "my own notes\n" + RecordLine::serialise(game(1, 1)));
+        } else if (fault == u"newer"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            const QByteArray line = RecordLine::serialise(game(1, 2));
+            TestSupport::writeFile(path, "#chuikomer-games\t2\tmore\n" + line + line.chopped(1) +
+                                             "\tmore\n");
+        } else if (fault == u"names taken"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            TestSupport::writeFile(path, record);
+            for (int n = 1; n <= 1000; ++n)
+                QVERIFY(QDir(folder).mkdir(u"games-2026-12-07"_s +
+                                           (n == 1 ? QString() : u"-%1"_s.arg(n)) + u".tsv"_s));
+        } else if (fault == u"locked"_s) {
+            QVERIFY(QDir().mkpath(folder));
+            TestSupport::writeFile(path, record);
+            const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+            QCOMPARE(::flock(held, LOCK_EX), 0);
+            undo = [held] { ::close(held); };
+        }
+        const auto before = snapshot(top.path());
+
+        const RecordFile file(path);
+        auto use = [&](auto work) {
+            if (runAs != 0)
+                ::seteuid(runAs);
+            const auto result = withinASecond(work);
+            if (runAs != 0)
+                ::seteuid(0);
+            return result;
+        };
+        std::optional<Uses> uses;
+        {
+            LogCapture log;
+            uses = use([file, appended, cleared] {
+                Uses u{};
+                if (appended != RecordProblem::None)
+                    u.appended = add(file, 1, 1);
+                Statistics s;
+                RecordReader reader = file.openForReading();
+                u.read = StatisticsLoader::sumUp(reader, s).problem;
+                u.lines = s.games(Statistics::Total);
+                if (cleared != RecordProblem::None)
+                    u.startedAnew = file.startAnew(u"2026-12-07"_s).problem;
+                return u;
+            });
+            QVERIFY2(uses, "the record's user blocked");
+            for (const auto &[what, problem] :
+                 {std::pair{"Appending to", appended}, std::pair{"Clearing", cleared}}) {
+                const QString line = u"%1 the record \"%2\" failed: %3"_s.arg(
+                    QLatin1StringView(what), path,
+                    RecordLog::describe({problem, errorOf(problem)}));
+                QVERIFY2(problem == RecordProblem::None || log.has(line),
+                         qPrintable(line + u" not in\n"_s + log.all()));
+            }
+        }
+        QCOMPARE(uses->appended, appended);
+        QCOMPARE(uses->startedAnew, cleared);
+        QCOMPARE(uses->read, read);
+        QCOMPARE(uses->lines, games);
+        QCOMPARE(snapshot(top.path()), before);
+
+        undo();
+        undo = [] {};
+        if (!passes)
+            return;
+        const auto after = use([file] {
+            Uses u{};
+            u.appended = add(file, 1, 1);
+            Statistics s;
+            RecordReader reader = file.openForReading();
+            u.read = StatisticsLoader::sumUp(reader, s).problem;
+            u.lines = s.games(Statistics::Total) + 1000 * s.skippedLines();
+            return u;
+        });
+        QVERIFY(after);
+        QCOMPARE(after->appended, RecordProblem::None);
+        QCOMPARE(after->lines, games + 1);
+    }
+
+    // A thousand games kept while the disk fills and frees at random moments, beside another
+    // copy that appends until it is killed: every game is in the record once, exactly as
+    // played, or among those the player is told about; no line cut off counts.
+    void thousandGamesThroughAFillingDisk()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        const QDateTime mine(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC);
+        const QDateTime others = mine.addYears(1);
+        const auto played = [](const QDateTime &from, int n) {
+            FinishedGame g = game(1 + n % 3, n % 11);
+            g.playedAt = from.addSecs(n);
+            return g;
+        };
+        const pid_t other = ::fork();
+        QVERIFY(other >= 0);
+        if (other == 0) {
+            const RecordFile file(path);
+            for (int n = 0;; ++n) {
+                file.append(RecordLine::serialise(played(others, n)));
+                ::usleep(300);
+            }
+        }
+        rlimit unlimited{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        const auto cleanUp = qScopeGuard([&] {
+            ::setrlimit(RLIMIT_FSIZE, &unlimited);
+            ::kill(other, SIGKILL);
+            ::waitpid(other, nullptr, 0);
+        });
+        constexpr int Games = 1000;
+        int n = 0;
+        Record record(RecordFile(path), [&] { return mine.addSecs(n); });
+        std::mt19937 random(20261207);
+        {
+            LogCapture quiet;
+            for (; n < Games; ++n) {
+                if (n == Games / 2) {
+                    ::kill(other, SIGKILL);
+                    ::waitpid(other, nullptr, 0);
+                }
+                if (random() % 20 == 0) {
+                    rlimit full = unlimited;
+                    full.rlim_cur = rlim_t(QFileInfo(path).size()) + random() % 150;
+                    ::setrlimit(RLIMIT_FSIZE, &full);
+                } else if (random() % 20 == 0) {
+                    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+                }
+                // The last games find the disk full, and the player is told of them.
+                if (n == Games - 3) {
+                    rlimit full = unlimited;
+                    full.rlim_cur = rlim_t(QFileInfo(path).size());
+                    ::setrlimit(RLIMIT_FSIZE, &full);
+                }
+                record.keep(played({}, n));
+            }
+            ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        }
+        const int told = record.state().unsaved;
+
+        auto count = [&](int &kept, int &unreadable) {
+            QSet<QByteArray> seen;
+            kept = unreadable = 0;
+            QList<QByteArray> lines = contents(path).split('\n');
+            // What follows the last newline is no line of its own.
+            unreadable = lines.takeLast().isEmpty() ? 0 : 1;
+            for (const QByteArray &line : lines.sliced(1)) {
+                const auto game = RecordLine::parse(line);
+                if (!game) {
+                    ++unreadable;
+                    continue;
+                }
+                QVERIFY2(!seen.contains(line), line.constData());
+                seen.insert(line);
+                const QDateTime from = game->playedAt < others ? mine : others;
+                const FinishedGame written = played(from, int(from.secsTo(game->playedAt)));
+                QCOMPARE(line + '\n', RecordLine::serialise(written));
+                kept += from == mine;
+            }
+        };
+        int kept = 0;
+        int unreadable = 0;
+        count(kept, unreadable);
+        QCOMPARE(kept + told, Games);
+        QVERIFY2(unreadable <= 1, qPrintable(QString::number(unreadable)));
+        QCOMPARE(told, 3);
+        // With room again, the rest go too, once.
+        QVERIFY(record.saveUnsaved());
+        count(kept, unreadable);
+        QCOMPARE(kept, Games);
     }
 #endif
 };

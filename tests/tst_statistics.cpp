@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ChartGeometry.h"
+#include "Game.h"
 #include "Statistics.h"
 
 #include <QTest>

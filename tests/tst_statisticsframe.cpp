@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Game.h"
 #include "MainWindow.h"
 #include "StatisticsWindow.h"
 #include "TestSupport.h"

@@ -2,6 +2,166 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>RecordMessages</name>
+    <message>
+        <source>Несохранённые игры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить в файл…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Выйти без них</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Остаться</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить игры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись игр (*.tsv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordNotes</name>
+    <message>
+        <source>Не заданы ни HOME, ни XDG_DATA_HOME, и папку для записи игр не найти.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На месте файла записи стоит символическая ссылка, а через ссылки программа не пишет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На месте файла записи стоит не обычный файл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У файла записи есть другие имена (жёсткие ссылки): он может быть чужим.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл записи принадлежит другому пользователю.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл не начинается со строки записи игр, значит, он чужой, и программа его не меняет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись сделана более новой версией программы, и эта версия её не меняет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка данных — символическая ссылка, а через ссылки программа не пишет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На месте папки данных стоит не папка.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка данных или папка, в которой её нужно создать, принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись занята другой копией программы, которая не отвечает.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На диске нет места.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диск доступен только для чтения.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет прав доступа к файлу или папке.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл достиг предельного размера, заданного в системе.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все имена для сегодняшнего архива уже заняты.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Система сообщила об ошибке: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игры этого запуска не сохраняются: их негде хранить.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись %1 сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прежние игры не удалось прочитать из %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр этого запуска не удалось сохранить.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр этого запуска не удалось сохранить в %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сохранить их в другой файл перед выходом?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить игры в %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось начать запись заново в %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatisticsChart</name>
     <message numerus="yes">
         <source>%n игр</source>

@@ -4,22 +4,18 @@
 #pragma once
 
 #include "Desktop.h"
-#include "FinishedGame.h"
 #include "Game.h"
-#include "RecordFile.h"
-#include "Statistics.h"
+#include "Record.h"
 
 #include <QPointer>
 #include <memory>
-#include <optional>
-#include <vector>
 
 class MainWindow;
-class StatisticsLoader;
 class StatisticsWindow;
 
-// The program put together: the main window, the desktop that its help, About link and
-// Exit commands go to, and the record that keeps its finished games.
+// The program put together: the main window, the desktop that its help and About link go to,
+// and the record that keeps its finished games. The program ends through here, so that no
+// game is lost without a word.
 class Application
 {
 public:
@@ -33,31 +29,22 @@ public:
 
     MainWindow &mainWindow() { return *window_; }
 
-    // Ends the event loop at once: no question, nothing saved, no window told.
-    static void exit();
+    // Whether the program may end now. Games that could not be saved get one more attempt;
+    // then the player is asked whether to save them to a file, quit without them or stay.
+    // With nobody to ask (the desktop session ending) they go beside the record.
+    bool readyToEnd(bool canAsk);
 
 private:
     void showAbout();
-    void keep(FinishedGame game);
     void showStatistics();
-    void readRecord();
-    void recordRead(Statistics sums, RecordProblem problem);
     void startRecordAnew();
-    QString notSavedWhere();
-    QString recordTrouble(RecordProblem problem);
-    // Found when first needed, so that start-up asks nothing of the file system for it.
-    const RecordFile &record();
+    void exitWhenReady();
 
     Desktop desktop_;
+    // Before the window, which goes first and takes the connections to it along.
+    Record record_;
     std::unique_ptr<MainWindow> window_;
-    std::optional<RecordFile> record_;
-    // The games that could not be written, oldest first; written along with the next one.
-    std::vector<FinishedGame> unsaved_;
-    // Why the last of them could not be.
-    RecordProblem notSavedBecause_ = RecordProblem::None;
     QPointer<StatisticsWindow> statistics_;
-    // While the record is read for the statistics window, the games written meanwhile, which
-    // the reading does not see.
-    QPointer<StatisticsLoader> loader_;
-    std::vector<FinishedGame> writtenWhileReading_;
+    // Whether the statistics window shows a long reading, after which it is placed anew.
+    bool readingBeside_ = false;
 };

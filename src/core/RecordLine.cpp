@@ -14,11 +14,10 @@ namespace
 {
 
 constexpr char Tag[] = "#chuikomer-games";
-constexpr int Version = 1;
 constexpr int Fields = 4;
 constexpr char TimeFormat[] = "yyyy-MM-dd'T'HH:mm:ss'Z'";
 
-QByteArray pictures(const std::array<int, Game::Attempts> &list)
+QByteArray pictures(const std::array<int, Board::Cells> &list)
 {
     QByteArray text;
     for (int p : list) {
@@ -30,10 +29,10 @@ QByteArray pictures(const std::array<int, Game::Attempts> &list)
 }
 
 // A run of small decimal numbers separated by single spaces, from 1 to `offered`.
-bool readPictures(QByteArrayView field, int offered, std::array<int, Game::Attempts> &list)
+bool readPictures(QByteArrayView field, int offered, std::array<int, Board::Cells> &list)
 {
     qsizetype at = 0;
-    for (int i = 0; i < Game::Attempts; ++i) {
+    for (int i = 0; i < Board::Cells; ++i) {
         if (i > 0 && (at >= field.size() || field[at++] != ' '))
             return false;
         int number = 0;
@@ -83,6 +82,24 @@ bool isHeader(QByteArrayView line)
     return line.startsWith(Tag);
 }
 
+std::optional<int> headerVersion(QByteArrayView line)
+{
+    constexpr qsizetype Number = sizeof Tag;
+    if (!line.startsWith(Tag) || line.size() <= Number || line[Number - 1] != '\t')
+        return std::nullopt;
+    int version = 0;
+    qsizetype at = Number;
+    for (; at < line.size() && line[at] >= '0' && line[at] <= '9'; ++at) {
+        if (at - Number >= 9)
+            return std::nullopt;
+        version = version * 10 + (line[at] - '0');
+    }
+    // A later version may add fields after its number.
+    if (at == Number || (at < line.size() && !QByteArrayView("\t\r\n").contains(line[at])))
+        return std::nullopt;
+    return version;
+}
+
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
@@ -114,7 +131,7 @@ std::optional<FinishedGame> parse(QByteArrayView line)
     if (!game.playedAt.isValid() || fields[1].size() != 1)
         return std::nullopt;
     game.level = fields[1][0] - '0';
-    if (game.level < 1 || game.level > Game::Levels)
+    if (game.level < 1 || game.level > Level::Count)
         return std::nullopt;
     if (!readPictures(fields[2], game.offeredPictures(), game.hidden) ||
         !readPictures(fields[3], game.offeredPictures(), game.guessed))

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "FinishedGame.h"
-#include "Game.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,10 +15,15 @@
 namespace RecordLine
 {
 
-// The first line of every record, newline included. Its version goes up whenever a field is
-// added, and a reader skips the lines it does not understand.
+// The version this program writes. It goes up whenever a field is added; a reader skips the
+// lines it does not understand, and a record of a newer version is only read.
+constexpr int Version = 1;
+
+// The first line of every record, newline included.
 QByteArray header();
 bool isHeader(QByteArrayView line);
+// The version a header line (with or without its newline) names; nothing when it is none.
+std::optional<int> headerVersion(QByteArrayView line);
 
 // One game, newline included.
 QByteArray serialise(const FinishedGame &game);

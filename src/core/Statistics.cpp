@@ -26,7 +26,7 @@ const QString Guarantee =
 
 void Statistics::add(const FinishedGame &game)
 {
-    if (game.level < 1 || game.level > Game::Levels)
+    if (game.level < 1 || game.level > Level::Count)
         return;
     auto &series = running_[game.level - 1];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
@@ -45,7 +45,7 @@ void Statistics::addLine(QByteArrayView line)
 std::vector<int> Statistics::levelsPlayed() const
 {
     std::vector<int> levels;
-    for (int l = 1; l <= Game::Levels; ++l)
+    for (int l = 1; l <= Level::Count; ++l)
         if (games(l) > 0)
             levels.push_back(l);
     return levels;
@@ -68,7 +68,7 @@ qint64 Statistics::hits(int level) const
         return series.empty() ? 0 : series.back();
     }
     qint64 n = 0;
-    for (int l = 1; l <= Game::Levels; ++l)
+    for (int l = 1; l <= Level::Count; ++l)
         n += hits(l);
     return n;
 }
@@ -76,9 +76,9 @@ qint64 Statistics::hits(int level) const
 double Statistics::chance(int level) const
 {
     if (level != Total)
-        return 1.0 / (level * Game::PicturesPerLevel);
+        return 1.0 / (level * Level::PicturesEach);
     double expected = 0;
-    for (int l = 1; l <= Game::Levels; ++l)
+    for (int l = 1; l <= Level::Count; ++l)
         expected += double(guesses(l)) * chance(l);
     return guesses(Total) > 0 ? expected / double(guesses(Total)) : 0.0;
 }
@@ -86,7 +86,7 @@ double Statistics::chance(int level) const
 std::vector<Evidence::Tally> Statistics::tallies(int level) const
 {
     std::vector<Evidence::Tally> t;
-    for (int l = 1; l <= Game::Levels; ++l)
+    for (int l = 1; l <= Level::Count; ++l)
         if (level == Total || level == l)
             t.push_back({guesses(l), hits(l), chance(l)});
     return t;
@@ -119,7 +119,7 @@ Statistics::Finding Statistics::finding(int level) const
 QString Statistics::chanceText(int level) const
 {
     if (level != Total)
-        return u"1 из "_s + QString::number(level * Game::PicturesPerLevel);
+        return u"1 из "_s + QString::number(level * Level::PicturesEach);
     return percent(chance(Total));
 }
 

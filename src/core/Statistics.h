@@ -5,7 +5,7 @@
 
 #include "Evidence.h"
 #include "FinishedGame.h"
-#include "Game.h"
+#include "Level.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -28,12 +28,14 @@ public:
     void add(const FinishedGame &game);
     // A record line without its newline; one that is not a readable game is counted as skipped.
     void addLine(QByteArrayView line);
+    // A line that is no game whatever it holds, as one cut off at the record's end.
+    void skipLine() { ++skipped_; }
 
     int skippedLines() const { return skipped_; }
     // The levels with at least one game, in order.
     std::vector<int> levelsPlayed() const;
     int games(int level) const;
-    qint64 guesses(int level) const { return qint64(games(level)) * Game::Attempts; }
+    qint64 guesses(int level) const { return qint64(games(level)) * Board::Cells; }
     qint64 hits(int level) const;
     // Right guesses after each game at a level, running: the chart's series.
     const std::vector<qint32> &runningHits(int level) const { return running_.at(level - 1); }
@@ -59,6 +61,6 @@ public:
 private:
     std::vector<Evidence::Tally> tallies(int level) const;
 
-    std::array<std::vector<qint32>, Game::Levels> running_;
+    std::array<std::vector<qint32>, Level::Count> running_;
     int skipped_ = 0;
 };

@@ -15,15 +15,46 @@
 namespace Platform
 {
 
+// The user's data folder, named after `application`, from the environment alone and byte for
+// byte as the system names it: on Linux $XDG_DATA_HOME/<application> when XDG_DATA_HOME is an
+// absolute path, else $HOME/.local/share/<application>. Empty when it cannot be named: Qt would
+// make one up under the root on a system without a home.
+QByteArray dataFolder(const QByteArray &application);
+
+// A folder opened for the record and its archives: its descriptor where the system has them,
+// its path everywhere.
+struct Folder {
+    int fd = -1;
+    QByteArray path;
+};
+
+// Opens `path` as this user's own real folder, never through a symbolic link at its last name,
+// and never blocking. With `create`, a missing one is made, and the folders above it as needed,
+// each only inside a folder of this user's. Without, a missing folder is nothing and None.
+// Windows shows no owner: there the folder is made and named, never opened.
+std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault);
+void closeFolder(const Folder &folder);
+
 // The record is opened to be read, or to be read and appended to.
 enum class Access { Read, Append };
 
-// Opens `path` for this user's own plain file only, never following a link, never blocking,
-// and without opening anything else even for a moment. With `create`, a missing file is made
-// (exclusively, so that one of two creators makes it); without, it gives -1 and None.
+// Opens `name` in `folder` for this user's own plain file only, never following a link, never
+// blocking, and without opening anything else even for a moment. With `create`, a missing file
+// is made (exclusively, so that one of two creators makes it); without, it gives -1 and None.
 // Otherwise -1 and the reason, or the descriptor and None. Windows shows no owner or link
 // count to check: there it is the plain opening.
-int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem);
+int openOwnFile(const Folder &folder, const QByteArray &name, Access access, bool create,
+                RecordFault &fault);
+
+// Makes `name` in `folder` anew for writing, never replacing whatever has the name: -1 and
+// errno EEXIST when it is taken.
+int createNewFile(const Folder &folder, const QByteArray &name);
+// Removes `name` from `folder`.
+void removeFile(const Folder &folder, const QByteArray &name);
+
+// Opens a file the player chose, to append to it, making it if missing; links are followed,
+// as the player named it. -1 and the reason when it is no plain file or cannot be opened.
+int openChosenFile(const QByteArray &path, RecordFault &fault);
 
 bool closeFile(int fd);
 
@@ -31,12 +62,12 @@ bool closeFile(int fd);
 std::optional<qint64> fileSize(int fd);
 
 // Appending and clearing take turns through the file's lock. A copy that holds it for long
-// (stopped in a debugger, say) is waited for a fifth of a second at most: then the caller goes
-// on without it.
-void lockBriefly(int fd);
+// (stopped in a debugger, say) is waited for a fifth of a second at most: then false, and the
+// caller leaves the file alone.
+bool lockBriefly(int fd);
 
-// Whether `fd` is still the file `path` names: clearing may have renamed it meanwhile.
-bool stillNamed(int fd, const QByteArray &path);
+// Whether `fd` is still the file `name` names in `folder`: clearing may have renamed it.
+bool stillNamed(const Folder &folder, int fd, const QByteArray &name);
 
 // Reads on from where the last read stopped, going on after interruptions: the bytes read,
 // 0 at the end of the file, -1 on failure.
@@ -45,19 +76,25 @@ qint64 readOn(int fd, char *buffer, qint64 size);
 // Reads at `offset`: the bytes read, -1 on failure.
 qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset);
 
-// Writes all of `data`, going on after interruptions and partial writes; false on any failure
-// (a full disk, a quota).
+// Writes `data`, going on after interruptions and partial writes: the bytes written, fewer on
+// a failure (a full disk, a quota, a size limit), whose reason errno then holds.
+qint64 writeAll(int fd, const QByteArray &data);
+
+// Writes all of `data`; false on any failure.
 bool writeWhole(int fd, const QByteArray &data);
+
+// Cuts the file back to `size` bytes; cutting takes no room on a full disk.
+bool cutBack(int fd, qint64 size);
+
+// A file-size limit (ulimit -f) only fails the write that would pass it, with EFBIG, instead of
+// ending the program.
+void surviveFileSizeLimit();
 
 enum class Rename { Done, NameTaken, Failed };
 
-// Gives `from` the name `to`, never replacing what has it (a dangling link included), and
-// never copying.
-Rename renameWithoutReplacing(const QByteArray &from, const QByteArray &to);
-
-// Whether the user's data folder can be named: Qt would make one up under the root on a
-// system without a home.
-bool dataFolderKnown();
+// Gives `from` in `folder` the name `to`, never replacing what has it (a dangling link
+// included), and never copying.
+Rename renameWithoutReplacing(const Folder &folder, const QByteArray &from, const QByteArray &to);
 
 // How a text file written for this system's own programs ends its lines.
 extern const char LineEnd[];

@@ -4,12 +4,13 @@
 #include "RecordFile.h"
 
 #include "Platform.h"
-#include "RecordReader.h"
+#include "RecordLine.h"
+#include "RecordLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,10 @@ namespace
 // Archive names tried before giving up: a folder full of planted names must not hold the
 // clearing up for long.
 constexpr int MaxArchiveNames = 1000;
+// What ends a line something else left unended: no field of a game can hold it.
+constexpr char CutOff[] = " [cut off]\n";
+// Enough of the file's start to hold its header line.
+constexpr qint64 HeaderRoom = 256;
 
 // The file's last byte, read through the descriptor; 0 when there is none.
 char lastByte(int fd, qint64 size)
@@ -28,108 +33,262 @@ char lastByte(int fd, qint64 size)
     return size > 0 && Platform::readAt(fd, &c, 1, size - 1) == 1 ? c : 0;
 }
 
+// Whether a file of `size` bytes begins with the header of a version this program writes to.
+RecordFault checkHeader(int fd, qint64 size)
+{
+    QByteArray start(std::min(size, HeaderRoom), Qt::Uninitialized);
+    const qint64 n = Platform::readAt(fd, start.data(), start.size(), 0);
+    if (n < 0)
+        return RecordLog::fromError(errno);
+    const QByteArrayView read(start.constData(), n);
+    const qsizetype end = read.indexOf('\n');
+    const auto version = RecordLine::headerVersion(read.first(end < 0 ? read.size() : end));
+    if (!version)
+        return {RecordProblem::ForeignFile, 0};
+    if (*version > RecordLine::Version)
+        return {RecordProblem::NewerVersion, 0};
+    return {};
+}
+
+// Appends to a file whose lock is held. A failed write is cut back to the size before it, which
+// needs no room on a full disk, so that no game is left torn or half counted.
+RecordFile::Appended appendLocked(int fd, const QByteArray &lines)
+{
+    const std::optional<qint64> size = Platform::fileSize(fd);
+    if (!size)
+        return {0, RecordLog::fromError(errno)};
+    QByteArray data;
+    if (*size == 0) {
+        data = RecordLine::header();
+    } else {
+        if (const RecordFault refused = checkHeader(fd, *size); refused.failed())
+            return {0, refused};
+        // A line left unended by a copy stopped while it wrote is no game, and must not turn
+        // into one, cut as it may be between the digits of a picture: it is marked as cut off
+        // and ended, so that these games start on a line of their own.
+        if (lastByte(fd, *size) != '\n')
+            data = CutOff;
+    }
+    const qsizetype before = data.size();
+    data += lines;
+    const qint64 written = Platform::writeAll(fd, data);
+    if (written == data.size())
+        return {int(lines.count('\n')), {}};
+    const RecordFault fault = RecordLog::fromError(errno);
+    if (Platform::cutBack(fd, *size))
+        return {0, fault};
+    // Left as the write stopped: the lines it finished are in the record, and must not be
+    // written again.
+    const qint64 ended = std::max<qint64>(written - before, 0);
+    return {int(QByteArrayView(lines).first(ended).count('\n')), fault};
+}
+
 // The record opened and locked while it still bears its name: a clear in another instance may
 // rename it between the opening and the lock, and then the name is tried again. -1 with the
-// problem when it cannot be had; a missing record is no problem when it is not to be created.
-int openLocked(const QByteArray &name, Platform::Access access, bool create, RecordProblem &problem)
+// fault when it cannot be had; a missing record is no fault when it is not to be created.
+int openLocked(const Platform::Folder &folder, const QByteArray &name, Platform::Access access,
+               bool create, RecordFault &fault)
 {
     for (int round = 0; round < 3; ++round) {
-        problem = RecordProblem::None;
-        const int fd = Platform::openOwnFile(name, access, create, problem);
+        const int fd = Platform::openOwnFile(folder, name, access, create, fault);
         if (fd < 0)
             return fd;
-        Platform::lockBriefly(fd);
-        if (Platform::stillNamed(fd, name))
+        const bool locked = Platform::lockBriefly(fd);
+        if (locked && Platform::stillNamed(folder, fd, name))
             return fd;
         Platform::closeFile(fd);
+        if (!locked)
+            break;
     }
-    problem = RecordProblem::Failed;
+    fault = {RecordProblem::Busy, 0};
     return -1;
+}
+
+// "games-2026-12-07.tsv", then "games-2026-12-07-2.tsv" and on.
+QByteArray numberedName(const QByteArray &name, const QString &tag, int n)
+{
+    const qsizetype dot = name.lastIndexOf('.');
+    const QByteArray stem = dot > 0 ? name.first(dot) : name;
+    const QByteArray suffix = dot > 0 ? name.sliced(dot) : QByteArray();
+    return stem + '-' + QFile::encodeName(tag) +
+           (n == 1 ? QByteArray() : '-' + QByteArray::number(n)) + suffix;
 }
 
 } // namespace
 
-RecordFile::RecordFile(QString path) : path_(std::move(path)) {}
+RecordFile::RecordFile(QByteArray path)
+{
+    Platform::surviveFileSizeLimit();
+    if (path.isEmpty())
+        return;
+    if (!QDir::isAbsolutePath(QFile::decodeName(path)))
+        path = QFile::encodeName(QDir::currentPath()) + '/' + path;
+    const qsizetype slash = path.lastIndexOf('/');
+    folder_ = slash == 0 ? QByteArray("/") : path.first(slash);
+    name_ = path.sliced(slash + 1);
+}
+
+RecordFile::RecordFile(const QString &path) : RecordFile(QFile::encodeName(path)) {}
+
+RecordFile RecordFile::inDataFolder()
+{
+    const QByteArray folder =
+        Platform::dataFolder(QFile::encodeName(QCoreApplication::applicationName()));
+    return RecordFile(folder.isEmpty() ? folder : folder + '/' + FileName);
+}
 
 QString RecordFile::defaultPath()
 {
-    // Qt would fall back on "/" as the home, and aim at /.local/share.
-    if (!Platform::dataFolderKnown())
+    return inDataFolder().path();
+}
+
+QString RecordFile::path() const
+{
+    if (folder_.isEmpty())
         return {};
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/' +
-           QString::fromUtf16(FileName);
+    return QDir::toNativeSeparators(QFile::decodeName(folder_ + '/' + name_));
 }
 
-RecordProblem RecordFile::append(const QByteArray &line, const QByteArray &header) const
+RecordFile::Appended RecordFile::append(const QByteArray &lines) const
 {
-    const RecordProblem problem = appendOnce(line, header);
-    if (problem != RecordProblem::None)
-        RecordProblems::warn("Appending to", path_, problem, errno);
-    return problem;
+    const Appended appended = appendOnce(lines);
+    if (appended.fault.failed())
+        RecordLog::warn("Appending to", path(), appended.fault);
+    return appended;
 }
 
-RecordProblem RecordFile::appendOnce(const QByteArray &line, const QByteArray &header) const
+RecordFile::Appended RecordFile::appendOnce(const QByteArray &lines) const
 {
-    if (path_.isEmpty())
-        return RecordProblem::NoHome;
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-        return RecordProblem::Failed;
-    RecordProblem problem = RecordProblem::None;
-    const int fd = openLocked(QFile::encodeName(path_), Platform::Access::Append, true, problem);
+    if (folder_.isEmpty())
+        return {0, {RecordProblem::NoHome, 0}};
+    RecordFault fault;
+    const auto folder = Platform::openOwnFolder(folder_, true, fault);
+    if (!folder)
+        return {0, fault};
+    const int fd = openLocked(*folder, name_, Platform::Access::Append, true, fault);
+    Platform::closeFolder(*folder);
     if (fd < 0)
-        return problem;
-    const std::optional<qint64> size = Platform::fileSize(fd);
-    if (!size) {
-        Platform::closeFile(fd);
-        return RecordProblem::Failed;
-    }
-    QByteArray data;
-    if (*size == 0)
-        data = header;
-    else if (lastByte(fd, *size) != '\n')
-        // A torn last line is ended first, so that this game does not run on from it.
-        data = "\n";
-    data += line;
-    // One call for a line this short, so that two writers never interleave.
-    const bool written = Platform::writeWhole(fd, data);
-    return Platform::closeFile(fd) && written ? RecordProblem::None : RecordProblem::Failed;
-}
-
-RecordProblem RecordFile::read(const std::function<void(QByteArrayView line)> &take) const
-{
-    RecordReader reader(path_);
-    return reader.read(take);
-}
-
-RecordProblem RecordFile::startAnew(const QString &date) const
-{
-    const RecordProblem problem = renameAside(date);
-    if (problem != RecordProblem::None)
-        RecordProblems::warn("Clearing", path_, problem, errno);
-    return problem;
-}
-
-RecordProblem RecordFile::renameAside(const QString &date) const
-{
-    if (path_.isEmpty())
-        return RecordProblem::NoHome;
-    const QByteArray name = QFile::encodeName(path_);
-    const QFileInfo info(path_);
-    const QString stem = info.absolutePath() + u'/' + info.completeBaseName() + u'-' + date;
-    RecordProblem problem = RecordProblem::None;
-    // Opened only to be checked and locked: a refused name is not renamed either.
-    const int fd = openLocked(name, Platform::Access::Read, false, problem);
-    if (fd < 0)
-        return problem;
-    auto renamed = Platform::Rename::NameTaken;
-    for (int n = 1; n <= MaxArchiveNames && renamed == Platform::Rename::NameTaken; ++n) {
-        const QString target =
-            stem + (n == 1 ? QString() : u'-' + QString::number(n)) + u'.' + info.suffix();
-        renamed = Platform::renameWithoutReplacing(name, QFile::encodeName(target));
-    }
-    const int error = errno;
-    // Closing lets the appenders waiting on the lock go on, to the new record.
+        return {0, fault};
+    const Appended appended = appendLocked(fd, lines);
+    // What was written stays written, whatever closing says.
     Platform::closeFile(fd);
-    errno = error;
-    return renamed == Platform::Rename::Done ? RecordProblem::None : RecordProblem::Failed;
+    return appended;
+}
+
+RecordReader RecordFile::openForReading() const
+{
+    if (folder_.isEmpty())
+        return RecordReader(-1, {RecordProblem::NoHome, 0}, path());
+    RecordFault fault;
+    int fd = -1;
+    if (const auto folder = Platform::openOwnFolder(folder_, false, fault)) {
+        fd = Platform::openOwnFile(*folder, name_, Platform::Access::Read, false, fault);
+        Platform::closeFolder(*folder);
+    }
+    if (fault.failed())
+        RecordLog::warn("Opening", path(), fault);
+    return RecordReader(fd, fault, path());
+}
+
+RecordFault RecordFile::read(const std::function<void(QByteArrayView line)> &take) const
+{
+    return openForReading().read(take);
+}
+
+RecordFault RecordFile::startAnew(const QString &date) const
+{
+    const RecordFault fault = renameAside(date);
+    if (fault.failed())
+        RecordLog::warn("Clearing", path(), fault);
+    return fault;
+}
+
+RecordFault RecordFile::renameAside(const QString &date) const
+{
+    if (folder_.isEmpty())
+        return {RecordProblem::NoHome, 0};
+    RecordFault fault;
+    const auto folder = Platform::openOwnFolder(folder_, false, fault);
+    if (!folder)
+        return fault;
+    // Opened only to be checked and locked: a refused name is not renamed either.
+    const int fd = openLocked(*folder, name_, Platform::Access::Read, false, fault);
+    if (fd >= 0) {
+        const qint64 size = Platform::fileSize(fd).value_or(0);
+        fault = size > 0 ? checkHeader(fd, size) : RecordFault{};
+        auto renamed = Platform::Rename::NameTaken;
+        for (int n = 1;
+             !fault.failed() && n <= MaxArchiveNames && renamed == Platform::Rename::NameTaken; ++n)
+            renamed =
+                Platform::renameWithoutReplacing(*folder, name_, numberedName(name_, date, n));
+        if (renamed == Platform::Rename::Failed)
+            fault = RecordLog::fromError(errno);
+        else if (!fault.failed() && renamed == Platform::Rename::NameTaken)
+            fault = {RecordProblem::NoArchiveName, 0};
+        // Closing lets the appenders waiting on the lock go on, to the new record.
+        Platform::closeFile(fd);
+    }
+    Platform::closeFolder(*folder);
+    return fault;
+}
+
+RecordFault RecordFile::writeBeside(const QString &date, const QByteArray &lines,
+                                    QString &written) const
+{
+    const RecordFault fault = createBeside(date, lines, written);
+    if (fault.failed())
+        RecordLog::warn("Writing beside", path(), fault);
+    return fault;
+}
+
+RecordFault RecordFile::createBeside(const QString &date, const QByteArray &lines,
+                                     QString &written) const
+{
+    if (folder_.isEmpty())
+        return {RecordProblem::NoHome, 0};
+    RecordFault fault;
+    const auto folder = Platform::openOwnFolder(folder_, true, fault);
+    if (!folder)
+        return fault;
+    fault = {RecordProblem::NoArchiveName, 0};
+    for (int n = 1; n <= MaxArchiveNames; ++n) {
+        const QByteArray name = numberedName(name_, u"unsaved-"_s + date, n);
+        const int fd = Platform::createNewFile(*folder, name);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            fault = RecordLog::fromError(errno);
+            break;
+        }
+        const QByteArray data = RecordLine::header() + lines;
+        fault = Platform::writeAll(fd, data) == data.size() ? RecordFault{}
+                                                            : RecordLog::fromError(errno);
+        Platform::closeFile(fd);
+        if (fault.failed())
+            Platform::removeFile(*folder, name);
+        else
+            written = QDir::toNativeSeparators(QFile::decodeName(folder_ + '/' + name));
+        break;
+    }
+    Platform::closeFolder(*folder);
+    return fault;
+}
+
+RecordFile::Appended RecordFile::appendToChosen(const QString &path, const QByteArray &lines)
+{
+    Platform::surviveFileSizeLimit();
+    RecordFault fault;
+    Appended appended;
+    const int fd = Platform::openChosenFile(QFile::encodeName(path), fault);
+    if (fd < 0)
+        appended.fault = fault;
+    else if (!Platform::lockBriefly(fd))
+        appended.fault = {RecordProblem::Busy, 0};
+    else
+        appended = appendLocked(fd, lines);
+    if (fd >= 0)
+        Platform::closeFile(fd);
+    if (appended.fault.failed())
+        RecordLog::warn("Appending to", path, appended.fault);
+    return appended;
 }

@@ -4,51 +4,77 @@
 #pragma once
 
 #include "RecordProblem.h"
+#include "RecordReader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
 
-// The file that keeps every finished game, one line each. It is only ever appended to, one
-// whole line in one write, so that a crash costs at most the line being written and two
-// running copies of the program never interleave; starting anew renames it, never deletes.
-// Only this user's own plain file with no other name is used: whatever else stands at its
-// place is left untouched, and nothing is ever written through a link. What a line says is
-// not its business. Every problem is also logged (chuikomer.record) with the path and why.
+// The file that keeps every finished game, one line each, after a header line that names its
+// version. It is only ever appended to, whole lines in one write under the file's lock, so that
+// two running copies of the program never interleave; a write that fails is cut back, so that
+// the record stays as it was; starting anew renames it, never deletes.
+// Only this user's own real data folder is used, and in it only this user's own plain file with
+// no other name that begins with the header: whatever else stands there is left untouched, and
+// nothing is ever written through a link or made in another user's folder. A record of a newer
+// version is only read. What a game's line says is not its business. Every problem is also
+// logged (chuikomer.record) with the path and why.
 class RecordFile
 {
 public:
-    static constexpr char16_t FileName[] = u"games.tsv";
+    static constexpr char FileName[] = "games.tsv";
 
-    // An empty path is a record with no home: every use fails with NoHome.
-    explicit RecordFile(QString path);
+    // The record at `path`, byte for byte as the system names it; an empty path is a record
+    // with no home: every use fails with NoHome.
+    explicit RecordFile(QByteArray path);
+    explicit RecordFile(const QString &path);
 
-    // In the user's data folder, named after the application: on Linux
-    // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv. Empty when neither XDG_DATA_HOME nor
-    // HOME is set, rather than a folder under the root.
+    // In the user's data folder, named after the application (Platform::dataFolder): on Linux
+    // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv. Names it, and asks nothing of the files.
+    static RecordFile inDataFolder();
+    // Its path, for tests and tools.
     static QString defaultPath();
 
-    const QString &path() const { return path_; }
+    // As the player reads it; empty with no home.
+    QString path() const;
 
-    // Appends `line` (newline included) in one write, preceded by `header` when the file is
-    // new or empty.
-    RecordProblem append(const QByteArray &line, const QByteArray &header) const;
+    struct Appended {
+        // How many of the lines are in the record now: all, or none when the write was cut
+        // back; only when even that failed, those the failed write left whole.
+        int lines = 0;
+        RecordFault fault;
+    };
+    // Appends `lines` (each ending in its newline) in one write, after the header when the file
+    // is new or empty, on a line of their own after a line something else left unended.
+    Appended append(const QByteArray &lines) const;
 
-    // Hands over each line without its newline (RecordReader::read); a missing file is an
+    // The record as it stands now, to be read whenever and wherever; a missing file is an
     // empty record.
-    RecordProblem read(const std::function<void(QByteArrayView line)> &take) const;
+    RecordReader openForReading() const;
+    // Reads it at once (RecordReader::read).
+    RecordFault read(const std::function<void(QByteArrayView line)> &take) const;
 
     // Renames the record after `date` ("games-2026-12-07.tsv", numbered if the name is taken
     // by anything at all), so that the next game starts a new one. None also when there was
     // nothing to rename. A game another copy of the program appends meanwhile goes to the new
     // record.
-    RecordProblem startAnew(const QString &date) const;
+    RecordFault startAnew(const QString &date) const;
+
+    // Writes `lines` under the header in a new file beside the record, named after `date`
+    // ("games-unsaved-2026-12-07.tsv", numbered), for games that could not go into the record
+    // itself; `written` is its path.
+    RecordFault writeBeside(const QString &date, const QByteArray &lines, QString &written) const;
+
+    // Adds `lines` to a file the player chose: after them when it is a record already, under
+    // the header when it is new or empty; any other file is someone else's and left as it is.
+    static Appended appendToChosen(const QString &path, const QByteArray &lines);
 
 private:
-    // append and startAnew before the failure is logged; errno then holds its reason.
-    RecordProblem appendOnce(const QByteArray &line, const QByteArray &header) const;
-    RecordProblem renameAside(const QString &date) const;
+    Appended appendOnce(const QByteArray &lines) const;
+    RecordFault renameAside(const QString &date) const;
+    RecordFault createBeside(const QString &date, const QByteArray &lines, QString &written) const;
 
-    QString path_;
+    QByteArray folder_;
+    QByteArray name_;
 };

@@ -4,8 +4,9 @@
 #include "RecordReader.h"
 
 #include "Platform.h"
+#include "RecordLine.h"
+#include "RecordLog.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <utility>
@@ -19,22 +20,16 @@ constexpr qsizetype LongestLine = 4096;
 
 } // namespace
 
-RecordReader::RecordReader(const QString &path) : path_(path)
+RecordReader::RecordReader(int fd, RecordFault fault, QString path)
+    : path_(std::move(path)), fd_(fd), fault_(fault)
 {
-    if (path.isEmpty()) {
-        problem_ = RecordProblem::NoHome;
-        return;
-    }
-    fd_ = Platform::openOwnFile(QFile::encodeName(path), Platform::Access::Read, false, problem_);
-    if (problem_ != RecordProblem::None)
-        RecordProblems::warn("Opening", path, problem_, errno);
     if (fd_ >= 0)
         size_ = Platform::fileSize(fd_).value_or(0);
 }
 
 RecordReader::RecordReader(RecordReader &&other) noexcept
     : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
-      problem_(other.problem_)
+      fault_(other.fault_), torn_(other.torn_)
 {
 }
 
@@ -44,19 +39,40 @@ RecordReader::~RecordReader()
         Platform::closeFile(fd_);
 }
 
-RecordProblem RecordReader::read(const std::function<void(QByteArrayView line)> &take,
-                                 const Progress &progress)
+// The first line: the header, else the file is someone else's.
+bool RecordReader::checkHeader(QByteArrayView line)
+{
+    const auto version = RecordLine::headerVersion(line);
+    if (!version)
+        fault_ = {RecordProblem::ForeignFile, 0};
+    else if (*version > RecordLine::Version)
+        fault_ = {RecordProblem::NewerVersion, 0};
+    if (fault_.failed())
+        RecordLog::warn("Reading", path_, fault_);
+    return version.has_value();
+}
+
+RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &take,
+                               const Progress &progress)
 {
     if (fd_ < 0)
-        return problem_;
+        return fault_;
     QByteArray block(BlockSize, Qt::Uninitialized);
     QByteArray carried;
     qint64 done = 0;
+    bool first = true;
+    auto hand = [&](QByteArrayView line) {
+        if (std::exchange(first, false) && !checkHeader(line))
+            return false;
+        take(line);
+        return true;
+    };
     while (done < size_) {
         const qint64 n = Platform::readOn(fd_, block.data(), std::min(BlockSize, size_ - done));
         if (n < 0) {
-            RecordProblems::warn("Reading", path_, RecordProblem::Failed, errno);
-            return RecordProblem::Failed;
+            fault_ = RecordLog::fromError(errno);
+            RecordLog::warn("Reading", path_, fault_);
+            return fault_;
         }
         // Cut short meanwhile: what there was is all there is.
         if (n == 0)
@@ -65,21 +81,27 @@ RecordProblem RecordReader::read(const std::function<void(QByteArrayView line)> 
         const QByteArrayView chunk(block.constData(), n);
         qsizetype from = 0;
         for (qsizetype end = chunk.indexOf('\n'); end >= 0; end = chunk.indexOf('\n', from)) {
+            bool handed = false;
             if (carried.isEmpty()) {
-                take(chunk.sliced(from, end - from));
+                handed = hand(chunk.sliced(from, end - from));
             } else {
                 carried += chunk.sliced(from, std::min(end - from, LongestLine));
-                take(carried);
+                handed = hand(carried);
                 carried.clear();
             }
+            if (!handed)
+                return fault_;
             from = end + 1;
         }
         carried += chunk.sliced(from, std::min(chunk.size() - from, LongestLine - carried.size()));
         if (progress && !progress(done))
-            return RecordProblem::None;
+            return fault_;
     }
-    // The last line without its newline, torn or whole: the reader decides.
-    if (!carried.isEmpty())
-        take(carried);
-    return RecordProblem::None;
+    if (!carried.isEmpty()) {
+        if (first)
+            checkHeader(carried);
+        else
+            torn_ = true;
+    }
+    return fault_;
 }

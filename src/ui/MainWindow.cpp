@@ -13,6 +13,7 @@
 #include "TitleBanner.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -97,6 +98,12 @@ MainWindow::MainWindow(Game::Random random, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(*this);
     pictureButtons_[0]->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closing(event);
 }
 
 void MainWindow::createMenus()

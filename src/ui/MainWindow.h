@@ -37,6 +37,11 @@ Q_SIGNALS:
     void helpRequested();
     void aboutRequested();
     void statisticsRequested();
+    // The window is asked to close: whoever listens keeps it open by ignoring the event.
+    void closing(QCloseEvent *event);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createMenus();

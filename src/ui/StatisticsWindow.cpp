@@ -6,7 +6,9 @@
 #include "ButtonStyle.h"
 #include "Centring.h"
 #include "Fonts.h"
+#include "Game.h"
 #include "ReadOnlyText.h"
+#include "RecordNotes.h"
 #include "StatisticsChart.h"
 
 #include <QAction>
@@ -216,20 +218,24 @@ QHBoxLayout *StatisticsWindow::createButtons()
     return buttons;
 }
 
-void StatisticsWindow::setStatistics(Statistics statistics, const QString &notSaved,
-                                     const QString &unreadable)
+void StatisticsWindow::setStatistics(Statistics statistics)
 {
     statistics_ = std::move(statistics);
-    notSaved_ = notSaved;
-    unreadable_ = unreadable;
     refresh();
 }
 
-void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved)
+void StatisticsWindow::addGame(const FinishedGame &game)
 {
     statistics_.add(game);
-    notSaved_ = notSaved;
     refresh();
+}
+
+void StatisticsWindow::setRecordState(const RecordState &state)
+{
+    recordNotes_ = RecordNotes::notes(state);
+    // Not while a long reading shows its progress in the notes' place.
+    if (reading_->isHidden())
+        showNotes();
 }
 
 void StatisticsWindow::setProgress(int percent)
@@ -274,11 +280,7 @@ void StatisticsWindow::refresh()
 void StatisticsWindow::showNotes()
 {
     const Statistics &s = statistics_;
-    QStringList notes;
-    if (!notSaved_.isEmpty())
-        notes << u"Результаты не сохраняются: не удалось записать в "_s + notSaved_ + u'.';
-    if (!unreadable_.isEmpty())
-        notes << u"Прежние результаты не удалось прочитать из "_s + unreadable_ + u'.';
+    QStringList notes = recordNotes_;
     if (s.skippedLines() > 0)
         notes << u"Пропущено нечитаемых строк в записи:"_s + u' ' +
                      QString::number(s.skippedLines()) + u'.';

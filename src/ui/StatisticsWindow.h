@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "RecordState.h"
 #include "Statistics.h"
 
 #include <QDialog>
@@ -30,12 +31,11 @@ class StatisticsWindow : public QDialog
 public:
     explicit StatisticsWindow(QWidget *mainWindow);
 
-    // `notSaved`: empty while games are kept, else where the record could not be written.
-    // `unreadable`: where the record could not be read, if so.
-    void setStatistics(Statistics statistics, const QString &notSaved = {},
-                       const QString &unreadable = {});
+    void setStatistics(Statistics statistics);
     // A game just finished.
-    void addGame(const FinishedGame &game, const QString &notSaved = {});
+    void addGame(const FinishedGame &game);
+    // What is to be said about the record: games not saved, a record not read, and why.
+    void setRecordState(const RecordState &state);
     // How far a long record has been read, shown until 100 (or more) says it is done.
     void setProgress(int percent);
 
@@ -67,8 +67,7 @@ private:
     void confirmStartAnew();
 
     Statistics statistics_;
-    QString notSaved_;
-    QString unreadable_;
+    QStringList recordNotes_;
     bool placed_ = false;
 
     QScrollArea *scroll_ = nullptr;

@@ -4,6 +4,7 @@
 #include "Platform.h"
 
 #include "DesktopLog.h"
+#include "RecordLog.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <QThread>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -25,6 +27,14 @@ namespace Platform
 namespace
 {
 
+constexpr int NoFollow = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+RecordFault systemFault()
+{
+    return RecordLog::fromError(errno);
+}
+
 RecordProblem vet(const struct stat &info)
 {
     if (S_ISLNK(info.st_mode))
@@ -38,48 +48,196 @@ RecordProblem vet(const struct stat &info)
     return RecordProblem::None;
 }
 
+bool ownedByMe(int fd)
+{
+    struct stat info {
+    };
+    return ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
+}
+
+// `name` made in the folder `parent` and opened, only when that folder is this user's.
+int makeFolderIn(int parent, const QByteArray &name, RecordFault &fault)
+{
+    if (!ownedByMe(parent)) {
+        fault = {RecordProblem::ForeignFolder, 0};
+        return -1;
+    }
+    // As the XDG base directory rules ask.
+    if (::mkdirat(parent, name.constData(), 0700) != 0 && errno != EEXIST) {
+        fault = systemFault();
+        return -1;
+    }
+    const int fd = ::openat(parent, name.constData(), FolderFlags | O_NOFOLLOW);
+    if (fd < 0)
+        fault = systemFault();
+    return fd;
+}
+
+std::pair<QByteArray, QByteArray> splitLast(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// A folder on the way to the data folder, links followed as the user's own paths may have
+// them; a missing one made, when asked, as the data folder is.
+int openFolderOnTheWay(const QByteArray &path, bool create, RecordFault &fault)
+{
+    const int fd = ::open(path.constData(), FolderFlags);
+    if (fd >= 0)
+        return fd;
+    if (errno != ENOENT || !create || path == "/") {
+        if (errno == ENOTDIR)
+            fault = {RecordProblem::NotAFolder, errno};
+        else
+            fault = errno == ENOENT ? RecordFault{} : systemFault();
+        return -1;
+    }
+    const auto [parentPath, name] = splitLast(path);
+    const int parent = openFolderOnTheWay(parentPath, create, fault);
+    if (parent < 0)
+        return -1;
+    const int made = makeFolderIn(parent, name, fault);
+    ::close(parent);
+    return made;
+}
+
 } // namespace
 
-int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem)
+QByteArray dataFolder(const QByteArray &application)
+{
+    QByteArray base = qgetenv("XDG_DATA_HOME");
+    // The XDG base directory rules: a relative path is ignored.
+    if (!base.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        if (!home.startsWith('/'))
+            return {};
+        base = home + "/.local/share";
+    }
+    QByteArray path;
+    for (const QByteArray &part : (base + '/' + application).split('/'))
+        if (!part.isEmpty() && part != ".")
+            path += '/' + part;
+    return path;
+}
+
+std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault)
+{
+    fault = {};
+    const auto [parentPath, name] = splitLast(path);
+    if (name.isEmpty() || name == "..") {
+        fault = {RecordProblem::NotAFolder, 0};
+        return std::nullopt;
+    }
+    const int parent = openFolderOnTheWay(parentPath, create, fault);
+    if (parent < 0)
+        return std::nullopt;
+    int fd = ::openat(parent, name.constData(), FolderFlags | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT && create) {
+        fd = makeFolderIn(parent, name, fault);
+    } else if (fd < 0 && errno == ENOTDIR) {
+        // A link to a folder is refused as not a folder too: which is it?
+        struct stat seen {
+        };
+        const bool link = ::fstatat(parent, name.constData(), &seen, AT_SYMLINK_NOFOLLOW) == 0 &&
+                          S_ISLNK(seen.st_mode);
+        fault = {link ? RecordProblem::FolderLink : RecordProblem::NotAFolder, ENOTDIR};
+    } else if (fd < 0) {
+        if (errno == ELOOP)
+            fault = {RecordProblem::FolderLink, errno};
+        else if (errno != ENOENT)
+            fault = systemFault();
+    }
+    ::close(parent);
+    if (fd < 0)
+        return std::nullopt;
+    if (!ownedByMe(fd)) {
+        ::close(fd);
+        fault = {RecordProblem::ForeignFolder, 0};
+        return std::nullopt;
+    }
+    return Folder{fd, path};
+}
+
+void closeFolder(const Folder &folder)
+{
+    ::close(folder.fd);
+}
+
+int openOwnFile(const Folder &folder, const QByteArray &name, Access access, bool create,
+                RecordFault &fault)
 {
     const int flags = access == Access::Append ? O_RDWR | O_APPEND : O_RDONLY;
-    constexpr int Safe = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     // A few rounds, for a name that comes or goes between the look and the opening.
     for (int round = 0; round < 3; ++round) {
+        fault = {};
         struct stat seen {
         };
         // Looked at first, so that a FIFO or a device is never opened at all.
-        if (::lstat(path.constData(), &seen) != 0) {
-            problem = errno == ENOENT ? RecordProblem::None : RecordProblem::Failed;
-            if (errno != ENOENT || !create)
+        if (::fstatat(folder.fd, name.constData(), &seen, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT) {
+                fault = systemFault();
                 return -1;
-            const int fd = ::open(path.constData(), flags | O_CREAT | O_EXCL | Safe, 0644);
-            if (fd >= 0 || errno != EEXIST) {
-                problem = fd >= 0 ? RecordProblem::None : RecordProblem::Failed;
-                return fd;
             }
-            continue;
-        }
-        problem = vet(seen);
-        if (problem != RecordProblem::None)
+            if (!create)
+                return -1;
+            const int fd =
+                ::openat(folder.fd, name.constData(), flags | O_CREAT | O_EXCL | NoFollow, 0644);
+            if (fd >= 0)
+                return fd;
+            if (errno == EEXIST)
+                continue;
+            fault = systemFault();
             return -1;
-        const int fd = ::open(path.constData(), flags | Safe);
+        }
+        fault.problem = vet(seen);
+        if (fault.failed())
+            return -1;
+        const int fd = ::openat(folder.fd, name.constData(), flags | NoFollow);
         if (fd < 0) {
             if (errno == ENOENT)
                 continue;
-            problem = errno == ELOOP ? RecordProblem::SymbolicLink : RecordProblem::Failed;
+            fault = errno == ELOOP ? RecordFault{RecordProblem::SymbolicLink, 0} : systemFault();
             return -1;
         }
         // What was opened decides, whatever the name showed a moment before.
         struct stat opened {
         };
-        problem = ::fstat(fd, &opened) == 0 ? vet(opened) : RecordProblem::Failed;
-        if (problem == RecordProblem::None)
+        fault = ::fstat(fd, &opened) == 0 ? RecordFault{vet(opened), 0} : systemFault();
+        if (!fault.failed())
             return fd;
         ::close(fd);
         return -1;
     }
-    problem = RecordProblem::Failed;
+    fault = {RecordProblem::Failed, EAGAIN};
+    return -1;
+}
+
+int createNewFile(const Folder &folder, const QByteArray &name)
+{
+    return ::openat(folder.fd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | NoFollow, 0644);
+}
+
+void removeFile(const Folder &folder, const QByteArray &name)
+{
+    ::unlinkat(folder.fd, name.constData(), 0);
+}
+
+int openChosenFile(const QByteArray &path, RecordFault &fault)
+{
+    fault = {};
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        fault = errno == EISDIR ? RecordFault{RecordProblem::NotAFile, 0} : systemFault();
+        return -1;
+    }
+    struct stat info {
+    };
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        return fd;
+    ::close(fd);
+    fault = {RecordProblem::NotAFile, 0};
     return -1;
 }
 
@@ -97,22 +255,26 @@ std::optional<qint64> fileSize(int fd)
     return info.st_size;
 }
 
-void lockBriefly(int fd)
+bool lockBriefly(int fd)
 {
     for (int attempt = 0; attempt < 40; ++attempt) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
-            return;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
         QThread::msleep(5);
     }
+    return false;
 }
 
-bool stillNamed(int fd, const QByteArray &path)
+bool stillNamed(const Folder &folder, int fd, const QByteArray &name)
 {
     struct stat opened {
     };
     struct stat named {
     };
-    return ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+    return ::fstat(fd, &opened) == 0 &&
+           ::fstatat(folder.fd, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
@@ -130,39 +292,56 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset)
     return ::pread(fd, buffer, std::size_t(size), offset);
 }
 
-bool writeWhole(int fd, const QByteArray &data)
+qint64 writeAll(int fd, const QByteArray &data)
 {
     qsizetype done = 0;
     while (done < data.size()) {
         const auto n = ::write(fd, data.constData() + done, std::size_t(data.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            break;
+        }
         done += n;
     }
-    return true;
+    return done;
 }
 
-Rename renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+bool writeWhole(int fd, const QByteArray &data)
+{
+    return writeAll(fd, data) == data.size();
+}
+
+bool cutBack(int fd, qint64 size)
+{
+    int result = 0;
+    do
+        result = ::ftruncate(fd, off_t(size));
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+void surviveFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+Rename renameWithoutReplacing(const Folder &folder, const QByteArray &from, const QByteArray &to)
 {
 #if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE)
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(folder.fd, from.constData(), folder.fd, to.constData(), RENAME_NOREPLACE) == 0)
         return Rename::Done;
     // Only a file system without the flag gets the second way.
     if (errno != EINVAL && errno != ENOSYS)
         return errno == EEXIST ? Rename::NameTaken : Rename::Failed;
 #endif
-    if (::link(from.constData(), to.constData()) != 0)
+    if (::linkat(folder.fd, from.constData(), folder.fd, to.constData(), 0) != 0)
         return errno == EEXIST ? Rename::NameTaken : Rename::Failed;
-    if (::unlink(from.constData()) != 0)
-        return errno == EEXIST ? Rename::NameTaken : Rename::Failed;
+    if (::unlinkat(folder.fd, from.constData(), 0) != 0)
+        return Rename::Failed;
     return Rename::Done;
-}
-
-bool dataFolderKnown()
-{
-    return !qEnvironmentVariableIsEmpty("XDG_DATA_HOME") || !qEnvironmentVariableIsEmpty("HOME");
 }
 
 const char LineEnd[] = "\n";

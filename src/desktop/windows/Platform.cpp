@@ -4,9 +4,13 @@
 #include "Platform.h"
 
 #include "DesktopLog.h"
+#include "RecordLog.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -18,14 +22,65 @@
 namespace Platform
 {
 
+namespace
+{
+
+QByteArray inFolder(const Folder &folder, const QByteArray &name)
+{
+    return folder.path + '/' + name;
+}
+
+} // namespace
+
+QByteArray dataFolder(const QByteArray &)
+{
+    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// No owner to check here, and no folder to hold open: it is made and named.
+std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault)
+{
+    fault = {};
+    const QString name = QFile::decodeName(path);
+    if (QFileInfo(name).isDir())
+        return Folder{-1, path};
+    if (create && QDir().mkpath(name))
+        return Folder{-1, path};
+    if (create)
+        fault = RecordLog::fromError(EACCES);
+    return std::nullopt;
+}
+
+void closeFolder(const Folder &) {}
+
 // The C library shows no owner or link count here, and cannot open a name without following
 // it: the plain opening is all there is.
-int openOwnFile(const QByteArray &path, Access access, bool create, RecordProblem &problem)
+int openOwnFile(const Folder &folder, const QByteArray &name, Access access, bool create,
+                RecordFault &fault)
 {
     const int flags = access == Access::Append ? _O_RDWR | _O_APPEND : _O_RDONLY;
-    const int fd = ::_open(path.constData(), flags | _O_BINARY | (create ? _O_CREAT : 0),
-                           _S_IREAD | _S_IWRITE);
-    problem = fd >= 0 || errno == ENOENT ? RecordProblem::None : RecordProblem::Failed;
+    const int fd = ::_open(inFolder(folder, name).constData(),
+                           flags | _O_BINARY | (create ? _O_CREAT : 0), _S_IREAD | _S_IWRITE);
+    fault = fd >= 0 || errno == ENOENT ? RecordFault{} : RecordLog::fromError(errno);
+    return fd;
+}
+
+int createNewFile(const Folder &folder, const QByteArray &name)
+{
+    return ::_open(inFolder(folder, name).constData(), _O_WRONLY | _O_BINARY | _O_CREAT | _O_EXCL,
+                   _S_IREAD | _S_IWRITE);
+}
+
+void removeFile(const Folder &folder, const QByteArray &name)
+{
+    ::_unlink(inFolder(folder, name).constData());
+}
+
+int openChosenFile(const QByteArray &path, RecordFault &fault)
+{
+    const int fd =
+        ::_open(path.constData(), _O_RDWR | _O_APPEND | _O_BINARY | _O_CREAT, _S_IREAD | _S_IWRITE);
+    fault = fd >= 0 ? RecordFault{} : RecordLog::fromError(errno);
     return fd;
 }
 
@@ -45,9 +100,12 @@ std::optional<qint64> fileSize(int fd)
 
 // Neither is needed here: a file the C library holds open cannot be renamed away, so
 // clearing cannot slip between an appender's opening and its write.
-void lockBriefly(int) {}
+bool lockBriefly(int)
+{
+    return true;
+}
 
-bool stillNamed(int, const QByteArray &)
+bool stillNamed(const Folder &, int, const QByteArray &)
 {
     return true;
 }
@@ -64,29 +122,37 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset)
     return ::_read(fd, buffer, unsigned(size));
 }
 
-bool writeWhole(int fd, const QByteArray &data)
+qint64 writeAll(int fd, const QByteArray &data)
 {
     qsizetype done = 0;
     while (done < data.size()) {
         const auto n = ::_write(fd, data.constData() + done, unsigned(data.size() - done));
         if (n <= 0)
-            return false;
+            break;
         done += n;
     }
-    return true;
+    return done;
 }
+
+bool writeWhole(int fd, const QByteArray &data)
+{
+    return writeAll(fd, data) == data.size();
+}
+
+bool cutBack(int fd, qint64 size)
+{
+    return ::_chsize_s(fd, size) == 0;
+}
+
+// There is no such signal here.
+void surviveFileSizeLimit() {}
 
 // Windows' rename never replaces an existing name.
-Rename renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+Rename renameWithoutReplacing(const Folder &folder, const QByteArray &from, const QByteArray &to)
 {
-    if (std::rename(from.constData(), to.constData()) == 0)
+    if (std::rename(inFolder(folder, from).constData(), inFolder(folder, to).constData()) == 0)
         return Rename::Done;
     return errno == EEXIST ? Rename::NameTaken : Rename::Failed;
-}
-
-bool dataFolderKnown()
-{
-    return true;
 }
 
 // As Windows' own text files end them.

@@ -18,30 +18,38 @@ StatisticsLoader::~StatisticsLoader()
     // What the thread posted before it stopped goes with this object, unhandled.
 }
 
+RecordFault StatisticsLoader::sumUp(RecordReader &reader, Statistics &sums,
+                                    const RecordReader::Progress &progress)
+{
+    const RecordFault fault =
+        reader.read([&sums](QByteArrayView line) { sums.addLine(line); }, progress);
+    if (reader.tornAtEnd())
+        sums.skipLine();
+    return fault;
+}
+
 // On the reading thread: everything that reaches the windows is posted back.
 void StatisticsLoader::run(RecordReader reader)
 {
     const qint64 size = reader.size();
     int shown = -1;
     Statistics sums;
-    const RecordProblem problem = reader.read(
-        [&sums](QByteArrayView line) { sums.addLine(line); },
-        [&](qint64 done) {
-            const int percent = int(done * 100 / size);
-            if (percent != shown) {
-                shown = percent;
-                QMetaObject::invokeMethod(
-                    this, [this, percent] { progressed_(percent); }, Qt::QueuedConnection);
-            }
-            return !stop_;
-        });
+    const RecordFault fault = sumUp(reader, sums, [&](qint64 done) {
+        const int percent = int(done * 100 / size);
+        if (percent != shown) {
+            shown = percent;
+            QMetaObject::invokeMethod(
+                this, [this, percent] { progressed_(percent); }, Qt::QueuedConnection);
+        }
+        return !stop_;
+    });
     if (stop_)
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, sums = std::move(sums), problem]() mutable {
+        [this, sums = std::move(sums), fault]() mutable {
             thread_.join();
-            loaded_(std::move(sums), problem);
+            loaded_(std::move(sums), fault);
         },
         Qt::QueuedConnection);
 }

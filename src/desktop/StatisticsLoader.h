@@ -18,10 +18,14 @@ class StatisticsLoader : public QObject
 {
 public:
     using Progressed = std::function<void(int percent)>;
-    using Loaded = std::function<void(Statistics sums, RecordProblem problem)>;
+    using Loaded = std::function<void(Statistics sums, RecordFault fault)>;
 
     StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded, QObject *parent);
     ~StatisticsLoader() override;
+
+    // Every line of `reader` into `sums`, a torn last one counted as unreadable.
+    static RecordFault sumUp(RecordReader &reader, Statistics &sums,
+                             const RecordReader::Progress &progress = {});
 
 private:
     void run(RecordReader reader);

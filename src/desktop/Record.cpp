@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Record.h"
+
+#include "DesktopLog.h"
+#include "RecordLine.h"
+#include "StatisticsLoader.h"
+
+#include <QDate>
+
+namespace
+{
+
+// About 30,000 games, read in about ten milliseconds.
+constexpr qint64 ReadAtOnceBytes = 2 << 20;
+
+QString today()
+{
+    return QDate::currentDate().toString(Qt::ISODate);
+}
+
+} // namespace
+
+Record::Record(RecordFile file, Clock clock, QObject *parent)
+    : QObject(parent), file_(std::move(file)), clock_(std::move(clock))
+{
+}
+
+Record::~Record()
+{
+    stopReading();
+}
+
+RecordState Record::state() const
+{
+    return {file_.path(), int(unsaved_.size()), notSaved_, unreadable_};
+}
+
+void Record::keep(FinishedGame game)
+{
+    game.playedAt = clock_();
+    const std::size_t told = unsaved_.size();
+    unsaved_.push_back(game);
+    appendUnsaved(told);
+    if (!loader_)
+        Q_EMIT gameAdded(game);
+}
+
+QByteArray Record::unsavedLines() const
+{
+    QByteArray lines;
+    for (const FinishedGame &game : unsaved_)
+        lines += RecordLine::serialise(game);
+    return lines;
+}
+
+// The games written leave memory, and a reading under way adds them when it is done.
+void Record::forgetUnsaved(std::size_t count)
+{
+    const auto end = unsaved_.begin() + std::ptrdiff_t(count);
+    if (loader_)
+        writtenWhileReading_.insert(writtenWhileReading_.end(), unsaved_.begin(), end);
+    unsaved_.erase(unsaved_.begin(), end);
+}
+
+// All of them in one write, so that one wait for the lock is the most a game's end can take.
+void Record::appendUnsaved(std::size_t toldBefore)
+{
+    const RecordFault before = notSaved_;
+    const RecordFile::Appended appended = file_.append(unsavedLines());
+    forgetUnsaved(std::size_t(appended.lines));
+    notSaved_ = unsaved_.empty() ? RecordFault{} : appended.fault;
+    if (unsaved_.size() != toldBefore || notSaved_ != before)
+        Q_EMIT stateChanged(state());
+}
+
+bool Record::saveUnsaved()
+{
+    if (!unsaved_.empty())
+        appendUnsaved(unsaved_.size());
+    return unsaved_.empty();
+}
+
+// The size is fixed when the record is opened, so that every game written from then on is one
+// the reading does not see, and is added afterwards.
+void Record::read()
+{
+    stopReading();
+    RecordReader reader = file_.openForReading();
+    if (reader.size() <= ReadAtOnceBytes) {
+        Statistics sums;
+        const RecordFault fault = StatisticsLoader::sumUp(reader, sums);
+        finishReading(std::move(sums), fault);
+        return;
+    }
+    Q_EMIT readingProgressed(0);
+    loader_ = new StatisticsLoader(
+        std::move(reader), [this](int percent) { Q_EMIT readingProgressed(percent); },
+        [this](Statistics sums, RecordFault fault) { finishReading(std::move(sums), fault); },
+        this);
+}
+
+void Record::stopReading()
+{
+    delete loader_;
+    writtenWhileReading_.clear();
+}
+
+void Record::finishReading(Statistics sums, RecordFault fault)
+{
+    // Called by the loader itself, which goes once it has returned.
+    if (loader_)
+        loader_->deleteLater();
+    loader_ = nullptr;
+    for (const FinishedGame &game : writtenWhileReading_)
+        sums.add(game);
+    writtenWhileReading_.clear();
+    for (const FinishedGame &game : unsaved_)
+        sums.add(game);
+    unreadable_ = fault;
+    Q_EMIT stateChanged(state());
+    Q_EMIT statisticsChanged(sums);
+    Q_EMIT readingProgressed(100);
+}
+
+// Without a home there is no file to rename, and starting anew forgets the games in memory.
+RecordFault Record::startAnew()
+{
+    const RecordFault fault = file_.startAnew(today());
+    if (fault.failed() && fault.problem != RecordProblem::NoHome)
+        return fault;
+    stopReading();
+    unsaved_.clear();
+    notSaved_ = {};
+    unreadable_ = fault;
+    Q_EMIT stateChanged(state());
+    Q_EMIT statisticsChanged(Statistics{});
+    Q_EMIT readingProgressed(100);
+    return {};
+}
+
+RecordFault Record::saveUnsavedTo(const QString &path)
+{
+    if (unsaved_.empty())
+        return {};
+    const RecordFile::Appended appended = RecordFile::appendToChosen(path, unsavedLines());
+    if (appended.lines > 0) {
+        qCWarning(recordLog).nospace()
+            << "Saved " << appended.lines << " unsaved games to " << path;
+        forgetUnsaved(std::size_t(appended.lines));
+        Q_EMIT stateChanged(state());
+    }
+    return appended.fault;
+}
+
+QString Record::saveUnsavedBeside()
+{
+    if (unsaved_.empty())
+        return {};
+    QString written;
+    if (file_.writeBeside(today(), unsavedLines(), written).failed()) {
+        qCWarning(recordLog).nospace()
+            << unsaved_.size() << " unsaved games could not be written anywhere and are lost";
+        return {};
+    }
+    qCWarning(recordLog).nospace()
+        << "Kept " << unsaved_.size() << " unsaved games beside the record, in " << written;
+    forgetUnsaved(unsaved_.size());
+    Q_EMIT stateChanged(state());
+    return written;
+}
+
+void Record::dropUnsaved()
+{
+    if (unsaved_.empty())
+        return;
+    qCWarning(recordLog).nospace()
+        << "Left " << unsaved_.size() << " unsaved games unwritten, as the player chose";
+    unsaved_.clear();
+    notSaved_ = {};
+    Q_EMIT stateChanged(state());
+}

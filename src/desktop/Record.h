@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "FinishedGame.h"
+#include "RecordFile.h"
+#include "RecordState.h"
+#include "Statistics.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class StatisticsLoader;
+
+// The record of games as the program keeps it. Each finished game is appended as it ends; one
+// that cannot be stays in memory and is tried again with the next, and once more at the end,
+// when whoever ends the program can have them written elsewhere. The record is read for whoever
+// shows the statistics, a long one on a thread of its own, with the games of this run that the
+// reading does not see added. News goes out by signals; what the player is to be told about the
+// record is its state. Nothing is asked of the file system before the first game or reading.
+class Record : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The time a game is stamped with, in UTC.
+    using Clock = std::function<QDateTime()>;
+
+    explicit Record(RecordFile file, Clock clock = &QDateTime::currentDateTimeUtc,
+                    QObject *parent = nullptr);
+    ~Record() override;
+
+    RecordState state() const;
+
+    // Stamps a finished game and appends it, after those that could not be before.
+    void keep(FinishedGame game);
+
+    // Sums up the whole record with this run's unsaved games: statisticsChanged follows, at once
+    // for a short record, later for a long one, with readingProgressed in between. A reading
+    // under way is dropped for the new one.
+    void read();
+    // Drops a reading under way: nothing more is told of it.
+    void stopReading();
+
+    // Renames the record aside with today's date, drops a reading under way and the games in
+    // memory, and tells of a record with no games; or leaves everything and says why not.
+    RecordFault startAnew();
+
+    // One more attempt at the games in memory; true when none are left.
+    bool saveUnsaved();
+    // The games in memory added to a file the player chose (RecordFile::appendToChosen); those
+    // written there leave memory.
+    RecordFault saveUnsavedTo(const QString &path);
+    // With nobody to ask: the games in memory written beside the record under a new name, and
+    // where logged. Their file, or empty when they could not be written anywhere.
+    QString saveUnsavedBeside();
+    // The player let the games in memory go.
+    void dropUnsaved();
+
+Q_SIGNALS:
+    // A reading is done: every game of the record and of this run.
+    void statisticsChanged(const Statistics &sums);
+    // How far a long reading has got, from 0; 100 once any reading is done.
+    void readingProgressed(int percent);
+    // A game kept, saved or not, while no reading is under way: one under way counts it itself.
+    void gameAdded(const FinishedGame &game);
+    // Games left unsaved or saved after all, the record unreadable or read again.
+    void stateChanged(const RecordState &state);
+
+private:
+    void appendUnsaved(std::size_t toldBefore);
+    void finishReading(Statistics sums, RecordFault fault);
+    QByteArray unsavedLines() const;
+    void forgetUnsaved(std::size_t count);
+
+    RecordFile file_;
+    Clock clock_;
+    // Oldest first, with why the last attempt to write them failed.
+    std::vector<FinishedGame> unsaved_;
+    RecordFault notSaved_;
+    RecordFault unreadable_;
+    QPointer<StatisticsLoader> loader_;
+    // Written while a long reading runs, which does not see them.
+    std::vector<FinishedGame> writtenWhileReading_;
+};

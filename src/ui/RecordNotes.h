@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "RecordState.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+// What the player is told about the record, in whole sentences: why it could not be used, how
+// many games are only in memory, and what was not read.
+class RecordNotes
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordNotes)
+
+public:
+    // The cause of a problem, one sentence.
+    static QString cause(const RecordFault &fault);
+    // The statistics window's notes on the record, one paragraph each; none when all is well.
+    static QStringList notes(const RecordState &state);
+    // The question at the end of the program, while games are only in memory.
+    static QString unsavedAtExit(const RecordState &state);
+    // The games could not be written to the file the player chose.
+    static QString notSavedTo(const QString &path, const RecordFault &fault);
+    // The record could not be started anew.
+    static QString notCleared(const RecordState &state, const RecordFault &fault);
+};
