@@ -144,7 +144,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("plant");
         QTest::addColumn<QString>("cause");
         QTest::newRow("neither HOME nor XDG_DATA_HOME")
-            << u"homeless"_s << u"Не заданы ни HOME, ни XDG_DATA_HOME"_s;
+            << u"homeless"_s << u"Ни HOME, ни XDG_DATA_HOME не задают полный путь"_s;
         QTest::newRow("a file where the folder should be")
             << u"blocked"_s << u"На месте папки данных стоит не папка."_s;
         QTest::newRow("a record a newer version wrote")

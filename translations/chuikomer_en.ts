@@ -38,10 +38,6 @@
 <context>
     <name>RecordNotes</name>
     <message>
-        <source>Не заданы ни HOME, ни XDG_DATA_HOME, и папку для записи игр не найти.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>На месте файла записи стоит символическая ссылка, а через ссылки программа не пишет.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -158,6 +154,10 @@
     </message>
     <message>
         <source>Не удалось начать запись заново в %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не найти.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -13,7 +13,8 @@ QString RecordNotes::cause(const RecordFault &fault)
     case RecordProblem::None:
         break;
     case RecordProblem::NoHome:
-        return tr("Не заданы ни HOME, ни XDG_DATA_HOME, и папку для записи игр не найти.");
+        return tr("Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не "
+                  "найти.");
     case RecordProblem::SymbolicLink:
         return tr("На месте файла записи стоит символическая ссылка, а через ссылки программа "
                   "не пишет.");
