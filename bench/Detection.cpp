@@ -4,6 +4,7 @@
 #include "Detection.h"
 
 #include "Evidence.h"
+#include "Game.h"
 #include "Statistics.h"
 
 #include <algorithm>

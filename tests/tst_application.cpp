@@ -183,6 +183,10 @@ private Q_SLOTS:
         Q_EMIT window.game().finished(firstLevelGame(10));
         Q_EMIT window.game().finished(firstLevelGame(10));
         QTRY_VERIFY(!reading(*statistics));
+        // Sized to its figures once they came, not to the reading.
+        const QSize sized = statistics->size();
+        statistics->adjustSize();
+        QCOMPARE(statistics->size(), sized);
         const auto shown = [](int n) {
             return QLocale(QLocale::Russian).toString(n).replace(u'\u00a0', u' ');
         };

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -26,7 +27,6 @@
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
-#include <mutex>
 #include <random>
 #include <sys/file.h>
 #include <sys/mount.h>
@@ -102,6 +102,7 @@ struct Uses {
     RecordProblem read;
     RecordProblem startedAnew;
     int lines;
+    int skipped;
 };
 
 #ifdef Q_OS_UNIX
@@ -122,63 +123,6 @@ QMap<QString, QByteArray> snapshot(const QString &root)
         all.insert(path, entry);
     }
     return all;
-}
-
-// The warnings logged meanwhile, from any thread, instead of the output.
-class LogCapture
-{
-public:
-    LogCapture() : previous_(qInstallMessageHandler(&LogCapture::take))
-    {
-        const std::lock_guard lock(mutex_);
-        lines_ = &all_;
-    }
-    ~LogCapture()
-    {
-        qInstallMessageHandler(previous_);
-        const std::lock_guard lock(mutex_);
-        lines_ = nullptr;
-    }
-    bool has(const QString &line) const
-    {
-        const std::lock_guard lock(mutex_);
-        return all_.contains(line);
-    }
-    QString all() const
-    {
-        const std::lock_guard lock(mutex_);
-        return all_.join(u'\n');
-    }
-
-private:
-    static void take(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        const std::lock_guard lock(mutex_);
-        if (lines_)
-            lines_->append(message);
-    }
-
-    static inline std::mutex mutex_;
-    static inline QStringList *lines_ = nullptr;
-    QStringList all_;
-    QtMessageHandler previous_;
-};
-
-// The errno value behind a problem of the system's.
-int errorOf(RecordProblem problem)
-{
-    switch (problem) {
-    case RecordProblem::NoSpace:
-        return ENOSPC;
-    case RecordProblem::ReadOnly:
-        return EROFS;
-    case RecordProblem::NoPermission:
-        return EACCES;
-    case RecordProblem::TooLarge:
-        return EFBIG;
-    default:
-        return 0;
-    }
 }
 
 // Another user, for files given away and for running as someone else.
@@ -533,6 +477,11 @@ private Q_SLOTS:
         };
         const QByteArray record = folder.replace('@', top) + "/games.tsv";
         QCOMPARE(::stat(record.constData(), &info) == 0, !folder.isEmpty());
+        // A name Qt cannot decode, it cannot remove either.
+        ::unlink(record.constData());
+        for (QByteArray made = folder; made.size() > top.size();
+             made.truncate(made.lastIndexOf('/')))
+            ::rmdir(made.constData());
     }
 
     // Faults of the disk, the folders and the users, planted: the record and everything around
@@ -581,105 +530,85 @@ private Q_SLOTS:
         QFETCH(int, games);
         QFETCH(bool, passes);
         const bool root = ::geteuid() == 0;
+        if ((fault == u"full"_s || fault == u"read-only"_s || fault.startsWith(u"foreign"_s)) &&
+            !root)
+            QSKIP("only root can mount a small disk or give a folder away");
         QTemporaryDir top;
         const QString home = top.filePath(u"home"_s);
         const QString folder = home + u"/app"_s;
         const QString path = folder + u"/games.tsv"_s;
         const QByteArray homeName = QFile::encodeName(home);
-        QVERIFY(QDir().mkpath(home));
+        const QByteArray folderName = QFile::encodeName(folder);
         QByteArray record = RecordLine::header() + RecordLine::serialise(game(2, 5));
         std::function<void()> undo = [] {};
         bool mounted = false;
         uid_t runAs = 0;
         const auto cleanUp = qScopeGuard([&] {
-            if (runAs != 0)
-                ::seteuid(0);
+            ::seteuid(0);
             undo();
             if (mounted)
                 ::umount2(homeName.constData(), MNT_DETACH);
         });
-        auto mountSmallDisk = [&] {
-            mounted = ::mount("tmpfs", homeName.constData(), "tmpfs", 0, "size=64k") == 0;
-            return mounted && QDir().mkpath(folder);
-        };
-        if ((fault == u"full"_s || fault == u"read-only"_s || fault.startsWith(u"foreign"_s)) &&
-            !root)
-            QSKIP("only root can mount a small disk or give a folder away");
+        QVERIFY(QDir().mkpath(home));
+        if (fault == u"full"_s || fault == u"read-only"_s)
+            QVERIFY(mounted = ::mount("tmpfs", homeName.constData(), "tmpfs", 0, "size=64k") == 0);
+        if (fault == u"full"_s) {
+            // The record ends just short of a page and the disk is full after it: the next
+            // line is written in part.
+            const QByteArray line = RecordLine::serialise(game(1, 1));
+            for (record = RecordLine::header(); record.size() + line.size() <= 4096;)
+                record += line;
+            games = int(record.count('\n')) - 1;
+        }
+        QVERIFY(QDir().mkpath(folder));
+        TestSupport::writeFile(path, record);
         if (fault == u"limit"_s) {
-            QVERIFY(QDir().mkpath(folder));
-            TestSupport::writeFile(path, record);
             rlimit saved{};
             QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-            rlimit small = saved;
             // Room for part of a line.
+            rlimit small = saved;
             small.rlim_cur = rlim_t(record.size() + 20);
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
             undo = [saved] { ::setrlimit(RLIMIT_FSIZE, &saved); };
         } else if (fault == u"full"_s) {
-            QVERIFY(mountSmallDisk());
-            // The record ends just short of a page, and the disk is full after it: the next
-            // line is written in part.
-            record = RecordLine::header();
-            while (record.size() + RecordLine::serialise(game(1, 1)).size() <= 4096)
-                record += RecordLine::serialise(game(1, 1));
-            games = int(record.count('\n')) - 1;
-            TestSupport::writeFile(path, record);
-            const QString filler = home + u"/filler"_s;
-            QFile fill(filler);
+            QFile fill(home + u"/filler"_s);
             QVERIFY(fill.open(QIODevice::WriteOnly));
             while (fill.write(QByteArray(4096, 'x')) == 4096 && fill.flush()) {
             }
-            fill.close();
-            undo = [filler] { QFile::remove(filler); };
+            undo = [name = fill.fileName()] { QFile::remove(name); };
         } else if (fault == u"read-only"_s) {
-            QVERIFY(mountSmallDisk());
-            TestSupport::writeFile(path, record);
-            QCOMPARE(
-                ::mount(nullptr, homeName.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr),
-                0);
-            undo = [homeName] {
-                ::mount(nullptr, homeName.constData(), nullptr, MS_REMOUNT, nullptr);
-            };
+            QCOMPARE(::mount(nullptr, homeName, nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+            undo = [homeName] { ::mount(nullptr, homeName, nullptr, MS_REMOUNT, nullptr); };
         } else if (fault == u"no permission"_s) {
-            QVERIFY(QDir().mkpath(folder));
-            const QByteArray name = QFile::encodeName(folder);
+            QVERIFY(QFile::remove(path));
             // Root may write anywhere: it runs as another user, in a folder of that user's.
             if (root) {
                 runAs = OtherUser;
                 QCOMPARE(::chmod(QFile::encodeName(top.path()).constData(), 0755), 0);
-                QCOMPARE(::chown(name.constData(), OtherUser, OtherUser), 0);
+                QCOMPARE(::chown(folderName, OtherUser, OtherUser), 0);
             }
-            QCOMPARE(::chmod(name.constData(), 0500), 0);
-            undo = [name] { ::chmod(name.constData(), 0700); };
+            QCOMPARE(::chmod(folderName, 0500), 0);
+            undo = [folderName] { ::chmod(folderName, 0700); };
         } else if (fault == u"foreign folder"_s) {
-            QVERIFY(QDir().mkpath(folder));
-            TestSupport::writeFile(path, record);
             for (const QString &name : {folder, path})
                 QCOMPARE(::chown(QFile::encodeName(name).constData(), OtherUser, OtherUser), 0);
         } else if (fault == u"foreign home"_s) {
-            QCOMPARE(::chown(homeName.constData(), OtherUser, OtherUser), 0);
+            QVERIFY(QDir(folder).removeRecursively());
+            QCOMPARE(::chown(homeName, OtherUser, OtherUser), 0);
         } else if (fault == u"folder link"_s) {
-            const QString elsewhere = top.filePath(u"elsewhere"_s);
-            QVERIFY(QDir().mkpath(elsewhere));
-            TestSupport::writeFile(elsewhere + u"/games.tsv"_s, record);
-            QVERIFY(QFile::link(elsewhere, folder));
+            QVERIFY(QDir(home).rename(u"app"_s, u"../elsewhere"_s));
+            QVERIFY(QFile::link(top.filePath(u"elsewhere"_s), folder));
         } else if (fault == u"no header"_s) {
-            QVERIFY(QDir().mkpath(folder));
             TestSupport::writeFile(path, "my own notes\n" + RecordLine::serialise(game(1, 1)));
         } else if (fault == u"newer"_s) {
-            QVERIFY(QDir().mkpath(folder));
             const QByteArray line = RecordLine::serialise(game(1, 2));
             TestSupport::writeFile(path, "#chuikomer-games\t2\tmore\n" + line + line.chopped(1) +
                                              "\tmore\n");
         } else if (fault == u"names taken"_s) {
-            QVERIFY(QDir().mkpath(folder));
-            TestSupport::writeFile(path, record);
             for (int n = 1; n <= 1000; ++n)
                 QVERIFY(QDir(folder).mkdir(u"games-2026-12-07"_s +
                                            (n == 1 ? QString() : u"-%1"_s.arg(n)) + u".tsv"_s));
         } else if (fault == u"locked"_s) {
-            QVERIFY(QDir().mkpath(folder));
-            TestSupport::writeFile(path, record);
             const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
             QCOMPARE(::flock(held, LOCK_EX), 0);
             undo = [held] { ::close(held); };
@@ -687,61 +616,52 @@ private Q_SLOTS:
         const auto before = snapshot(top.path());
 
         const RecordFile file(path);
-        auto use = [&](auto work) {
-            if (runAs != 0)
-                ::seteuid(runAs);
-            const auto result = withinASecond(work);
-            if (runAs != 0)
-                ::seteuid(0);
-            return result;
-        };
-        std::optional<Uses> uses;
-        {
-            LogCapture log;
-            uses = use([file, appended, cleared] {
+        auto exercise = [&](bool append, bool clear) {
+            ::seteuid(runAs);
+            const auto uses = withinASecond([file, append, clear] {
                 Uses u{};
-                if (appended != RecordProblem::None)
+                if (append)
                     u.appended = add(file, 1, 1);
                 Statistics s;
                 RecordReader reader = file.openForReading();
                 u.read = StatisticsLoader::sumUp(reader, s).problem;
                 u.lines = s.games(Statistics::Total);
-                if (cleared != RecordProblem::None)
+                u.skipped = s.skippedLines();
+                if (clear)
                     u.startedAnew = file.startAnew(u"2026-12-07"_s).problem;
                 return u;
             });
-            QVERIFY2(uses, "the record's user blocked");
-            for (const auto &[what, problem] :
-                 {std::pair{"Appending to", appended}, std::pair{"Clearing", cleared}}) {
-                const QString line = u"%1 the record \"%2\" failed: %3"_s.arg(
-                    QLatin1StringView(what), path,
-                    RecordLog::describe({problem, errorOf(problem)}));
-                QVERIFY2(problem == RecordProblem::None || log.has(line),
-                         qPrintable(line + u" not in\n"_s + log.all()));
-            }
-        }
+            ::seteuid(0);
+            return uses;
+        };
+        using P = RecordProblem;
+        const QMap<P, int> errors{{P::NoSpace, ENOSPC},
+                                  {P::ReadOnly, EROFS},
+                                  {P::NoPermission, EACCES},
+                                  {P::TooLarge, EFBIG}};
+        for (const auto &[what, problem] :
+             {std::pair{"Appending to", appended}, {"Clearing", cleared}})
+            if (problem != P::None)
+                QTest::ignoreMessage(QtWarningMsg,
+                                     qPrintable(u"%1 the record \"%2\" failed: %3"_s.arg(
+                                         QLatin1StringView(what), path,
+                                         RecordLog::describe({problem, errors.value(problem)}))));
+        const auto uses = exercise(appended != P::None, cleared != P::None);
+        QVERIFY2(uses, "the record's user blocked");
         QCOMPARE(uses->appended, appended);
         QCOMPARE(uses->startedAnew, cleared);
         QCOMPARE(uses->read, read);
         QCOMPARE(uses->lines, games);
         QCOMPARE(snapshot(top.path()), before);
 
-        undo();
-        undo = [] {};
+        std::exchange(undo, [] {})();
         if (!passes)
             return;
-        const auto after = use([file] {
-            Uses u{};
-            u.appended = add(file, 1, 1);
-            Statistics s;
-            RecordReader reader = file.openForReading();
-            u.read = StatisticsLoader::sumUp(reader, s).problem;
-            u.lines = s.games(Statistics::Total) + 1000 * s.skippedLines();
-            return u;
-        });
+        const auto after = exercise(true, false);
         QVERIFY(after);
-        QCOMPARE(after->appended, RecordProblem::None);
+        QCOMPARE(after->appended, P::None);
         QCOMPARE(after->lines, games + 1);
+        QCOMPARE(after->skipped, 0);
     }
 
     // A thousand games kept while the disk fills and frees at random moments, beside another
@@ -779,7 +699,9 @@ private Q_SLOTS:
         Record record(RecordFile(path), [&] { return mine.addSecs(n); });
         std::mt19937 random(20261207);
         {
-            LogCapture quiet;
+            // Hundreds of failed appends, each logged.
+            QLoggingCategory::setFilterRules(u"chuikomer.record.warning=false"_s);
+            const auto loud = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
             for (; n < Games; ++n) {
                 if (n == Games / 2) {
                     ::kill(other, SIGKILL);

@@ -96,7 +96,8 @@ void Record::read()
     }
     Q_EMIT readingProgressed(0);
     loader_ = new StatisticsLoader(
-        std::move(reader), [this](int percent) { Q_EMIT readingProgressed(percent); },
+        // 100 only once the games are handed over, with this run's added.
+        std::move(reader), [this](int percent) { Q_EMIT readingProgressed(std::min(percent, 99)); },
         [this](Statistics sums, RecordFault fault) { finishReading(std::move(sums), fault); },
         this);
 }
