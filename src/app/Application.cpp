@@ -48,9 +48,9 @@ Application::Application(Desktop desktop, Game::Random random)
         if (statistics_)
             statistics_->setRecordState(state);
     });
-    QObject::connect(&record_, &Record::statisticsChanged, window, [this](const Statistics &sums) {
+    QObject::connect(&record_, &Record::statisticsChanged, window, [this] {
         if (statistics_)
-            statistics_->setStatistics(sums);
+            statistics_->setStatistics(record_.takeStatistics());
     });
     QObject::connect(&record_, &Record::readingProgressed, window, [this](int percent) {
         if (!statistics_)

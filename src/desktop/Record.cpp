@@ -121,7 +121,9 @@ void Record::finishReading(Statistics sums, RecordFault fault)
         sums.add(game);
     unreadable_ = fault;
     Q_EMIT stateChanged(state());
-    Q_EMIT statisticsChanged(sums);
+    sums_ = std::move(sums);
+    Q_EMIT statisticsChanged();
+    sums_ = {};
     Q_EMIT readingProgressed(100);
 }
 
@@ -136,7 +138,8 @@ RecordFault Record::startAnew()
     notSaved_ = {};
     unreadable_ = fault;
     Q_EMIT stateChanged(state());
-    Q_EMIT statisticsChanged(Statistics{});
+    sums_ = {};
+    Q_EMIT statisticsChanged();
     Q_EMIT readingProgressed(100);
     return {};
 }

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class StatisticsLoader;
@@ -61,9 +62,14 @@ public:
     // The player let the games in memory go.
     void dropUnsaved();
 
+    // The sums statisticsChanged tells of, handed over once while it is handled, so that a
+    // record of millions of games is never copied; empty otherwise.
+    Statistics takeStatistics() { return std::exchange(sums_, {}); }
+
 Q_SIGNALS:
-    // A reading is done: every game of the record and of this run.
-    void statisticsChanged(const Statistics &sums);
+    // A reading is done, or the record started anew: every game of the record and of this run
+    // is summed up, for takeStatistics().
+    void statisticsChanged();
     // How far a long reading has got, from 0; 100 once any reading is done.
     void readingProgressed(int percent);
     // A game kept, saved or not, while no reading is under way: one under way counts it itself.
@@ -83,6 +89,7 @@ private:
     std::vector<FinishedGame> unsaved_;
     RecordFault notSaved_;
     RecordFault unreadable_;
+    Statistics sums_;
     QPointer<StatisticsLoader> loader_;
     // Written while a long reading runs, which does not see them.
     std::vector<FinishedGame> writtenWhileReading_;
