@@ -83,7 +83,7 @@ struct Player : QObject {
             TestSupport::control<QPushButton>(box, answer)->click();
             // Staying, the program goes on until the test ends it.
             if (answer == u"Stay"_s)
-                QTimer::singleShot(100, [] { QCoreApplication::exit(2); });
+                QTimer::singleShot(100, this, [] { QCoreApplication::exit(2); });
         }
     }
 };
@@ -150,7 +150,8 @@ private Q_SLOTS:
         QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_0"_s), Qt::LeftButton);
         QCOMPARE(window.game().attempt(), 1);
         QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        // Gone with the window, so that it never ends a later test's loop.
+        QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
         QPointer<MainWindow> watch(&window);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(watch);
@@ -293,7 +294,7 @@ private Q_SLOTS:
                                    &QAction::trigger);
             else
                 QTimer::singleShot(0, &window, &QWidget::close);
-            QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+            QTimer::singleShot(5000, &player, [] { QCoreApplication::exit(1); });
             ended = QApplication::exec();
         }
         QCOMPARE(ended, route == u"session"_s ? 0 : exitCode);
