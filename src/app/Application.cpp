@@ -6,12 +6,13 @@
 #include "AboutWindow.h"
 #include "Centring.h"
 #include "MainWindow.h"
+#include "OpenFailureNotice.h"
 #include "RecordLine.h"
 #include "RecordReader.h"
 #include "StatisticsLoader.h"
 #include "StatisticsWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QLayout>
@@ -22,6 +23,14 @@ using namespace Qt::StringLiterals;
 Application::Application(Desktop desktop, Game::Random random)
     : desktop_(std::move(desktop)), window_(std::make_unique<MainWindow>(std::move(random)))
 {
+    // Told over whichever window the player looks at; the opener may give up after this
+    // program has closed the window that asked.
+    desktop_.setComplaint([window = QPointer<MainWindow>(window_.get())](const OpenFailure &f) {
+        if (QWidget *over = QApplication::activeWindow())
+            OpenFailureNotice::show(over, f);
+        else if (window)
+            OpenFailureNotice::show(window, f);
+    });
     QObject::connect(window_.get(), &MainWindow::exitRequested, &Application::exit);
     QObject::connect(window_.get(), &MainWindow::helpRequested, window_.get(),
                      [this] { desktop_.openHelp(); });
