@@ -25,6 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Компьютер загадывает о
 в десять процентов.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The help and the maker's site open through the desktop's opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
 
 include(CPack)

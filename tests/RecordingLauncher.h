@@ -18,14 +18,19 @@ struct RecordingLauncher {
     std::vector<Call> calls;
     // Runs inside each call, as the opener would run inside the program's command.
     std::function<void()> during;
+    // Whether the opener can be started; what it would call once it gave up.
+    bool starts = true;
+    std::function<void()> gaveUp;
 
     Desktop::Launcher launcher()
     {
-        return [this](const QString &target, const QString &workingDirectory) {
+        return [this](const QString &target, const QString &workingDirectory,
+                      const std::function<void()> &onGiveUp) {
             calls.push_back({target, workingDirectory});
+            gaveUp = onGiveUp;
             if (during)
                 during();
-            return true;
+            return starts;
         };
     }
     // The desktop of a program whose folder is `folder`, on a clock that moves two seconds

@@ -43,6 +43,8 @@ done
 dpkg-deb -f "$deb" Maintainer | grep -q '@example.org>' || fail "maintainer"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "dependencies not taken from the libraries: $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -f "$deb" Depends | grep -qw 'xdg-utils' ||
+    fail "the opener of the help and the site is not a dependency: $(dpkg-deb -f "$deb" Depends)"
 echo "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
 
 # The menu entry's command is the one the package puts on Debian's PATH.

@@ -4,11 +4,13 @@
 
 # Installs the build into a temporary prefix, checks the layout a desktop expects, then starts
 # the installed command on the X display that tools/with-xvfb gives: its window must appear,
-# and F1 must hand the help beside the program to the desktop's opener.
-# with-xvfb installed_program.sh BUILD_DIR APP_ID
+# F1 must hand the help beside the program to the desktop's opener, and the About link the
+# maker's address.
+# with-xvfb installed_program.sh BUILD_DIR APP_ID SITE_URL
 set -euo pipefail
 build=$1
 app_id=$2
+site_url=$3
 
 work=$(mktemp -d)
 app=""
@@ -77,5 +79,23 @@ expected=$(printf '%s\n%s/Справка.html' "$real_program" "$real_program")
 [ "$(cat "$work/opened")" = "$expected" ] ||
     fail "help opened as '$(cat "$work/opened")', expected '$expected'"
 
+# The About window's link hands the address itself over: an installed copy writes no page
+# into its folder, not even as root.
+rm -f "$work/opened"
+xdotool key --window "$window" F10 Right Down
+sleep 0.5
+xdotool key --window "$window" Return
+about=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" --name 'О программе' | head -n1) ||
+    fail "no About window"
+xdotool key --window "$about" Tab Return
+for _ in $(seq 100); do
+    [ -s "$work/opened" ] && break
+    sleep 0.1
+done
+[ "$(sed -n 2p "$work/opened" 2>/dev/null)" = "$site_url" ] ||
+    fail "the link opened '$(cat "$work/opened" 2>/dev/null)', expected $site_url"
+[ -z "$(find "$program" -name '*.html' ! -name 'Справка.html')" ] ||
+    fail "a page was written into the installed folder: $(ls "$program")"
+
 kill -0 "$app" || fail "the program ended on its own"
-echo "installed program runs and opens its help"
+echo "installed program runs, opens its help and the maker's site"

@@ -5,6 +5,8 @@
 #include "ApplicationFolder.h"
 #include "DisplayCheck.h"
 #include "MainWindow.h"
+#include "OpenFailureNotice.h"
+#include "Platform.h"
 #include "RecordingLauncher.h"
 #include "RedirectPage.h"
 #include "TestSupport.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -123,37 +126,83 @@ private Q_SLOTS:
     }
 
 #ifdef Q_OS_LINUX
-    // Without a test's launcher, the desktop's opener is started from the PATH, detached, in
-    // the program's folder; without one on the PATH the start fails and nothing is opened.
+    // Without a test's launcher, the desktop's opener is started from the PATH in the
+    // program's folder; without one on the PATH the start fails and nothing is opened. One
+    // that finds no program for the target gives up later, and that is told too.
     void desktopOpenerIsStartedFromThePath()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString log = dir.filePath(u"opened"_s);
         const QString opener = dir.filePath(u"xdg-open"_s);
-        TestSupport::writeFile(opener, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > \"" +
-                                           QFile::encodeName(log) + ".part\" && exec /bin/mv \"" +
-                                           QFile::encodeName(log) + ".part\" \"" +
-                                           QFile::encodeName(log) + "\"\n");
+        TestSupport::writeFile(
+            opener, "#!/bin/sh\nprintf '%s\\n%s\\n' \"$PWD\" \"$1\" > \"" + QFile::encodeName(log) +
+                        ".part\" && /bin/mv \"" + QFile::encodeName(log) + ".part\" \"" +
+                        QFile::encodeName(log) + "\"\ncase \"$1\" in *.pdf) exit 3;; esac\n");
         QVERIFY(QFile::setPermissions(opener, QFile::permissions(opener) | QFile::ExeOwner));
 
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.path()));
+        int gaveUp = 0;
+        const auto count = [&gaveUp] { ++gaveUp; };
         QVERIFY(Desktop::startPlatformOpener(u"/tmp/Справка.html"_s,
-                                             QCoreApplication::applicationDirPath()));
+                                             QCoreApplication::applicationDirPath(), count));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 10000);
+        QCOMPARE(QString::fromUtf8(contents(log)),
+                 QCoreApplication::applicationDirPath() + u"\n/tmp/Справка.html\n"_s);
+        QVERIFY(Desktop::startPlatformOpener(u"/tmp/a.pdf"_s, dir.path(), count));
+        QTRY_COMPARE_WITH_TIMEOUT(gaveUp, 1, 10000);
+
         qputenv("PATH", QFile::encodeName(dir.path() + u"/empty"_s));
         QTest::ignoreMessage(
             QtWarningMsg,
             QRegularExpression(u"^Could not start \"xdg-open\" for \"/tmp/other.html\": \\w"_s));
-        const bool startedWithout = Desktop::startPlatformOpener(u"/tmp/other.html"_s, dir.path());
+        const bool startedWithout =
+            Desktop::startPlatformOpener(u"/tmp/other.html"_s, dir.path(), count);
         qputenv("PATH", path);
         QVERIFY(!startedWithout);
-
-        QCOMPARE(QString::fromUtf8(contents(log)),
-                 QCoreApplication::applicationDirPath() + u"\n/tmp/Справка.html\n"_s);
+        QCOMPARE(gaveUp, 1);
     }
 #endif
+
+    // Help that cannot be opened for want of an opener or of a browser is not met with
+    // silence: the player is told what is missing, over the window they look at, and plays on.
+    void whenNothingOpensThePlayerIsTold()
+    {
+        RecordingLauncher launcher;
+        launcher.starts = false;
+        Application program(launcher.desktop(ApplicationFolder::find()), [] { return 0.0; });
+        program.start();
+        MainWindow &window = program.mainWindow();
+        const auto notices = [&window] {
+            QStringList texts;
+            for (const QMessageBox *box :
+                 window.findChildren<QMessageBox *>(u"OpenFailureNotice"_s))
+                if (box->isVisible())
+                    texts << box->text();
+            return texts;
+        };
+        window.findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(notices(),
+                 QStringList{u"Справка не открылась: в системе нет программы %1 из "
+                             u"пакета xdg-utils, которая передаёт документы браузеру."_s.arg(
+                                 QString::fromLatin1(Platform::OpenerName))});
+        QVERIFY(window.isEnabled());
+        for (QMessageBox *box : window.findChildren<QMessageBox *>())
+            box->close();
+
+        launcher.starts = true;
+        window.findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
+        QVERIFY(notices().isEmpty());
+        launcher.gaveUp();
+        QCOMPARE(notices(), QStringList{u"Справка не открылась: в системе нет браузера, чтобы её "
+                                        u"показать."_s});
+        QCOMPARE(OpenFailureNotice::text(
+                     {OpenFailure::Request::Link, OpenFailure::Reason::NoOpener, u"xdg-open"_s}),
+                 u"Сайт не открылся: в системе нет программы xdg-open из пакета xdg-utils, "
+                 u"которая передаёт ссылки браузеру."_s);
+    }
 
     // A held key or a double click asks many times at once: one viewer opens, and the next
     // request after a second's pause is heard again.
@@ -392,17 +441,36 @@ private Q_SLOTS:
 
 #ifdef Q_OS_UNIX
     // What a neighbour who can write to the folder might plant under the page's name is left
-    // alone, and never holds the program up: a FIFO, a second name of another file.
+    // alone, and never holds the program up: a FIFO, a second name of another file, another
+    // user's page, which not even root replaces.
+    void plantedNamesAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("FIFO, hard link") << u"fifo link"_s << u"2.html"_s;
+        QTest::newRow("another user's page") << u"foreign"_s << u"1.html"_s;
+    }
+
     void plantedNamesAreLeftAlone()
     {
+        QFETCH(QString, planted);
+        QFETCH(QString, page);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QByteArray fifo = QFile::encodeName(dir.filePath(u"0.html"_s));
-        QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
+        const QByteArray zero = QFile::encodeName(dir.filePath(u"0.html"_s));
         const QString precious = dir.filePath(u"precious.txt"_s);
         TestSupport::writeFile(precious, "keep me");
-        QVERIFY(::link(QFile::encodeName(precious).constData(),
-                       QFile::encodeName(dir.filePath(u"1.html"_s)).constData()) == 0);
+        constexpr uid_t Nobody = 65534;
+        if (planted == u"foreign") {
+            if (::geteuid() != 0)
+                QSKIP("only root can give a file to another user");
+            TestSupport::writeFile(dir.filePath(u"0.html"_s), "keep me");
+            QCOMPARE(::chown(zero.constData(), Nobody, Nobody), 0);
+        } else {
+            QCOMPARE(::mkfifo(zero.constData(), 0666), 0);
+            QVERIFY(::link(QFile::encodeName(precious).constData(),
+                           QFile::encodeName(dir.filePath(u"1.html"_s)).constData()) == 0);
+        }
 
         QString whyNot;
         auto written = std::async(std::launch::async, [&] {
@@ -413,17 +481,38 @@ private Q_SLOTS:
             written.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
         if (!returned) {
             // Free the writer, so that the failure is reported instead of hanging.
-            const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+            const int reader = ::open(zero.constData(), O_RDONLY | O_NONBLOCK);
             written.wait();
             ::close(reader);
         }
         QVERIFY2(returned, "a FIFO under the page's name blocked the writer");
-        QCOMPARE(written.get(), dir.filePath(u"2.html"_s));
+        QCOMPARE(written.get(), dir.filePath(page));
         QCOMPARE(contents(precious), QByteArray("keep me"));
         struct stat info {
         };
-        QCOMPARE(::lstat(fifo.constData(), &info), 0);
-        QVERIFY(S_ISFIFO(info.st_mode));
+        QCOMPARE(::lstat(zero.constData(), &info), 0);
+        if (planted == u"foreign") {
+            QCOMPARE(contents(dir.filePath(u"0.html"_s)), QByteArray("keep me"));
+            QCOMPARE(info.st_uid, Nobody);
+        } else {
+            QVERIFY(S_ISFIFO(info.st_mode));
+        }
+    }
+
+    // An installed copy's folder belongs to its package: nothing is written there, even by
+    // root, and the browser gets the address itself.
+    void anInstalledCopyWritesNoPage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        TestSupport::writeFile(dir.filePath(QString::fromUtf16(ApplicationFolder::InstalledMark)),
+                               "installed");
+        RecordingLauncher launcher;
+        launcher.desktop(dir.path() + u'/').openUrl(u"http://www.example.org/site/"_s);
+        QCOMPARE(launcher.calls.size(), 1u);
+        QCOMPARE(launcher.calls[0].target, u"http://www.example.org/site/"_s);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QString::fromUtf16(ApplicationFolder::InstalledMark)});
     }
 
     // A page that cannot be written whole never replaces the old one: the old page stays,

@@ -7,7 +7,7 @@ set -e
 packages="g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
   reuse lintian g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool x11-utils openbox imagemagick
+  xdg-utils xvfb xauth xdotool x11-utils openbox imagemagick
   orca at-spi2-core dbus-daemon dbus-session-bus-common
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file clang-format"
 missing=""

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
 <context>
+    <name>OpenFailureNotice</name>
+    <message>
+        <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сайт не открылся: в системе нет браузера, чтобы его показать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordMessages</name>
     <message>
         <source>Несохранённые игры</source>

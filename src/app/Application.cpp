@@ -6,6 +6,7 @@
 #include "AboutWindow.h"
 #include "Centring.h"
 #include "MainWindow.h"
+#include "OpenFailureNotice.h"
 #include "RecordMessages.h"
 #include "StatisticsWindow.h"
 
@@ -19,6 +20,14 @@ Application::Application(Desktop desktop, Game::Random random)
       window_(std::make_unique<MainWindow>(std::move(random)))
 {
     MainWindow *window = window_.get();
+    // Told over whichever window the player looks at; the opener may give up after this
+    // program has closed the window that asked.
+    desktop_.setComplaint([main = QPointer<MainWindow>(window)](const OpenFailure &failure) {
+        if (QWidget *over = QApplication::activeWindow())
+            OpenFailureNotice::show(over, failure);
+        else if (main)
+            OpenFailureNotice::show(main, failure);
+    });
     QObject::connect(window, &MainWindow::exitRequested, window, [this] { exitWhenReady(); });
     QObject::connect(window, &MainWindow::closing, window, [this](QCloseEvent *event) {
         if (readyToEnd(true))

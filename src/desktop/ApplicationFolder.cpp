@@ -37,4 +37,9 @@ std::optional<QString> find()
     return known(programFolder());
 }
 
+bool isInstalled(const QString &folder)
+{
+    return QFileInfo::exists(folder + QString::fromUtf16(InstalledMark));
+}
+
 } // namespace ApplicationFolder

@@ -35,4 +35,11 @@ std::optional<QString> known(const QString &folder, Separators separators = Plat
 // The executable's folder, ending in its separator, or nothing when it cannot be known.
 std::optional<QString> find();
 
+// What an installation puts beside the program: the folder is then the package's, and the
+// program writes nothing into it, even when it could (as root).
+inline constexpr char16_t InstalledMark[] = u"installed.txt";
+
+// Whether `folder` (ending in its separator) holds an installed copy of the program.
+bool isInstalled(const QString &folder);
+
 } // namespace ApplicationFolder

@@ -48,9 +48,10 @@ bool Desktop::isRepeat(std::optional<qint64> &last) const
     return repeat;
 }
 
-bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory)
+bool Desktop::startPlatformOpener(const QString &target, const QString &workingDirectory,
+                                  const std::function<void()> &gaveUp)
 {
-    return Platform::startOpener(target, workingDirectory);
+    return Platform::startOpener(target, workingDirectory, gaveUp);
 }
 
 QString Desktop::shellWorkingDirectory(QString rawFolder)
@@ -65,15 +66,28 @@ QString Desktop::shellWorkingDirectory(QString rawFolder)
     return rawFolder;
 }
 
-void Desktop::openWithDesktop(const QString &target) const
+bool Desktop::openWithDesktop(const QString &target, const std::function<void()> &gaveUp) const
 {
     try {
-        launcher_(target, shellWorkingDirectory(ApplicationFolder::programFolder()));
+        return launcher_(target, shellWorkingDirectory(ApplicationFolder::programFolder()), gaveUp);
     } catch (const std::exception &error) {
         // The launcher is the caller's to choose; Qt throws nothing of its own, and what the
         // standard library throws (bad_alloc, bad_function_call, system_error) is one of these.
         qCWarning(desktopLog).nospace() << "Could not open " << target << ": " << error.what();
     }
+    return false;
+}
+
+void Desktop::open(OpenFailure::Request request, const QString &target) const
+{
+    const QString opener = QString::fromLatin1(Platform::OpenerName);
+    // Copied: the desktop may be gone by the time the opener gives up.
+    const auto gaveUp = [complaint = complaint_, request, opener] {
+        if (complaint)
+            complaint({request, OpenFailure::Reason::NoViewer, opener});
+    };
+    if (!openWithDesktop(target, gaveUp) && complaint_)
+        complaint_({request, OpenFailure::Reason::NoOpener, opener});
 }
 
 void Desktop::openHelp()
@@ -81,7 +95,7 @@ void Desktop::openHelp()
     if (isRepeat(lastHelp_))
         return;
     if (applicationFolder_)
-        openWithDesktop(*applicationFolder_ + QString::fromUtf16(HelpFileName));
+        open(OpenFailure::Request::Help, *applicationFolder_ + QString::fromUtf16(HelpFileName));
 }
 
 void Desktop::openUrl(const QString &url)
@@ -89,18 +103,20 @@ void Desktop::openUrl(const QString &url)
     if (isRepeat(lastLink_))
         return;
     try {
-        // An installed program's folder is usually read-only: then the browser gets the
-        // address itself.
+        // An installed copy's folder belongs to its package, and is usually read-only anyway:
+        // then the browser gets the address itself.
+        const bool pageFolder =
+            applicationFolder_ && !ApplicationFolder::isInstalled(*applicationFolder_);
         QString whyNot;
-        const auto page = applicationFolder_ ? RedirectPage::write(*applicationFolder_, url, whyNot)
-                                             : std::nullopt;
-        if (applicationFolder_ && !page)
+        const auto page =
+            pageFolder ? RedirectPage::write(*applicationFolder_, url, whyNot) : std::nullopt;
+        if (pageFolder && !page)
             qCWarning(desktopLog).nospace()
                 << "No redirect page in " << *applicationFolder_ << " (" << qUtf8Printable(whyNot)
                 << "); the address goes to the browser itself";
         const QString target = page.value_or(url);
         QCoreApplication::processEvents();
-        openWithDesktop(target);
+        open(OpenFailure::Request::Link, target);
     } catch (const std::bad_alloc &) {
         // Building the page's text is all that can throw here: Qt reports nothing else so,
         // and the launcher's own are caught in openWithDesktop.

@@ -3,19 +3,27 @@
 
 #pragma once
 
+#include "OpenFailure.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
 
 // Hands files and web addresses to the desktop, which opens them with the user's own
-// applications. A failure is only logged (chuikomer.desktop): opening a document is a
-// convenience, and the game goes on without it.
+// applications. Failures are logged (chuikomer.desktop); one the player would otherwise not
+// see, nothing opening at all, is told to whoever listens, and the game goes on.
 class Desktop
 {
 public:
-    // Starts the desktop's opener for `target` in `workingDirectory`; false when it could
-    // not be started. Tests give one that records instead.
-    using Launcher = std::function<bool(const QString &target, const QString &workingDirectory)>;
+    // Told when a request opened nothing; NoViewer comes once the opener has given up, after
+    // the request has returned.
+    using Complaint = std::function<void(const OpenFailure &failure)>;
+
+    // Starts the desktop's opener for `target` in `workingDirectory`; false when it could not
+    // be started. It calls `gaveUp` later if the opener then finds nothing to open the target
+    // with. Tests give one that records instead.
+    using Launcher = std::function<bool(const QString &target, const QString &workingDirectory,
+                                        const std::function<void()> &gaveUp)>;
 
     // Milliseconds on a clock that only goes forward.
     using Clock = std::function<qint64()>;
@@ -31,28 +39,35 @@ public:
     explicit Desktop(std::optional<QString> applicationFolder,
                      Launcher launcher = startPlatformOpener, Clock clock = steadyClock);
 
-    // Opens a file or URL with the associated application ("Open").
-    void openWithDesktop(const QString &target) const;
+    void setComplaint(Complaint complaint) { complaint_ = std::move(complaint); }
+
+    // Opens a file or URL with the associated application ("Open"); false when no opener
+    // could be started.
+    bool openWithDesktop(const QString &target, const std::function<void()> &gaveUp = {}) const;
     // The help command: the help document, whether it exists or not. A request within
     // RepeatIgnoredMs of the one before, heard or ignored, is ignored: a held key opens one.
     void openHelp();
     // Opens a web address through a redirect page in the application folder, or directly
-    // when no page can be written there. A repeat within RepeatIgnoredMs is ignored.
+    // when no page can be written there or the folder is an installed copy's. A repeat within
+    // RepeatIgnoredMs is ignored.
     void openUrl(const QString &url);
 
     // The working directory the opener gets: the folder without trailing separators, except
     // at a root ("C:\", "/"), which keeps its own.
     static QString shellWorkingDirectory(QString rawFolder);
 
-    static bool startPlatformOpener(const QString &target, const QString &workingDirectory);
+    static bool startPlatformOpener(const QString &target, const QString &workingDirectory,
+                                    const std::function<void()> &gaveUp);
     static qint64 steadyClock();
 
 private:
     bool isRepeat(std::optional<qint64> &last) const;
+    void open(OpenFailure::Request request, const QString &target) const;
 
     std::optional<QString> applicationFolder_;
     Launcher launcher_;
     Clock clock_;
+    Complaint complaint_;
     std::optional<qint64> lastHelp_;
     std::optional<qint64> lastLink_;
 };

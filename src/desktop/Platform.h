@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // What the desktop layer asks of the operating system, and nothing more. Each system has its
@@ -113,8 +114,14 @@ enum class Write { Done, NameTaken, Failed };
 Write replaceWhole(const QString &folder, const QString &name, const QByteArray &data,
                    QString &whyNot);
 
-// Starts the desktop's opener for `target` in `workingDirectory`, detached; false, with a
-// warning saying why, when it cannot be started.
-bool startOpener(const QString &target, const QString &workingDirectory);
+// The program that opens files and addresses with the user's own applications, where it is
+// one; empty where the system itself does it.
+extern const char OpenerName[];
+
+// Starts the desktop's opener for `target` in `workingDirectory`, to outlive the program if
+// need be; false, with a warning saying why, when it cannot be started. `gaveUp` is called on
+// this thread once the opener has found no program to open the target with.
+bool startOpener(const QString &target, const QString &workingDirectory,
+                 const std::function<void()> &gaveUp);
 
 } // namespace Platform

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStringList>
 #include <QThread>
 #include <cerrno>
@@ -100,6 +101,49 @@ int openFolderOnTheWay(const QByteArray &path, bool create, RecordFault &fault)
     const int made = makeFolderIn(parent, name, fault);
     ::close(parent);
     return made;
+}
+
+// What a page of the program's may replace: this user's own plain file with no other name,
+// writable by its mode. The mode is read rather than asked, since access() grants root
+// everything, and the owner checked, since root may write any user's file.
+bool ownPage(const struct stat &info)
+{
+    return S_ISREG(info.st_mode) && info.st_nlink == 1 && info.st_uid == ::geteuid() &&
+           (info.st_mode & S_IWUSR) != 0;
+}
+
+// Gives the written file its name. A free name is taken without replacing whatever comes
+// meanwhile; the program's own old page is swapped out in one step, and should something else
+// have taken its place since it was looked at, that is swapped straight back and kept.
+Write giveName(const QByteArray &temporary, const QByteArray &name)
+{
+#if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE) && defined(RENAME_EXCHANGE)
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(),
+                    RENAME_NOREPLACE) == 0)
+        return Write::Done;
+    if (errno == EEXIST && ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(),
+                                       RENAME_EXCHANGE) == 0) {
+        struct stat old {
+        };
+        if (::lstat(temporary.constData(), &old) == 0 && ownPage(old)) {
+            ::unlink(temporary.constData());
+            return Write::Done;
+        }
+        ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(), RENAME_EXCHANGE);
+        ::unlink(temporary.constData());
+        return Write::NameTaken;
+    }
+    // Only a file system without the flags gets the plain rename.
+    if (errno != EINVAL && errno != ENOSYS) {
+        ::unlink(temporary.constData());
+        return Write::NameTaken;
+    }
+#endif
+    if (::rename(temporary.constData(), name.constData()) == 0)
+        return Write::Done;
+    // Taken meanwhile by something that cannot be replaced, a folder say.
+    ::unlink(temporary.constData());
+    return Write::NameTaken;
 }
 
 } // namespace
@@ -348,15 +392,12 @@ const char LineEnd[] = "\n";
 
 bool replaceable(const QString &path)
 {
-    // The mode is read as well as asked, since access() grants root everything.
     const QByteArray name = QFile::encodeName(path);
     struct stat info {
     };
     if (::lstat(name.constData(), &info) != 0)
         return errno == ENOENT;
-    return S_ISREG(info.st_mode) && info.st_nlink == 1 &&
-           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
-           ::access(name.constData(), W_OK) == 0;
+    return ownPage(info) && ::access(name.constData(), W_OK) == 0;
 }
 
 Write replaceWhole(const QString &folder, const QString &name, const QByteArray &data,
@@ -384,28 +425,45 @@ Write replaceWhole(const QString &folder, const QString &name, const QByteArray 
         ::unlink(temporary.constData());
         return Write::Failed;
     }
-    if (::rename(temporary.constData(), QFile::encodeName(folder + name).constData()) != 0) {
-        // Taken meanwhile by something that cannot be replaced, a folder say.
-        ::unlink(temporary.constData());
-        return Write::NameTaken;
-    }
-    return Write::Done;
+    return giveName(temporary, QFile::encodeName(folder + name));
 }
 
-bool startOpener(const QString &target, const QString &workingDirectory)
-{
-    QProcess opener;
+const char OpenerName[] =
 #ifdef Q_OS_MACOS
-    opener.setProgram(u"open"_s);
+    "open";
 #else
-    opener.setProgram(u"xdg-open"_s);
+    "xdg-open";
 #endif
-    opener.setArguments({target});
-    opener.setWorkingDirectory(workingDirectory);
-    if (opener.startDetached())
+
+bool startOpener(const QString &target, const QString &workingDirectory,
+                 const std::function<void()> &gaveUp)
+{
+    // Never deleted while it runs, so that quitting the game does not stop it, nor the browser
+    // it may wait for; kept in a list, so that nothing counts it as lost.
+    static QSet<QProcess *> running;
+    auto *opener = new QProcess;
+    opener->setProgram(QString::fromLatin1(OpenerName));
+    opener->setArguments({target});
+    opener->setWorkingDirectory(workingDirectory);
+    // No pipes: a browser that outlives the game must not write into a closed one.
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, gaveUp](int code, QProcess::ExitStatus status) {
+                         running.remove(opener);
+                         opener->deleteLater();
+                         // xdg-open: 3, nothing to open it with; 4, what it found failed.
+                         if (status == QProcess::NormalExit && (code == 3 || code == 4) && gaveUp)
+                             gaveUp();
+                     });
+    opener->start();
+    if (opener->waitForStarted()) {
+        running.insert(opener);
         return true;
-    qCWarning(desktopLog).nospace() << "Could not start " << opener.program() << " for " << target
-                                    << ": " << qUtf8Printable(opener.errorString());
+    }
+    qCWarning(desktopLog).nospace() << "Could not start " << opener->program() << " for " << target
+                                    << ": " << qUtf8Printable(opener->errorString());
+    delete opener;
     return false;
 }
 

@@ -183,7 +183,10 @@ Write replaceWhole(const QString &folder, const QString &name, const QByteArray 
     return Write::Failed;
 }
 
-bool startOpener(const QString &target, const QString &workingDirectory)
+const char OpenerName[] = "";
+
+bool startOpener(const QString &target, const QString &workingDirectory,
+                 const std::function<void()> &gaveUp)
 {
     // The wide call: "Справка.html" does not survive a code page without Cyrillic.
     const auto result =
@@ -194,7 +197,10 @@ bool startOpener(const QString &target, const QString &workingDirectory)
         return true;
     qCWarning(desktopLog).nospace()
         << "ShellExecute could not open " << target << ": error " << qint64(code);
-    return false;
+    // The shell itself is always there: it may lack a program for the target.
+    if ((code == SE_ERR_NOASSOC || code == SE_ERR_ASSOCINCOMPLETE) && gaveUp)
+        gaveUp();
+    return true;
 }
 
 } // namespace Platform
