@@ -31,6 +31,7 @@ for entry in \
     "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
     "./usr/share/metainfo/$app_id.metainfo.xml" \
     "./usr/share/man/man6/chuikomer.6.gz" \
+    "./usr/share/man/ru/man6/chuikomer.6.gz" \
     "./usr/share/doc/chuikomer/copyright" \
     "./usr/share/doc/chuikomer/changelog.gz"; do
     grep -qF -- " $entry" "$work/contents" || {

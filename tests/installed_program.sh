@@ -45,8 +45,10 @@ file "$icon" | grep -q 'PNG image data, 32 x 32' || fail "icon is not a 32 x 32 
 # Valid as the desktop_entry and appstream_metainfo tests find them in the build tree.
 [ -f "$metainfo" ] || fail "no metainfo"
 
-gzip -dc "$prefix/share/man/man6/chuikomer.6.gz" >"$work/chuikomer.6" || fail "no manual page"
-grep -q '^chuikomer \\- ' "$work/chuikomer.6" || fail "the manual page does not name chuikomer"
+for manual in man6 ru/man6; do
+    gzip -dc "$prefix/share/man/$manual/chuikomer.6.gz" >"$work/chuikomer.6" || fail "no $manual page"
+    grep -q '^chuikomer \\- ' "$work/chuikomer.6" || fail "the $manual page does not name chuikomer"
+done
 [ -s "$prefix/share/doc/chuikomer/copyright" ] || fail "no copyright file"
 
 [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under tools/with-xvfb"

@@ -77,7 +77,7 @@ QWidget *rule(QWidget *parent, const QString &objectName, const QColor &colour, 
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmOprog"_s);
-    setWindowTitle(u"О программе"_s);
+    setWindowTitle(tr("О программе"));
     // A fixed dialog frame: a title bar with a close button, no resizing, no minimising.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -86,7 +86,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setPalette(ButtonStyle::greyPalette());
     setAutoFillBackground(true);
 
-    auto *ok = new QPushButton(u"OK"_s, this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"OK"_s);
     ok->setGeometry(Layout::OkButton);
     // The main window's plain grey button.
@@ -116,18 +116,18 @@ void AboutWindow::createPictures()
     flag_->setObjectName(u"Picture1"_s);
     flag_->move(Layout::Flag.topLeft());
     flag_->setFocusPolicy(Qt::StrongFocus);
-    flag_->setAccessibleName(u"Флаг: белая, синяя и красная полосы"_s);
+    flag_->setAccessibleName(tr("Флаг: белая, синяя и красная полосы"));
 
     auto *emblem = new QLabel(this);
     emblem->setObjectName(u"Image1"_s);
     emblem->setPixmap(QPixmap::fromImage(Pictures::aboutEmblem()));
     emblem->setGeometry(Layout::Emblem);
-    emblem->setAccessibleName(u"Эмблема: человек смотрит вдаль из-под руки"_s);
+    emblem->setAccessibleName(tr("Эмблема: человек смотрит вдаль из-под руки"));
 }
 
 void AboutWindow::createCredits()
 {
-    link_ = new LinkLabel(u"Программы для всех!"_s, this);
+    link_ = new LinkLabel(tr("Программы для всех!"), this);
     link_->setObjectName(u"Label1"_s);
     QFont underlined = Fonts::sans();
     underlined.setUnderline(true);
@@ -139,21 +139,21 @@ void AboutWindow::createCredits()
     link_->setCursor(QCursor(QPixmap::fromImage(Pictures::linkPointer()), 0, 0));
     link_->move(Layout::Link);
     link_->adjustSize();
-    link_->setAccessibleDescription(u"Сайт автора: "_s + siteUrl());
+    link_->setAccessibleDescription(tr("Сайт автора: %1").arg(siteUrl()));
     connect(link_, &LinkLabel::activated, this, &AboutWindow::activateLink);
 
     const QString author = QString::fromUtf16(ProgramInfo::Author);
     const QString email = QString::fromUtf16(ProgramInfo::Email);
-    caption(this, u"Label2_3"_s, u"Автор: "_s + author, Layout::Author);
+    caption(this, u"Label2_3"_s, tr("Автор: %1").arg(author), Layout::Author);
     // Screen readers open the window reading captions of three words or more: these two say
     // the same in three.
-    caption(this, u"Label2_4"_s, u"E-mail: "_s + email, Layout::Email)
-        ->setAccessibleName(u"Электронная почта: "_s + email);
-    caption(this, u"Label2_5"_s, u"Сайт:"_s, Layout::Site)->setBuddy(link_);
-    caption(this, u"Label2_6"_s, u"Версия: v4.0"_s, Layout::Version)
-        ->setAccessibleName(u"Версия программы: v4.0"_s);
-    caption(this, u"Label2_7"_s, u"Дата: 21 января 2005 год -"_s, Layout::DateFrom);
-    caption(this, u"Label2_0"_s, u"13 августа 2015 год"_s, Layout::DateTo);
+    caption(this, u"Label2_4"_s, tr("E-mail: %1").arg(email), Layout::Email)
+        ->setAccessibleName(tr("Электронная почта: %1").arg(email));
+    caption(this, u"Label2_5"_s, tr("Сайт:"), Layout::Site)->setBuddy(link_);
+    caption(this, u"Label2_6"_s, tr("Версия: v4.0"), Layout::Version)
+        ->setAccessibleName(tr("Версия программы: v4.0"));
+    caption(this, u"Label2_7"_s, tr("Дата: 21 января 2005 год -"), Layout::DateFrom);
+    caption(this, u"Label2_0"_s, tr("13 августа 2015 год"), Layout::DateTo);
 }
 
 QString AboutWindow::siteUrl()
