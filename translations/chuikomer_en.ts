@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>О программе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Флаг: белая, синяя и красная полосы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Эмблема: человек смотрит вдаль из-под руки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программы для всех!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сайт автора: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Автор: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Электронная почта: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сайт:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия: v4.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия программы: v4.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата: 21 января 2005 год -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13 августа 2015 год</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OpenFailureNotice</name>
     <message>
         <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
