@@ -1,8 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ChartGeometry.h"
+#include "Language.h"
 #include "ProgramSupport.h"
 #include "RecordFile.h"
+#include "StatisticsChart.h"
+#include "StatisticsSummary.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,6 +15,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +47,35 @@ QString spoken(const StatisticsWindow &w, int row, int column)
     return cell ? cell->text(QAccessible::Name) : QString();
 }
 
+// `games` games at `level` with `hits` right in all, as evenly spread as whole games allow.
+void add(Statistics &s, int level, int games, int hits)
+{
+    for (int n = 0; n < games; ++n) {
+        FinishedGame g;
+        g.level = level;
+        const int right = hits / games + (n < hits % games ? 1 : 0);
+        for (int i = 0; i < Game::Attempts; ++i)
+            g.guessed[i] = i < right ? g.hidden[i] : g.hidden[i] + 1;
+        s.add(g);
+    }
+}
+
+// A number as the window writes it in Russian.
+double number(const QString &text)
+{
+    return QString(text).replace(u',', u'.').toDouble();
+}
+
+int words(const QStringList &texts)
+{
+    static const QRegularExpression word(u"\\w+"_s, QRegularExpression::UseUnicodePropertiesOption);
+    int n = 0;
+    for (const QString &t : texts)
+        for (auto it = word.globalMatch(t); it.hasNext(); it.next())
+            ++n;
+    return n;
+}
+
 } // namespace
 
 class TestStatisticsWindow : public QObject
@@ -48,6 +83,151 @@ class TestStatisticsWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { Language::install(Language::Choice::Russian); }
+
+    // The window at a glance, for the records players know: what it says and how, its size,
+    // its place, and what a screen reader hears first.
+    void windowShowsWhatItHolds_data()
+    {
+        QTest::addColumn<Statistics>("statistics");
+        // Each line's verdict, levels first, then the total.
+        QTest::addColumn<QStringList>("verdicts");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("0 games") << Statistics() << QStringList() << QString();
+        Statistics five;
+        add(five, 1, 3, 6);
+        add(five, 2, 1, 2);
+        add(five, 3, 1, 1);
+        const QString tooEarly = u"мало игр, чтобы судить"_s;
+        QTest::newRow("5 games") << five << QStringList{tooEarly, tooEarly, tooEarly, tooEarly}
+                                 << u"Сыграно 5 игр."_s;
+        Statistics many;
+        add(many, 1, 100, 300);
+        add(many, 2, 100, 100);
+        add(many, 3, 100, 67);
+        const QString out = u"выделяется — верных больше, чем наугад"_s;
+        const QString luck = u"в пределах везения"_s;
+        // A share below ten per cent keeps its decimal.
+        QTest::newRow("300 games") << many << QStringList{out, luck, luck, out}
+                                   << u"100 игр: 6,7 % верных, наугад 6,7 %"_s;
+        Statistics edge;
+        add(edge, 1, 21, 64);
+        // 99.5 and more is not 100 while the verdict has not changed.
+        QTest::newRow("rounding") << edge << QStringList{tooEarly}
+                                  << u"Чутьё объясняет ответы в 99 раз лучше везения"_s;
+    }
+    void windowShowsWhatItHolds()
+    {
+        QFETCH(Statistics, statistics);
+        QFETCH(QStringList, verdicts);
+        QFETCH(QString, detail);
+        QWidget main;
+        main.setGeometry(20, 40, 650, 330);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto *w = new StatisticsWindow(&main);
+        const auto closing = qScopeGuard([w] { delete w; });
+        w->setStatistics(statistics);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const int games = statistics.games(Statistics::Total);
+        auto *summary = w->findChild<StatisticsSummary *>(u"Summary"_s);
+        auto *chart = w->findChild<StatisticsChart *>(u"StatisticsChart"_s);
+        auto *table = w->findChild<QTableWidget *>(u"Figures"_s);
+        auto *notes = w->findChild<QLabel *>(u"Notes"_s);
+        auto *clear = w->findChild<QPushButton *>(u"ClearButton"_s);
+
+        // Each line's verdict in order, and the numbers beside it.
+        QStringList prose = notes->isVisible() ? QStringList{notes->text()} : QStringList();
+        if (summary->isVisible())
+            prose << summary->texts();
+        if (chart->isVisible())
+            prose << chart->texts();
+        QStringList shown = summary->isVisible() ? summary->texts() : QStringList();
+        shown.replaceInStrings(u"\u00a0"_s, u" "_s);
+        for (int i = 0; i < verdicts.size(); ++i)
+            QVERIFY2(shown.value(1 + 3 * i).contains(u": "_s + verdicts[i]),
+                     qPrintable(shown.value(1 + 3 * i)));
+        QCOMPARE(shown.size() > 3 * verdicts.size() + 1, games > 0);
+        if (!detail.isEmpty())
+            QVERIFY2(shown.contains(detail), qPrintable(shown.join(u" | "_s)));
+        // The point where a verdict changes is not shown before it has.
+        for (int i = 0; i < verdicts.size(); ++i)
+            if (!verdicts[i].startsWith(u"выделяется"_s))
+                QVERIFY2(!shown.value(3 + 3 * i).contains(u"в 100 раз"_s),
+                         qPrintable(shown.value(3 + 3 * i)));
+        QCOMPARE(prose.join(u'\n').count(u"не чаще чем в 1 случае из 100"_s), games > 0 ? 1 : 0);
+        qInfo("%d words of prose", words(prose));
+        if (games == 300)
+            QVERIFY(words(prose) <= 140);
+
+        // Heard on opening, in reading order: the games, then every line.
+        if (games > 0) {
+            QCOMPARE(QApplication::focusWidget(), summary);
+            QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(summary);
+            QCOMPARE(heard->text(QAccessible::Name), summary->texts().first());
+            QCOMPARE(heard->text(QAccessible::Description), summary->texts().mid(1).join(u'\n'));
+            QVERIFY(shown.first().contains(QRegularExpression(u"^Сыгран[оа] %1 игр"_s.arg(games))));
+            // The table's first Down reads its first row.
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Down);
+            QCOMPARE(table->currentIndex().row(), 0);
+        } else {
+            QCOMPARE(notes->text(), u"Игр пока нет: сыграйте, и результаты появятся здесь."_s);
+            QVERIFY(!summary->isVisible() && !chart->isVisible() && !table->isVisible());
+        }
+        QCOMPARE(clear->isEnabled(), games > 0);
+
+        // The chart's words give the numbers of its picture, where each line ends.
+        static const QRegularExpression ends(
+            u"^(.+): после (\\d+) игр\\S* доля верных ([\\d,]+).%, наугад ([\\d,]+).%, полоса "
+            "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
+        int described = 0;
+        for (const QString &line : chart->accessibleDescription().split(u'\n')) {
+            const QRegularExpressionMatch m = ends.match(line);
+            if (!m.hasMatch())
+                continue;
+            ++described;
+            const int level = statistics.levelsPlayed()[std::size_t(described - 1)];
+            QCOMPARE(m.captured(1), Level::name(level));
+            QCOMPARE(m.captured(2).toInt(), statistics.games(level));
+            const ChartGeometry *g = chart->geometry(level);
+            QVERIFY(g);
+            const qsizetype half = g->band.size() / 2;
+            const auto near = [](const QString &text, double share) {
+                const int decimals = int(text.section(u',', 1).size());
+                return qAbs(number(text) - share * 100) <= 0.5 * std::pow(10, -decimals) + 1e-9;
+            };
+            QVERIFY2(near(m.captured(3), g->share(g->series.last().y())), qPrintable(line));
+            QVERIFY2(near(m.captured(4), g->share(g->chanceLine.y2())), qPrintable(line));
+            QVERIFY2(near(m.captured(5), g->share(g->band[half].y())), qPrintable(line));
+            if (m.captured(6).isEmpty())
+                QVERIFY(g->share(g->band[half - 1].y()) >= g->top - 1e-9);
+            else
+                QVERIFY2(near(m.captured(6), g->share(g->band[half - 1].y())), qPrintable(line));
+        }
+        QCOMPARE(described, int(statistics.levelsPlayed().size()));
+
+        // Whole on the screen, the verdicts in sight without scrolling, beside the main window
+        // where there is room.
+        const QRect area = w->screen()->availableGeometry();
+        QTRY_VERIFY(area.contains(w->frameGeometry()));
+        const QWidget *viewport = w->findChild<QScrollArea *>(u"StatisticsScroll"_s)->viewport();
+        if (games > 0) {
+            const QRect verdictsAt(summary->mapTo(viewport, QPoint()), summary->size());
+            QVERIFY2(viewport->rect().contains(verdictsAt),
+                     qPrintable(u"%1 in %2"_s.arg(verdictsAt.bottom()).arg(viewport->height())));
+        }
+        if (main.frameGeometry().right() + w->frameGeometry().width() <= area.right())
+            QCOMPARE(w->frameGeometry().left(), main.frameGeometry().right() + 1);
+
+        // Sized by its content: a fresh start leaves the window as small as an empty one.
+        const int height = w->height();
+        w->setStatistics(Statistics());
+        QVERIFY(games == 0 ? w->height() == height : w->height() < height);
+        QVERIFY(!clear->isEnabled());
+    }
+
     void twoGamesAreKeptShownAndStartedAnew()
     {
         QTemporaryDir home;
@@ -64,11 +244,11 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Guesses_0"_s), u"20"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"4"_s);
         QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);
-        QCOMPARE(figure(*statistics, u"Share_1"_s), u"30%"_s);
-        QVERIFY(figure(*statistics, u"Evidence_1"_s).endsWith(u" из нужных 100"_s));
-        QCOMPARE(figure(*statistics, u"Chance_2"_s), u"1 из 10"_s);
+        QCOMPARE(figure(*statistics, u"Share_1"_s), u"30 %"_s);
+        QCOMPARE(figure(*statistics, u"Chance_2"_s), u"10 %"_s);
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"hidden"_s);
-        QVERIFY(figure(*statistics, u"Conclusions"_s).contains(u"пока слишком мало игр"_s));
+        QVERIFY(statistics->findChild<StatisticsSummary *>()->texts().contains(
+            u"Первый уровень: мало игр, чтобы судить"_s));
         QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
 
         // Heard as a dialog; every figure with its meaning, the texts with the keyboard.
@@ -83,19 +263,15 @@ private Q_SLOTS:
                      level == Statistics::Total ? u"Всего"_s : Level::name(level));
         }
         QCOMPARE(spoken(*statistics, 0, 3), u"Всего, сыграно игр: 2"_s);
-        for (const QString &name : {u"Conclusions"_s, u"ChartDescription"_s}) {
-            auto *text = statistics->findChild<QTextEdit *>(name);
-            QVERIFY(text->focusPolicy() & Qt::TabFocus);
-            QVERIFY(QAccessible::queryAccessibleInterface(text)->textInterface());
-        }
-        QVERIFY2(figure(*statistics, u"ChartDescription"_s).contains(u"после 1 игры доля"_s),
-                 qPrintable(figure(*statistics, u"ChartDescription"_s)));
+        // The chart is reached with Tab, and tells what it shows.
+        auto *chart = statistics->findChild<StatisticsChart *>();
+        QVERIFY(chart->focusPolicy() & Qt::TabFocus);
+        QVERIFY2(chart->accessibleDescription().contains(u"после 1 игры доля"_s),
+                 qPrintable(chart->accessibleDescription()));
 
         QTest::keyClick(statistics, Qt::Key_F1);
         QCOMPARE(opened.calls.size(), std::size_t(1));
         QVERIFY(opened.calls.front().target.endsWith(u"Справка.html"_s));
-        const QRect main = window.frameGeometry();
-        QVERIFY(qAbs(statistics->frameGeometry().center().x() - main.center().x()) <= 1);
 
         // Not modal: a game played beside it shows at once.
         play(window, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -117,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(record));
         QVERIFY(QFileInfo::exists(QFileInfo(record).path() + u"/games-"_s +
                                   QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s));
-        QCOMPARE(figure(*statistics, u"Games_0"_s), u"0"_s);
+        QVERIFY(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s));
 
         QTest::keyClick(statistics, Qt::Key_Escape);
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());

@@ -4,7 +4,6 @@
 #include "Application.h"
 
 #include "AboutWindow.h"
-#include "Centring.h"
 #include "MainWindow.h"
 #include "RecordLine.h"
 #include "RecordReader.h"
@@ -14,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QLayout>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -179,7 +177,6 @@ void Application::readRecord()
 
 void Application::recordRead(Statistics sums, RecordProblem problem)
 {
-    const bool readBeside = loader_;
     if (loader_)
         loader_->deleteLater();
     loader_ = nullptr;
@@ -197,11 +194,6 @@ void Application::recordRead(Statistics sums, RecordProblem problem)
                          : recordTrouble(problem);
     statistics_->setStatistics(std::move(sums), notSaved, unreadable);
     statistics_->setProgress(100);
-    // Its final size comes only now, larger than the empty window that was centred.
-    if (readBeside) {
-        statistics_->layout()->activate();
-        centreOver(*statistics_, window_.get());
-    }
 }
 
 // A reading under way is of the old record, now the archive: it is dropped.

@@ -38,6 +38,9 @@ Q_SIGNALS:
     void aboutRequested();
     void statisticsRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void createMenus();
     void createControls(QWidget *client);
@@ -55,7 +58,9 @@ private:
 
     void pressPicture(int picture);
     void announceStatus();
+    void announceRules();
     void describePictures();
+    void describeBoard();
 
     ResultBoard board_;
     Game game_;
@@ -68,4 +73,8 @@ private:
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
     bool statusAnnouncementDue_ = false;
+    bool rulesAnnounced_ = false;
+    // The board in words and the verdict's explanation, as the game last wrote them.
+    QString boardLines_;
+    QString explanation_;
 };
