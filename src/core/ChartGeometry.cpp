@@ -116,7 +116,8 @@ struct Line {
 
     // The band's edges over a column are among their values at its games: the narrowest where
     // the line leaves the band there, so that it shows outside; else the widest, so that it
-    // shows inside.
+    // shows inside. Most columns need the counts at their last game only: those at the last
+    // game before them bound the rest.
     ChartGeometry::Column column(qint64 first, qint64 last) const
     {
         ChartGeometry::Column c{first, last, 0, share(first), share(first), 0, 1};
@@ -124,18 +125,22 @@ struct Line {
             c.lowestShare = std::min(c.lowestShare, share(game));
             c.highestShare = std::max(c.highestShare, share(game));
         }
-        const Counts atFirst = countsAfter(first, chance);
-        const Counts atLast = first == last ? atFirst : countsAfter(last, chance);
-        const double highs = std::min(high(first, atFirst), high(last, atLast));
-        if (const auto game = standsOut(first, atFirst, last, atLast))
-            c.bandHigh = std::min(highs, high(*game, countsAfter(*game, chance)));
-        else
-            c.bandHigh = std::max({high(first, atFirst), high(last, atLast), c.highestShare});
-        const double lows = std::max(low(first, atFirst), low(last, atLast));
-        if (const auto game = fallsBelow(first, atFirst, last, atLast))
-            c.bandLow = std::max(lows, low(*game, countsAfter(*game, chance)));
-        else
-            c.bandLow = std::min({low(first, atFirst), low(last, atLast), c.lowestShare});
+        const Counts atLast = countsAfter(last, chance);
+        const Counts before = first > 1 ? countsAfter(first - 1, chance) : atLast;
+        std::optional<qint64> up;
+        if (hits(last) >= atLast.above)
+            up = last;
+        else if (first < last && (first == 1 || hits(last) >= before.above))
+            up = standsOut(first, countsAfter(first, chance), last, atLast);
+        c.bandHigh = up ? std::min(high(last, atLast), high(*up, countsAfter(*up, chance)))
+                        : std::max(high(last, atLast), c.highestShare);
+        std::optional<qint64> down;
+        if (hits(last) <= atLast.below)
+            down = last;
+        else if (first < last && hits(first) <= atLast.below)
+            down = fallsBelow(first, countsAfter(first, chance), last, atLast);
+        c.bandLow = down ? std::max(low(last, atLast), low(*down, countsAfter(*down, chance)))
+                         : std::min(low(last, atLast), c.lowestShare);
         return c;
     }
 };
@@ -176,7 +181,7 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     const qint64 step = games <= room ? 1 : roundStep(double(games) / double(room));
     for (qint64 first = 1; first < games; first += step)
         g.columns.push_back(line.column(first, std::min(first + step - 1, games - 1)));
-    g.columns.push_back(line.column(games, games));
+    g.columns.push_back(last(runningHits, chance));
 
     double highest = 0;
     for (const Column &c : g.columns)
@@ -213,4 +218,10 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
     for (int i = 0; i * tick <= g.top + 1e-9; ++i)
         g.shareTicks.push_back(i * tick);
     return g;
+}
+
+ChartGeometry::Column ChartGeometry::last(const std::vector<qint32> &runningHits, double chance)
+{
+    const qint64 games = qint64(runningHits.size());
+    return Line{runningHits, chance}.column(games, games);
 }

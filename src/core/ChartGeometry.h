@@ -51,4 +51,6 @@ struct ChartGeometry {
     // `runningHits` as Statistics keeps them, ten guesses a game, each right with `chance`.
     static ChartGeometry compute(const std::vector<qint32> &runningHits, double chance,
                                  const QRectF &plot);
+    // The last game's column, as compute() draws it at the right edge, at any width.
+    static Column last(const std::vector<qint32> &runningHits, double chance);
 };

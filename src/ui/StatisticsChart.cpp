@@ -56,38 +56,60 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
 void StatisticsChart::setStatistics(const Statistics *statistics)
 {
     statistics_ = statistics;
-    levels_ = statistics ? statistics->levelsPlayed() : std::vector<int>{};
-    layOut();
-    updateGeometry();
-    update();
+    levels_.clear();
+    geometry_.clear();
+    refresh();
+}
+
+// Only marked here: the lines are worked out when next painted, once the window has settled
+// on its width, and only for the panels whose games or width changed. Over a long record they
+// take a while, and a finished game is shown within a frame.
+void StatisticsChart::refresh()
+{
+    const std::vector<int> levels = statistics_ ? statistics_->levelsPlayed() : std::vector<int>{};
+    if (levels != levels_) {
+        levels_ = levels;
+        geometry_.clear();
+        updateGeometry();
+        update();
+    }
+    for (std::size_t i = 0; i < geometry_.size(); ++i)
+        if (geometry_[i].columns.back().lastGame != statistics_->games(levels_[i]))
+            update(0, int(i) * PanelHeight, width(), PanelHeight);
+    stale_ = true;
+    setAccessibleDescription(description());
 }
 
 void StatisticsChart::resizeEvent(QResizeEvent *)
 {
-    layOut();
+    stale_ = true;
 }
 
-const ChartGeometry *StatisticsChart::geometry(int level) const
+const ChartGeometry *StatisticsChart::geometry(int level)
 {
+    layOut();
     for (std::size_t i = 0; i < levels_.size(); ++i)
         if (levels_[i] == level)
             return &geometry_[i];
     return nullptr;
 }
 
-// The lines of every panel, worked out once for the statistics and the width they are shown
-// at: over many games the band takes a good many searches for its edges.
 void StatisticsChart::layOut()
 {
-    geometry_.clear();
+    if (!stale_)
+        return;
+    stale_ = false;
+    geometry_.resize(levels_.size());
     for (std::size_t i = 0; i < levels_.size(); ++i) {
         const int level = levels_[i];
-        const QRect panel(0, int(i) * PanelHeight, width(), PanelHeight);
-        geometry_.push_back(ChartGeometry::compute(statistics_->runningHits(level),
-                                                   statistics_->chance(level),
-                                                   panel.marginsRemoved(PlotMargins)));
+        const QRectF plot =
+            QRect(0, int(i) * PanelHeight, width(), PanelHeight).marginsRemoved(PlotMargins);
+        ChartGeometry &known = geometry_[i];
+        if (known.columns.empty() || known.plot != plot ||
+            known.columns.back().lastGame != statistics_->games(level))
+            known = ChartGeometry::compute(statistics_->runningHits(level),
+                                           statistics_->chance(level), plot);
     }
-    setAccessibleDescription(description());
 }
 
 int StatisticsChart::panels() const
@@ -121,14 +143,14 @@ QString StatisticsChart::description() const
     QStringList lines{tr("Доля верных ответов после каждой игры, линия «наугад» и полоса везения: "
                          "линия выходит из полосы, только когда вывод — «выделяется» или "
                          "«меньше».")};
-    for (std::size_t i = 0; i < levels_.size(); ++i) {
-        const ChartGeometry &g = geometry_[i];
-        const ChartGeometry::Column &end = g.columns.back();
-        const int level = levels_[i];
+    // Where each line ends, which is the same at any width.
+    for (int level : levels_) {
+        const double p = statistics_->chance(level);
+        const ChartGeometry::Column end = ChartGeometry::last(statistics_->runningHits(level), p);
         const int decimals =
-            StatisticsTexts::decimals(end.highestShare, g.chance, statistics_->finding(level));
+            StatisticsTexts::decimals(end.highestShare, p, statistics_->finding(level));
         const QString share = StatisticsTexts::percent(end.highestShare, decimals);
-        const QString chance = StatisticsTexts::percent(g.chance, decimals);
+        const QString chance = StatisticsTexts::percent(p, decimals);
         const QString low = StatisticsTexts::percent(end.bandLow, BandDecimals);
         if (end.bandHigh >= 1)
             lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и "
@@ -157,6 +179,7 @@ QStringList StatisticsChart::texts() const
 
 void StatisticsChart::paintEvent(QPaintEvent *)
 {
+    layOut();
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     // With no games the window shows none of it.
@@ -186,7 +209,9 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
     painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
                      StatisticsTexts::lineName(level));
 
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Smoothed while each game has room of its own; a column a pixel wide has nothing to
+    // smooth, and drawing it plain keeps a finished game within a frame.
+    painter.setRenderHint(QPainter::Antialiasing, g.columns.size() * 2 < std::size_t(plot.width()));
     painter.setPen(Qt::NoPen);
     painter.setBrush(BandFill);
     painter.drawPolygon(g.band);
@@ -200,6 +225,7 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
         painter.drawPolyline(g.series);
     }
     // Last, so that it shows where the share runs along it.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
     painter.drawLine(g.chanceLine);
 

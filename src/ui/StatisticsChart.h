@@ -24,16 +24,16 @@ public:
 
     // Not owned; it must outlive the chart or be replaced first.
     void setStatistics(const Statistics *statistics);
+    // The same statistics, with more games.
+    void refresh();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // What the chart shows, in words: the numbers where each line ends, as drawn.
-    QString description() const;
     // The words painted on it.
     QStringList texts() const;
     // One level's lines at the current width, for whoever checks them.
-    const ChartGeometry *geometry(int level) const;
+    const ChartGeometry *geometry(int level);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,6 +41,8 @@ protected:
 
 private:
     void layOut();
+    // What the chart shows, in words: the numbers where each line ends, as drawn.
+    QString description() const;
     int panels() const;
     int legendWidth() const;
     void paintPanel(QPainter &painter, int level, const ChartGeometry &geometry,
@@ -53,4 +55,6 @@ private:
     // The levels with games, one panel each, and their lines at the current width.
     std::vector<int> levels_;
     std::vector<ChartGeometry> geometry_;
+    // The lines are to be worked out again before they are next shown.
+    bool stale_ = false;
 };

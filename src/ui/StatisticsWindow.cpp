@@ -116,6 +116,7 @@ QScrollArea *StatisticsWindow::createContents()
     summary_ = new StatisticsSummary(contents_);
     column->addWidget(summary_);
     chart_ = new StatisticsChart(contents_);
+    chart_->setStatistics(&statistics_);
     column->addWidget(chart_);
     column->addWidget(createTable(), 0, Qt::AlignLeft);
     column->addStretch();
@@ -216,6 +217,7 @@ void StatisticsWindow::setStatistics(Statistics statistics, const QString &notSa
     statistics_ = std::move(statistics);
     notSaved_ = notSaved;
     unreadable_ = unreadable;
+    chart_->setStatistics(&statistics_);
     refresh();
 }
 
@@ -223,6 +225,7 @@ void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved
 {
     statistics_.add(game);
     notSaved_ = notSaved;
+    chart_->refresh();
     refresh();
 }
 
@@ -282,7 +285,6 @@ void StatisticsWindow::refresh()
         showColumn(level);
     fitTable();
     table_->setVisible(any);
-    chart_->setStatistics(&statistics_);
     chart_->setVisible(any);
     startAnew_->setEnabled(any || statistics_.skippedLines() > 0 || reading_->isVisible());
     // Without a current cell, the first Down in the table goes to its first row.
