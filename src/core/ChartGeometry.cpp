@@ -19,6 +19,7 @@ namespace
 constexpr double ShareStep = 0.1;
 constexpr double WideShareStep = 0.2;
 constexpr double WideFrom = 0.5;
+constexpr double LineRoom = 0.02;
 
 // The whole counts at which a level's finding changes after some games: the fewest right
 // guesses that stand out (one more than the guesses where none would) and the most that fall
@@ -154,11 +155,12 @@ qint64 roundStep(double step)
                 return m * decade;
 }
 
-// The axis fits the line and the band where it ends; the band's wide start, after the first
-// few games, is clipped rather than squeezing everything else flat.
+// The axis fits the line, with room above it so that it never runs along the plot's frame,
+// and the band where it ends; the band's wide start, after the first few games, is clipped
+// rather than squeezing everything else flat.
 double axisTop(double highestShare, double chance, double lastBandHigh)
 {
-    const double highest = std::max({chance + ShareStep, lastBandHigh, highestShare});
+    const double highest = std::max({chance + ShareStep, lastBandHigh, highestShare + LineRoom});
     return std::max(ShareStep, std::min(1.0, std::ceil(highest / ShareStep - 1e-9) * ShareStep));
 }
 
