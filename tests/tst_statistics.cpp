@@ -171,10 +171,13 @@ private Q_SLOTS:
         play(withoutThird, 1, 20, 40);
         play(withoutThird, 2, 10, 30);
         QVERIFY(s.evidence(Statistics::Total) < withoutThird.evidence(Statistics::Total));
-        // Fewer right than luck gives, at every level: the total falls below too.
+        // At chance at the first level, none right at the second, more than luck gives at the
+        // third: all together, fewer than luck gives.
         Statistics low;
-        for (int level = 1; level <= 3; ++level)
-            play(low, level, 40, 0);
+        play(low, 1, 100, 200);
+        play(low, 2, 100, 0);
+        play(low, 3, 100, 100);
+        QCOMPARE(low.finding(3), Finding::StandsOut);
         QCOMPARE(low.finding(Statistics::Total), Finding::BelowLuck);
         QCOMPARE(low.levelsPlayed(), (std::vector<int>{1, 2, 3}));
     }
@@ -234,6 +237,8 @@ private Q_SLOTS:
                 << level << alongTheEdge(level, 1900, true, 7) << 400.0;
             QTest::newRow(l + ", along the lower edge, 2 games a column")
                 << level << alongTheEdge(level, 700, false, 3) << 400.0;
+            QTest::newRow(l + ", along the upper edge, 2 games a column")
+                << level << alongTheEdge(level, 700, true, 3) << 400.0;
             QTest::newRow(l + ", blind, 20 games a column")
                 << level << player(7000, chanceAt(level), 7u + unsigned(level)) << 400.0;
             QTest::newRow(l + ", with an edge, 10 games a column")

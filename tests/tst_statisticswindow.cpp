@@ -7,6 +7,7 @@
 #include "RecordFile.h"
 #include "StatisticsChart.h"
 #include "StatisticsSummary.h"
+#include "StatisticsTexts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -66,6 +67,32 @@ double number(const QString &text)
     return QString(text).replace(u',', u'.').toDouble();
 }
 
+// The evidence's number of times is the figure cut down to the digits shown, never rounded
+// up; short of the point where the verdict changes until it has.
+bool cutDown(QString evidence, const Statistics &s, int level)
+{
+    static const QRegularExpression times(u"в ([\\d ,]+) раз"_s);
+    const QRegularExpressionMatch m = times.match(evidence.replace(u'\u00a0', u' '));
+    if (!m.hasMatch())
+        return true;
+    const double figure = s.evidence(level);
+    const double ratio = figure >= 1 ? figure : 1 / figure;
+    const double cut = number(m.captured(1).remove(u' '));
+    const double step = m.captured(1).contains(u',') ? 0.1 : 1;
+    const bool changed = s.finding(level) != Statistics::Finding::TooEarly;
+    const double threshold = figure >= 1 ? Evidence::Needed : Evidence::LuckEnough;
+    return cut <= ratio + 1e-9 && cut > ratio - step - 1e-9 && (cut >= threshold) == changed;
+}
+
+// The gauge beside it is full, toward one end or the other, exactly when the verdict changed;
+// until then it stops short of the end by a pixel or more of its 84.
+bool gaugeFull(const Statistics &s, int level)
+{
+    const double at = StatisticsSummary::gauge(s.evidence(level), s.finding(level));
+    const bool changed = s.finding(level) != Statistics::Finding::TooEarly;
+    return (changed ? qAbs(at) == 1 : qAbs(at) < 0.99) && (at > 0) == (s.evidence(level) >= 1);
+}
+
 int words(const QStringList &texts)
 {
     static const QRegularExpression word(u"\\w+"_s, QRegularExpression::UseUnicodePropertiesOption);
@@ -94,6 +121,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("verdicts");
         QTest::addColumn<QString>("detail");
         QTest::newRow("0 games") << Statistics() << QStringList() << QString();
+        Statistics apart;
+        add(apart, 1, 30, 90);
+        add(apart, 2, 200, 200);
+        add(apart, 3, 300, 200);
+        const QString why = u"Всего складывает все уровни, поэтому может расходиться с отдельным "
+                            "уровнем."_s;
+        QTest::newRow("a level stands out, the total does not")
+            << apart
+            << QStringList{u"выделяется — верных больше, чем наугад"_s, u"в пределах везения"_s,
+                           u"в пределах везения"_s, u"в пределах везения"_s}
+            << why;
         Statistics five;
         add(five, 1, 3, 6);
         add(five, 2, 1, 2);
@@ -148,14 +186,22 @@ private Q_SLOTS:
         for (int i = 0; i < verdicts.size(); ++i)
             QVERIFY2(shown.value(1 + 3 * i).contains(u": "_s + verdicts[i]),
                      qPrintable(shown.value(1 + 3 * i)));
-        QCOMPARE(shown.size() > 3 * verdicts.size() + 1, games > 0);
+        // The games, each line's three parts, why the total differs where it does, the guarantee.
+        const bool differs = shown.contains(
+            u"Всего складывает все уровни, поэтому может расходиться с отдельным уровнем."_s);
+        QCOMPARE(shown.size(), games > 0 ? 2 + 3 * verdicts.size() + differs : 0);
         if (!detail.isEmpty())
             QVERIFY2(shown.contains(detail), qPrintable(shown.join(u" | "_s)));
-        // The point where a verdict changes is not shown before it has.
-        for (int i = 0; i < verdicts.size(); ++i)
-            if (!verdicts[i].startsWith(u"выделяется"_s))
-                QVERIFY2(!shown.value(3 + 3 * i).contains(u"в 100 раз"_s),
-                         qPrintable(shown.value(3 + 3 * i)));
+        // The evidence is cut down, never rounded up, so that the point where a verdict changes
+        // is not shown before it has.
+        std::vector<int> lines = statistics.levelsPlayed();
+        if (lines.size() > 1)
+            lines.push_back(Statistics::Total);
+        for (int i = 0; i < verdicts.size(); ++i) {
+            QVERIFY2(cutDown(shown.value(3 + 3 * i), statistics, lines[std::size_t(i)]),
+                     qPrintable(shown.value(3 + 3 * i)));
+            QVERIFY(gaugeFull(statistics, lines[std::size_t(i)]));
+        }
         QCOMPARE(prose.join(u'\n').count(u"не чаще чем в 1 случае из 100"_s), games > 0 ? 1 : 0);
         qInfo("%d words of prose", words(prose));
         if (games == 300)
@@ -226,6 +272,18 @@ private Q_SLOTS:
         w->setStatistics(Statistics());
         QVERIFY(games == 0 ? w->height() == height : w->height() < height);
         QVERIFY(!clear->isEnabled());
+    }
+
+    void evidenceIsCutTowardTheVerdict()
+    {
+        for (int games = 2; games <= 90; ++games)
+            for (int share : {1, 2, 3, 4}) {
+                Statistics s;
+                add(s, 1, games, games * share);
+                QVERIFY2(cutDown(StatisticsTexts::evidence(s, 1), s, 1),
+                         qPrintable(StatisticsTexts::evidence(s, 1)));
+                QVERIFY(gaugeFull(s, 1));
+            }
     }
 
     void twoGamesAreKeptShownAndStartedAnew()
