@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace
 {
@@ -90,7 +91,11 @@ bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
     if (placement == Placement::Stay)
         frame.moveTopLeft(window.frameGeometry().topLeft());
     else if (placement == Placement::Beside && over && !area.isEmpty())
-        putBeside(frame, over->frameGeometry(), area);
+        // As the window system has it: the widget's own copy can lag behind a move.
+        putBeside(frame,
+                  over->windowHandle() ? over->windowHandle()->frameGeometry()
+                                       : over->frameGeometry(),
+                  area);
     else
         frame.moveCenter(target(window, over));
     if (!area.isEmpty()) {
