@@ -3,6 +3,7 @@
 
 #include "ChartGeometry.h"
 #include "Statistics.h"
+#include "TestSupport.h"
 
 #include <QTest>
 #include <cmath>
@@ -11,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using Finding = Statistics::Finding;
+using TestSupport::addGames;
 
 Q_DECLARE_METATYPE(Statistics::Finding)
 
@@ -20,23 +22,6 @@ namespace
 double chanceAt(int level)
 {
     return 1.0 / (level * Game::PicturesPerLevel);
-}
-
-// A game at `level` with `hits` right.
-FinishedGame gameWith(int level, int hits)
-{
-    FinishedGame g;
-    g.level = level;
-    for (int i = 0; i < Game::Attempts; ++i)
-        g.guessed[i] = i < hits ? g.hidden[i] : g.hidden[i] + 1;
-    return g;
-}
-
-// `games` games at `level` with `hits` right in all, as evenly spread as whole games allow.
-void play(Statistics &s, int level, int games, int hits)
-{
-    for (int n = 0; n < games; ++n)
-        s.add(gameWith(level, hits / games + (n < hits % games ? 1 : 0)));
 }
 
 Finding judge(int level, qint64 games, qint64 hits)
@@ -142,7 +127,7 @@ private Q_SLOTS:
         QFETCH(int, hits);
         QFETCH(Finding, finding);
         Statistics s;
-        play(s, level, games, hits);
+        addGames(s, level, games, hits);
         QCOMPARE(s.finding(level), finding);
         QCOMPARE(s.finding(level), judge(level, games, hits));
         QCOMPARE(s.hits(level), hits);
@@ -157,9 +142,9 @@ private Q_SLOTS:
     void totalWeighsEveryLevelTogether()
     {
         Statistics s;
-        play(s, 1, 20, 40);
-        play(s, 2, 10, 30);
-        play(s, 3, 6, 0);
+        addGames(s, 1, 20, 40);
+        addGames(s, 2, 10, 30);
+        addGames(s, 3, 6, 0);
         QCOMPARE(s.hits(Statistics::Total), 70);
         QCOMPARE(s.guesses(Statistics::Total), 360);
         // 70 right where 40 + 10 + 4 are expected.
@@ -168,15 +153,15 @@ private Q_SLOTS:
         QCOMPARE(s.finding(2), Finding::StandsOut);
         QVERIFY(s.evidence(Statistics::Total) > 1 && s.evidence(Statistics::Total) < s.evidence(2));
         Statistics withoutThird;
-        play(withoutThird, 1, 20, 40);
-        play(withoutThird, 2, 10, 30);
+        addGames(withoutThird, 1, 20, 40);
+        addGames(withoutThird, 2, 10, 30);
         QVERIFY(s.evidence(Statistics::Total) < withoutThird.evidence(Statistics::Total));
         // At chance at the first level, none right at the second, more than luck gives at the
         // third: all together, fewer than luck gives.
         Statistics low;
-        play(low, 1, 100, 200);
-        play(low, 2, 100, 0);
-        play(low, 3, 100, 100);
+        addGames(low, 1, 100, 200);
+        addGames(low, 2, 100, 0);
+        addGames(low, 3, 100, 100);
         QCOMPARE(low.finding(3), Finding::StandsOut);
         QCOMPARE(low.finding(Statistics::Total), Finding::BelowLuck);
         QCOMPARE(low.levelsPlayed(), (std::vector<int>{1, 2, 3}));

@@ -73,6 +73,7 @@ void StatisticsSummary::setContents(const QString &games, const std::vector<Line
     lines_ = lines;
     note_ = note;
     guarantee_ = guarantee;
+    laidOut_.clear();
     // Heard as it reads: the games, then each line, on focus.
     setAccessibleName(games_);
     setAccessibleDescription(texts().mid(1).join(u'\n'));
@@ -110,9 +111,15 @@ QFont StatisticsSummary::fontFor(Kind kind) const
     return f;
 }
 
-std::vector<StatisticsSummary::Piece> StatisticsSummary::layOut(int width) const
+const std::vector<StatisticsSummary::Piece> &StatisticsSummary::layOut(int width) const
 {
-    std::vector<Piece> pieces;
+    for (const auto &[w, pieces] : laidOut_)
+        if (w == width)
+            return pieces;
+    constexpr std::size_t Kept = 2;
+    if (laidOut_.size() >= Kept)
+        laidOut_.erase(laidOut_.begin());
+    std::vector<Piece> &pieces = laidOut_.emplace_back(width, std::vector<Piece>()).second;
     int y = FocusMargin;
     auto add = [&](Kind kind, int left, const QString &text, int line) {
         const int w = width - left - FocusMargin;
@@ -140,9 +147,16 @@ std::vector<StatisticsSummary::Piece> StatisticsSummary::layOut(int width) const
     return pieces;
 }
 
+void StatisticsSummary::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        laidOut_.clear();
+}
+
 int StatisticsSummary::heightForWidth(int width) const
 {
-    const std::vector<Piece> pieces = layOut(width);
+    const std::vector<Piece> &pieces = layOut(width);
     return pieces.empty() ? 0 : pieces.back().rect.bottom() + 1 + FocusMargin;
 }
 

@@ -44,6 +44,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -55,7 +56,9 @@ private:
         // The line it belongs to, or -1.
         int line;
     };
-    std::vector<Piece> layOut(int width) const;
+    // Where every text goes at `width`; the last two widths asked for are kept until the
+    // contents change, as the window asks several times a game.
+    const std::vector<Piece> &layOut(int width) const;
     QFont fontFor(Kind kind) const;
     void paintMark(QPainter &painter, const QRect &box, Statistics::Finding finding) const;
     void paintGauge(QPainter &painter, const QRect &box, const Line &line) const;
@@ -64,4 +67,5 @@ private:
     std::vector<Line> lines_;
     QString note_;
     QString guarantee_;
+    mutable std::vector<std::pair<int, std::vector<Piece>>> laidOut_;
 };

@@ -231,15 +231,14 @@ void StatisticsWindow::addGame(const FinishedGame &game, const QString &notSaved
 
 void StatisticsWindow::setProgress(int percent)
 {
-    const bool wasReading = reading_->isVisible();
+    const bool wasReading = !reading_->isHidden();
     const bool reading = percent < 100;
     reading_->setValue(std::clamp(percent, 0, 100));
     reading_->setVisible(reading);
     // "No games yet" would not be true yet.
     if (reading)
         notes_->hide();
-    startAnew_->setEnabled(reading || statistics_.games(Statistics::Total) > 0 ||
-                           statistics_.skippedLines() > 0);
+    enableStartAnew();
     // A long record read: its verdicts are said as they would have been on opening.
     if (wasReading && !reading && isActiveWindow() && summary_->isVisibleTo(this))
         summary_->setFocus(Qt::OtherFocusReason);
@@ -286,7 +285,7 @@ void StatisticsWindow::refresh()
     fitTable();
     table_->setVisible(any);
     chart_->setVisible(any);
-    startAnew_->setEnabled(any || statistics_.skippedLines() > 0 || reading_->isVisible());
+    enableStartAnew();
     // Without a current cell, the first Down in the table goes to its first row.
     if (!table_->hasFocus())
         table_->setCurrentIndex(QModelIndex());
@@ -299,6 +298,14 @@ void StatisticsWindow::refresh()
             refit(*this);
         }
     }
+}
+
+// With nothing kept there is nothing to start anew; a record of unreadable lines or one still
+// being read may be put aside all the same.
+void StatisticsWindow::enableStartAnew()
+{
+    startAnew_->setEnabled(statistics_.games(Statistics::Total) > 0 ||
+                           statistics_.skippedLines() > 0 || !reading_->isHidden());
 }
 
 void StatisticsWindow::showNotes()

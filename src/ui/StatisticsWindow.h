@@ -61,6 +61,7 @@ private:
     QHBoxLayout *createButtons();
     void refresh();
     void showNotes();
+    void enableStartAnew();
     void showSummary();
     void showColumn(int level);
     void setFigure(Row row, int level, const QString &text);
