@@ -171,7 +171,8 @@ QStringList StatisticsChart::texts() const
 {
     QStringList all;
     for (int level : levels_)
-        all << StatisticsTexts::lineName(level);
+        all << StatisticsTexts::lineName(level)
+            << (statistics_->games(level) == 1 ? tr("%n игр", nullptr, 1) : tr("игры"));
     if (!levels_.empty())
         all << legendTexts();
     return all;
