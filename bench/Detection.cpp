@@ -6,6 +6,7 @@
 #include "Evidence.h"
 #include "Game.h"
 #include "Statistics.h"
+#include "StatisticsTexts.h"
 
 #include <algorithm>
 #include <chrono>
@@ -103,7 +104,9 @@ void updateCost(int games)
     for (int r = 0; r < Rounds; ++r) {
         s.add(gameOf(r % Game::Levels + 1, 0.15, random));
         for (int level : {Statistics::Total, 1, 2, 3})
-            sink += s.conclusion(level).size() + s.evidenceText(level).size();
+            sink += StatisticsTexts::verdict(s, level).size() +
+                    StatisticsTexts::numbers(s, level).size() +
+                    StatisticsTexts::evidence(s, level).size();
     }
     const double us =
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)

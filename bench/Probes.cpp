@@ -306,18 +306,19 @@ void watchSettling(std::int64_t last, Opening *opening)
     }
 }
 
-// False if the chart was never painted.
-bool openStatistics(MainWindow *form, NamedPaint &chart, Opening *opening)
+// False if the window was never painted. While a long record is read it shows how far, and
+// the chart only once there is something to draw.
+bool openStatistics(MainWindow *form, NamedPaint &window, Opening *opening)
 {
     opening->rssBeforeKiB = peakRssKiB();
     opening->start = Bench::nowNs();
     form->findChild<QAction *>(u"MenuStatistics"_s)->trigger();
-    if (!processUntil(chart.seen))
+    if (!processUntil(window.seen))
         return false;
     opening->painted = Bench::nowNs();
     // A long record is read beside the window, which shows how far until the figures come.
-    const QWidget *window = form->findChild<QWidget *>(u"StatisticsWindow"_s);
-    const QWidget *reading = window ? window->findChild<QWidget *>(u"Reading"_s) : nullptr;
+    const QWidget *shown = form->findChild<QWidget *>(u"StatisticsWindow"_s);
+    const QWidget *reading = shown ? shown->findChild<QWidget *>(u"Reading"_s) : nullptr;
     const std::int64_t last = watchReading(reading, opening);
     opening->loaded = Bench::nowNs();
     watchSettling(last, opening);
@@ -428,14 +429,16 @@ int statistics(int &argc, char **argv, int games)
     PaintSeen shown;
     form->installEventFilter(&shown);
     form->update();
+    NamedPaint window(u"StatisticsWindow"_s);
+    application.installEventFilter(&window);
     NamedPaint chart(u"StatisticsChart"_s);
     application.installEventFilter(&chart);
     if (!processUntil(shown.seen))
         return failed("the main window was never painted");
 
     Opening opening;
-    if (!openStatistics(form, chart, &opening))
-        return failed("the statistics chart was never painted");
+    if (!openStatistics(form, window, &opening))
+        return failed("the statistics window was never painted");
     std::vector<double> perGame;
     if (!timeFinishedGames(form, chart, &perGame))
         return failed("a finished game did not reach the chart");

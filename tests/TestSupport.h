@@ -4,7 +4,9 @@
 #pragma once
 
 // What several tests share: the palette, scans over an image's pixels, a control by its name,
-// and a random source that hides the pictures a test chooses.
+// a random source that hides the pictures a test chooses, and records of games.
+
+#include "Statistics.h"
 
 #include <QFile>
 #include <QImage>
@@ -108,5 +110,18 @@ struct ScriptedRandom {
         hideAll(pictures, offered);
     }
 };
+
+// `games` games at `level` with `hits` right in all, as evenly spread as whole games allow.
+inline void addGames(Statistics &s, int level, int games, int hits)
+{
+    for (int n = 0; n < games; ++n) {
+        FinishedGame g;
+        g.level = level;
+        const int right = hits / games + (n < hits % games ? 1 : 0);
+        for (int i = 0; i < Board::Cells; ++i)
+            g.guessed[i] = i < right ? g.hidden[i] : g.hidden[i] + 1;
+        s.add(g);
+    }
+}
 
 } // namespace TestSupport

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolTip>
 #include <deque>
 
 using namespace Qt::StringLiterals;
@@ -282,14 +284,21 @@ private Q_SLOTS:
         QCOMPARE(QAccessible::queryAccessibleInterface(w.picture(0))->role(), QAccessible::Button);
     }
 
-    // Orca speaks a notification when it shows: one for each event that changes the status,
-    // the verdict with its explanation; the pictures say what they wait for.
+    // Orca speaks a notification when it shows: once at the start what the game is and its
+    // rules, then one for each event that changes the status, the verdict with its
+    // explanation; the pictures say what they wait for, and the board the verdict again.
     void announcements()
     {
         Window w;
         QWidget *announcer = control(&w.form, u"Announcer"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
                  QAccessible::Notification);
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QTRY_VERIFY(announcer->isVisible());
+        QVERIFY(announcer->accessibleName().startsWith(u"Чуйкомер — игра"_s));
+        QVERIFY(announcer->accessibleDescription().contains(u"10 попыток"_s));
+        QVERIFY(announcer->accessibleDescription().endsWith(
+            u"Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней."_s));
         ShowingRecorder recorder;
         announcer->installEventFilter(&recorder);
         QStringList &announced = recorder.shown;
@@ -309,6 +318,24 @@ private Q_SLOTS:
         QVERIFY(!w.status()->toolTip().isEmpty());
         QCOMPARE(announced.last(), u"Ваша интуиция не работает. | "_s + w.status()->toolTip());
         QCOMPARE(accessible(w.picture(4), QAccessible::Description) + u" | "_s, levelFirst);
+
+        // Heard again on the board, seen there by a keyboard player too.
+        QVERIFY(accessible(w.board(), QAccessible::Description)
+                    .startsWith(u"Ваша интуиция не работает.\n"_s + w.status()->toolTip() +
+                                u"\nПопытка 1: загадано"_s));
+        w.board()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), w.status()->toolTip());
+        w.picture(0)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(!QToolTip::isVisible());
+        // The rules were told once only, however often the window comes back to the front.
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(&w.form);
+        QTest::qWait(50);
+        w.click(w.level(0));
+        QTRY_COMPARE(announced.size(), 13);
+        QVERIFY(!announced.join(u' ').contains(u"Чуйкомер — игра"_s));
+        QVERIFY(!accessible(w.board(), QAccessible::Description).contains(u"интуиция"_s));
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.

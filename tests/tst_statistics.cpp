@@ -4,36 +4,96 @@
 #include "ChartGeometry.h"
 #include "Game.h"
 #include "Statistics.h"
+#include "TestSupport.h"
 
 #include <QTest>
 #include <cmath>
+#include <map>
+#include <random>
 
 using namespace Qt::StringLiterals;
+using Finding = Statistics::Finding;
+using TestSupport::addGames;
+
+Q_DECLARE_METATYPE(Statistics::Finding)
 
 namespace
 {
 
-// `games` games at `level`, each with `hits` right.
-void play(Statistics &s, int level, int games, int hits)
+double chanceAt(int level)
 {
-    for (int n = 0; n < games; ++n) {
-        FinishedGame g;
-        g.level = level;
-        for (int i = 0; i < Game::Attempts; ++i)
-            g.guessed[i] = i < hits ? g.hidden[i] : g.hidden[i] + 1;
-        s.add(g);
+    return 1.0 / (level * Game::PicturesPerLevel);
+}
+
+Finding judge(int level, qint64 games, qint64 hits)
+{
+    const Evidence::Tally t{games * Game::Attempts, hits, chanceAt(level)};
+    return Statistics::judge({&t, 1});
+}
+
+bool notable(Finding f)
+{
+    return f == Finding::StandsOut || f == Finding::BelowLuck;
+}
+
+// Running hits that keep to one edge of the band: at it for `run` games, then just inside it
+// for as many, as far as ten guesses a game allow.
+std::vector<qint32> alongTheEdge(int level, qint64 games, bool upper, qint64 run = 1)
+{
+    std::vector<qint32> running;
+    qint64 hits = 0;
+    for (qint64 g = 1; g <= games; ++g) {
+        const Evidence::Edges e = Evidence::edges(g * Game::Attempts, chanceAt(level));
+        const qint64 edge = upper ? e.above.value_or(g * Game::Attempts + 1) : e.below.value_or(-1);
+        const qint64 inside = upper ? edge - 1 : edge + 1;
+        const qint64 target = (g / run) % 2 ? edge : inside;
+        hits = std::clamp(target, hits, hits + Game::Attempts);
+        running.push_back(qint32(hits));
     }
+    return running;
 }
 
-Statistics::Finding judge(int level, qint64 games, qint64 hits)
+// A player right with `skill` at each guess, the same every run.
+std::vector<qint32> player(qint64 games, double skill, unsigned seed)
 {
-    const Evidence::Tally t{games * Game::Attempts, hits, 1.0 / (level * Game::PicturesPerLevel)};
-    return Statistics::judge({&t, 1}, games);
+    std::mt19937 random(seed);
+    std::binomial_distribution<int> game(Game::Attempts, skill);
+    std::vector<qint32> running;
+    qint64 hits = 0;
+    for (qint64 g = 0; g < games; ++g)
+        running.push_back(qint32(hits += game(random)));
+    return running;
 }
 
-bool notable(Statistics::Finding f)
+// What the drawing shows at one place across: the line's extremes and the band's edges there,
+// in pixels, taken from the polygons that are painted.
+struct Drawn {
+    double lineTop = 1e9;
+    double lineBottom = -1e9;
+    double bandTop = 0;
+    double bandBottom = 0;
+};
+
+std::map<double, Drawn> drawn(const ChartGeometry &g)
 {
-    return f == Statistics::Finding::StandsOut || f == Statistics::Finding::BelowLuck;
+    std::map<double, Drawn> at;
+    for (const QPointF &p : g.series) {
+        Drawn &d = at[p.x()];
+        d.lineTop = std::min(d.lineTop, p.y());
+        d.lineBottom = std::max(d.lineBottom, p.y());
+    }
+    // The upper edge from left to right, then the lower edge back.
+    const qsizetype half = g.band.size() / 2;
+    for (qsizetype i = 0; i < half; ++i) {
+        at[g.band[i].x()].bandTop = g.band[i].y();
+        at[g.band[g.band.size() - 1 - i].x()].bandBottom = g.band[g.band.size() - 1 - i].y();
+    }
+    // A single game's band spans the plot around its point.
+    if (g.series.size() == 1) {
+        at[g.series[0].x()].bandTop = g.band[0].y();
+        at[g.series[0].x()].bandBottom = g.band.back().y();
+    }
+    return at;
 }
 
 } // namespace
@@ -43,43 +103,69 @@ class TestStatistics : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void conclusionsTellLuckFromIntuition()
+    // A line of play: too early to tell, as good as luck over many games, standing out or
+    // falling below luck, with the evidence pointing the way the hits do.
+    void findingsTellLuckFromIntuition_data()
     {
-        Statistics few;
-        play(few, 1, Statistics::FewGames - 1, 3);
-        QVERIFY(few.conclusion(1).startsWith(u"пока слишком мало игр"_s));
-        // The fifth game is enough for an ordinary result to be called luck.
-        play(few, 1, 1, 3);
-        QVERIFY(few.conclusion(1).startsWith(u"результат в пределах везения"_s));
-        // A strong result need not wait for the fifth game.
-        play(few, 2, 2, 8);
-        QVERIFY(few.conclusion(2).startsWith(u"результат выделяется на фоне везения"_s));
-
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<Finding>("finding");
+        QTest::newRow("8 games at chance") << 1 << 8 << 16 << Finding::TooEarly;
+        QTest::newRow("150 games at chance") << 1 << 150 << 300 << Finding::LikeLuck;
+        QTest::newRow("third level, 300 games at chance") << 3 << 300 << 200 << Finding::LikeLuck;
+        QTest::newRow("4 games at 30%") << 1 << 4 << 12 << Finding::TooEarly;
+        QTest::newRow("2 strong games") << 2 << 2 << 16 << Finding::StandsOut;
+        QTest::newRow("21 games, 64 right") << 1 << 21 << 64 << Finding::TooEarly;
+        QTest::newRow("100 games at 30%") << 1 << 100 << 300 << Finding::StandsOut;
+        QTest::newRow("30 games, none right") << 1 << 30 << 0 << Finding::BelowLuck;
+        QTest::newRow("a few games, none right") << 3 << 5 << 0 << Finding::TooEarly;
+    }
+    void findingsTellLuckFromIntuition()
+    {
+        QFETCH(int, level);
+        QFETCH(int, games);
+        QFETCH(int, hits);
+        QFETCH(Finding, finding);
         Statistics s;
-        play(s, 1, 20, 2);
-        play(s, 2, 10, 3);
-        play(s, 3, 6, 0);
+        addGames(s, level, games, hits);
+        QCOMPARE(s.finding(level), finding);
+        QCOMPARE(s.finding(level), judge(level, games, hits));
+        QCOMPARE(s.hits(level), hits);
+        QCOMPARE(s.expectedHits(level), games * Game::Attempts * chanceAt(level));
+        const double e = s.evidence(level);
+        QCOMPARE(e >= Evidence::Needed, notable(finding));
+        QCOMPARE(e <= 1 / Evidence::LuckEnough, finding == Finding::LikeLuck);
+        // A line by itself is its own total.
+        QCOMPARE(s.finding(Statistics::Total), finding);
+    }
+
+    void totalWeighsEveryLevelTogether()
+    {
+        Statistics s;
+        addGames(s, 1, 20, 40);
+        addGames(s, 2, 10, 30);
+        addGames(s, 3, 6, 0);
         QCOMPARE(s.hits(Statistics::Total), 70);
-        QVERIFY(s.conclusion(1).startsWith(u"результат в пределах везения"_s));
-        QVERIFY(s.conclusion(2).startsWith(u"результат выделяется на фоне везения"_s));
-        QVERIFY(s.conclusion(3).startsWith(u"результат в пределах везения"_s));
-        // Every level counts in the total: 70 right where 54 are expected.
-        QCOMPARE(Statistics::percent(s.chance(Statistics::Total)), u"15%"_s);
+        QCOMPARE(s.guesses(Statistics::Total), 360);
+        // 70 right where 40 + 10 + 4 are expected.
+        QVERIFY(qAbs(s.expectedHits(Statistics::Total) - 54) < 1e-9);
+        QVERIFY(qAbs(s.chance(Statistics::Total) - 54.0 / 360) < 1e-12);
+        QCOMPARE(s.finding(2), Finding::StandsOut);
         QVERIFY(s.evidence(Statistics::Total) > 1 && s.evidence(Statistics::Total) < s.evidence(2));
         Statistics withoutThird;
-        play(withoutThird, 1, 20, 2);
-        play(withoutThird, 2, 10, 3);
-        QVERIFY(s.evidence(Statistics::Total) != withoutThird.evidence(Statistics::Total));
-        QCOMPARE(s.chanceText(3), u"1 из 15"_s);
-
-        Statistics none;
-        play(none, 1, 30, 0);
-        QCOMPARE(none.finding(1), Statistics::Finding::BelowLuck);
-        QVERIFY(
-            none.conclusion(1).startsWith(u"верных ответов заметно меньше, чем бывает наугад"_s));
-        QVERIFY(none.conclusion(1).contains(u"после каждой игры"_s));
-        QCOMPARE(Statistics::percent(1.0 / 15), u"6,7%"_s);
-        QCOMPARE(Statistics::percent(0.25), u"25%"_s);
+        addGames(withoutThird, 1, 20, 40);
+        addGames(withoutThird, 2, 10, 30);
+        QVERIFY(s.evidence(Statistics::Total) < withoutThird.evidence(Statistics::Total));
+        // At chance at the first level, none right at the second, more than luck gives at the
+        // third: all together, fewer than luck gives.
+        Statistics low;
+        addGames(low, 1, 100, 200);
+        addGames(low, 2, 100, 0);
+        addGames(low, 3, 100, 100);
+        QCOMPARE(low.finding(3), Finding::StandsOut);
+        QCOMPARE(low.finding(Statistics::Total), Finding::BelowLuck);
+        QCOMPARE(low.levelsPlayed(), (std::vector<int>{1, 2, 3}));
     }
 
     // Exactly, by the hit count's distribution with no sampling: a blind guesser who looks
@@ -87,7 +173,7 @@ private Q_SLOTS:
     void blindGuesserIsRarelyToldOtherwise()
     {
         for (int level = 1; level <= Game::Levels; ++level) {
-            const double p = 1.0 / (level * Game::PicturesPerLevel);
+            const double p = chanceAt(level);
             std::array<double, Game::Attempts + 1> oneGame{};
             for (int k = 0; k <= Game::Attempts; ++k)
                 oneGame[k] = std::tgamma(11) / std::tgamma(k + 1) / std::tgamma(11 - k) *
@@ -120,64 +206,79 @@ private Q_SLOTS:
         }
     }
 
-    void conclusionChangesWhereTheBandEnds_data()
+    // At every game the line is drawn outside the band exactly when that game's finding stands
+    // out or falls below: one game a column while they fit, the extremes of several after.
+    void chartNeverContradictsTheFindings_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<qint64>("games");
-        QTest::newRow("first level, 1 game") << 1 << qint64(1);
-        QTest::newRow("first level, 30 games") << 1 << qint64(30);
-        QTest::newRow("second level, 200 games") << 2 << qint64(200);
-        QTest::newRow("third level, 5000 games") << 3 << qint64(5000);
+        QTest::addColumn<std::vector<qint32>>("running");
+        QTest::addColumn<double>("width");
+        for (int level = 1; level <= Game::Levels; ++level) {
+            const QByteArray l = "level " + QByteArray::number(level);
+            QTest::newRow(l + ", along the upper edge")
+                << level << alongTheEdge(level, 380, true) << 400.0;
+            QTest::newRow(l + ", along the lower edge")
+                << level << alongTheEdge(level, 380, false) << 400.0;
+            QTest::newRow(l + ", along the upper edge, 5 games a column")
+                << level << alongTheEdge(level, 1900, true, 7) << 400.0;
+            QTest::newRow(l + ", along the lower edge, 2 games a column")
+                << level << alongTheEdge(level, 700, false, 3) << 400.0;
+            QTest::newRow(l + ", along the upper edge, 2 games a column")
+                << level << alongTheEdge(level, 700, true, 3) << 400.0;
+            QTest::newRow(l + ", blind, 20 games a column")
+                << level << player(7000, chanceAt(level), 7u + unsigned(level)) << 400.0;
+            QTest::newRow(l + ", with an edge, 10 games a column")
+                << level << player(2500, 2 * chanceAt(level), 11u + unsigned(level)) << 300.0;
+            QTest::newRow(l + ", none right") << level << std::vector<qint32>(300, 0) << 400.0;
+        }
+        QTest::newRow("one game, all right") << 1 << std::vector<qint32>{10} << 400.0;
+        QTest::newRow("one game, two right") << 2 << std::vector<qint32>{2} << 400.0;
     }
-
-    void conclusionChangesWhereTheBandEnds()
+    void chartNeverContradictsTheFindings()
     {
         QFETCH(int, level);
-        QFETCH(qint64, games);
-        const double p = 1.0 / (level * Game::PicturesPerLevel);
-        const Evidence::Edges e = Evidence::edges(games * Game::Attempts, p);
-        QVERIFY(e.above.has_value());
-        QCOMPARE(judge(level, games, *e.above), Statistics::Finding::StandsOut);
-        QVERIFY(!notable(judge(level, games, *e.above - 1)));
-        if (games >= 30) {
-            QVERIFY(e.below.has_value());
-            QCOMPARE(judge(level, games, *e.below), Statistics::Finding::BelowLuck);
-            QVERIFY(!notable(judge(level, games, *e.below + 1)));
+        QFETCH(std::vector<qint32>, running);
+        QFETCH(double, width);
+        const QRectF plot(40, 20, width, 100);
+        const ChartGeometry g = ChartGeometry::compute(running, chanceAt(level), plot);
+        const qint64 games = qint64(running.size());
+        const std::map<double, Drawn> shown = drawn(g);
+
+        // Every game in one column, in order; a column for each pixel at most, and the last
+        // game alone at the right edge.
+        QVERIFY(qint64(g.columns.size()) <= qint64(width) + 1);
+        QCOMPARE(g.columns.back().firstGame, games);
+        QCOMPARE(g.columns.back().x, games == 1 ? plot.center().x() : plot.right());
+        qint64 next = 1;
+        int outside = 0;
+        for (const ChartGeometry::Column &c : g.columns) {
+            QCOMPARE(c.firstGame, next);
+            QVERIFY(c.lastGame >= c.firstGame);
+            next = c.lastGame + 1;
+            bool above = false, below = false;
+            for (qint64 game = c.firstGame; game <= c.lastGame; ++game) {
+                const Finding f = judge(level, game, running[std::size_t(game - 1)]);
+                above = above || f == Finding::StandsOut;
+                below = below || f == Finding::BelowLuck;
+            }
+            outside += above || below;
+            QVERIFY(shown.count(c.x));
+            const Drawn &d = shown.at(c.x);
+            const QByteArray where =
+                "games " + QByteArray::number(c.firstGame) + ".." + QByteArray::number(c.lastGame);
+            QVERIFY2((d.lineTop < d.bandTop) == above, where);
+            QVERIFY2((d.lineBottom > d.bandBottom) == below, where);
+            // The line's extremes are the running share's, placed on the axis.
+            QVERIFY2(qAbs(g.share(d.lineTop) - c.highestShare) < 1e-9, where);
+            QVERIFY2(qAbs(g.share(d.lineBottom) - c.lowestShare) < 1e-9, where);
+            QVERIFY(d.lineTop >= plot.top() - 1e-9 && d.lineBottom <= plot.bottom() + 1e-9);
         }
-
-        // The chart's band, over a line that sits at the edge all along, ends between the two.
-        std::vector<qint32> running(std::size_t(games), 0);
-        running.back() = qint32(*e.above);
-        const QRectF plot(0, 0, 100, 100);
-        const ChartGeometry g = ChartGeometry::compute(running, p, plot);
-        const double edgeY = g.band[g.band.size() / 2 - 1].y();
-        auto y = [&](qint64 hits) {
-            return plot.bottom() - plot.height() * double(hits) / double(games * 10) / g.top;
-        };
-        QVERIFY(y(*e.above) < edgeY && edgeY < y(*e.above - 1));
-    }
-
-    void chartGeometryOfAKnownSeries()
-    {
-        // Two games at the first level: 2 right, then 4, so 20% and then 30% running.
-        const ChartGeometry g = ChartGeometry::compute({2, 6}, 0.2, QRectF(10, 0, 100, 100));
-        QCOMPARE(g.series.size(), 2);
-        QCOMPARE(g.series.last().x(), 110.0);
-        QVERIFY(qAbs(g.series.last().y() - (100 - 100 * 0.3 / g.top)) < 1e-9);
-        QCOMPARE(g.chance.y1(), 100 - 100 * 0.2 / g.top);
-        QCOMPARE(g.gameTicks.last().label, u"2"_s);
-        // One game: the band spans the plot around its single point.
-        const ChartGeometry one = ChartGeometry::compute({2}, 0.2, QRectF(10, 0, 100, 100));
-        QCOMPARE(one.band.boundingRect().left(), 10.0);
-        QCOMPARE(one.band.boundingRect().right(), 110.0);
-
-        // A long series keeps one point a pixel.
-        std::vector<qint32> running(100'000);
-        for (std::size_t i = 0; i < running.size(); ++i)
-            running[i] = qint32(2 * (i + 1));
-        const ChartGeometry wide = ChartGeometry::compute(running, 0.2, QRectF(0, 0, 400, 100));
-        QCOMPARE(wide.series.size(), 401);
-        QCOMPARE(wide.series.last(), QPointF(400, 100 - 100 * 0.2 / wide.top));
+        QCOMPARE(next, games + 1);
+        // Along an edge, the line crosses it often, the others as they may.
+        if (QByteArray(QTest::currentDataTag()).contains("along"))
+            QVERIFY(outside > 10 && outside < int(g.columns.size()) - 10);
+        QCOMPARE(g.chanceLine.y1(), g.y(chanceAt(level)));
+        QVERIFY(g.top >= chanceAt(level) && g.top <= 1);
     }
 };
 

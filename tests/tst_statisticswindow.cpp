@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ChartGeometry.h"
 #include "Language.h"
 #include "ProgramSupport.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "StatisticsChart.h"
+#include "StatisticsSummary.h"
+#include "StatisticsTexts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,6 +18,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +58,42 @@ QString spoken(const StatisticsWindow &w, int row, int column)
     return cell ? cell->text(QAccessible::Name) : QString();
 }
 
+// A number as the window writes it in Russian.
+double number(const QString &text)
+{
+    return QString(text).replace(u',', u'.').toDouble();
+}
+
+// The evidence's number of times is the figure cut down to the digits shown, never rounded
+// up, and its gauge is full toward one end or the other: both reach the point where the verdict
+// changes exactly when it has, the gauge stopping a pixel or more of its 84 short until then.
+bool evidenceShownRight(QString evidence, const Statistics &s, int level)
+{
+    static const QRegularExpression times(u"в ([\\d ,]+) раз"_s);
+    const QRegularExpressionMatch m = times.match(evidence.replace(u'\u00a0', u' '));
+    const double figure = s.evidence(level);
+    const double ratio = figure >= 1 ? figure : 1 / figure;
+    const bool changed = s.finding(level) != Statistics::Finding::TooEarly;
+    const double at = StatisticsSummary::gauge(figure, s.finding(level));
+    if ((changed ? qAbs(at) != 1 : qAbs(at) >= 0.99) || (at > 0) != (figure >= 1))
+        return false;
+    const double cut = number(m.captured(1).remove(u' '));
+    const double step = m.captured(1).contains(u',') ? 0.1 : 1;
+    const double threshold = figure >= 1 ? Evidence::Needed : Evidence::LuckEnough;
+    return !m.hasMatch() ||
+           (cut <= ratio + 1e-9 && cut > ratio - step - 1e-9 && (cut >= threshold) == changed);
+}
+
+int words(const QStringList &texts)
+{
+    static const QRegularExpression word(u"\\w+"_s, QRegularExpression::UseUnicodePropertiesOption);
+    int n = 0;
+    for (const QString &t : texts)
+        for (auto it = word.globalMatch(t); it.hasNext(); it.next())
+            ++n;
+    return n;
+}
+
 } // namespace
 
 class TestStatisticsWindow : public QObject
@@ -60,6 +102,177 @@ class TestStatisticsWindow : public QObject
 
 private Q_SLOTS:
     void initTestCase() { Language::install(Language::Choice::Russian); }
+
+    // The window at a glance, for the records players know: what it says and how, its size,
+    // its place, and what a screen reader hears first.
+    void windowShowsWhatItHolds_data()
+    {
+        QTest::addColumn<Statistics>("statistics");
+        // Each line's verdict, levels first, then the total.
+        QTest::addColumn<QStringList>("verdicts");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("0 games") << Statistics() << QStringList() << QString();
+        Statistics apart;
+        TestSupport::addGames(apart, 1, 30, 90);
+        TestSupport::addGames(apart, 2, 200, 200);
+        TestSupport::addGames(apart, 3, 300, 200);
+        const QString why = u"Всего складывает все уровни, поэтому может расходиться с отдельным "
+                            "уровнем."_s;
+        QTest::newRow("a level stands out, the total does not")
+            << apart
+            << QStringList{u"выделяется — верных больше, чем наугад"_s, u"в пределах везения"_s,
+                           u"в пределах везения"_s, u"в пределах везения"_s}
+            << why;
+        Statistics five;
+        TestSupport::addGames(five, 1, 3, 6);
+        TestSupport::addGames(five, 2, 1, 2);
+        TestSupport::addGames(five, 3, 1, 1);
+        const QString tooEarly = u"мало игр, чтобы судить"_s;
+        QTest::newRow("5 games") << five << QStringList{tooEarly, tooEarly, tooEarly, tooEarly}
+                                 << u"Сыграно 5 игр."_s;
+        Statistics many;
+        TestSupport::addGames(many, 1, 100, 300);
+        TestSupport::addGames(many, 2, 100, 100);
+        TestSupport::addGames(many, 3, 100, 67);
+        const QString out = u"выделяется — верных больше, чем наугад"_s;
+        const QString luck = u"в пределах везения"_s;
+        // A share below ten per cent keeps its decimal.
+        QTest::newRow("300 games") << many << QStringList{out, luck, luck, out}
+                                   << u"100 игр: 6,7 % верных, наугад 6,7 %"_s;
+        Statistics edge;
+        TestSupport::addGames(edge, 1, 21, 64);
+        // 99.5 and more is not 100 while the verdict has not changed.
+        QTest::newRow("rounding") << edge << QStringList{tooEarly}
+                                  << u"Чутьё объясняет ответы в 99 раз лучше везения"_s;
+    }
+    void windowShowsWhatItHolds()
+    {
+        QFETCH(Statistics, statistics);
+        QFETCH(QStringList, verdicts);
+        QFETCH(QString, detail);
+        QWidget main;
+        main.setGeometry(20, 40, 650, 330);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto *w = new StatisticsWindow(&main);
+        const auto closing = qScopeGuard([w] { delete w; });
+        w->setStatistics(statistics);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const int games = statistics.games(Statistics::Total);
+        auto *summary = w->findChild<StatisticsSummary *>(u"Summary"_s);
+        auto *chart = w->findChild<StatisticsChart *>(u"StatisticsChart"_s);
+        auto *table = w->findChild<QTableWidget *>(u"Figures"_s);
+        auto *notes = w->findChild<QLabel *>(u"Notes"_s);
+        auto *clear = w->findChild<QPushButton *>(u"ClearButton"_s);
+
+        // Each line's verdict in order, and the numbers beside it.
+        QStringList prose = notes->isVisible() ? QStringList{notes->text()} : QStringList();
+        if (summary->isVisible())
+            prose << summary->texts();
+        if (chart->isVisible())
+            prose << chart->texts();
+        QStringList shown = summary->isVisible() ? summary->texts() : QStringList();
+        shown.replaceInStrings(u"\u00a0"_s, u" "_s);
+        for (int i = 0; i < verdicts.size(); ++i)
+            QVERIFY2(shown.value(1 + 3 * i).contains(u": "_s + verdicts[i]),
+                     qPrintable(shown.value(1 + 3 * i)));
+        // The games, each line's three parts, why the total differs where it does, the guarantee.
+        const bool differs = shown.contains(
+            u"Всего складывает все уровни, поэтому может расходиться с отдельным уровнем."_s);
+        QCOMPARE(shown.size(), games > 0 ? 2 + 3 * verdicts.size() + differs : 0);
+        if (!detail.isEmpty())
+            QVERIFY2(shown.contains(detail), qPrintable(shown.join(u" | "_s)));
+        // The evidence is cut down, never rounded up, so that the point where a verdict changes
+        // is not shown before it has.
+        std::vector<int> lines = statistics.levelsPlayed();
+        if (lines.size() > 1)
+            lines.push_back(Statistics::Total);
+        for (int i = 0; i < verdicts.size(); ++i)
+            QVERIFY2(evidenceShownRight(shown.value(3 + 3 * i), statistics, lines[std::size_t(i)]),
+                     qPrintable(shown.value(3 + 3 * i)));
+        QCOMPARE(prose.join(u'\n').count(u"не чаще чем в 1 случае из 100"_s), games > 0 ? 1 : 0);
+        qInfo("%d words of prose", words(prose));
+        if (games == 300)
+            QVERIFY(words(prose) <= 140);
+
+        // Heard on opening, in reading order: the games, then every line.
+        if (games > 0) {
+            QCOMPARE(QApplication::focusWidget(), summary);
+            QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(summary);
+            QCOMPARE(heard->text(QAccessible::Name), summary->texts().first());
+            QCOMPARE(heard->text(QAccessible::Description), summary->texts().mid(1).join(u'\n'));
+            QVERIFY(shown.first().contains(QRegularExpression(u"^Сыгран[оа] %1 игр"_s.arg(games))));
+            // The table's first Down reads its first row.
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Down);
+            QCOMPARE(table->currentIndex().row(), 0);
+        } else {
+            QCOMPARE(notes->text(), u"Игр пока нет: сыграйте, и результаты появятся здесь."_s);
+            QVERIFY(!summary->isVisible() && !chart->isVisible() && !table->isVisible());
+        }
+        QCOMPARE(clear->isEnabled(), games > 0);
+
+        // The chart's words give the numbers of its picture, where each line ends.
+        static const QRegularExpression ends(
+            u"^(.+): после (\\d+) игр\\S* доля верных ([\\d,]+).%, наугад ([\\d,]+).%, полоса "
+            "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
+        int described = 0;
+        for (const QString &line : chart->accessibleDescription().split(u'\n')) {
+            const QRegularExpressionMatch m = ends.match(line);
+            if (!m.hasMatch())
+                continue;
+            ++described;
+            const int level = statistics.levelsPlayed()[std::size_t(described - 1)];
+            QCOMPARE(m.captured(1), Level::name(level));
+            QCOMPARE(m.captured(2).toInt(), statistics.games(level));
+            const ChartGeometry *g = chart->geometry(level);
+            QVERIFY(g);
+            const qsizetype half = g->band.size() / 2;
+            const auto near = [](const QString &text, double share) {
+                const int decimals = int(text.section(u',', 1).size());
+                return qAbs(number(text) - share * 100) <= 0.5 * std::pow(10, -decimals) + 1e-9;
+            };
+            QVERIFY2(near(m.captured(3), g->share(g->series.last().y())), qPrintable(line));
+            QVERIFY2(near(m.captured(4), g->share(g->chanceLine.y2())), qPrintable(line));
+            QVERIFY2(near(m.captured(5), g->share(g->band[half].y())), qPrintable(line));
+            if (m.captured(6).isEmpty())
+                QVERIFY(g->share(g->band[half - 1].y()) >= g->top - 1e-9);
+            else
+                QVERIFY2(near(m.captured(6), g->share(g->band[half - 1].y())), qPrintable(line));
+        }
+        QCOMPARE(described, int(statistics.levelsPlayed().size()));
+
+        // Whole on the screen, the verdicts in sight without scrolling, beside the main window
+        // where there is room.
+        const QRect area = w->screen()->availableGeometry();
+        QTRY_VERIFY(area.contains(w->frameGeometry()));
+        const QWidget *viewport = w->findChild<QScrollArea *>(u"StatisticsScroll"_s)->viewport();
+        if (games > 0) {
+            const QRect verdictsAt(summary->mapTo(viewport, QPoint()), summary->size());
+            QVERIFY2(viewport->rect().contains(verdictsAt),
+                     qPrintable(u"%1 in %2"_s.arg(verdictsAt.bottom()).arg(viewport->height())));
+        }
+        if (main.frameGeometry().right() + w->frameGeometry().width() <= area.right())
+            QCOMPARE(w->frameGeometry().left(), main.frameGeometry().right() + 1);
+
+        // Sized by its content: a fresh start leaves the window as small as an empty one.
+        const int height = w->height();
+        w->setStatistics(Statistics());
+        QVERIFY(games == 0 ? w->height() == height : w->height() < height);
+        QVERIFY(!clear->isEnabled());
+    }
+
+    void evidenceIsCutTowardTheVerdict()
+    {
+        for (int games = 2; games <= 90; ++games)
+            for (int share : {1, 2, 3, 4}) {
+                Statistics s;
+                TestSupport::addGames(s, 1, games, games * share);
+                QVERIFY2(evidenceShownRight(StatisticsTexts::evidence(s, 1), s, 1),
+                         qPrintable(StatisticsTexts::evidence(s, 1)));
+            }
+    }
 
     void twoGamesAreKeptShownAndStartedAnew()
     {
@@ -77,11 +290,11 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Guesses_0"_s), u"20"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"4"_s);
         QCOMPARE(figure(*statistics, u"Hits_1"_s), u"3"_s);
-        QCOMPARE(figure(*statistics, u"Share_1"_s), u"30%"_s);
-        QVERIFY(figure(*statistics, u"Evidence_1"_s).endsWith(u" из нужных 100"_s));
-        QCOMPARE(figure(*statistics, u"Chance_2"_s), u"1 из 10"_s);
+        QCOMPARE(figure(*statistics, u"Share_1"_s), u"30 %"_s);
+        QCOMPARE(figure(*statistics, u"Chance_2"_s), u"10 %"_s);
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"hidden"_s);
-        QVERIFY(figure(*statistics, u"Conclusions"_s).contains(u"пока слишком мало игр"_s));
+        QVERIFY(statistics->findChild<StatisticsSummary *>()->texts().contains(
+            u"Первый уровень: мало игр, чтобы судить"_s));
         QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
 
         // Heard as a dialog; every figure with its meaning, the texts with the keyboard.
@@ -96,19 +309,15 @@ private Q_SLOTS:
                      level == Statistics::Total ? u"Всего"_s : Level::name(level));
         }
         QCOMPARE(spoken(*statistics, 0, 3), u"Всего, сыграно игр: 2"_s);
-        for (const QString &name : {u"Conclusions"_s, u"ChartDescription"_s}) {
-            auto *text = statistics->findChild<QTextEdit *>(name);
-            QVERIFY(text->focusPolicy() & Qt::TabFocus);
-            QVERIFY(QAccessible::queryAccessibleInterface(text)->textInterface());
-        }
-        QVERIFY2(figure(*statistics, u"ChartDescription"_s).contains(u"после 1 игры доля"_s),
-                 qPrintable(figure(*statistics, u"ChartDescription"_s)));
+        // The chart is reached with Tab, and tells what it shows.
+        auto *chart = statistics->findChild<StatisticsChart *>();
+        QVERIFY(chart->focusPolicy() & Qt::TabFocus);
+        QVERIFY2(chart->accessibleDescription().contains(u"после 1 игры доля"_s),
+                 qPrintable(chart->accessibleDescription()));
 
         QTest::keyClick(statistics, Qt::Key_F1);
         QCOMPARE(opened.calls.size(), std::size_t(1));
         QVERIFY(opened.calls.front().target.endsWith(u"Справка.html"_s));
-        const QRect main = window.frameGeometry();
-        QVERIFY(qAbs(statistics->frameGeometry().center().x() - main.center().x()) <= 1);
 
         // Not modal: a game played beside it shows at once.
         play(window, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -130,7 +339,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(record));
         QVERIFY(QFileInfo::exists(QFileInfo(record).path() + u"/games-"_s +
                                   QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s));
-        QCOMPARE(figure(*statistics, u"Games_0"_s), u"0"_s);
+        QVERIFY(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s));
 
         QTest::keyClick(statistics, Qt::Key_Escape);
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());

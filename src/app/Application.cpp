@@ -4,7 +4,6 @@
 #include "Application.h"
 
 #include "AboutWindow.h"
-#include "Centring.h"
 #include "MainWindow.h"
 #include "OpenFailureNotice.h"
 #include "RecordMessages.h"
@@ -12,7 +11,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QSessionManager>
 
 Application::Application(Desktop desktop, Game::Random random)
@@ -62,16 +60,8 @@ Application::Application(Desktop desktop, Game::Random random)
             statistics_->setStatistics(record_.takeStatistics());
     });
     QObject::connect(&record_, &Record::readingProgressed, window, [this](int percent) {
-        if (!statistics_)
-            return;
-        statistics_->setProgress(percent);
-        if (percent < 100) {
-            readingBeside_ = true;
-        } else if (std::exchange(readingBeside_, false)) {
-            // Its final size comes only now, larger than the empty window that was centred.
-            statistics_->layout()->activate();
-            centreOver(*statistics_, window_.get());
-        }
+        if (statistics_)
+            statistics_->setProgress(percent);
     });
 }
 
@@ -138,7 +128,6 @@ void Application::showStatistics()
                          [this] { desktop_.openHelp(); });
         QObject::connect(statistics_, &QObject::destroyed, &record_,
                          [this] { record_.stopReading(); });
-        readingBeside_ = false;
         statistics_->setRecordState(record_.state());
         record_.read();
     }

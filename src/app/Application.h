@@ -45,6 +45,4 @@ private:
     Record record_;
     std::unique_ptr<MainWindow> window_;
     QPointer<StatisticsWindow> statistics_;
-    // Whether the statistics window shows a long reading, after which it is placed anew.
-    bool readingBeside_ = false;
 };

@@ -5,50 +5,146 @@
 
 #include "Evidence.h"
 #include "Game.h"
-#include "Statistics.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
-
-using namespace Qt::StringLiterals;
+#include <optional>
 
 namespace
 {
 
-// The band's edges change slowly; one sample every few pixels draws them smoothly.
-constexpr double BandPixelsPerSample = 4;
 // The share axis grows in steps of this, so its labels stay round.
 constexpr double ShareStep = 0.1;
 constexpr double WideShareStep = 0.2;
 constexpr double WideFrom = 0.5;
+constexpr double LineRoom = 0.02;
 
-struct Band {
-    double low;
-    double high;
+// The whole counts at which a level's finding changes after some games: the fewest right
+// guesses that stand out (one more than the guesses where none would) and the most that fall
+// below luck (-1 where none would). Both grow with the games (Evidence::edges).
+struct Counts {
+    qint64 above;
+    qint64 below;
 };
 
-// The edges halfway between the last count inside and the first outside, so that the line,
-// which only takes whole counts, never runs along an edge. Where no count would stand out,
-// the band reaches 0 or 100%.
-// Kept from one drawing to the next: the band is sampled at round game counts, so a finished
-// game asks for one new sample, not for all of them again.
-Band bandAfter(qint64 games, double chance)
+// Kept from one drawing to the next, so that a finished game asks for the counts at a few new
+// games, not at all of them again; a known game nearby starts each search close to its end.
+Counts countsAfter(qint64 games, double chance)
 {
-    thread_local std::map<std::pair<qint64, double>, Band> known;
-    const auto key = std::pair(games, chance);
-    if (const auto it = known.find(key); it != known.end())
-        return it->second;
-    constexpr std::size_t MostKept = 4096;
+    thread_local std::map<std::pair<double, qint64>, Counts> known;
+    const auto key = std::pair(chance, games);
+    auto next = known.lower_bound(key);
+    if (next != known.end() && next->first == key)
+        return next->second;
+    Evidence::Edges near;
+    auto nearest = known.end();
+    if (next != known.end() && next->first.first == chance)
+        nearest = next;
+    if (next != known.begin() && std::prev(next)->first.first == chance)
+        nearest = std::prev(next);
+    if (nearest != known.end()) {
+        const qint64 nearGames = nearest->first.second;
+        const qint64 shift = std::llround(double((games - nearGames) * Game::Attempts) * chance);
+        if (nearest->second.above <= nearGames * Game::Attempts)
+            near.above = nearest->second.above + shift;
+        if (nearest->second.below >= 0)
+            near.below = nearest->second.below + shift;
+    }
+    constexpr std::size_t MostKept = 1 << 15;
     if (known.size() >= MostKept)
         known.clear();
     const qint64 guesses = games * Game::Attempts;
-    const Evidence::Edges e = Evidence::edges(guesses, chance);
-    const Band band{e.below ? (double(*e.below) + 0.5) / double(guesses) : 0.0,
-                    e.above ? (double(*e.above) - 0.5) / double(guesses) : 1.0};
-    known.emplace(key, band);
-    return band;
+    const Evidence::Edges e = Evidence::edges(guesses, chance, near);
+    const Counts counts{e.above.value_or(guesses + 1), e.below.value_or(-1)};
+    known.emplace(key, counts);
+    return counts;
 }
+
+// One level's record as the running count of right guesses after each game, 1..games.
+struct Line {
+    const std::vector<qint32> &running;
+    double chance;
+
+    qint64 hits(qint64 game) const { return running[std::size_t(game - 1)]; }
+    double share(qint64 game) const { return double(hits(game)) / double(game * Game::Attempts); }
+    // Halfway between the last count inside the band and the first outside, so that the line,
+    // which only takes whole counts, never runs along an edge at a game of its own.
+    double high(qint64 game, const Counts &c) const
+    {
+        const qint64 guesses = game * Game::Attempts;
+        return c.above > guesses ? 1.0 : (double(c.above) - 0.5) / double(guesses);
+    }
+    double low(qint64 game, const Counts &c) const
+    {
+        return c.below < 0 ? 0.0 : (double(c.below) + 0.5) / double(game * Game::Attempts);
+    }
+
+    // A game from `first` to `last` whose count stands out, if there is one. The count and the
+    // edge both grow: a count at the last game below the edge at the first is below it all
+    // along. Halved until that settles it, which is at once unless the line runs by the edge.
+    std::optional<qint64> standsOut(qint64 first, const Counts &atFirst, qint64 last,
+                                    const Counts &atLast) const
+    {
+        if (hits(first) >= atFirst.above)
+            return first;
+        if (hits(last) >= atLast.above)
+            return last;
+        if (last - first <= 1 || hits(last) < atFirst.above)
+            return std::nullopt;
+        const qint64 middle = first + (last - first) / 2;
+        const Counts atMiddle = countsAfter(middle, chance);
+        if (const auto game = standsOut(first, atFirst, middle, atMiddle))
+            return game;
+        return standsOut(middle, atMiddle, last, atLast);
+    }
+    std::optional<qint64> fallsBelow(qint64 first, const Counts &atFirst, qint64 last,
+                                     const Counts &atLast) const
+    {
+        if (hits(first) <= atFirst.below)
+            return first;
+        if (hits(last) <= atLast.below)
+            return last;
+        if (last - first <= 1 || hits(first) > atLast.below)
+            return std::nullopt;
+        const qint64 middle = first + (last - first) / 2;
+        const Counts atMiddle = countsAfter(middle, chance);
+        if (const auto game = fallsBelow(first, atFirst, middle, atMiddle))
+            return game;
+        return fallsBelow(middle, atMiddle, last, atLast);
+    }
+
+    // The band's edges over a column are among their values at its games: the narrowest where
+    // the line leaves the band there, so that it shows outside; else the widest, so that it
+    // shows inside. Most columns need the counts at their last game only: those at the last
+    // game before them bound the rest.
+    ChartGeometry::Column column(qint64 first, qint64 last) const
+    {
+        ChartGeometry::Column c{first, last, 0, share(first), share(first), 0, 1};
+        for (qint64 game = first + 1; game <= last; ++game) {
+            c.lowestShare = std::min(c.lowestShare, share(game));
+            c.highestShare = std::max(c.highestShare, share(game));
+        }
+        const Counts atLast = countsAfter(last, chance);
+        const Counts before = first > 1 ? countsAfter(first - 1, chance) : atLast;
+        std::optional<qint64> up;
+        if (hits(last) >= atLast.above)
+            up = last;
+        else if (first < last && (first == 1 || hits(last) >= before.above))
+            up = standsOut(first, countsAfter(first, chance), last, atLast);
+        c.bandHigh = up ? std::min(high(last, atLast), high(*up, countsAfter(*up, chance)))
+                        : std::max(high(last, atLast), c.highestShare);
+        std::optional<qint64> down;
+        if (hits(last) <= atLast.below)
+            down = last;
+        else if (first < last && hits(first) <= atLast.below)
+            down = fallsBelow(first, countsAfter(first, chance), last, atLast);
+        c.bandLow = down ? std::max(low(last, atLast), low(*down, countsAfter(*down, chance)))
+                         : std::min(low(last, atLast), c.lowestShare);
+        return c;
+    }
+};
 
 // The smallest of 1, 2, 5, 10, 20, 50... at least `step`.
 qint64 roundStep(double step)
@@ -59,73 +155,13 @@ qint64 roundStep(double step)
                 return m * decade;
 }
 
-// Games 1, 1 + s, 1 + 2s... at a round step s that keeps at least `pixelsPerSample` pixels
-// between them, and the last game. Round, so that they stay put as games are added.
-std::vector<qint64> roundGames(qint64 games, double width, double pixelsPerSample)
+// The axis fits the line, with room above it so that it never runs along the plot's frame,
+// and the band where it ends; the band's wide start, after the first few games, is clipped
+// rather than squeezing everything else flat.
+double axisTop(double highestShare, double chance, double lastBandHigh)
 {
-    const double most = std::max(1.0, width / pixelsPerSample);
-    const qint64 step = roundStep(double(games - 1) / most);
-    std::vector<qint64> list;
-    for (qint64 game = 1; game < games; game += step)
-        list.push_back(game);
-    list.push_back(games);
-    return list;
-}
-
-// Games 1..games sampled evenly, at most one every `pixelsPerSample` pixels, the last always.
-std::vector<qint64> sampledGames(qint64 games, double width, double pixelsPerSample)
-{
-    const qint64 count = std::clamp<qint64>(qint64(width / pixelsPerSample) + 1, 1, games);
-    std::vector<qint64> list;
-    for (qint64 i = 0; i < count; ++i)
-        list.push_back(count == 1 ? games : 1 + (games - 1) * i / (count - 1));
-    list.erase(std::unique(list.begin(), list.end()), list.end());
-    return list;
-}
-
-// Where a game and a share lie in the plot.
-struct Scale {
-    QRectF plot;
-    qint64 games;
-    double top;
-
-    double x(qint64 game) const
-    {
-        return games == 1 ? plot.center().x()
-                          : plot.left() + plot.width() * double(game - 1) / double(games - 1);
-    }
-    double y(double share) const { return plot.bottom() - plot.height() * share / top; }
-};
-
-// The axis fits the line and the band where it ends; the band's wide start, after the first
-// few games, is clipped rather than squeezing everything else flat.
-double axisTop(const QPolygonF &shares, double chance, const Band &last)
-{
-    double highest = std::max(chance + ShareStep, last.high);
-    for (const QPointF &p : shares)
-        highest = std::max(highest, p.y());
+    const double highest = std::max({chance + ShareStep, lastBandHigh, highestShare + LineRoom});
     return std::max(ShareStep, std::min(1.0, std::ceil(highest / ShareStep - 1e-9) * ShareStep));
-}
-
-// Closed: the upper edge from left to right, then the lower edge back. A single game's band
-// spans the plot, as its line's one point stands for the whole record.
-QPolygonF bandPolygon(const std::vector<qint64> &games, const std::vector<Band> &band,
-                      const Scale &scale)
-{
-    std::vector<double> xs;
-    for (qint64 game : games)
-        xs.push_back(scale.x(game));
-    std::vector<Band> edges = band;
-    if (games.size() == 1) {
-        xs = {scale.plot.left(), scale.plot.right()};
-        edges.push_back(band[0]);
-    }
-    QPolygonF polygon;
-    for (std::size_t i = 0; i < xs.size(); ++i)
-        polygon << QPointF(xs[i], scale.y(std::min(edges[i].high, scale.top)));
-    for (std::size_t i = xs.size(); i-- > 0;)
-        polygon << QPointF(xs[i], scale.y(edges[i].low));
-    return polygon;
 }
 
 } // namespace
@@ -134,32 +170,60 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
                                      const QRectF &plot)
 {
     ChartGeometry g;
+    g.plot = plot;
+    g.chance = chance;
     const qint64 games = qint64(runningHits.size());
     if (games == 0)
         return g;
 
-    // The series as (game, share) first, placed once the axis is known.
-    QPolygonF shares;
-    for (qint64 game : sampledGames(games, plot.width(), 1))
-        shares << QPointF(double(game), double(runningHits[std::size_t(game - 1)]) /
-                                            double(game * Game::Attempts));
-    const std::vector<qint64> bandGames = roundGames(games, plot.width(), BandPixelsPerSample);
-    std::vector<Band> band;
-    for (qint64 game : bandGames)
-        band.push_back(bandAfter(game, chance));
+    // Columns of a round number of games, so that they stay put as games are added and their
+    // counts are found again in the cache.
+    const Line line{runningHits, chance};
+    const qint64 room = std::max<qint64>(1, qint64(plot.width()));
+    const qint64 step = games <= room ? 1 : roundStep(double(games) / double(room));
+    for (qint64 first = 1; first < games; first += step)
+        g.columns.push_back(line.column(first, std::min(first + step - 1, games - 1)));
+    g.columns.push_back(last(runningHits, chance));
 
-    g.top = axisTop(shares, chance, band.back());
-    const Scale scale{plot, games, g.top};
-    for (const QPointF &p : shares)
-        g.series << QPointF(scale.x(qint64(p.x())), scale.y(p.y()));
-    g.chance = QLineF(plot.left(), scale.y(chance), plot.right(), scale.y(chance));
-    g.band = bandPolygon(bandGames, band, scale);
+    double highest = 0;
+    for (const Column &c : g.columns)
+        highest = std::max(highest, c.highestShare);
+    g.top = axisTop(highest, chance, g.columns.back().bandHigh);
+    for (Column &c : g.columns)
+        c.x = games == 1 ? plot.center().x()
+                         : plot.left() + plot.width() * double(c.lastGame - 1) / double(games - 1);
 
-    const double step = g.top > WideFrom ? WideShareStep : ShareStep;
-    for (int i = 0; i * step <= g.top + 1e-9; ++i)
-        g.shareTicks.append({scale.y(i * step), Statistics::percent(i * step)});
-    g.gameTicks.append({scale.x(1), u"1"_s});
-    if (games > 1)
-        g.gameTicks.append({scale.x(games), QString::number(games)});
+    // Each column's extremes, entered from the side nearer the last point.
+    double previous = g.columns.front().lowestShare;
+    for (const Column &c : g.columns) {
+        const bool downwards = previous >= (c.lowestShare + c.highestShare) / 2;
+        const double from = downwards ? c.highestShare : c.lowestShare;
+        const double to = downwards ? c.lowestShare : c.highestShare;
+        g.series << QPointF(c.x, g.y(from));
+        if (to != from)
+            g.series << QPointF(c.x, g.y(to));
+        previous = to;
+    }
+    // A single game's band spans the plot, as its line's one point stands for the whole record.
+    std::vector<std::pair<double, const Column *>> edge;
+    for (const Column &c : g.columns)
+        edge.emplace_back(c.x, &c);
+    if (games == 1)
+        edge = {{plot.left(), &g.columns.front()}, {plot.right(), &g.columns.front()}};
+    for (const auto &[x, c] : edge)
+        g.band << QPointF(x, g.y(std::min(c->bandHigh, g.top)));
+    for (auto it = edge.rbegin(); it != edge.rend(); ++it)
+        g.band << QPointF(it->first, g.y(it->second->bandLow));
+
+    g.chanceLine = QLineF(plot.left(), g.y(chance), plot.right(), g.y(chance));
+    const double tick = g.top > WideFrom ? WideShareStep : ShareStep;
+    for (int i = 0; i * tick <= g.top + 1e-9; ++i)
+        g.shareTicks.push_back(i * tick);
     return g;
+}
+
+ChartGeometry::Column ChartGeometry::last(const std::vector<qint32> &runningHits, double chance)
+{
+    const qint64 games = qint64(runningHits.size());
+    return Line{runningHits, chance}.column(games, games);
 }

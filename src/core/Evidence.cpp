@@ -127,7 +127,12 @@ bool reached(std::span<const Tally> tallies)
     return logFigure(tallies) >= std::log(Needed);
 }
 
-Edges edges(qint64 guesses, double chance)
+bool likeLuck(std::span<const Tally> tallies)
+{
+    return logFigure(tallies) <= -std::log(LuckEnough);
+}
+
+Edges edges(qint64 guesses, double chance, const Edges &near)
 {
     Edges e;
     if (guesses <= 0)
@@ -147,9 +152,11 @@ Edges edges(qint64 guesses, double chance)
                                    (std::log(Needed) + 0.5 * std::log1p(spread)));
     const qint64 expected = std::clamp<qint64>(qint64(std::floor(mean)), 0, guesses);
     if (reachedAt(guesses))
-        e.above = crossing(reachedAt, expected, guesses, qint64(std::ceil(mean + reach)));
+        e.above = crossing(reachedAt, expected, guesses,
+                           near.above.value_or(qint64(std::ceil(mean + reach))));
     if (reachedAt(0))
-        e.below = crossing(reachedAt, expected, 0, qint64(std::floor(mean - reach)));
+        e.below =
+            crossing(reachedAt, expected, 0, near.below.value_or(qint64(std::floor(mean - reach))));
     return e;
 }
 

@@ -5,24 +5,7 @@
 
 #include "RecordLine.h"
 
-#include <QLocale>
 #include <cmath>
-
-using namespace Qt::StringLiterals;
-
-namespace
-{
-
-QLocale russian()
-{
-    return QLocale(QLocale::Russian, QLocale::Russia);
-}
-
-// What the guarantee is, in words a player can check against the figures.
-const QString Guarantee =
-    u"наугад до 100 доходит не больше 1 игрока из 100, даже если смотреть после каждой игры"_s;
-
-} // namespace
 
 void Statistics::add(const FinishedGame &game)
 {
@@ -97,9 +80,15 @@ double Statistics::evidence(int level) const
     return Evidence::figure(tallies(level));
 }
 
-Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies, qint64 games)
+double Statistics::expectedHits(int level) const
 {
-    if (Evidence::reached(tallies)) {
+    return double(guesses(level)) * chance(level);
+}
+
+Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies)
+{
+    const double figure = Evidence::logFigure(tallies);
+    if (figure >= std::log(Evidence::Needed)) {
         double expected = 0;
         qint64 hits = 0;
         for (const Evidence::Tally &t : tallies) {
@@ -108,57 +97,10 @@ Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies, 
         }
         return double(hits) > expected ? Finding::StandsOut : Finding::BelowLuck;
     }
-    return games < FewGames ? Finding::TooFew : Finding::WithinLuck;
+    return figure <= -std::log(Evidence::LuckEnough) ? Finding::LikeLuck : Finding::TooEarly;
 }
 
 Statistics::Finding Statistics::finding(int level) const
 {
-    return judge(tallies(level), games(level));
-}
-
-QString Statistics::chanceText(int level) const
-{
-    if (level != Total)
-        return u"1 из "_s + QString::number(level * Level::PicturesEach);
-    return percent(chance(Total));
-}
-
-QString Statistics::evidenceText(int level) const
-{
-    const double e = evidence(level);
-    if (e >= 1e6)
-        return u"больше миллиона"_s;
-    // Small figures keep a decimal, so that 0,4 and 1,6 do not both read as "1".
-    const QString figure =
-        e < 10 ? russian().toString(e, 'f', 1) : russian().toString(std::llround(e));
-    return figure + u" из нужных 100"_s;
-}
-
-QString Statistics::conclusion(int level) const
-{
-    switch (finding(level)) {
-    case Finding::TooFew:
-        return u"пока слишком мало игр, чтобы отличить интуицию от везения: нужно хотя бы 5, "
-               "если доводы против везения не дойдут до 100 раньше; "_s +
-               Guarantee + u'.';
-    case Finding::StandsOut:
-        return u"результат выделяется на фоне везения: доводы против него дошли до 100, а "_s +
-               Guarantee + u'.';
-    case Finding::BelowLuck:
-        return u"верных ответов заметно меньше, чем бывает наугад: доводы против везения дошли "
-               "до 100, а "_s +
-               Guarantee + u'.';
-    case Finding::WithinLuck:
-        break;
-    }
-    return u"результат в пределах везения: так можно угадать и наугад. Вывод изменится, только "
-           "когда доводы против везения дойдут до 100; "_s +
-           Guarantee + u'.';
-}
-
-QString Statistics::percent(double share)
-{
-    const double tenths = std::round(share * 1000) / 10;
-    const bool whole = tenths == std::round(tenths);
-    return russian().toString(tenths, 'f', whole ? 0 : 1) + u"%"_s;
+    return judge(tallies(level));
 }

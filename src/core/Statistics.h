@@ -8,22 +8,23 @@
 #include "Level.h"
 
 #include <QByteArrayView>
-#include <QString>
 #include <array>
 #include <span>
 #include <vector>
 
 // Every kept game summed up per level and in total, and what the sums mean against pure
 // guessing. Levels are 1..3; Total stands for all of them together. Adding a game costs the
-// same however many came before, so a long record stays cheap to keep up to date.
+// same however many came before, so a long record stays cheap to keep up to date. Facts only:
+// the windows put them into words.
 class Statistics
 {
 public:
     static constexpr int Total = 0;
-    // Below this many games, a result that does not stand out is not yet called luck.
-    static constexpr int FewGames = 5;
 
-    enum class Finding { TooFew, WithinLuck, StandsOut, BelowLuck };
+    // What a line of play shows against pure guessing. Only StandsOut and BelowLuck carry the
+    // promise of Evidence::Needed; TooEarly turns into LikeLuck once luck explains the guesses
+    // Evidence::LuckEnough times better than any edge.
+    enum class Finding { TooEarly, LikeLuck, StandsOut, BelowLuck };
 
     void add(const FinishedGame &game);
     // A record line without its newline; one that is not a readable game is counted as skipped.
@@ -42,21 +43,13 @@ public:
 
     // The chance of one right guess at a level; at Total, the mean over the guesses made.
     double chance(int level) const;
+    // How many right guesses pure guessing gives on average, over the guesses made.
+    double expectedHits(int level) const;
     // The strength of the evidence against luck (Evidence::figure), at a level or in total.
     double evidence(int level) const;
     Finding finding(int level) const;
-    // The rule itself, for guesses tallied by their chance over `games` games.
-    static Finding judge(std::span<const Evidence::Tally> tallies, qint64 games);
-
-    // "1 из 5" at a level, "13%" in total.
-    QString chanceText(int level) const;
-    // "37 из нужных 100"
-    QString evidenceText(int level) const;
-    // One honest line on what the figures say, to follow the level's name and a colon.
-    QString conclusion(int level) const;
-
-    // A share as the game shows it: "25%", "6,7%".
-    static QString percent(double share);
+    // The rule itself, for guesses tallied by their chance.
+    static Finding judge(std::span<const Evidence::Tally> tallies);
 
 private:
     std::vector<Evidence::Tally> tallies(int level) const;

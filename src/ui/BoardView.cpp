@@ -5,7 +5,9 @@
 
 #include "ResultBoard.h"
 
+#include <QFocusEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 BoardView::BoardView(const ResultBoard &board, QWidget *parent) : QWidget(parent), board_(&board)
@@ -40,4 +42,26 @@ void BoardView::paintEvent(QPaintEvent *)
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void BoardView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason || toolTip().isEmpty())
+        return;
+    // Once the focus has settled, since a tool tip goes with any further focus change; under
+    // the board, where it hides none of the controls a keyboard player is using.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+        },
+        Qt::QueuedConnection);
+}
+
+void BoardView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    QToolTip::hideText();
 }

@@ -9,7 +9,8 @@
 class ResultBoard;
 
 // Shows the result board's image and repaints whenever the board changes; it draws nothing of
-// its own but the keyboard focus.
+// its own but the keyboard focus. Its tool tip, where it has one, also shows when the keyboard
+// brings the focus, for those who never point at it.
 class BoardView : public QWidget
 {
 public:
@@ -19,6 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The board may go before its view when the window that owns both is torn down.

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace
 {
@@ -43,11 +44,39 @@ bool framed(const QWidget &window)
     return window.frameGeometry() != window.geometry();
 }
 
+enum class Placement { Centre, Beside, Stay };
+
+// The available area of the screen a shown window stands on.
+QRect areaOf(const QWidget &window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(window.frameGeometry().center());
+    if (!screen)
+        screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Tops level; to the right or the left of `other` if the whole frame fits there, else against
+// the screen's edge on the side with more room.
+void putBeside(QRect &frame, const QRect &other, const QRect &area)
+{
+    frame.moveTop(other.top());
+    const int right = area.right() - other.right();
+    const int left = other.left() - area.left();
+    if (right >= frame.width())
+        frame.moveLeft(other.right() + 1);
+    else if (left >= frame.width())
+        frame.moveRight(other.left() - 1);
+    else if (right >= left)
+        frame.moveRight(area.right());
+    else
+        frame.moveLeft(area.left());
+}
+
 // True when the window already stood there at that size.
-bool place(QWidget &window, const QWidget *over, bool fit)
+bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
 {
     bool inPlace = true;
-    const QRect area = availableArea(window, over);
+    const QRect area = placement == Placement::Stay ? areaOf(window) : availableArea(window, over);
     // Not framed yet: most likely it will be framed as the window it stands over.
     const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
     if (fit && !area.isEmpty()) {
@@ -59,7 +88,16 @@ bool place(QWidget &window, const QWidget *over, bool fit)
         }
     }
     QRect frame(QPoint(), window.size().grownBy(margins));
-    frame.moveCenter(target(window, over));
+    if (placement == Placement::Stay)
+        frame.moveTopLeft(window.frameGeometry().topLeft());
+    else if (placement == Placement::Beside && over && !area.isEmpty())
+        // As the window system has it: the widget's own copy can lag behind a move.
+        putBeside(frame,
+                  over->windowHandle() ? over->windowHandle()->frameGeometry()
+                                       : over->frameGeometry(),
+                  area);
+    else
+        frame.moveCenter(target(window, over));
     if (!area.isEmpty()) {
         // Too large a frame keeps its title bar and left edge in sight.
         frame.moveLeft(
@@ -78,8 +116,8 @@ bool place(QWidget &window, const QWidget *over, bool fit)
 class FrameWatch : public QObject
 {
 public:
-    FrameWatch(QWidget &window, const QWidget *over, bool fit)
-        : QObject(&window), window_(window), over_(over), fit_(fit)
+    FrameWatch(QWidget &window, const QWidget *over, Placement placement, bool fit)
+        : QObject(&window), window_(window), over_(over), placement_(placement), fit_(fit)
     {
         window.installEventFilter(this);
         timer_.setInterval(PollMs);
@@ -108,7 +146,7 @@ private:
     void poll()
     {
         if (framed(window_))
-            steady_ = place(window_, over_, fit_) ? steady_ + 1 : 0;
+            steady_ = place(window_, over_, placement_, fit_) ? steady_ + 1 : 0;
         if (steady_ >= SteadyPolls || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
@@ -117,6 +155,7 @@ private:
 
     QWidget &window_;
     QPointer<const QWidget> over_;
+    Placement placement_;
     bool fit_;
     QTimer timer_;
     int polls_ = 0;
@@ -133,13 +172,19 @@ void centreOnScreen(QWidget &window)
 void centreOver(QWidget &window, const QWidget *other)
 {
     window.adjustSize();
-    place(window, other, false);
-    new FrameWatch(window, other, false);
+    place(window, other, Placement::Centre, false);
+    new FrameWatch(window, other, Placement::Centre, false);
 }
 
-void fitOver(QWidget &window, const QWidget *other)
+void fitBeside(QWidget &window, const QWidget *other)
 {
     window.resize(window.sizeHint());
-    place(window, other, true);
-    new FrameWatch(window, other, true);
+    place(window, other, Placement::Beside, true);
+    new FrameWatch(window, other, Placement::Beside, true);
+}
+
+void refit(QWidget &window)
+{
+    window.resize(window.sizeHint());
+    place(window, nullptr, Placement::Stay, true);
 }

@@ -13,5 +13,10 @@ void centreOnScreen(QWidget &window);
 // The same over another window's frame; on the screen when `other` is null.
 void centreOver(QWidget &window, const QWidget *other);
 // For a window that can be resized: as large as its size hint asks, as far as the screen's
-// available area allows with the frame, then centred over `other` as above.
-void fitOver(QWidget &window, const QWidget *other);
+// available area allows with the frame, then beside `other`'s frame, its tops level: to the right
+// where the screen has room for the whole frame, else to the left; with room on neither side,
+// against the screen's edge on the roomier side, so that it hides as little of `other` as it can.
+void fitBeside(QWidget &window, const QWidget *other);
+// A shown window grown or shrunk to its size hint where it stands, as far as its screen
+// allows, and moved no further than it takes to keep it whole there.
+void refit(QWidget &window);

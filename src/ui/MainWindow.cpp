@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -254,11 +255,45 @@ void MainWindow::setVerdictExplanation(const QString &text)
 {
     status_->setToolTip(text);
     status_->setAccessibleDescription(text);
+    // The board keeps them at hand for the keyboard, after the announcement has gone by.
+    explanation_ = text;
+    boardView_->setToolTip(text);
+    describeBoard();
 }
 
 void MainWindow::setBoardDescription(const QString &text)
 {
-    boardView_->setAccessibleDescription(text);
+    boardLines_ = text;
+    describeBoard();
+}
+
+// After a verdict, the verdict and its explanation first, then every attempt.
+void MainWindow::describeBoard()
+{
+    boardView_->setAccessibleDescription(
+        explanation_.isEmpty() ? boardLines_
+                               : tr("%1\n%2\n%3", "verdict, explanation, attempts")
+                                     .arg(status_->text(), explanation_, boardLines_));
+}
+
+// Once, when the window first comes to the front: what the game is, then what to do first.
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !rulesAnnounced_) {
+        rulesAnnounced_ = true;
+        // After the window and its focus have been told, not in their place.
+        QMetaObject::invokeMethod(this, &MainWindow::announceRules, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::announceRules()
+{
+    announcer_->announce(
+        tr("%1 — игра, которая проверяет интуицию.").arg(QString::fromUtf16(ProgramInfo::Title)),
+        tr("Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с "
+           "картинкой. В игре 10 попыток, после них — оценка по числу угаданных. Сначала "
+           "выберите уровень: Shift+Tab ведёт к кнопкам уровней."));
 }
 
 void MainWindow::pressPicture(int picture)

@@ -43,6 +43,9 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void createMenus();
     void createControls(QWidget *client);
@@ -60,7 +63,9 @@ private:
 
     void pressPicture(int picture);
     void announceStatus();
+    void announceRules();
     void describePictures();
+    void describeBoard();
 
     ResultBoard board_;
     Game game_;
@@ -73,4 +78,8 @@ private:
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
     bool statusAnnouncementDue_ = false;
+    bool rulesAnnounced_ = false;
+    // The board in words and the verdict's explanation, as the game last wrote them.
+    QString boardLines_;
+    QString explanation_;
 };

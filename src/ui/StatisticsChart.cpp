@@ -4,15 +4,13 @@
 #include "StatisticsChart.h"
 
 #include "ChartGeometry.h"
-#include "Evidence.h"
 #include "Fonts.h"
-#include "Plural.h"
 #include "Statistics.h"
+#include "StatisticsTexts.h"
 
+#include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
-
-using namespace Qt::StringLiterals;
+#include <QStyleOptionFocusRect>
 
 namespace
 {
@@ -34,21 +32,23 @@ const QColor BandFill(200, 220, 255);
 const QColor SeriesColour(176, 0, 0);
 const QColor ChanceColour(0, 0, 0);
 const QColor AxisColour(96, 96, 96);
+// Band edges to a tenth of a per cent: the axis steps by ten.
+constexpr int BandDecimals = 1;
 
-const QStringList &legendTexts()
+QStringList legendTexts()
 {
-    static const QStringList texts{u"доля верных"_s, u"наугад"_s,
-                                   u"где остаётся угадывающий наугад"_s};
-    return texts;
+    return {StatisticsChart::tr("доля верных"), StatisticsChart::tr("наугад"),
+            StatisticsChart::tr("полоса везения")};
 }
 
 } // namespace
 
 StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(u"StatisticsChart"_s);
-    setAccessibleName(u"График доли верных ответов"_s);
+    setObjectName(QStringLiteral("StatisticsChart"));
+    setAccessibleName(tr("График доли верных ответов"));
     setFont(Fonts::sans(FontPixels, false));
+    setFocusPolicy(Qt::StrongFocus);
     // As wide as the window lets it be; narrower plots still read, down to the legend's width.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -56,29 +56,59 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QWidget(parent)
 void StatisticsChart::setStatistics(const Statistics *statistics)
 {
     statistics_ = statistics;
-    levels_ = statistics ? statistics->levelsPlayed() : std::vector<int>{};
-    setAccessibleDescription(statistics ? describe(*statistics) : QString());
-    layOut();
-    updateGeometry();
-    update();
+    levels_.clear();
+    geometry_.clear();
+    refresh();
+}
+
+// Only marked here: the lines are worked out when next painted, once the window has settled
+// on its width, and only for the panels whose games or width changed. Over a long record they
+// take a while, and a finished game is shown within a frame.
+void StatisticsChart::refresh()
+{
+    const std::vector<int> levels = statistics_ ? statistics_->levelsPlayed() : std::vector<int>{};
+    if (levels != levels_) {
+        levels_ = levels;
+        geometry_.clear();
+        updateGeometry();
+        update();
+    }
+    for (std::size_t i = 0; i < geometry_.size(); ++i)
+        if (geometry_[i].columns.back().lastGame != statistics_->games(levels_[i]))
+            update(0, int(i) * PanelHeight, width(), PanelHeight);
+    stale_ = true;
+    setAccessibleDescription(description());
 }
 
 void StatisticsChart::resizeEvent(QResizeEvent *)
 {
-    layOut();
+    stale_ = true;
 }
 
-// The lines of every panel, worked out once for the statistics and the width they are shown
-// at: over many games the band alone takes a good many binomial quantiles.
+const ChartGeometry *StatisticsChart::geometry(int level)
+{
+    layOut();
+    for (std::size_t i = 0; i < levels_.size(); ++i)
+        if (levels_[i] == level)
+            return &geometry_[i];
+    return nullptr;
+}
+
 void StatisticsChart::layOut()
 {
-    geometry_.clear();
+    if (!stale_)
+        return;
+    stale_ = false;
+    geometry_.resize(levels_.size());
     for (std::size_t i = 0; i < levels_.size(); ++i) {
         const int level = levels_[i];
-        const QRect panel(0, int(i) * PanelHeight, width(), PanelHeight);
-        geometry_.push_back(ChartGeometry::compute(statistics_->runningHits(level),
-                                                   statistics_->chance(level),
-                                                   panel.marginsRemoved(PlotMargins)));
+        const QRectF plot =
+            QRect(0, int(i) * PanelHeight, width(), PanelHeight).marginsRemoved(PlotMargins);
+        ChartGeometry &known = geometry_[i];
+        if (known.columns.empty() || known.plot != plot ||
+            known.columns.back().lastGame != statistics_->games(level))
+            known = ChartGeometry::compute(statistics_->runningHits(level),
+                                           statistics_->chance(level), plot);
     }
 }
 
@@ -106,41 +136,66 @@ int StatisticsChart::legendWidth() const
     return width;
 }
 
-QString StatisticsChart::describe(const Statistics &s)
+QString StatisticsChart::description() const
 {
-    const std::vector<int> levels = s.levelsPlayed();
-    if (levels.empty())
-        return u"График пуст: игр пока нет."_s;
-    QStringList lines{u"Доля верных ответов после каждой игры, линия угадывания наугад и полоса, "
-                      "из которой линия угадывающего наугад не выходит ни разу у 99 игроков из "
-                      "100."_s};
-    for (int level : levels) {
-        const qint64 guesses = s.guesses(level);
-        const Evidence::Edges e = Evidence::edges(guesses, s.chance(level));
-        lines << u"%1: после %2 доля верных %3, наугад %4, полоса наугад от %5 до %6."_s.arg(
-            Level::name(level), Plural::genitive(s.games(level), u"игры", u"игр"),
-            Statistics::percent(double(s.hits(level)) / double(guesses)),
-            Statistics::percent(s.chance(level)),
-            Statistics::percent(e.below ? double(*e.below + 1) / double(guesses) : 0),
-            Statistics::percent(e.above ? double(*e.above - 1) / double(guesses) : 1));
+    if (levels_.empty())
+        return tr("График пуст: игр пока нет.");
+    QStringList lines{tr("Доля верных ответов после каждой игры, линия «наугад» и полоса везения: "
+                         "линия выходит из полосы, только когда вывод — «выделяется» или "
+                         "«меньше».")};
+    // Where each line ends, which is the same at any width.
+    for (int level : levels_) {
+        const double p = statistics_->chance(level);
+        const ChartGeometry::Column end = ChartGeometry::last(statistics_->runningHits(level), p);
+        const int decimals =
+            StatisticsTexts::decimals(end.highestShare, p, statistics_->finding(level));
+        const QString share = StatisticsTexts::percent(end.highestShare, decimals);
+        const QString chance = StatisticsTexts::percent(p, decimals);
+        const QString low = StatisticsTexts::percent(end.bandLow, BandDecimals);
+        if (end.bandHigh >= 1)
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и "
+                        "выше.",
+                        nullptr, int(end.lastGame))
+                         .arg(StatisticsTexts::lineName(level), share, chance, low);
+        else
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до "
+                        "%5.",
+                        nullptr, int(end.lastGame))
+                         .arg(StatisticsTexts::lineName(level), share, chance, low,
+                              StatisticsTexts::percent(end.bandHigh, BandDecimals));
     }
     return lines.join(u'\n');
 }
 
+QStringList StatisticsChart::texts() const
+{
+    QStringList all;
+    for (int level : levels_)
+        all << StatisticsTexts::lineName(level)
+            << (statistics_->games(level) == 1 ? tr("%n игр", nullptr, 1) : tr("игры"));
+    if (!levels_.empty())
+        all << legendTexts();
+    return all;
+}
+
 void StatisticsChart::paintEvent(QPaintEvent *)
 {
+    layOut();
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (levels_.empty()) {
-        painter.setPen(palette().windowText().color());
-        painter.drawText(QRect(0, 0, width(), PanelHeight), Qt::AlignCenter,
-                         u"Игр пока нет: график появится после первой игры."_s);
+    // With no games the window shows none of it.
+    if (levels_.empty())
         return;
-    }
     for (std::size_t i = 0; i < levels_.size(); ++i)
         paintPanel(painter, levels_[i], geometry_[i],
                    QRect(0, int(i) * PanelHeight, width(), PanelHeight));
     paintLegend(painter, int(levels_.size()) * PanelHeight + LegendHeight / 2);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().window().color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 // One level's panel: its name, the band, the chance line, the running share, and the axes.
@@ -152,18 +207,15 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(plot, PlotBackground);
     painter.setPen(palette().windowText().color());
-    painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2), Level::name(level));
+    painter.drawText(QPoint(plot.left(), panel.top() + metrics.ascent() + 2),
+                     StatisticsTexts::lineName(level));
 
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Smoothed while each game has room of its own; a column a pixel wide has nothing to
+    // smooth, and drawing it plain keeps a finished game within a frame.
+    painter.setRenderHint(QPainter::Antialiasing, g.columns.size() * 2 < std::size_t(plot.width()));
     painter.setPen(Qt::NoPen);
     painter.setBrush(BandFill);
-    if (g.series.size() == 1) {
-        // After one game the band is a range at one point: drawn across, as a bar.
-        const QRectF range = g.band.boundingRect();
-        painter.drawRect(QRectF(plot.left(), range.top(), plot.width(), range.height()));
-    } else {
-        painter.drawPolygon(g.band);
-    }
+    painter.drawPolygon(g.band);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(SeriesColour, 2));
     if (g.series.size() == 1) {
@@ -174,8 +226,9 @@ void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeomet
         painter.drawPolyline(g.series);
     }
     // Last, so that it shows where the share runs along it.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
-    painter.drawLine(g.chance);
+    painter.drawLine(g.chanceLine);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisColour);
@@ -188,28 +241,27 @@ void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, cons
 {
     const QFontMetrics metrics(font());
     painter.setPen(palette().windowText().color());
-    for (const auto &tick : g.shareTicks) {
-        const int y = int(std::lround(tick.at));
+    for (double share : g.shareTicks) {
+        const int y = int(std::lround(g.y(share)));
         painter.drawLine(plot.left() - TickLength, y, plot.left(), y);
         const QRect label(panel.left(), y - metrics.height() / 2,
                           plot.left() - TickLength - 2 - panel.left(), metrics.height());
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, tick.label);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
+                         StatisticsTexts::percent(share, 0));
     }
     const int baseline = plot.bottom() + 2 + metrics.ascent();
-    if (g.gameTicks.size() == 1) {
+    const qint64 games = g.columns.back().lastGame;
+    if (games == 1) {
         // One game: its tick and the axis name would meet in the middle; one label says both.
         const QString label = tr("%n игр", nullptr, 1);
         painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(label) / 2, baseline),
                          label);
         return;
     }
-    for (const auto &tick : g.gameTicks) {
-        const int x = int(std::lround(tick.at));
-        const int w = metrics.horizontalAdvance(tick.label);
-        painter.drawText(QPoint(std::clamp(x - w / 2, plot.left(), plot.right() - w), baseline),
-                         tick.label);
-    }
-    const QString axis = u"игры"_s;
+    const QString last = QLocale().toString(games);
+    painter.drawText(QPoint(plot.left(), baseline), QLocale().toString(1));
+    painter.drawText(QPoint(plot.right() + 1 - metrics.horizontalAdvance(last), baseline), last);
+    const QString axis = tr("игры");
     painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(axis) / 2, baseline),
                      axis);
 }

@@ -11,8 +11,10 @@
 class Statistics;
 
 // The running share of right guesses over the games, one panel a level played, against the
-// chance line and the band a blind guesser stays inside 95% of the time. Its lines come from
-// ChartGeometry; this only paints them.
+// chance line and the band a blind guesser's line stays inside, in 99 lines of 100, however
+// long: the line is outside exactly at the games whose verdict stands out or falls below
+// luck. Its lines come from ChartGeometry; this only paints them. Reached with Tab, it tells
+// a screen reader in words what it shows, with the numbers of the picture.
 class StatisticsChart : public QWidget
 {
     Q_OBJECT
@@ -22,12 +24,16 @@ public:
 
     // Not owned; it must outlive the chart or be replaced first.
     void setStatistics(const Statistics *statistics);
+    // The same statistics, with more games.
+    void refresh();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // What the chart shows, in words, for screen readers.
-    static QString describe(const Statistics &statistics);
+    // The words painted on it.
+    QStringList texts() const;
+    // One level's lines at the current width, for whoever checks them.
+    const ChartGeometry *geometry(int level);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,6 +41,8 @@ protected:
 
 private:
     void layOut();
+    // What the chart shows, in words: the numbers where each line ends, as drawn.
+    QString description() const;
     int panels() const;
     int legendWidth() const;
     void paintPanel(QPainter &painter, int level, const ChartGeometry &geometry,
@@ -47,4 +55,6 @@ private:
     // The levels with games, one panel each, and their lines at the current width.
     std::vector<int> levels_;
     std::vector<ChartGeometry> geometry_;
+    // The lines are to be worked out again before they are next shown.
+    bool stale_ = false;
 };

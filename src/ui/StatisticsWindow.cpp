@@ -7,9 +7,10 @@
 #include "Centring.h"
 #include "Fonts.h"
 #include "Game.h"
-#include "ReadOnlyText.h"
 #include "RecordNotes.h"
 #include "StatisticsChart.h"
+#include "StatisticsSummary.h"
+#include "StatisticsTexts.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -38,22 +39,12 @@ constexpr QSize ButtonSize{120, 30};
 constexpr int ColumnChars = 11;
 constexpr int CellPadding = 4;
 
-// The levels, then the total, as the table's columns stand.
-const QStringList ColumnNames{Level::name(1), Level::name(2), Level::name(3), u"Всего"_s};
-const QStringList RowNames{u"Сыграно игр"_s, u"Дано ответов"_s,     u"Верных ответов"_s,
-                           u"Доля верных"_s, u"Наугад в среднем"_s, u"Доводы против везения"_s};
 // What UI automation and the tests find a figure by, with the level after it, 0 the total.
-const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s,
-                                 u"Share"_s, u"Chance"_s,  u"Evidence"_s};
+const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s, u"Share"_s, u"Chance"_s};
 
 QString grouped(qint64 n)
 {
-    return QLocale(QLocale::Russian, QLocale::Russia).toString(n);
-}
-
-QString lowerFirst(const QString &s)
-{
-    return s.left(1).toLower() + s.mid(1);
+    return QLocale().toString(n);
 }
 
 } // namespace
@@ -61,8 +52,8 @@ QString lowerFirst(const QString &s)
 StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
 {
     setObjectName(u"StatisticsWindow"_s);
-    setWindowTitle(u"Статистика"_s);
-    setAccessibleName(u"Статистика"_s);
+    setWindowTitle(tr("Статистика"));
+    setAccessibleName(tr("Статистика"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setSizeGripEnabled(true);
@@ -77,6 +68,10 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     layout->setSpacing(Spacing);
     layout->addWidget(createContents(), 1);
     layout->addLayout(createButtons());
+    // Read in the order they stand.
+    setTabOrder(notes_, summary_);
+    setTabOrder(summary_, chart_);
+    setTabOrder(chart_, table_);
 
     auto *help = new QAction(this);
     help->setShortcut(Qt::Key_F1);
@@ -109,8 +104,8 @@ QVBoxLayout *StatisticsWindow::createNotes()
     return notesBox_;
 }
 
-// Everything but the buttons, in a scroll area: the notes, the figures, the conclusions, the
-// chart and its description.
+// Everything but the buttons, in a scroll area: the notes, what the figures say at a glance,
+// the chart and the figures themselves.
 QScrollArea *StatisticsWindow::createContents()
 {
     contents_ = new QWidget;
@@ -120,19 +115,12 @@ QScrollArea *StatisticsWindow::createContents()
     column->setContentsMargins(0, 0, 0, 0);
 
     column->addLayout(createNotes());
-    column->addWidget(createTable(), 0, Qt::AlignLeft);
-
-    conclusions_ = new ReadOnlyText(contents_);
-    conclusions_->setObjectName(u"Conclusions"_s);
-    conclusions_->setAccessibleName(u"Выводы"_s);
-    column->addWidget(conclusions_);
-
+    summary_ = new StatisticsSummary(contents_);
+    column->addWidget(summary_);
     chart_ = new StatisticsChart(contents_);
+    chart_->setStatistics(&statistics_);
     column->addWidget(chart_);
-    chartText_ = new ReadOnlyText(contents_);
-    chartText_->setObjectName(u"ChartDescription"_s);
-    chartText_->setAccessibleName(u"Что показывает график"_s);
-    column->addWidget(chartText_);
+    column->addWidget(createTable(), 0, Qt::AlignLeft);
     column->addStretch();
 
     scroll_ = new QScrollArea(this);
@@ -141,6 +129,9 @@ QScrollArea *StatisticsWindow::createContents()
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
+    // As low as a line of text, not as low as its scroll bar would like: with nothing to show
+    // but a note, the window is no taller than the note.
+    scroll_->setMinimumHeight(2 * fontMetrics().height());
     return scroll_;
 }
 
@@ -155,7 +146,7 @@ QTableWidget *StatisticsWindow::createTable()
 {
     table_ = new QTableWidget(Rows, Game::Levels + 1, contents_);
     table_->setObjectName(u"Figures"_s);
-    table_->setAccessibleName(u"Итоги"_s);
+    table_->setAccessibleName(tr("Итоги"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setTabKeyNavigation(false);
@@ -170,13 +161,17 @@ QTableWidget *StatisticsWindow::createTable()
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     for (int c = 0; c <= Game::Levels; ++c) {
+        const int level = c == Game::Levels ? Statistics::Total : c + 1;
+        const QString name = StatisticsTexts::lineName(level);
         // Two lines on screen, so that the columns stay narrow; one phrase when read out.
-        auto *header = new QTableWidgetItem(QString(ColumnNames[c]).replace(u' ', u'\n'));
-        header->setData(Qt::AccessibleTextRole, ColumnNames[c]);
+        auto *header = new QTableWidgetItem(QString(name).replace(u' ', u'\n'));
+        header->setData(Qt::AccessibleTextRole, name);
         table_->setHorizontalHeaderItem(c, header);
     }
+    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"), tr("Верных ответов"),
+                               tr("Доля верных"), tr("Наугад в среднем")};
     for (int r = 0; r < Rows; ++r) {
-        auto *header = new QTableWidgetItem(RowNames[r]);
+        auto *header = new QTableWidgetItem(rowNames[r]);
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table_->setVerticalHeaderItem(r, header);
         for (int c = 0; c <= Game::Levels; ++c) {
@@ -221,12 +216,14 @@ QHBoxLayout *StatisticsWindow::createButtons()
 void StatisticsWindow::setStatistics(Statistics statistics)
 {
     statistics_ = std::move(statistics);
+    chart_->setStatistics(&statistics_);
     refresh();
 }
 
 void StatisticsWindow::addGame(const FinishedGame &game)
 {
     statistics_.add(game);
+    chart_->refresh();
     refresh();
 }
 
@@ -240,12 +237,18 @@ void StatisticsWindow::setRecordState(const RecordState &state)
 
 void StatisticsWindow::setProgress(int percent)
 {
+    const bool wasReading = !reading_->isHidden();
     const bool reading = percent < 100;
     reading_->setValue(std::clamp(percent, 0, 100));
     reading_->setVisible(reading);
     // "No games yet" would not be true yet.
     if (reading)
         notes_->hide();
+    enableStartAnew();
+    fitToContent();
+    // A long record read: its verdicts are said as they would have been on opening.
+    if (wasReading && !reading && isActiveWindow() && summary_->isVisibleTo(this))
+        summary_->setFocus(Qt::OtherFocusReason);
 }
 
 // Shown as is; read out with its meaning, as "Первый уровень, верных ответов: 13".
@@ -255,26 +258,67 @@ void StatisticsWindow::setFigure(Row row, int level, const QString &text)
     // A number never starts a line of a wrapped cell: "в 1 случае / из 74", not "из / 74".
     static const QRegularExpression spaceBeforeNumber(u" (?=\\d)"_s);
     item->setText(QString(text).replace(spaceBeforeNumber, u"\u00a0"_s));
-    item->setData(Qt::AccessibleTextRole, ColumnNames[column(level)] + u", "_s +
-                                              lowerFirst(RowNames[row]) + u": "_s + text);
+    const QString name = StatisticsTexts::lineName(level);
+    QString spoken;
+    switch (row) {
+    case Games:
+        spoken = tr("%1, сыграно игр: %2").arg(name, text);
+        break;
+    case Guesses:
+        spoken = tr("%1, дано ответов: %2").arg(name, text);
+        break;
+    case Hits:
+        spoken = tr("%1, верных ответов: %2").arg(name, text);
+        break;
+    case Share:
+        spoken = tr("%1, доля верных: %2").arg(name, text);
+        break;
+    case Chance:
+    case Rows:
+        spoken = tr("%1, наугад в среднем: %2").arg(name, text);
+        break;
+    }
+    item->setData(Qt::AccessibleTextRole, spoken);
 }
 
 void StatisticsWindow::refresh()
 {
     showNotes();
-    QStringList conclusions;
+    const bool any = statistics_.games(Statistics::Total) > 0;
+    showSummary();
+    summary_->setVisible(any);
     for (int level : {1, 2, 3, Statistics::Total})
-        if (showColumn(level) && statistics_.games(level) > 0)
-            conclusions << ColumnNames[column(level)] + u": "_s + statistics_.conclusion(level);
+        showColumn(level);
     fitTable();
-    conclusions_->setContents(conclusions.join(u'\n'));
-    conclusions_->setVisible(!conclusions.isEmpty());
-    chart_->setStatistics(&statistics_);
-    chartText_->setContents(StatisticsChart::describe(statistics_));
-    // Without a current cell, the table takes its first shown one when it gets the focus, and
-    // a screen reader hears that cell along with the table.
-    if (table_->currentIndex().isValid() && table_->isColumnHidden(table_->currentColumn()))
-        table_->selectionModel()->clearCurrentIndex();
+    table_->setVisible(any);
+    chart_->setVisible(any);
+    enableStartAnew();
+    // Without a current cell, the first Down in the table goes to its first row.
+    if (!table_->hasFocus())
+        table_->setCurrentIndex(QModelIndex());
+    fitToContent();
+}
+
+// Once shown, the window keeps to its content: larger with more to show, smaller after a fresh
+// start or once a long reading's progress goes.
+void StatisticsWindow::fitToContent()
+{
+    if (placed_ && isVisible()) {
+        contents_->layout()->activate();
+        layout()->activate();
+        if (sizeHint() != fitted_) {
+            fitted_ = sizeHint();
+            refit(*this);
+        }
+    }
+}
+
+// With nothing kept there is nothing to start anew; a record of unreadable lines or one still
+// being read may be put aside all the same.
+void StatisticsWindow::enableStartAnew()
+{
+    startAnew_->setEnabled(statistics_.games(Statistics::Total) > 0 ||
+                           statistics_.skippedLines() > 0 || !reading_->isHidden());
 }
 
 void StatisticsWindow::showNotes()
@@ -290,29 +334,38 @@ void StatisticsWindow::showNotes()
     notes_->setVisible(!notes.isEmpty());
 }
 
-// A level's column, or the total's; false where it is not shown. The total only adds
-// something when more than one level was played.
-bool StatisticsWindow::showColumn(int level)
+// Each level played, then the total where there is more than one.
+void StatisticsWindow::showSummary()
+{
+    const Statistics &s = statistics_;
+    std::vector<int> lines = s.levelsPlayed();
+    if (lines.size() > 1)
+        lines.push_back(Statistics::Total);
+    std::vector<StatisticsSummary::Line> shown;
+    for (int level : lines)
+        shown.push_back({s.finding(level), StatisticsTexts::verdict(s, level),
+                         StatisticsTexts::numbers(s, level), StatisticsTexts::evidence(s, level),
+                         s.evidence(level)});
+    summary_->setContents(StatisticsTexts::gamesPlayed(s.games(Statistics::Total)), shown,
+                          StatisticsTexts::totalDiffers(s), StatisticsTexts::guarantee());
+}
+
+// A level's column, or the total's, where shown. The total only adds something when more
+// than one level was played.
+void StatisticsWindow::showColumn(int level)
 {
     const Statistics &s = statistics_;
     const int games = s.games(level);
-    const bool shown =
-        level == Statistics::Total ? s.levelsPlayed().size() > 1 || games == 0 : games > 0;
+    const bool shown = level == Statistics::Total ? s.levelsPlayed().size() > 1 : games > 0;
     table_->setColumnHidden(column(level), !shown);
     if (!shown)
-        return false;
-    const qint64 guesses = s.guesses(level);
+        return;
     setFigure(Games, level, grouped(games));
-    setFigure(Guesses, level, grouped(guesses));
+    setFigure(Guesses, level, grouped(s.guesses(level)));
     setFigure(Hits, level, grouped(s.hits(level)));
-    setFigure(Share, level,
-              guesses > 0 ? Statistics::percent(double(s.hits(level)) / double(guesses)) : u"—"_s);
-    setFigure(Chance, level,
-              level == Statistics::Total && games == 0 ? u"—"_s : s.chanceText(level));
-    setFigure(Evidence, level, games > 0 ? s.evidenceText(level) : u"—"_s);
-    return true;
+    setFigure(Share, level, StatisticsTexts::share(s, level));
+    setFigure(Chance, level, StatisticsTexts::chance(s, level));
 }
-
 // Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
 // Measured here rather than by the view, which measures only what its viewport shows.
 void StatisticsWindow::fitTable()
@@ -352,11 +405,19 @@ void StatisticsWindow::fitTable()
                          top->sizeHint().height() + side->length() + frame);
 }
 
-// A scroll area asks for a small box whatever it holds; the window asks room for all of it
-// and is then cut down to the screen where it is placed.
+// A scroll area asks for a middling box whatever it holds; the window asks room for all of
+// it, no more, and is then cut down to the screen where it is placed.
 QSize StatisticsWindow::sizeHint() const
 {
     QSize whole = contents_->sizeHint();
+    // A wrapped label asks for a narrow, tall box; the notes take a line each where the window
+    // is no wider for it than its figures make it anyway.
+    if (notes_->isVisibleTo(this)) {
+        const QRect lines = notes_->fontMetrics().boundingRect(
+            QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), 0, notes_->text());
+        whole.setWidth(
+            std::max(whole.width(), std::min(lines.width(), summary_->sizeHint().width())));
+    }
     if (contents_->hasHeightForWidth())
         whole.setHeight(contents_->heightForWidth(whole.width()));
     // Room for the scroll bar that a screen too low for all of it brings in, so that the
@@ -364,7 +425,16 @@ QSize StatisticsWindow::sizeHint() const
     const int frame = 2 * scroll_->frameWidth();
     whole +=
         QSize(frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_), frame);
-    return QDialog::sizeHint() + (whole - scroll_->sizeHint()).expandedTo({0, 0});
+    // Beside the buttons and the margins, which only the height adds up with; the layout
+    // counts the scroll area at no less than its minimum.
+    const QMargins margins = layout()->contentsMargins();
+    const int scrollHeight = scroll_->sizeHint()
+                                 .expandedTo(scroll_->minimumSizeHint())
+                                 .expandedTo(scroll_->minimumSize())
+                                 .height();
+    return QSize(whole.width() + margins.left() + margins.right(),
+                 QDialog::sizeHint().height() - scrollHeight + whole.height())
+        .expandedTo(minimumSizeHint());
 }
 
 void StatisticsWindow::confirmStartAnew()
@@ -383,12 +453,16 @@ void StatisticsWindow::confirmStartAnew()
         Q_EMIT startAnewRequested();
 }
 
-// Once, at its first size: later it keeps the size and place the player gives it.
+// Placed once, beside the game; later it keeps the place the player gives it. The verdicts
+// take the focus, so that a screen reader says them on opening.
 void StatisticsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        fitOver(*this, parentWidget());
+        fitted_ = sizeHint();
+        fitBeside(*this, parentWidget());
+        if (summary_->isVisibleTo(this))
+            summary_->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -7,7 +7,6 @@
 #include "Statistics.h"
 
 #include <QDialog>
-#include <array>
 
 class QHBoxLayout;
 class QLabel;
@@ -16,14 +15,15 @@ class QPushButton;
 class QScrollArea;
 class QTableWidget;
 class QVBoxLayout;
-class ReadOnlyText;
 class StatisticsChart;
+class StatisticsSummary;
 
 // The figures of every kept game, per level and in total, what they mean against pure
 // guessing, and the chart. Not modal: the game goes on beside it. It reads nothing itself;
 // whoever keeps the record hands it the sums and is asked to start the record anew.
-// Everything but the buttons scrolls, so the window fits any screen; a screen reader reaches
-// every figure, the conclusions and the chart's description with the keyboard.
+// At a glance first: the games and each line's verdict, which a screen reader says on opening;
+// then the chart and the table for the details. As large as its content, as far as the screen
+// allows; what does not fit scrolls, the buttons stay.
 class StatisticsWindow : public QDialog
 {
     Q_OBJECT
@@ -51,7 +51,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum Row { Games, Guesses, Hits, Share, Chance, Evidence, Rows };
+    enum Row { Games, Guesses, Hits, Share, Chance, Rows };
     // Table columns: the levels, then the total.
     static int column(int level);
 
@@ -60,8 +60,11 @@ private:
     QTableWidget *createTable();
     QHBoxLayout *createButtons();
     void refresh();
+    void fitToContent();
     void showNotes();
-    bool showColumn(int level);
+    void enableStartAnew();
+    void showSummary();
+    void showColumn(int level);
     void setFigure(Row row, int level, const QString &text);
     void fitTable();
     void confirmStartAnew();
@@ -69,6 +72,8 @@ private:
     Statistics statistics_;
     QStringList recordNotes_;
     bool placed_ = false;
+    // The size the content asked for when the window was last sized to it.
+    QSize fitted_;
 
     QScrollArea *scroll_ = nullptr;
     QWidget *contents_ = nullptr;
@@ -76,9 +81,8 @@ private:
     QVBoxLayout *notesBox_ = nullptr;
     QProgressBar *reading_ = nullptr;
     QLabel *notes_ = nullptr;
-    QTableWidget *table_ = nullptr;
-    ReadOnlyText *conclusions_ = nullptr;
+    StatisticsSummary *summary_ = nullptr;
     StatisticsChart *chart_ = nullptr;
-    ReadOnlyText *chartText_ = nullptr;
+    QTableWidget *table_ = nullptr;
     QPushButton *startAnew_ = nullptr;
 };
