@@ -111,12 +111,19 @@ struct ScriptedRandom {
     }
 };
 
-// `games` games at `level` with `hits` right in all, as evenly spread as whole games allow.
-inline void addGames(Statistics &s, int level, int games, int hits)
+// The level numbered `number`, 1..3, as the tests name them.
+inline Level level(int number)
+{
+    return Level::numbered(number).value();
+}
+
+// `games` games at level `number` with `hits` right in all, as evenly spread as whole games
+// allow.
+inline void addGames(Statistics &s, int number, int games, int hits)
 {
     for (int n = 0; n < games; ++n) {
         FinishedGame g;
-        g.level = level;
+        g.level = level(number);
         const int right = hits / games + (n < hits % games ? 1 : 0);
         for (int i = 0; i < Board::Cells; ++i)
             g.guessed[i] = i < right ? g.hidden[i] : g.hidden[i] + 1;

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FakeWindow.h"
-#include "Game.h"
+#include "LoggedGame.h"
 #include "TestSupport.h"
 #include "TimeSeededRandom.h"
 
@@ -12,19 +11,17 @@
 
 using TestSupport::ScriptedRandom;
 
-// A game against a recording window and board, with the hidden pictures chosen by the test.
+// A game on a logged board, with the hidden pictures chosen by the test.
 struct Table {
-    FakeWindow record;
     ScriptedRandom random;
-    Game game{record, record, random};
+    LoggedGame record{random};
+    Game &game = record.game;
 
-    Table() { record.listenTo(game); }
-
-    // Plays a whole game at `level` (1..3): hidden[n], guessed[n] for attempts 1..10.
-    void play(int level, const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
+    // Plays a whole game at level `number` (1..3): hidden[n], guessed[n] for attempts 1..10.
+    void play(int number, const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
     {
-        random.hideAll(hidden, level * 5);
-        game.chooseLevel(level - 1);
+        random.hideAll(hidden, number * 5);
+        game.chooseLevel(TestSupport::level(number));
         for (int g : guessed)
             game.guess(g);
     }
@@ -43,22 +40,20 @@ class TestGame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void verdictCountsHitsOfAWholeGame_data()
+    void scoreCountsHitsOfAWholeGame_data()
     {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("hits");
-        QTest::addColumn<QString>("verdict");
-        QTest::newRow("none") << 1 << 0 << u"Ваша интуиция не работает."_s;
-        QTest::newRow("one") << 2 << 1 << u"Ваша интуиция работает на 10%"_s;
-        QTest::newRow("three") << 1 << 3 << u"Ваша интуиция работает на 30%"_s;
-        QTest::newRow("nine") << 3 << 9 << u"Ваша интуиция работает на 90%"_s;
-        QTest::newRow("ten") << 3 << 10 << u"Вы гений!!!"_s;
+        QTest::newRow("none") << 1 << 0;
+        QTest::newRow("one") << 2 << 1;
+        QTest::newRow("three") << 1 << 3;
+        QTest::newRow("nine") << 3 << 9;
+        QTest::newRow("ten") << 3 << 10;
     }
-    void verdictCountsHitsOfAWholeGame()
+    void scoreCountsHitsOfAWholeGame()
     {
         QFETCH(int, level);
         QFETCH(int, hits);
-        QFETCH(QString, verdict);
         const int offered = level * 5;
         std::array<int, 10> hidden{}, guessed{};
         for (int n = 0; n < 10; ++n) {
@@ -69,23 +64,23 @@ private Q_SLOTS:
         Table t;
         t.play(level, hidden, guessed);
 
-        QCOMPARE(t.record.status, verdict);
         QCOMPARE(t.game.attempt(), Game::NoGame);
         QCOMPARE(t.game.score().value_or(-1), hits);
+        QVERIFY(t.game.levelChoiceOpen());
         // The reveal shows every hidden picture and strikes exactly the misses.
         for (int n = 1; n <= 10; ++n) {
-            const Board::Cell &cell = t.record.cell(n);
+            const Board::Cell &cell = t.record.board.cell(n);
             QVERIFY(cell.revealed);
             QCOMPARE(cell.hidden, hidden[n - 1]);
             QCOMPARE(cell.struck, n <= 10 - hits);
         }
-        // Nothing changes on the board after the verdict, and the game goes last, once and as
-        // played, to whoever keeps it.
+        // The board is drawn whole before the game says it changed, and the finished game goes
+        // last, once and as played, to whoever keeps it.
         const QStringList &log = t.record.log;
-        QCOMPARE(log.mid(log.indexOf(u"status "_s + verdict) + 1),
-                 (QStringList{u"level 0 1"_s, u"level 1 1"_s, u"level 2 1"_s, u"finished"_s}));
+        QCOMPARE(log.count(u"changed"_s), 11);
+        QCOMPARE(log.mid(log.size() - 3), (QStringList{u"board"_s, u"changed"_s, u"finished"_s}));
         QCOMPARE(t.record.finished.size(), 1u);
-        QCOMPARE(t.record.finished[0].level, level);
+        QCOMPARE(t.record.finished[0].level, TestSupport::level(level));
         QCOMPARE(t.record.finished[0].hidden, hidden);
         QCOMPARE(t.record.finished[0].guessed, guessed);
     }
@@ -94,7 +89,7 @@ private Q_SLOTS:
     {
         Table t;
         t.play(1, {2, 0, 2, 1, 2, 3, 4, 2, 0, 1}, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
-        QCOMPARE(t.record.status, u"Ваша интуиция работает на 40%"_s);
+        QCOMPARE(t.game.score(), 4);
     }
 
     void clicksOutsideAGameChangeNothing()
@@ -116,54 +111,56 @@ private Q_SLOTS:
             t.game.guess(i);
         QCOMPARE(t.record.log, log);
         QCOMPARE(t.slots(), played);
-        QCOMPARE(t.record.status, u"Ваша интуиция работает на 90%"_s);
+        QCOMPARE(t.game.score(), 9);
     }
 
+    // The level buttons close with a level choice and open again with the first guess.
     void levelChoiceMidGameRestarts()
     {
         Table t;
-        t.game.chooseLevel(2);
+        QVERIFY(t.game.levelChoiceOpen());
+        t.game.chooseLevel(TestSupport::level(3));
+        QVERIFY(!t.game.levelChoiceOpen());
         for (int i = 0; i < 4; ++i)
             t.game.guess(i);
+        QVERIFY(t.game.levelChoiceOpen());
         QCOMPARE(t.game.attempt(), 5);
-        t.game.chooseLevel(1);
+        t.game.chooseLevel(TestSupport::level(2));
+        QCOMPARE(t.game.level(), TestSupport::level(2));
         QCOMPARE(t.game.attempt(), 1);
+        QVERIFY(!t.game.levelChoiceOpen());
         QCOMPARE(t.game.guessed(1), Board::NoPicture);
-        QCOMPARE(t.record.status, u"Угадайте 1-ю картинку"_s);
+        QVERIFY(!t.game.score());
         // An abandoned game is no finished game.
         QVERIFY(t.record.finished.empty());
     }
 
-    void levelsShowTheirRowsOfPictures()
+    void levelsOfferTheirRowsOfPictures()
     {
         Table t;
-        const auto visibleUpTo = [&](int end) {
-            for (int k = 5; k < 15; ++k)
-                if (t.record.pictureVisible[k] != (k < end))
+        const auto offeredUpTo = [&](int end) {
+            for (int k = -1; k <= 15; ++k)
+                if (t.game.offers(k) != (k >= 0 && k < end))
                     return false;
             return true;
         };
-        t.game.chooseLevel(2);
-        QVERIFY(visibleUpTo(15));
+        QVERIFY(offeredUpTo(15));
+        t.game.chooseLevel(TestSupport::level(3));
+        QVERIFY(offeredUpTo(15));
         t.game.guess(0);
-        t.game.chooseLevel(0);
-        QVERIFY(visibleUpTo(5));
+        t.game.chooseLevel(TestSupport::level(1));
+        QVERIFY(offeredUpTo(5));
         t.game.guess(0);
-        t.game.chooseLevel(1);
-        QVERIFY(visibleUpTo(10));
-        // Buttons 0..4 are never touched.
-        QVERIFY(t.record.log.filter(QRegularExpression(u"^picture [0-4] "_s)).isEmpty());
+        t.game.chooseLevel(TestSupport::level(2));
+        QVERIFY(offeredUpTo(10));
     }
 
-    void badIndicesChangeNothing()
+    void badNumbersChangeNothing()
     {
+        for (int bad : {-1, 0, 4, -32768, 32767})
+            QVERIFY(!Level::numbered(bad));
         Table t;
-        for (int bad : {-1, 3, -32768, 32767})
-            t.game.chooseLevel(bad);
-        QVERIFY(t.record.log.isEmpty());
-        QCOMPARE(t.game.offeredPictures(), 0);
-
-        t.game.chooseLevel(0);
+        t.game.chooseLevel(TestSupport::level(1));
         const QStringList log = t.record.log;
         // Level 1 offers pictures 0..4 only.
         for (int bad : {5, 14, 15, -1, 32767})
@@ -178,7 +175,7 @@ private Q_SLOTS:
     {
         Table t;
         *t.random.values = {1.0, std::nan(""), -0.5, 7.0, 0.9999999999999999};
-        t.game.chooseLevel(2);
+        t.game.chooseLevel(TestSupport::level(3));
         for (int i = 0; i < 4; ++i)
             t.game.guess(i);
         QCOMPARE(t.game.hidden(1), 14);
@@ -194,14 +191,14 @@ private Q_SLOTS:
     // draws and lands far beyond them.
     void realDrawIsUniformAtEveryLevel()
     {
-        for (int level = 1; level <= 3; ++level) {
-            FakeWindow record;
-            Game game(record, record, TimeSeededRandom{});
-            const int offered = level * 5;
+        for (const Level level : Level::all()) {
+            LoggedGame record{TimeSeededRandom{}};
+            Game &game = record.game;
+            const int offered = level.pictures();
             std::vector<int> counts(offered, 0);
             const int games = 600 * offered / 10;
             for (int g = 0; g < games; ++g) {
-                game.chooseLevel(level - 1);
+                game.chooseLevel(level);
                 for (int n = 1; n <= 10; ++n) {
                     const int hidden = game.hidden(n);
                     QVERIFY(hidden >= 0 && hidden < offered);
@@ -215,8 +212,8 @@ private Q_SLOTS:
             for (int c : counts)
                 chi2 += (c - expected) * (c - expected) / expected;
             const double critical[] = {28.47, 39.34, 48.72};
-            QVERIFY2(chi2 < critical[level - 1],
-                     qPrintable(u"level %1 chi2 %2"_s.arg(level).arg(chi2)));
+            QVERIFY2(chi2 < critical[level.place()],
+                     qPrintable(u"level %1 chi2 %2"_s.arg(level.number()).arg(chi2)));
         }
     }
 

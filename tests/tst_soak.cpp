@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FakeWindow.h"
-#include "Game.h"
+#include "LoggedGame.h"
 
 #include <QTest>
 #include <random>
@@ -16,7 +15,7 @@ namespace
 QString fault(const Board &board, const Game &game)
 {
     const bool over = game.score().has_value();
-    const auto offered = [&](int p) { return p >= 0 && p < game.offeredPictures(); };
+    const auto offered = [&](int p) { return game.offers(p); };
     for (int n = 1; n <= Board::Cells; ++n) {
         const Board::Cell &cell = board.cell(n);
         const bool answered = over || n < game.attempt();
@@ -48,17 +47,17 @@ private Q_SLOTS:
     {
         std::mt19937 rng(20261207);
         std::uniform_real_distribution<double> unit(0.0, 1.0);
-        std::uniform_int_distribution<int> length(1, 40), kind(0, 9), levelIndex(-2, 4),
+        std::uniform_int_distribution<int> length(1, 40), kind(0, 9), levelNumber(1, Level::Count),
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            FakeWindow view;
-            Game game(view, view, [&] { return unit(rng); });
+            LoggedGame logged([&] { return unit(rng); });
+            Game &game = logged.game;
             const int events = length(rng);
             for (int e = 0; e < events; ++e) {
                 const int before = game.attempt();
                 if (kind(rng) == 0) {
-                    game.chooseLevel(levelIndex(rng));
+                    game.chooseLevel(*Level::numbered(levelNumber(rng)));
                 } else {
                     game.guess(pictureIndex(rng));
                 }
@@ -67,7 +66,7 @@ private Q_SLOTS:
                          qPrintable(u"attempt %1"_s.arg(a)));
                 if (before == 10 && a == Game::NoGame)
                     ++games;
-                if (const QString wrong = fault(view, game); !wrong.isEmpty())
+                if (const QString wrong = fault(logged.board, game); !wrong.isEmpty())
                     QFAIL(qPrintable(u"sequence %1, event %2: "_s.arg(sequence).arg(e) + wrong));
             }
         }

@@ -22,7 +22,7 @@ namespace
 
 double chanceAt(int level)
 {
-    return 1.0 / (level * Game::PicturesPerLevel);
+    return TestSupport::level(level).chance();
 }
 
 Finding judge(int level, qint64 games, qint64 hits)
@@ -129,11 +129,12 @@ private Q_SLOTS:
         QFETCH(Finding, finding);
         Statistics s;
         addGames(s, level, games, hits);
-        QCOMPARE(s.finding(level), finding);
-        QCOMPARE(s.finding(level), judge(level, games, hits));
-        QCOMPARE(s.hits(level), hits);
-        QCOMPARE(s.expectedHits(level), games * Game::Attempts * chanceAt(level));
-        const double e = s.evidence(level);
+        const Level at = TestSupport::level(level);
+        QCOMPARE(s.finding(at), finding);
+        QCOMPARE(s.finding(at), judge(level, games, hits));
+        QCOMPARE(s.hits(at), hits);
+        QCOMPARE(s.expectedHits(at), games * Game::Attempts * chanceAt(level));
+        const double e = s.evidence(at);
         QCOMPARE(e >= Evidence::Needed, notable(finding));
         QCOMPARE(e <= 1 / Evidence::LuckEnough, finding == Finding::LikeLuck);
         // A line by itself is its own total.
@@ -151,8 +152,10 @@ private Q_SLOTS:
         // 70 right where 40 + 10 + 4 are expected.
         QVERIFY(qAbs(s.expectedHits(Statistics::Total) - 54) < 1e-9);
         QVERIFY(qAbs(s.chance(Statistics::Total) - 54.0 / 360) < 1e-12);
-        QCOMPARE(s.finding(2), Finding::StandsOut);
-        QVERIFY(s.evidence(Statistics::Total) > 1 && s.evidence(Statistics::Total) < s.evidence(2));
+        const Level second = TestSupport::level(2);
+        QCOMPARE(s.finding(second), Finding::StandsOut);
+        QVERIFY(s.evidence(Statistics::Total) > 1 &&
+                s.evidence(Statistics::Total) < s.evidence(second));
         Statistics withoutThird;
         addGames(withoutThird, 1, 20, 40);
         addGames(withoutThird, 2, 10, 30);
@@ -163,16 +166,17 @@ private Q_SLOTS:
         addGames(low, 1, 100, 200);
         addGames(low, 2, 100, 0);
         addGames(low, 3, 100, 100);
-        QCOMPARE(low.finding(3), Finding::StandsOut);
+        QCOMPARE(low.finding(TestSupport::level(3)), Finding::StandsOut);
         QCOMPARE(low.finding(Statistics::Total), Finding::BelowLuck);
-        QCOMPARE(low.levelsPlayed(), (std::vector<int>{1, 2, 3}));
+        QCOMPARE(low.levelsPlayed().size(), 3u);
+        QCOMPARE(low.linesShown().back(), Statistics::Total);
     }
 
     // Exactly, by the hit count's distribution with no sampling: a blind guesser who looks
     // after every one of 1,000 games is told "stands out" or "below luck" at most 1 time in 100.
     void blindGuesserIsRarelyToldOtherwise()
     {
-        for (int level = 1; level <= Game::Levels; ++level) {
+        for (int level = 1; level <= Level::Count; ++level) {
             const double p = chanceAt(level);
             std::array<double, Game::Attempts + 1> oneGame{};
             for (int k = 0; k <= Game::Attempts; ++k)
@@ -213,7 +217,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("level");
         QTest::addColumn<std::vector<qint32>>("running");
         QTest::addColumn<double>("width");
-        for (int level = 1; level <= Game::Levels; ++level) {
+        for (int level = 1; level <= Level::Count; ++level) {
             const QByteArray l = "level " + QByteArray::number(level);
             QTest::newRow(l + ", along the upper edge")
                 << level << alongTheEdge(level, 380, true) << 400.0;

@@ -4,6 +4,7 @@
 #include "Application.h"
 
 #include "AboutWindow.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "OpenFailureNotice.h"
 #include "RecordMessages.h"
@@ -14,10 +15,32 @@
 #include <QSessionManager>
 
 Application::Application(Desktop desktop, Game::Random random)
-    : desktop_(std::move(desktop)), record_(RecordFile::inDataFolder()),
-      window_(std::make_unique<MainWindow>(std::move(random)))
+    : desktop_(std::move(desktop)), game_(board_, std::move(random)),
+      record_(RecordFile::inDataFolder()), window_(std::make_unique<MainWindow>(game_, board_))
+{
+    connectGame();
+    connectCommands();
+    connectEnding();
+    connectRecord();
+}
+
+// The game's news to the window, and each finished game to the record, after the window has
+// shown its verdict.
+void Application::connectGame()
 {
     MainWindow *window = window_.get();
+    QObject::connect(&game_, &Game::changed, window, &MainWindow::showGame);
+    QObject::connect(&board_, &ResultBoard::changed, window, &MainWindow::showBoard);
+    QObject::connect(&game_, &Game::finished, &record_, &Record::keep);
+}
+
+void Application::connectCommands()
+{
+    MainWindow *window = window_.get();
+    QObject::connect(window, &MainWindow::helpRequested, window, [this] { openHelp(); });
+    QObject::connect(window, &MainWindow::aboutRequested, window, [this] { showAbout(); });
+    QObject::connect(window, &MainWindow::statisticsRequested, window,
+                     [this] { showStatistics(); });
     // Told over whichever window the player looks at; the opener may give up after this
     // program has closed the window that asked.
     desktop_.setComplaint([main = QPointer<MainWindow>(window)](const OpenFailure &failure) {
@@ -26,6 +49,11 @@ Application::Application(Desktop desktop, Game::Random random)
         else if (main)
             OpenFailureNotice::show(main, failure);
     });
+}
+
+void Application::connectEnding()
+{
+    MainWindow *window = window_.get();
     QObject::connect(window, &MainWindow::exitRequested, window, [this] { exitWhenReady(); });
     QObject::connect(window, &MainWindow::closing, window, [this](QCloseEvent *event) {
         if (readyToEnd(true))
@@ -40,13 +68,12 @@ Application::Application(Desktop desktop, Game::Random random)
                              session.cancel();
                          session.release();
                      });
-    QObject::connect(window, &MainWindow::helpRequested, window, [this] { desktop_.openHelp(); });
-    QObject::connect(window, &MainWindow::aboutRequested, window, [this] { showAbout(); });
-    QObject::connect(window, &MainWindow::statisticsRequested, window,
-                     [this] { showStatistics(); });
-    QObject::connect(&window->game(), &Game::finished, &record_,
-                     [this](const FinishedGame &game) { record_.keep(game); });
+}
 
+// The record's news to the statistics window, while there is one.
+void Application::connectRecord()
+{
+    MainWindow *window = window_.get();
     QObject::connect(&record_, &Record::gameAdded, window, [this](const FinishedGame &game) {
         if (statistics_)
             statistics_->addGame(game);
@@ -66,6 +93,12 @@ Application::Application(Desktop desktop, Game::Random random)
 }
 
 Application::~Application() = default;
+
+// In the player's language.
+void Application::openHelp()
+{
+    desktop_.openHelp(Language::helpDocument(Language::current()));
+}
 
 void Application::start()
 {
@@ -125,7 +158,7 @@ void Application::showStatistics()
         QObject::connect(statistics_, &StatisticsWindow::startAnewRequested, window_.get(),
                          [this] { startRecordAnew(); });
         QObject::connect(statistics_, &StatisticsWindow::helpRequested, window_.get(),
-                         [this] { desktop_.openHelp(); });
+                         [this] { openHelp(); });
         QObject::connect(statistics_, &QObject::destroyed, &record_,
                          [this] { record_.stopReading(); });
         statistics_->setRecordState(record_.state());

@@ -6,6 +6,7 @@
 #include "Desktop.h"
 #include "Game.h"
 #include "Record.h"
+#include "ResultBoard.h"
 
 #include <QPointer>
 #include <memory>
@@ -13,8 +14,9 @@
 class MainWindow;
 class StatisticsWindow;
 
-// The program put together: the main window, the desktop that its help and About link go to,
-// and the record that keeps its finished games. The program ends through here, so that no
+// The program put together: the game and its board, the main window that shows them, the
+// desktop that its help and About link go to, and the record that keeps its finished games.
+// It creates them and connects them, nothing more; the program ends through here, so that no
 // game is lost without a word.
 class Application
 {
@@ -28,6 +30,7 @@ public:
     void start();
 
     MainWindow &mainWindow() { return *window_; }
+    Game &game() { return game_; }
 
     // Whether the program may end now. Games that could not be saved get one more attempt;
     // then the player is asked whether to save them to a file, quit without them or stay.
@@ -35,6 +38,11 @@ public:
     bool readyToEnd(bool canAsk);
 
 private:
+    void connectGame();
+    void connectCommands();
+    void connectEnding();
+    void connectRecord();
+    void openHelp();
     void showAbout();
     void showStatistics();
     void startRecordAnew();
@@ -42,6 +50,8 @@ private:
 
     Desktop desktop_;
     // Before the window, which goes first and takes the connections to it along.
+    ResultBoard board_;
+    Game game_;
     Record record_;
     std::unique_ptr<MainWindow> window_;
     QPointer<StatisticsWindow> statistics_;

@@ -4,7 +4,7 @@
 #include "ChartGeometry.h"
 
 #include "Evidence.h"
-#include "Game.h"
+#include "Board.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,8 +46,8 @@ Counts countsAfter(qint64 games, double chance)
         nearest = std::prev(next);
     if (nearest != known.end()) {
         const qint64 nearGames = nearest->first.second;
-        const qint64 shift = std::llround(double((games - nearGames) * Game::Attempts) * chance);
-        if (nearest->second.above <= nearGames * Game::Attempts)
+        const qint64 shift = std::llround(double((games - nearGames) * Board::Cells) * chance);
+        if (nearest->second.above <= nearGames * Board::Cells)
             near.above = nearest->second.above + shift;
         if (nearest->second.below >= 0)
             near.below = nearest->second.below + shift;
@@ -55,7 +55,7 @@ Counts countsAfter(qint64 games, double chance)
     constexpr std::size_t MostKept = 1 << 15;
     if (known.size() >= MostKept)
         known.clear();
-    const qint64 guesses = games * Game::Attempts;
+    const qint64 guesses = games * Board::Cells;
     const Evidence::Edges e = Evidence::edges(guesses, chance, near);
     const Counts counts{e.above.value_or(guesses + 1), e.below.value_or(-1)};
     known.emplace(key, counts);
@@ -68,17 +68,17 @@ struct Line {
     double chance;
 
     qint64 hits(qint64 game) const { return running[std::size_t(game - 1)]; }
-    double share(qint64 game) const { return double(hits(game)) / double(game * Game::Attempts); }
+    double share(qint64 game) const { return double(hits(game)) / double(game * Board::Cells); }
     // Halfway between the last count inside the band and the first outside, so that the line,
     // which only takes whole counts, never runs along an edge at a game of its own.
     double high(qint64 game, const Counts &c) const
     {
-        const qint64 guesses = game * Game::Attempts;
+        const qint64 guesses = game * Board::Cells;
         return c.above > guesses ? 1.0 : (double(c.above) - 0.5) / double(guesses);
     }
     double low(qint64 game, const Counts &c) const
     {
-        return c.below < 0 ? 0.0 : (double(c.below) + 0.5) / double(game * Game::Attempts);
+        return c.below < 0 ? 0.0 : (double(c.below) + 0.5) / double(game * Board::Cells);
     }
 
     // A game from `first` to `last` whose count stands out, if there is one. The count and the

@@ -13,11 +13,11 @@
 struct FinishedGame {
     // UTC; stamped by whoever keeps the record, so that the rules need no clock.
     QDateTime playedAt;
-    int level = 1;
+    Level level;
     std::array<int, Board::Cells> hidden{};
     std::array<int, Board::Cells> guessed{};
 
-    int offeredPictures() const { return level * Level::PicturesEach; }
+    int offeredPictures() const { return level.pictures(); }
     int hits() const
     {
         int n = 0;

@@ -8,15 +8,12 @@
 #include "Level.h"
 
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <optional>
 
-class GameView;
-
-// The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a verdict
-// after the tenth. The attempts are kept on the board; what else it changes it writes to its
-// view; a finished game it tells whoever listens, once its view shows the verdict.
+// The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a score
+// after the tenth. The attempts are kept on the board. It tells its news by signals and says
+// nothing in words: whoever shows it reads its state.
 class Game : public QObject
 {
     Q_OBJECT
@@ -24,49 +21,47 @@ class Game : public QObject
 public:
     static constexpr int Attempts = Board::Cells;
     static constexpr int NoGame = -1;
-    static constexpr int Levels = Level::Count;
-    static constexpr int PicturesPerLevel = Level::PicturesEach;
-    static constexpr int AllPictures = Levels * PicturesPerLevel;
 
     // A number uniform in [0, 1), taken once per attempt.
     using Random = std::function<double()>;
 
-    Game(GameView &view, Board &board, Random random);
+    Game(Board &board, Random random);
 
-    // Starts a new game at level index + 1 (index 0..2), abandoning one in play.
-    void chooseLevel(int index);
-    // The player's guess at the current attempt; ignored while no game runs.
+    // Starts a new game at `level`, abandoning one in play.
+    void chooseLevel(Level level);
+    // The player's guess at the current attempt; ignored while no game runs, and for a picture
+    // the level does not offer.
     void guess(int picture);
 
+    // The level of the game in play or of the last one; none before the first choice.
+    std::optional<Level> level() const { return level_; }
     // NoGame, or the attempt (1..10) whose picture is to be guessed next.
     int attempt() const { return attempt_; }
-    int offeredPictures() const { return level_ * PicturesPerLevel; }
+    // Whether a level may be chosen: always, but while a game waits for its first guess.
+    bool levelChoiceOpen() const { return levelChoiceOpen_; }
+    // Whether picture `picture` is offered: all of them before the first level choice.
+    bool offers(int picture) const;
     // The picture hidden at attempt n (1..10) and the player's guess there, once written.
     int hidden(int n) const { return board_.cell(n).hidden; }
     int guessed(int n) const { return board_.cell(n).guessed; }
-
     // Number of right guesses, once a game is over and until the next level choice.
     std::optional<int> score() const;
-    // The board in words: never names a hidden picture before the reveal.
-    QString boardDescription() const;
-
-    static QString attemptRequest(int attempt);
-    static QString verdict(int hits);
 
 Q_SIGNALS:
-    // Once a game, after its tenth guess; not yet stamped with its time.
+    // After every level choice and every guess that counted, with the board already redrawn.
+    void changed();
+    // Once a game, after its tenth guess and the change it made; not yet stamped with its time.
     void finished(const FinishedGame &game);
 
 private:
     void startNextAttempt();
     FinishedGame endGame();
-    void describe();
-    bool gameOver() const { return attempt_ == NoGame && level_ > 0; }
+    bool gameOver() const { return attempt_ == NoGame && level_; }
 
-    GameView &view_;
     Board &board_;
     Random random_;
 
     int attempt_ = NoGame;
-    int level_ = 0;
+    std::optional<Level> level_;
+    bool levelChoiceOpen_ = true;
 };

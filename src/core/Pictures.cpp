@@ -29,8 +29,6 @@
 #include "pictures/window_icon.xpm"
 #include "pictures/x_mark.xpm"
 
-using namespace Qt::StringLiterals;
-
 namespace Pictures
 {
 
@@ -44,28 +42,23 @@ QImage opaque(std::span<const char *const> xpm)
     return readXpm(xpm).convertToFormat(QImage::Format_RGB32);
 }
 
-struct Guess {
-    std::span<const char *const> xpm;
-    const char16_t *name;
-};
-
 // Index order matters: each level adds the next row of five.
-constexpr std::array<Guess, GuessCount> guesses{{
-    {disc_xpm, u"Красный круг"},
-    {square_xpm, u"Жёлтый квадрат"},
-    {triangle_xpm, u"Зелёный треугольник"},
-    {rhombus_xpm, u"Синий ромб"},
-    {trapezoid_xpm, u"Розовая трапеция"},
-    {block_pyramid_xpm, u"Пирамида из кубиков"},
-    {ball_xpm, u"Мяч"},
-    {ring_pyramid_xpm, u"Пирамидка с кольцами"},
-    {pawns_xpm, u"Три фишки"},
-    {drum_xpm, u"Барабан"},
-    {banana_xpm, u"Банан"},
-    {cherries_xpm, u"Вишни"},
-    {mushroom_xpm, u"Гриб"},
-    {cheese_xpm, u"Сыр"},
-    {pear_xpm, u"Груша"},
+constexpr std::array<std::span<const char *const>, GuessCount> guesses{{
+    disc_xpm,
+    square_xpm,
+    triangle_xpm,
+    rhombus_xpm,
+    trapezoid_xpm,
+    block_pyramid_xpm,
+    ball_xpm,
+    ring_pyramid_xpm,
+    pawns_xpm,
+    drum_xpm,
+    banana_xpm,
+    cherries_xpm,
+    mushroom_xpm,
+    cheese_xpm,
+    pear_xpm,
 }};
 
 } // namespace
@@ -75,15 +68,10 @@ const QImage &guess(int index)
     static const auto images = [] {
         std::array<QImage, GuessCount> all;
         for (int i = 0; i < GuessCount; ++i)
-            all[i] = opaque(guesses[i].xpm);
+            all[i] = opaque(guesses[i]);
         return all;
     }();
     return images.at(index);
-}
-
-QString guessName(int index)
-{
-    return QString::fromUtf16(guesses.at(index).name);
 }
 
 const QImage &xMark()

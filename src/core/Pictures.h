@@ -27,7 +27,4 @@ const QImage &aboutEmblem();
 // Hand pointer over the About window's link, 32 x 32 with transparency; hot spot (0, 0).
 const QImage &linkPointer();
 
-// Russian name of a guess picture's motif, for screen readers.
-QString guessName(int index);
-
 } // namespace Pictures

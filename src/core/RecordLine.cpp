@@ -103,7 +103,7 @@ std::optional<int> headerVersion(QByteArrayView line)
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
-    return time.toLatin1() + '\t' + QByteArray::number(game.level) + '\t' + pictures(game.hidden) +
+    return time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' + pictures(game.hidden) +
            '\t' + pictures(game.guessed) + '\n';
 }
 
@@ -130,9 +130,10 @@ std::optional<FinishedGame> parse(QByteArrayView line)
     game.playedAt = readTime(fields[0]);
     if (!game.playedAt.isValid() || fields[1].size() != 1)
         return std::nullopt;
-    game.level = fields[1][0] - '0';
-    if (game.level < 1 || game.level > Level::Count)
+    const std::optional<Level> level = Level::numbered(fields[1][0] - '0');
+    if (!level)
         return std::nullopt;
+    game.level = *level;
     if (!readPictures(fields[2], game.offeredPictures(), game.hidden) ||
         !readPictures(fields[3], game.offeredPictures(), game.guessed))
         return std::nullopt;

@@ -9,9 +9,7 @@
 
 void Statistics::add(const FinishedGame &game)
 {
-    if (game.level < 1 || game.level > Level::Count)
-        return;
-    auto &series = running_[game.level - 1];
+    auto &series = running_[game.level.place()];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
 }
 
@@ -25,64 +23,73 @@ void Statistics::addLine(QByteArrayView line)
         ++skipped_;
 }
 
-std::vector<int> Statistics::levelsPlayed() const
+std::vector<Level> Statistics::levelsPlayed() const
 {
-    std::vector<int> levels;
-    for (int l = 1; l <= Level::Count; ++l)
-        if (games(l) > 0)
-            levels.push_back(l);
+    std::vector<Level> levels;
+    for (Level level : Level::all())
+        if (games(level) > 0)
+            levels.push_back(level);
     return levels;
 }
 
-int Statistics::games(int level) const
+std::vector<Statistics::Line> Statistics::linesShown() const
 {
-    if (level != Total)
-        return int(running_.at(level - 1).size());
+    const std::vector<Level> levels = levelsPlayed();
+    std::vector<Line> lines(levels.begin(), levels.end());
+    if (lines.size() > 1)
+        lines.push_back(Total);
+    return lines;
+}
+
+int Statistics::games(Line line) const
+{
+    if (line)
+        return int(running_[line->place()].size());
     int n = 0;
     for (const auto &series : running_)
         n += int(series.size());
     return n;
 }
 
-qint64 Statistics::hits(int level) const
+qint64 Statistics::hits(Line line) const
 {
-    if (level != Total) {
-        const auto &series = running_.at(level - 1);
+    if (line) {
+        const auto &series = running_[line->place()];
         return series.empty() ? 0 : series.back();
     }
     qint64 n = 0;
-    for (int l = 1; l <= Level::Count; ++l)
-        n += hits(l);
+    for (Level level : Level::all())
+        n += hits(level);
     return n;
 }
 
-double Statistics::chance(int level) const
+double Statistics::chance(Line line) const
 {
-    if (level != Total)
-        return 1.0 / (level * Level::PicturesEach);
-    double expected = 0;
-    for (int l = 1; l <= Level::Count; ++l)
-        expected += double(guesses(l)) * chance(l);
-    return guesses(Total) > 0 ? expected / double(guesses(Total)) : 0.0;
+    if (line)
+        return line->chance();
+    return guesses(Total) > 0 ? expectedHits(Total) / double(guesses(Total)) : 0.0;
 }
 
-std::vector<Evidence::Tally> Statistics::tallies(int level) const
+std::vector<Evidence::Tally> Statistics::tallies(Line line) const
 {
     std::vector<Evidence::Tally> t;
-    for (int l = 1; l <= Level::Count; ++l)
-        if (level == Total || level == l)
-            t.push_back({guesses(l), hits(l), chance(l)});
+    for (Level level : Level::all())
+        if (!line || line == level)
+            t.push_back({guesses(level), hits(level), level.chance()});
     return t;
 }
 
-double Statistics::evidence(int level) const
+double Statistics::evidence(Line line) const
 {
-    return Evidence::figure(tallies(level));
+    return Evidence::figure(tallies(line));
 }
 
-double Statistics::expectedHits(int level) const
+double Statistics::expectedHits(Line line) const
 {
-    return double(guesses(level)) * chance(level);
+    double expected = 0;
+    for (const Evidence::Tally &t : tallies(line))
+        expected += double(t.guesses) * t.chance;
+    return expected;
 }
 
 Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies)
@@ -100,7 +107,7 @@ Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies)
     return figure <= -std::log(Evidence::LuckEnough) ? Finding::LikeLuck : Finding::TooEarly;
 }
 
-Statistics::Finding Statistics::finding(int level) const
+Statistics::Finding Statistics::finding(Line line) const
 {
-    return judge(tallies(level));
+    return judge(tallies(line));
 }

@@ -90,12 +90,12 @@ void Desktop::open(OpenFailure::Request request, const QString &target) const
         complaint_({request, OpenFailure::Reason::NoOpener, opener});
 }
 
-void Desktop::openHelp()
+void Desktop::openHelp(const QString &document)
 {
     if (isRepeat(lastHelp_))
         return;
     if (applicationFolder_)
-        open(OpenFailure::Request::Help, *applicationFolder_ + QString::fromUtf16(HelpFileName));
+        open(OpenFailure::Request::Help, *applicationFolder_ + document);
 }
 
 void Desktop::openUrl(const QString &url)

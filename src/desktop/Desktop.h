@@ -31,9 +31,6 @@ public:
     // A held F1 or a double click asks again at once; one viewer is enough.
     static constexpr qint64 RepeatIgnoredMs = 1000;
 
-    // The help document, expected in the application folder.
-    static constexpr char16_t HelpFileName[] = u"Справка.html";
-
     // `applicationFolder` ends in its separator; without one, the help cannot be found and
     // links go straight to the browser.
     explicit Desktop(std::optional<QString> applicationFolder,
@@ -44,9 +41,10 @@ public:
     // Opens a file or URL with the associated application ("Open"); false when no opener
     // could be started.
     bool openWithDesktop(const QString &target, const std::function<void()> &gaveUp = {}) const;
-    // The help command: the help document, whether it exists or not. A request within
-    // RepeatIgnoredMs of the one before, heard or ignored, is ignored: a held key opens one.
-    void openHelp();
+    // The help command: the help document `document` in the application folder, whether it
+    // exists or not. A request within RepeatIgnoredMs of the one before, heard or ignored, is
+    // ignored: a held key opens one.
+    void openHelp(const QString &document);
     // Opens a web address through a redirect page in the application folder, or directly
     // when no page can be written there or the folder is an installed copy's. A repeat within
     // RepeatIgnoredMs is ignored.

@@ -14,7 +14,6 @@ BoardView::BoardView(const ResultBoard &board, QWidget *parent) : QWidget(parent
 {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&board, &ResultBoard::changed, this, qOverload<>(&QWidget::update));
 }
 
 QSize BoardView::sizeHint() const

@@ -12,6 +12,13 @@ using namespace Qt::StringLiterals;
 namespace Language
 {
 
+namespace
+{
+
+Choice chosen = Choice::Russian;
+
+} // namespace
+
 Choice choose(const QStringList &uiLanguages)
 {
     for (const QString &name : uiLanguages) {
@@ -30,8 +37,19 @@ QLocale locale(Choice choice)
                                      : QLocale(QLocale::Russian, QLocale::Russia);
 }
 
+Choice current()
+{
+    return chosen;
+}
+
+QString helpDocument(Choice choice)
+{
+    return choice == Choice::English ? u"Help.html"_s : u"Справка.html"_s;
+}
+
 void install(Choice choice)
 {
+    chosen = choice;
     static QTranslator *installed = nullptr;
     if (installed) {
         QCoreApplication::removeTranslator(installed);

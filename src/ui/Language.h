@@ -24,5 +24,10 @@ QLocale locale(Choice choice);
 // installed before, and makes its locale the default. The Russian one holds only the plural
 // forms that a source text cannot.
 void install(Choice choice);
+// The language installed last; Russian before any.
+Choice current();
+
+// The help document in that language, beside the program: "Справка.html", "Help.html".
+QString helpDocument(Choice choice);
 
 } // namespace Language

@@ -8,8 +8,9 @@
 #include "ButtonStyle.h"
 #include "Centring.h"
 #include "Fonts.h"
+#include "GameTexts.h"
 #include "Pictures.h"
-#include "ProgramInfo.h"
+#include "ResultBoard.h"
 #include "TitleBanner.h"
 
 #include <QAction>
@@ -47,9 +48,6 @@ constexpr int MenuFontPixels = 14;
 // The status label's caption before the first game: fifteen spaces, which give it its width.
 constexpr int BlankStatusLength = 15;
 
-// What a picture button says while no game runs, for those who cannot see the prompt missing.
-const QString LevelFirst = u"Сначала выберите уровень."_s;
-
 QLabel *label(QWidget *parent, const QString &text, int fontPixels, const QRect &geometry)
 {
     auto *l = new QLabel(text, parent);
@@ -61,8 +59,8 @@ QLabel *label(QWidget *parent, const QString &text, int fontPixels, const QRect 
 
 QRect pictureButtonGeometry(int index)
 {
-    const int column = index % Game::PicturesPerLevel;
-    const int row = index / Game::PicturesPerLevel;
+    const int column = index % Level::PicturesEach;
+    const int row = index / Level::PicturesEach;
     return {Layout::FirstPictureButton +
                 QPoint(column * Layout::PictureButtonPitch, row * Layout::PictureButtonPitch),
             Layout::PictureButton};
@@ -70,11 +68,11 @@ QRect pictureButtonGeometry(int index)
 
 } // namespace
 
-MainWindow::MainWindow(Game::Random random, QWidget *parent)
-    : QMainWindow(parent), game_(*this, board_, std::move(random))
+MainWindow::MainWindow(Game &game, const ResultBoard &board, QWidget *parent)
+    : QMainWindow(parent), game_(game), board_(board)
 {
     setObjectName(u"frmForma"_s);
-    setWindowTitle(QString::fromUtf16(ProgramInfo::Title));
+    setWindowTitle(GameTexts::caption(game_.level()));
     setWindowIcon(QIcon(QPixmap::fromImage(Pictures::windowIcon())));
     // A fixed frame with a title bar: movable and closable, never resized or maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -93,7 +91,7 @@ MainWindow::MainWindow(Game::Random random, QWidget *parent)
     createMenus();
     createControls(client);
     setFocusOrder();
-    setBoardDescription(game_.boardDescription());
+    describeBoard();
     describePictures();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -113,21 +111,21 @@ void MainWindow::createMenus()
     // global menu. It keeps the desktop's plain face; the bold is for the game's controls.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setFont(Fonts::sans(MenuFontPixels, false));
-    QMenu *menu = menuBar()->addMenu(u"Меню"_s);
+    QMenu *menu = menuBar()->addMenu(tr("Меню"));
     menu->setObjectName(u"Menu"_s);
-    QAction *statistics = menu->addAction(u"Статистика"_s);
+    QAction *statistics = menu->addAction(tr("Статистика"));
     statistics->setObjectName(u"MenuStatistics"_s);
-    QAction *exit = menu->addAction(u"Выход"_s);
+    QAction *exit = menu->addAction(tr("Выход"));
     exit->setObjectName(u"MenuExit"_s);
-    QMenu *help = menuBar()->addMenu(u"Справка"_s);
+    QMenu *help = menuBar()->addMenu(tr("Справка"));
     help->setObjectName(u"Help"_s);
-    QAction *callHelp = help->addAction(u"Вызов справки"_s);
+    QAction *callHelp = help->addAction(tr("Вызов справки"));
     callHelp->setObjectName(u"HelpCalHelp"_s);
     callHelp->setShortcut(Qt::Key_F1);
     callHelp->setShortcutContext(Qt::WindowShortcut);
     // A held F1 would start a viewer at every repeat.
     callHelp->setAutoRepeat(false);
-    QAction *about = help->addAction(u"О программе"_s);
+    QAction *about = help->addAction(tr("О программе"));
     about->setObjectName(u"HelpAbout"_s);
     connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);
     connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
@@ -152,7 +150,7 @@ void MainWindow::createControls(QWidget *client)
     banner_ = new TitleBanner(client);
     banner_->setObjectName(u"usrReklamaX1"_s);
     banner_->setGeometry(Layout::Banner);
-    banner_->setAccessibleName(QString::fromUtf16(ProgramInfo::Title));
+    banner_->setAccessibleName(GameTexts::title());
     createLevelButtons(client, buttonStyle);
     status_ = label(client, QString(BlankStatusLength, u' '), StatusFontPixels, Layout::Status);
     status_->setObjectName(u"Label1"_s);
@@ -164,26 +162,27 @@ void MainWindow::createControls(QWidget *client)
 
 void MainWindow::createLevelButtons(QWidget *client, QStyle *buttonStyle)
 {
-    for (int i = 0; i < Game::Levels; ++i) {
-        auto *button = new QPushButton(Level::name(i + 1), client);
+    for (const Level level : Level::all()) {
+        const int i = int(level.place());
+        auto *button = new QPushButton(GameTexts::levelName(level), client);
         button->setObjectName(u"kLevel_%1"_s.arg(i));
         button->setGeometry(Layout::FirstLevelButton.translated(i * Layout::LevelButtonPitch, 0));
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyle(buttonStyle);
-        connect(button, &QPushButton::clicked, this, [this, i] { game_.chooseLevel(i); });
-        levelButtons_[i] = button;
+        connect(button, &QPushButton::clicked, this, [this, level] { game_.chooseLevel(level); });
+        levelButtons_[level.place()] = button;
     }
 }
 
 void MainWindow::createPictureButtons(QWidget *client, QStyle *buttonStyle)
 {
-    for (int i = 0; i < Game::AllPictures; ++i) {
+    for (int i = 0; i < Level::MostPictures; ++i) {
         auto *button = new QPushButton(client);
         button->setObjectName(u"Command1_%1"_s.arg(i));
         button->setGeometry(pictureButtonGeometry(i));
         button->setIcon(QIcon(QPixmap::fromImage(Pictures::guess(i))));
         button->setIconSize(QSize(Pictures::GuessSize, Pictures::GuessSize));
-        button->setAccessibleName(Pictures::guessName(i));
+        button->setAccessibleName(GameTexts::pictureName(i));
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyle(buttonStyle);
         connect(button, &QPushButton::clicked, this, [this, i] { pressPicture(i); });
@@ -195,8 +194,9 @@ void MainWindow::createPictureButtons(QWidget *client, QStyle *buttonStyle)
 void MainWindow::createBoard(QWidget *client)
 {
     rules_ = label(client,
-                   u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 "
-                   "попыток."_s,
+                   tr("Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n "
+                      "попыток.",
+                      nullptr, Game::Attempts),
                    RulesFontPixels, Layout::Rules);
     rules_->setObjectName(u"Label2"_s);
     rules_->setWordWrap(true);
@@ -206,7 +206,7 @@ void MainWindow::createBoard(QWidget *client)
     boardView_ = new BoardView(board_, client);
     boardView_->setObjectName(u"picRezultat"_s);
     boardView_->setGeometry(Layout::Board);
-    boardView_->setAccessibleName(u"Табло результатов"_s);
+    boardView_->setAccessibleName(tr("Табло результатов"));
     boardView_->raise();
 }
 
@@ -222,58 +222,48 @@ void MainWindow::setFocusOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void MainWindow::setCaption(const QString &caption)
+void MainWindow::showGame()
 {
-    setWindowTitle(caption);
-}
-
-void MainWindow::setLevelEnabled(int level, bool enabled)
-{
-    levelButtons_.at(level)->setEnabled(enabled);
-}
-
-void MainWindow::setPictureVisible(int picture, bool visible)
-{
-    pictureButtons_.at(picture)->setVisible(visible);
-}
-
-void MainWindow::setStatus(const QString &text)
-{
-    status_->setText(text);
+    setWindowTitle(GameTexts::caption(game_.level()));
+    for (QPushButton *button : levelButtons_)
+        button->setEnabled(game_.levelChoiceOpen());
+    // The first row is every level's: it is never hidden, nor shown again.
+    for (int k = Level::PicturesEach; k < Level::MostPictures; ++k)
+        pictureButtons_[k]->setVisible(game_.offers(k));
+    const std::optional<int> score = game_.score();
+    status_->setText(score ? GameTexts::verdict(*score) : GameTexts::attemptRequest(game_.attempt()));
     status_->adjustSize();
+    const QString explanation =
+        score ? GameTexts::explanation(*score, *game_.level()) : QString();
+    status_->setToolTip(explanation);
+    status_->setAccessibleDescription(explanation);
+    // The board keeps them at hand for the keyboard, after the announcement has gone by.
+    boardView_->setToolTip(explanation);
+    describeBoard();
     // Now, before a screen reader asks about the focus change that came with the news.
     describePictures();
-    // The game writes a verdict before its explanation: both are said together, once the
-    // event that changed them is handled.
+    // Said once the event that changed the game is handled, the verdict with its explanation.
     if (!statusAnnouncementDue_) {
         statusAnnouncementDue_ = true;
         QMetaObject::invokeMethod(this, &MainWindow::announceStatus, Qt::QueuedConnection);
     }
 }
 
-void MainWindow::setVerdictExplanation(const QString &text)
+void MainWindow::showBoard()
 {
-    status_->setToolTip(text);
-    status_->setAccessibleDescription(text);
-    // The board keeps them at hand for the keyboard, after the announcement has gone by.
-    explanation_ = text;
-    boardView_->setToolTip(text);
-    describeBoard();
-}
-
-void MainWindow::setBoardDescription(const QString &text)
-{
-    boardLines_ = text;
-    describeBoard();
+    boardView_->update();
 }
 
 // After a verdict, the verdict and its explanation first, then every attempt.
 void MainWindow::describeBoard()
 {
+    const QString attempts = GameTexts::boardDescription(game_);
+    const QString explanation = status_->toolTip();
     boardView_->setAccessibleDescription(
-        explanation_.isEmpty() ? boardLines_
-                               : tr("%1\n%2\n%3", "verdict, explanation, attempts")
-                                     .arg(status_->text(), explanation_, boardLines_));
+        explanation.isEmpty()
+            ? attempts
+            : tr("%1\n%2\n%3", "verdict, explanation, attempts")
+                  .arg(status_->text(), explanation, attempts));
 }
 
 // Once, when the window first comes to the front: what the game is, then what to do first.
@@ -290,16 +280,22 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::announceRules()
 {
     announcer_->announce(
-        tr("%1 — игра, которая проверяет интуицию.").arg(QString::fromUtf16(ProgramInfo::Title)),
+        tr("%1 — игра, которая проверяет интуицию.").arg(GameTexts::title()),
         tr("Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с "
            "картинкой. В игре 10 попыток, после них — оценка по числу угаданных. Сначала "
            "выберите уровень: Shift+Tab ведёт к кнопкам уровней."));
 }
 
+// What a picture button says while no game runs, for those who cannot see the prompt missing.
+QString MainWindow::levelFirst()
+{
+    return tr("Сначала выберите уровень.");
+}
+
 void MainWindow::pressPicture(int picture)
 {
     if (game_.attempt() == Game::NoGame)
-        announcer_->announce(LevelFirst);
+        announcer_->announce(levelFirst());
     else
         game_.guess(picture);
 }
@@ -312,7 +308,7 @@ void MainWindow::announceStatus()
 
 void MainWindow::describePictures()
 {
-    const QString description = game_.attempt() == Game::NoGame ? LevelFirst : QString();
+    const QString description = game_.attempt() == Game::NoGame ? levelFirst() : QString();
     for (QPushButton *button : pictureButtons_)
         button->setAccessibleDescription(description);
 }

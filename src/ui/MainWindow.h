@@ -4,8 +4,6 @@
 #pragma once
 
 #include "Game.h"
-#include "GameView.h"
-#include "ResultBoard.h"
 
 #include <QMainWindow>
 #include <array>
@@ -17,20 +15,26 @@ class QPushButton;
 class QStyle;
 class TitleBanner;
 
+class ResultBoard;
+
 // The main window: the banner, the level buttons, the status label, the picture buttons, the
-// result board and the rules. It routes the player's clicks to the game and shows what the
-// game writes; what belongs to the desktop (help, About, exit) it only asks for.
-class MainWindow : public QMainWindow, private GameView
+// result board and the rules. It routes the player's clicks to the game and shows the game's
+// state when told it has changed; what belongs to the desktop (help, About, exit) it only asks
+// for.
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     static constexpr QSize ClientSize{650, 308};
 
-    explicit MainWindow(Game::Random random, QWidget *parent = nullptr);
+    // The game and its board are the caller's, and outlive the window.
+    MainWindow(Game &game, const ResultBoard &board, QWidget *parent = nullptr);
 
-    // The rules, for whoever listens to a finished game.
-    Game &game() { return game_; }
+    // The game changed: its caption, buttons, prompt or verdict, and what a screen reader hears.
+    void showGame();
+    // The board changed.
+    void showBoard();
 
 Q_SIGNALS:
     void exitRequested();
@@ -42,8 +46,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-protected:
     void changeEvent(QEvent *event) override;
 
 private:
@@ -54,32 +56,23 @@ private:
     void createBoard(QWidget *client);
     void setFocusOrder();
 
-    void setCaption(const QString &caption) override;
-    void setLevelEnabled(int level, bool enabled) override;
-    void setPictureVisible(int picture, bool visible) override;
-    void setStatus(const QString &text) override;
-    void setVerdictExplanation(const QString &text) override;
-    void setBoardDescription(const QString &text) override;
-
+    static QString levelFirst();
     void pressPicture(int picture);
     void announceStatus();
     void announceRules();
     void describePictures();
     void describeBoard();
 
-    ResultBoard board_;
-    Game game_;
+    Game &game_;
+    const ResultBoard &board_;
 
     TitleBanner *banner_ = nullptr;
-    std::array<QPushButton *, Game::Levels> levelButtons_{};
+    std::array<QPushButton *, Level::Count> levelButtons_{};
     QLabel *status_ = nullptr;
-    std::array<QPushButton *, Game::AllPictures> pictureButtons_{};
+    std::array<QPushButton *, Level::MostPictures> pictureButtons_{};
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
     bool statusAnnouncementDue_ = false;
     bool rulesAnnounced_ = false;
-    // The board in words and the verdict's explanation, as the game last wrote them.
-    QString boardLines_;
-    QString explanation_;
 };

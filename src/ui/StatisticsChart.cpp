@@ -66,7 +66,8 @@ void StatisticsChart::setStatistics(const Statistics *statistics)
 // take a while, and a finished game is shown within a frame.
 void StatisticsChart::refresh()
 {
-    const std::vector<int> levels = statistics_ ? statistics_->levelsPlayed() : std::vector<int>{};
+    const std::vector<Level> levels =
+        statistics_ ? statistics_->levelsPlayed() : std::vector<Level>{};
     if (levels != levels_) {
         levels_ = levels;
         geometry_.clear();
@@ -85,7 +86,7 @@ void StatisticsChart::resizeEvent(QResizeEvent *)
     stale_ = true;
 }
 
-const ChartGeometry *StatisticsChart::geometry(int level)
+const ChartGeometry *StatisticsChart::geometry(Level level)
 {
     layOut();
     for (std::size_t i = 0; i < levels_.size(); ++i)
@@ -101,7 +102,7 @@ void StatisticsChart::layOut()
     stale_ = false;
     geometry_.resize(levels_.size());
     for (std::size_t i = 0; i < levels_.size(); ++i) {
-        const int level = levels_[i];
+        const Level level = levels_[i];
         const QRectF plot =
             QRect(0, int(i) * PanelHeight, width(), PanelHeight).marginsRemoved(PlotMargins);
         ChartGeometry &known = geometry_[i];
@@ -144,7 +145,7 @@ QString StatisticsChart::description() const
                          "линия выходит из полосы, только когда вывод — «выделяется» или "
                          "«меньше».")};
     // Where each line ends, which is the same at any width.
-    for (int level : levels_) {
+    for (Level level : levels_) {
         const double p = statistics_->chance(level);
         const ChartGeometry::Column end = ChartGeometry::last(statistics_->runningHits(level), p);
         const int decimals =
@@ -170,7 +171,7 @@ QString StatisticsChart::description() const
 QStringList StatisticsChart::texts() const
 {
     QStringList all;
-    for (int level : levels_)
+    for (Level level : levels_)
         all << StatisticsTexts::lineName(level)
             << (statistics_->games(level) == 1 ? tr("%n игр", nullptr, 1) : tr("игры"));
     if (!levels_.empty())
@@ -199,7 +200,7 @@ void StatisticsChart::paintEvent(QPaintEvent *)
 }
 
 // One level's panel: its name, the band, the chance line, the running share, and the axes.
-void StatisticsChart::paintPanel(QPainter &painter, int level, const ChartGeometry &g,
+void StatisticsChart::paintPanel(QPainter &painter, Level level, const ChartGeometry &g,
                                  const QRect &panel) const
 {
     const QFontMetrics metrics(font());

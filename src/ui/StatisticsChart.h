@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChartGeometry.h"
+#include "Level.h"
 
 #include <QWidget>
 #include <vector>
@@ -33,7 +34,7 @@ public:
     // The words painted on it.
     QStringList texts() const;
     // One level's lines at the current width, for whoever checks them.
-    const ChartGeometry *geometry(int level);
+    const ChartGeometry *geometry(Level level);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -45,7 +46,7 @@ private:
     QString description() const;
     int panels() const;
     int legendWidth() const;
-    void paintPanel(QPainter &painter, int level, const ChartGeometry &geometry,
+    void paintPanel(QPainter &painter, Level level, const ChartGeometry &geometry,
                     const QRect &panel) const;
     void paintTicks(QPainter &painter, const ChartGeometry &geometry, const QRect &panel,
                     const QRect &plot) const;
@@ -53,7 +54,7 @@ private:
 
     const Statistics *statistics_ = nullptr;
     // The levels with games, one panel each, and their lines at the current width.
-    std::vector<int> levels_;
+    std::vector<Level> levels_;
     std::vector<ChartGeometry> geometry_;
     // The lines are to be worked out again before they are next shown.
     bool stale_ = false;

@@ -4,7 +4,7 @@
 #include "StatisticsTexts.h"
 
 #include "Evidence.h"
-#include "Level.h"
+#include "GameTexts.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -40,9 +40,9 @@ double shownRatio(double ratio, double threshold, bool reached)
 
 } // namespace
 
-QString StatisticsTexts::lineName(int level)
+QString StatisticsTexts::lineName(Statistics::Line line)
 {
-    return level == Statistics::Total ? tr("Всего") : Level::name(level);
+    return line ? GameTexts::levelName(*line) : tr("Всего");
 }
 
 QString StatisticsTexts::gamesPlayed(int games)
@@ -55,10 +55,10 @@ QString StatisticsTexts::noGames()
     return tr("Игр пока нет: сыграйте, и результаты появятся здесь.");
 }
 
-QString StatisticsTexts::verdict(const Statistics &s, int level)
+QString StatisticsTexts::verdict(const Statistics &s, Statistics::Line line)
 {
-    const QString name = lineName(level);
-    switch (s.finding(level)) {
+    const QString name = lineName(line);
+    switch (s.finding(line)) {
     case Finding::StandsOut:
         return tr("%1: выделяется — верных больше, чем наугад").arg(name);
     case Finding::BelowLuck:
@@ -71,16 +71,16 @@ QString StatisticsTexts::verdict(const Statistics &s, int level)
     return tr("%1: мало игр, чтобы судить").arg(name);
 }
 
-QString StatisticsTexts::numbers(const Statistics &s, int level)
+QString StatisticsTexts::numbers(const Statistics &s, Statistics::Line line)
 {
-    return tr("%Ln игр: %1 верных, наугад %2", nullptr, s.games(level))
-        .arg(share(s, level), chance(s, level));
+    return tr("%Ln игр: %1 верных, наугад %2", nullptr, s.games(line))
+        .arg(share(s, line), chance(s, line));
 }
 
-QString StatisticsTexts::evidence(const Statistics &s, int level)
+QString StatisticsTexts::evidence(const Statistics &s, Statistics::Line line)
 {
-    const double figure = s.evidence(level);
-    const Finding finding = s.finding(level);
+    const double figure = s.evidence(line);
+    const Finding finding = s.finding(line);
     if (figure < 1) {
         const double shown =
             shownRatio(1 / figure, Evidence::LuckEnough, finding == Finding::LikeLuck);
@@ -97,7 +97,7 @@ QString StatisticsTexts::evidence(const Statistics &s, int level)
     if (shown < 1.1)
         return tr("Везение и чутьё объясняют ответы одинаково");
     // Which way: more right guesses than luck gives, or fewer.
-    if (double(s.hits(level)) > s.expectedHits(level)) {
+    if (double(s.hits(line)) > s.expectedHits(line)) {
         if (shown < WholeFrom)
             return tr("Чутьё объясняет ответы в %1 раза лучше везения")
                 .arg(QLocale().toString(shown, 'f', 1));
@@ -115,14 +115,14 @@ QString StatisticsTexts::evidence(const Statistics &s, int level)
 
 QString StatisticsTexts::totalDiffers(const Statistics &s)
 {
-    const std::vector<int> levels = s.levelsPlayed();
+    const std::vector<Level> levels = s.levelsPlayed();
     if (levels.size() < 2)
         return {};
     const Finding total = s.finding(Statistics::Total);
     const bool shared = std::any_of(levels.begin(), levels.end(),
-                                    [&](int level) { return s.finding(level) == total; });
+                                    [&](Level level) { return s.finding(level) == total; });
     const bool levelNotable = std::any_of(levels.begin(), levels.end(),
-                                          [&](int level) { return notable(s.finding(level)); });
+                                          [&](Level level) { return notable(s.finding(level)); });
     if (notable(total) ? shared : !levelNotable)
         return {};
     return tr("Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.");
@@ -134,16 +134,16 @@ QString StatisticsTexts::guarantee()
               "«выделяется» или «меньше» не чаще чем в 1 случае из 100, как часто ни смотри.");
 }
 
-QString StatisticsTexts::share(const Statistics &s, int level)
+QString StatisticsTexts::share(const Statistics &s, Statistics::Line line)
 {
-    const double right = double(s.hits(level)) / double(std::max<qint64>(1, s.guesses(level)));
-    return percent(right, decimals(right, s.chance(level), s.finding(level)));
+    const double right = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+    return percent(right, decimals(right, s.chance(line), s.finding(line)));
 }
 
-QString StatisticsTexts::chance(const Statistics &s, int level)
+QString StatisticsTexts::chance(const Statistics &s, Statistics::Line line)
 {
-    const double right = double(s.hits(level)) / double(std::max<qint64>(1, s.guesses(level)));
-    return percent(s.chance(level), decimals(right, s.chance(level), s.finding(level)));
+    const double right = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+    return percent(s.chance(line), decimals(right, s.chance(line), s.finding(line)));
 }
 
 QString StatisticsTexts::percent(double share, int decimals)

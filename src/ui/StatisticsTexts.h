@@ -18,17 +18,17 @@ class StatisticsTexts
 
 public:
     // "Первый уровень" … "Третий уровень", "Всего".
-    static QString lineName(int level);
+    static QString lineName(Statistics::Line line);
     // "Сыграно 300 игр."
     static QString gamesPlayed(int games);
     static QString noGames();
     // "Первый уровень: выделяется — верных больше, чем наугад"
-    static QString verdict(const Statistics &statistics, int level);
+    static QString verdict(const Statistics &statistics, Statistics::Line line);
     // "100 игр: 30 % верных, наугад 20 %"
-    static QString numbers(const Statistics &statistics, int level);
+    static QString numbers(const Statistics &statistics, Statistics::Line line);
     // Which way the evidence points and how strongly, rounded toward the verdict: never the
     // point where a verdict changes before it has.
-    static QString evidence(const Statistics &statistics, int level);
+    static QString evidence(const Statistics &statistics, Statistics::Line line);
     // Where the total's verdict is not one a level has, why; else empty.
     static QString totalDiffers(const Statistics &statistics);
     // What the verdicts promise, once for the window.
@@ -36,8 +36,8 @@ public:
 
     // The right guesses' share and the chance of a line, in one unit and precise enough to
     // point the way its verdict does: "30 %", "6,7 %".
-    static QString share(const Statistics &statistics, int level);
-    static QString chance(const Statistics &statistics, int level);
+    static QString share(const Statistics &statistics, Statistics::Line line);
+    static QString chance(const Statistics &statistics, Statistics::Line line);
     // A share in per cent with `decimals`: "25 %", "6,7 %".
     static QString percent(double share, int decimals);
     // The decimals a line's share and chance are shown with.

@@ -90,8 +90,8 @@ QVBoxLayout *StatisticsWindow::createNotes()
     notesBox_ = new QVBoxLayout;
     reading_ = new QProgressBar(contents_);
     reading_->setObjectName(u"Reading"_s);
-    reading_->setFormat(u"Чтение записи игр: %p%"_s);
-    reading_->setAccessibleName(u"Чтение записи игр"_s);
+    reading_->setFormat(tr("Чтение записи игр: %p%"));
+    reading_->setAccessibleName(tr("Чтение записи игр"));
     reading_->hide();
     notesBox_->addWidget(reading_);
     notes_ = new QLabel(contents_);
@@ -135,16 +135,23 @@ QScrollArea *StatisticsWindow::createContents()
     return scroll_;
 }
 
-int StatisticsWindow::column(int level)
+// The levels' columns, then the total's.
+int StatisticsWindow::column(Statistics::Line line)
 {
-    return level == Statistics::Total ? Game::Levels : level - 1;
+    return line ? int(line->place()) : Level::Count;
+}
+
+Statistics::Line StatisticsWindow::lineAt(int column)
+{
+    return column < Level::Count ? Statistics::Line(Level::all()[std::size_t(column)])
+                                 : Statistics::Total;
 }
 
 // Read-only, with its row and column names as headers, which a screen reader speaks with
 // each figure; Tab leaves it, the arrows move through it.
 QTableWidget *StatisticsWindow::createTable()
 {
-    table_ = new QTableWidget(Rows, Game::Levels + 1, contents_);
+    table_ = new QTableWidget(Rows, Level::Count + 1, contents_);
     table_->setObjectName(u"Figures"_s);
     table_->setAccessibleName(tr("Итоги"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -160,9 +167,8 @@ QTableWidget *StatisticsWindow::createTable()
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    for (int c = 0; c <= Game::Levels; ++c) {
-        const int level = c == Game::Levels ? Statistics::Total : c + 1;
-        const QString name = StatisticsTexts::lineName(level);
+    for (int c = 0; c <= Level::Count; ++c) {
+        const QString name = StatisticsTexts::lineName(lineAt(c));
         // Two lines on screen, so that the columns stay narrow; one phrase when read out.
         auto *header = new QTableWidgetItem(QString(name).replace(u' ', u'\n'));
         header->setData(Qt::AccessibleTextRole, name);
@@ -174,12 +180,14 @@ QTableWidget *StatisticsWindow::createTable()
         auto *header = new QTableWidgetItem(rowNames[r]);
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         table_->setVerticalHeaderItem(r, header);
-        for (int c = 0; c <= Game::Levels; ++c) {
+        for (int c = 0; c <= Level::Count; ++c) {
             auto *item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            const int level = c == Game::Levels ? Statistics::Total : c + 1;
-            item->setData(Qt::UserRole, RowObjectNames[r] + u'_' + QString::number(level));
+            // The level's number, 0 for the total.
+            const Statistics::Line line = lineAt(c);
+            item->setData(Qt::UserRole,
+                          RowObjectNames[r] + u'_' + QString::number(line ? line->number() : 0));
             table_->setItem(r, c, item);
         }
     }
@@ -190,12 +198,12 @@ QHBoxLayout *StatisticsWindow::createButtons()
 {
     auto *buttonStyle = new ButtonStyle(this);
     auto *buttons = new QHBoxLayout;
-    startAnew_ = new QPushButton(u"Очистить…"_s, this);
+    startAnew_ = new QPushButton(tr("Очистить…"), this);
     startAnew_->setObjectName(u"ClearButton"_s);
-    startAnew_->setAccessibleName(u"Очистить статистику"_s);
+    startAnew_->setAccessibleName(tr("Очистить статистику"));
     startAnew_->setAccessibleDescription(
-        u"Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой."_s);
-    auto *close = new QPushButton(u"Закрыть"_s, this);
+        tr("Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой."));
+    auto *close = new QPushButton(tr("Закрыть"), this);
     close->setObjectName(u"CloseButton"_s);
     for (QPushButton *b : {startAnew_, close}) {
         b->setFont(Fonts::sans(ButtonPixels, true));
@@ -252,13 +260,13 @@ void StatisticsWindow::setProgress(int percent)
 }
 
 // Shown as is; read out with its meaning, as "Первый уровень, верных ответов: 13".
-void StatisticsWindow::setFigure(Row row, int level, const QString &text)
+void StatisticsWindow::setFigure(Row row, Statistics::Line line, const QString &text)
 {
-    QTableWidgetItem *item = table_->item(row, column(level));
+    QTableWidgetItem *item = table_->item(row, column(line));
     // A number never starts a line of a wrapped cell: "в 1 случае / из 74", not "из / 74".
     static const QRegularExpression spaceBeforeNumber(u" (?=\\d)"_s);
     item->setText(QString(text).replace(spaceBeforeNumber, u"\u00a0"_s));
-    const QString name = StatisticsTexts::lineName(level);
+    const QString name = StatisticsTexts::lineName(line);
     QString spoken;
     switch (row) {
     case Games:
@@ -287,8 +295,8 @@ void StatisticsWindow::refresh()
     const bool any = statistics_.games(Statistics::Total) > 0;
     showSummary();
     summary_->setVisible(any);
-    for (int level : {1, 2, 3, Statistics::Total})
-        showColumn(level);
+    for (int c = 0; c <= Level::Count; ++c)
+        showColumn(lineAt(c));
     fitTable();
     table_->setVisible(any);
     chart_->setVisible(any);
@@ -326,10 +334,9 @@ void StatisticsWindow::showNotes()
     const Statistics &s = statistics_;
     QStringList notes = recordNotes_;
     if (s.skippedLines() > 0)
-        notes << u"Пропущено нечитаемых строк в записи:"_s + u' ' +
-                     QString::number(s.skippedLines()) + u'.';
+        notes << tr("Пропущено нечитаемых строк в записи: %Ln.", nullptr, s.skippedLines());
     if (s.games(Statistics::Total) == 0)
-        notes << u"Игр пока нет: сыграйте, и результаты появятся здесь."_s;
+        notes << StatisticsTexts::noGames();
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
 }
@@ -338,33 +345,30 @@ void StatisticsWindow::showNotes()
 void StatisticsWindow::showSummary()
 {
     const Statistics &s = statistics_;
-    std::vector<int> lines = s.levelsPlayed();
-    if (lines.size() > 1)
-        lines.push_back(Statistics::Total);
     std::vector<StatisticsSummary::Line> shown;
-    for (int level : lines)
-        shown.push_back({s.finding(level), StatisticsTexts::verdict(s, level),
-                         StatisticsTexts::numbers(s, level), StatisticsTexts::evidence(s, level),
-                         s.evidence(level)});
+    for (Statistics::Line line : s.linesShown())
+        shown.push_back({s.finding(line), StatisticsTexts::verdict(s, line),
+                         StatisticsTexts::numbers(s, line), StatisticsTexts::evidence(s, line),
+                         s.evidence(line)});
     summary_->setContents(StatisticsTexts::gamesPlayed(s.games(Statistics::Total)), shown,
                           StatisticsTexts::totalDiffers(s), StatisticsTexts::guarantee());
 }
 
 // A level's column, or the total's, where shown. The total only adds something when more
 // than one level was played.
-void StatisticsWindow::showColumn(int level)
+void StatisticsWindow::showColumn(Statistics::Line line)
 {
     const Statistics &s = statistics_;
-    const int games = s.games(level);
-    const bool shown = level == Statistics::Total ? s.levelsPlayed().size() > 1 : games > 0;
-    table_->setColumnHidden(column(level), !shown);
+    const std::vector<Statistics::Line> lines = s.linesShown();
+    const bool shown = std::find(lines.begin(), lines.end(), line) != lines.end();
+    table_->setColumnHidden(column(line), !shown);
     if (!shown)
         return;
-    setFigure(Games, level, grouped(games));
-    setFigure(Guesses, level, grouped(s.guesses(level)));
-    setFigure(Hits, level, grouped(s.hits(level)));
-    setFigure(Share, level, StatisticsTexts::share(s, level));
-    setFigure(Chance, level, StatisticsTexts::chance(s, level));
+    setFigure(Games, line, grouped(s.games(line)));
+    setFigure(Guesses, line, grouped(s.guesses(line)));
+    setFigure(Hits, line, grouped(s.hits(line)));
+    setFigure(Share, line, StatisticsTexts::share(s, line));
+    setFigure(Chance, line, StatisticsTexts::chance(s, line));
 }
 // Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
 // Measured here rather than by the view, which measures only what its viewport shows.
@@ -439,13 +443,13 @@ QSize StatisticsWindow::sizeHint() const
 
 void StatisticsWindow::confirmStartAnew()
 {
-    QMessageBox question(QMessageBox::Question, u"Очистить статистику"_s,
-                         u"Начать запись игр заново?\nПрежняя запись не удаляется: она "
-                         "останется в файле с сегодняшней датой."_s,
+    QMessageBox question(QMessageBox::Question, tr("Очистить статистику"),
+                         tr("Начать запись игр заново?\nПрежняя запись не удаляется: она "
+                            "останется в файле с сегодняшней датой."),
                          QMessageBox::NoButton, this);
     question.setObjectName(u"ConfirmStartAnew"_s);
-    QPushButton *yes = question.addButton(u"Очистить"_s, QMessageBox::AcceptRole);
-    QPushButton *no = question.addButton(u"Отмена"_s, QMessageBox::RejectRole);
+    QPushButton *yes = question.addButton(tr("Очистить"), QMessageBox::AcceptRole);
+    QPushButton *no = question.addButton(tr("Отмена"), QMessageBox::RejectRole);
     question.setDefaultButton(no);
     question.setEscapeButton(no);
     question.exec();

@@ -53,7 +53,8 @@ protected:
 private:
     enum Row { Games, Guesses, Hits, Share, Chance, Rows };
     // Table columns: the levels, then the total.
-    static int column(int level);
+    static int column(Statistics::Line line);
+    static Statistics::Line lineAt(int column);
 
     QVBoxLayout *createNotes();
     QScrollArea *createContents();
@@ -64,8 +65,8 @@ private:
     void showNotes();
     void enableStartAnew();
     void showSummary();
-    void showColumn(int level);
-    void setFigure(Row row, int level, const QString &text);
+    void showColumn(Statistics::Line line);
+    void setFigure(Row row, Statistics::Line line, const QString &text);
     void fitTable();
     void confirmStartAnew();
 

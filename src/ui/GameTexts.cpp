@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "GameTexts.h"
+
+#include "Game.h"
+#include "Odds.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+namespace
+{
+
+// Rarer than this, a chance is said as "less than one in a billion".
+constexpr double OneInABillion = 1e-9;
+// Down to this, a chance reads better as a percentage.
+constexpr double PercentFrom = 0.1;
+
+// How pure guessing's chance of an outcome is said: a whole per cent, never 100 for what merely
+// comes close, which would read as "always"; one case in so many; or rarer than a billion.
+enum class Often { Rarely, Percent, OneIn };
+
+Often often(double probability)
+{
+    if (probability < OneInABillion)
+        return Often::Rarely;
+    return probability >= PercentFrom ? Often::Percent : Often::OneIn;
+}
+
+QString oftenNumber(double probability)
+{
+    if (often(probability) == Often::Percent)
+        return QLocale().toString(
+            std::min(std::round(probability * 100), probability < 1 ? 99.0 : 100.0), 'f', 0);
+    return QLocale().toString(std::llround(1 / probability));
+}
+
+} // namespace
+
+QString GameTexts::title()
+{
+    return tr("Чуйкомер");
+}
+
+QString GameTexts::caption(std::optional<Level> level)
+{
+    if (!level)
+        return title();
+    return tr("%1: %2", "the title, then the level").arg(title(), levelName(*level));
+}
+
+QString GameTexts::levelName(Level level)
+{
+    switch (level.number()) {
+    case 1:
+        return tr("Первый уровень");
+    case 2:
+        return tr("Второй уровень");
+    }
+    return tr("Третий уровень");
+}
+
+QString GameTexts::pictureName(int picture)
+{
+    switch (picture) {
+    case 0:
+        return tr("Красный круг");
+    case 1:
+        return tr("Жёлтый квадрат");
+    case 2:
+        return tr("Зелёный треугольник");
+    case 3:
+        return tr("Синий ромб");
+    case 4:
+        return tr("Розовая трапеция");
+    case 5:
+        return tr("Пирамида из кубиков");
+    case 6:
+        return tr("Мяч");
+    case 7:
+        return tr("Пирамидка с кольцами");
+    case 8:
+        return tr("Три фишки");
+    case 9:
+        return tr("Барабан");
+    case 10:
+        return tr("Банан");
+    case 11:
+        return tr("Вишни");
+    case 12:
+        return tr("Гриб");
+    case 13:
+        return tr("Сыр");
+    case 14:
+        return tr("Груша");
+    }
+    return {};
+}
+
+QString GameTexts::attemptRequest(int attempt)
+{
+    return tr("Угадайте %1-ю картинку").arg(attempt);
+}
+
+QString GameTexts::verdict(int hits)
+{
+    if (hits <= 0)
+        return tr("Ваша интуиция не работает.");
+    if (hits >= Game::Attempts)
+        return tr("Вы гений!!!");
+    return tr("Ваша интуиция работает на %1%").arg(hits * 100 / Game::Attempts);
+}
+
+QString GameTexts::explanation(int hits, Level level)
+{
+    const int offered = level.pictures();
+    const QString mean = tr("Наугад на этом уровне угадывают в среднем %1 из %2.")
+                             .arg(QLocale().toString(Odds::meanHits(offered), 'g', 2))
+                             .arg(Game::Attempts);
+    QString luck;
+    if (hits <= 0) {
+        const double p = Odds::exactly(0, offered);
+        switch (often(p)) {
+        case Often::Rarely:
+            luck = tr("Не угадать ни одной картинки просто по невезению можно меньше чем в 1 "
+                      "случае из миллиарда.");
+            break;
+        case Often::Percent:
+            luck = tr("Не угадать ни одной картинки просто по невезению можно в %1% случаев.")
+                       .arg(oftenNumber(p));
+            break;
+        case Often::OneIn:
+            luck = tr("Не угадать ни одной картинки просто по невезению можно в 1 случае из %1.")
+                       .arg(oftenNumber(p));
+            break;
+        }
+    } else if (hits >= Game::Attempts) {
+        const double p = Odds::exactly(Game::Attempts, offered);
+        switch (often(p)) {
+        case Often::Rarely:
+            luck = tr("Угадать все %1 просто по везению можно меньше чем в 1 случае из "
+                      "миллиарда.")
+                       .arg(Game::Attempts);
+            break;
+        case Often::Percent:
+            luck = tr("Угадать все %1 просто по везению можно в %2% случаев.")
+                       .arg(Game::Attempts)
+                       .arg(oftenNumber(p));
+            break;
+        case Often::OneIn:
+            luck = tr("Угадать все %1 просто по везению можно в 1 случае из %2.")
+                       .arg(Game::Attempts)
+                       .arg(oftenNumber(p));
+            break;
+        }
+    } else {
+        const double p = Odds::atLeast(hits, offered);
+        switch (often(p)) {
+        case Often::Rarely:
+            luck = tr("Угадать %1 или больше просто по везению можно меньше чем в 1 случае из "
+                      "миллиарда.")
+                       .arg(hits);
+            break;
+        case Often::Percent:
+            luck = tr("Угадать %1 или больше просто по везению можно в %2% случаев.")
+                       .arg(hits)
+                       .arg(oftenNumber(p));
+            break;
+        case Often::OneIn:
+            luck = tr("Угадать %1 или больше просто по везению можно в 1 случае из %2.")
+                       .arg(hits)
+                       .arg(oftenNumber(p));
+            break;
+        }
+    }
+    return tr("%1\n%2", "the mean, then the chance of the score").arg(mean, luck);
+}
+
+QString GameTexts::boardDescription(const Game &game)
+{
+    if (!game.level())
+        return tr("Табло пусто: выберите уровень.");
+    const bool over = game.attempt() == Game::NoGame;
+    QStringList lines;
+    const int answered = over ? Game::Attempts : game.attempt() - 1;
+    for (int n = 1; n <= answered; ++n) {
+        const QString guess = pictureName(game.guessed(n));
+        if (!over)
+            lines << tr("Попытка %1: ваш ответ — %2.").arg(n).arg(guess);
+        else if (game.hidden(n) == game.guessed(n))
+            lines << tr("Попытка %1: загадано — %2, ваш ответ — %3, верно.")
+                         .arg(n)
+                         .arg(pictureName(game.hidden(n)), guess);
+        else
+            lines << tr("Попытка %1: загадано — %2, ваш ответ — %3, неверно.")
+                         .arg(n)
+                         .arg(pictureName(game.hidden(n)), guess);
+    }
+    if (!over)
+        lines << tr("Попытка %1: ждёт вашего ответа.").arg(game.attempt());
+    return lines.join(u'\n');
+}
