@@ -148,7 +148,7 @@ private Q_SLOTS:
 
         // Mid-game, the Exit command ends the event loop at once, asking nothing.
         QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_0"_s), Qt::LeftButton);
-        QCOMPARE(window.game().attempt(), 1);
+        QCOMPARE(program->game().attempt(), 1);
         QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
         // Gone with the window, so that it never ends a later test's loop.
         QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
@@ -181,8 +181,8 @@ private Q_SLOTS:
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics && reading(*statistics));
         // Nothing is handed over before the event loop runs again.
-        Q_EMIT window.game().finished(firstLevelGame(10));
-        Q_EMIT window.game().finished(firstLevelGame(10));
+        Q_EMIT program->game().finished(firstLevelGame(10));
+        Q_EMIT program->game().finished(firstLevelGame(10));
         QTRY_VERIFY(!reading(*statistics));
         // Sized to its figures once they came, not to the reading.
         QCOMPARE(statistics->size(), statistics->sizeHint());
@@ -190,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Games_1"_s), shown(Games + 2));
         QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 20));
         // Once the reading is done, games are added as they finish.
-        Q_EMIT window.game().finished(firstLevelGame(10));
+        Q_EMIT program->game().finished(firstLevelGame(10));
         QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 30));
 
         // Starting anew during a reading drops it: the old record is the archive now.
@@ -207,7 +207,7 @@ private Q_SLOTS:
             Statistics kept;
             const RecordFault fault =
                 RecordFile(record).read([&kept](QByteArrayView line) { kept.addLine(line); });
-            return fault.failed() ? -1 : kept.games(1);
+            return fault.failed() ? -1 : kept.games(TestSupport::level(1));
         };
         QCOMPARE(games(QFileInfo(path).path() + u"/games-"_s +
                        QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s),
@@ -216,7 +216,7 @@ private Q_SLOTS:
         statistics->close();
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
         TestSupport::writeFile(path, text);
-        Q_EMIT window.game().finished(firstLevelGame(10));
+        Q_EMIT program->game().finished(firstLevelGame(10));
         statistics = openStatistics(window);
         QVERIFY(statistics && reading(*statistics));
         program.reset();
@@ -271,8 +271,8 @@ private Q_SLOTS:
         RecordingLauncher opened;
         auto program = start(home.path(), random, opened);
         MainWindow &window = program->mainWindow();
-        Q_EMIT window.game().finished(firstLevelGame(7));
-        Q_EMIT window.game().finished(firstLevelGame(3));
+        Q_EMIT program->game().finished(firstLevelGame(7));
+        Q_EMIT program->game().finished(firstLevelGame(3));
         if (roomAgain)
             QVERIFY(QFile::remove(record));
 

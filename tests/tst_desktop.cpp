@@ -114,7 +114,7 @@ private Q_SLOTS:
     void helpOpensTheDocumentBesideTheProgram()
     {
         RecordingLauncher launcher;
-        launcher.desktop(u"/nowhere/чуйкомер/"_s).openHelp();
+        launcher.desktop(u"/nowhere/чуйкомер/"_s).openHelp(u"Справка.html"_s);
         Application program(launcher.desktop(ApplicationFolder::find()), [] { return 0.0; });
         program.start();
         program.mainWindow().findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
@@ -214,31 +214,31 @@ private Q_SLOTS:
         qint64 now = 0;
         Desktop desktop(dir.path() + u'/', launcher.launcher(), [&] { return now; });
         for (int i = 0; i < 200; ++i, now += 1) {
-            desktop.openHelp();
+            desktop.openHelp(u"Справка.html"_s);
             desktop.openUrl(u"http://www.example.org/site/"_s);
         }
         QCOMPARE(launcher.calls.size(), 2u);
         now += Desktop::RepeatIgnoredMs;
-        desktop.openHelp();
+        desktop.openHelp(u"Справка.html"_s);
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 4u);
 
         // F1 held for five seconds, repeating every 30 ms: still one viewer.
         now += Desktop::RepeatIgnoredMs;
         for (int i = 0; i < 5000 / 30; ++i, now += 30)
-            desktop.openHelp();
+            desktop.openHelp(u"Справка.html"_s);
         QCOMPARE(launcher.calls.size(), 5u);
 
         // The pause is counted from the last request: a millisecond short of it is a repeat,
         // and exactly the pause after that one is a new request.
         now += 2 * Desktop::RepeatIgnoredMs;
-        desktop.openHelp();
+        desktop.openHelp(u"Справка.html"_s);
         QCOMPARE(launcher.calls.size(), 6u);
         now += Desktop::RepeatIgnoredMs - 1;
-        desktop.openHelp();
+        desktop.openHelp(u"Справка.html"_s);
         QCOMPARE(launcher.calls.size(), 6u);
         now += Desktop::RepeatIgnoredMs;
-        desktop.openHelp();
+        desktop.openHelp(u"Справка.html"_s);
         QCOMPARE(launcher.calls.size(), 7u);
     }
 
@@ -288,7 +288,7 @@ private Q_SLOTS:
     {
         RecordingLauncher launcher;
         Desktop desktop = launcher.desktop(std::nullopt);
-        desktop.openHelp();
+        desktop.openHelp(u"Справка.html"_s);
         desktop.openUrl(u"http://www.example.org/site/"_s);
         QCOMPARE(launcher.calls.size(), 1u);
         QCOMPARE(launcher.calls[0].target, u"http://www.example.org/site/"_s);

@@ -27,28 +27,6 @@ private Q_SLOTS:
         QVERIFY(qAbs(Odds::atLeast(1, 10) - (1 - std::pow(0.9, 10))) < 1e-12);
         QVERIFY(qAbs(Odds::atLeast(10, 15) - std::pow(15.0, -10)) < 1e-22);
     }
-
-    void explanations()
-    {
-        const QString four = Odds::explanation(4, 5);
-        QVERIFY(four.contains(u"в среднем 2 из 10"_s));
-        QVERIFY(four.contains(u"Угадать 4 или больше просто по везению можно в 12% случаев."_s));
-
-        QVERIFY(Odds::explanation(3, 15).contains(u"в среднем 0,67 из 10"_s));
-        // Rare chances are told as one in so many, with grouped digits, as everywhere else.
-        QVERIFY(Odds::explanation(10, 5).contains(u"Угадать все 10"_s));
-        QVERIFY(Odds::explanation(10, 5).contains(u"в 1 случае из 9\u00a0765\u00a0625"_s));
-        QVERIFY(Odds::explanation(10, 15).contains(u"меньше чем в 1 случае из миллиарда"_s));
-        const QString none = Odds::explanation(0, 10);
-        QVERIFY(none.contains(u"Не угадать ни одной"_s));
-        QVERIFY(none.contains(u"в 35% случаев"_s));
-
-        QCOMPARE(Odds::howOften(1 / 37.2), u"в 1 случае из 37"_s);
-        QCOMPARE(Odds::howOften(0.3222), u"в 32% случаев"_s);
-        // Nearly always is not always.
-        QCOMPARE(Odds::howOften(0.9972), u"в 99% случаев"_s);
-        QCOMPARE(Odds::howOften(1.0), u"в 100% случаев"_s);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestOdds)

@@ -44,7 +44,7 @@ FinishedGame game(int level, int hits)
 {
     FinishedGame g;
     g.playedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 22, 20), Qt::UTC);
-    g.level = level;
+    g.level = TestSupport::level(level);
     for (int i = 0; i < Board::Cells; ++i) {
         g.hidden[i] = (i * 7) % g.offeredPictures();
         g.guessed[i] = i < hits ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
@@ -178,14 +178,14 @@ private Q_SLOTS:
         TestSupport::writeFile(path, text);
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.games(Statistics::Total), 2);
-        QCOMPARE(s.hits(1), 6);
+        QCOMPARE(s.hits(TestSupport::level(1)), 6);
         QCOMPARE(s.skippedLines(), 6);
 
         // The next game starts on a line of its own; the torn one stays no game.
         QCOMPARE(add(RecordFile(path), 2, 9), RecordProblem::None);
         const Statistics after = readAll(RecordFile(path));
-        QCOMPARE(after.games(2), 1);
-        QCOMPARE(after.games(3), 0);
+        QCOMPARE(after.games(TestSupport::level(2)), 1);
+        QCOMPARE(after.games(TestSupport::level(3)), 0);
         QCOMPARE(after.skippedLines(), 6);
         QVERIFY(contents(path).startsWith(text));
     }
@@ -238,8 +238,8 @@ private Q_SLOTS:
         second.join();
         const Statistics s = readAll(RecordFile(path));
         QCOMPARE(s.skippedLines(), 0);
-        QCOMPARE(s.games(1), Each);
-        QCOMPARE(s.games(3), Each);
+        QCOMPARE(s.games(TestSupport::level(1)), Each);
+        QCOMPARE(s.games(TestSupport::level(3)), Each);
     }
 
     void startingAnewKeepsTheOldRecord()
@@ -253,8 +253,8 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
         QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordFault{});
-        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(1), 2);
-        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(2), 1);
+        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(TestSupport::level(1)), 2);
+        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(TestSupport::level(2)), 1);
     }
 
     // The record holds only what it was when opened, however it grows meanwhile.

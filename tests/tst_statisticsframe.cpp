@@ -3,6 +3,7 @@
 
 #include "Game.h"
 #include "MainWindow.h"
+#include "ResultBoard.h"
 #include "StatisticsWindow.h"
 #include "TestSupport.h"
 
@@ -23,7 +24,7 @@ namespace
 FinishedGame fiveRight(int n)
 {
     FinishedGame g;
-    g.level = 1 + n % Game::Levels;
+    g.level = Level::all()[std::size_t(n % Level::Count)];
     for (int i = 0; i < Game::Attempts; ++i) {
         g.hidden[i] = i % g.offeredPictures();
         g.guessed[i] = i < 5 ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
@@ -60,12 +61,14 @@ class TestStatisticsFrame : public QObject
 {
     Q_OBJECT
 
+    ResultBoard board_;
+    Game game_{board_, TestSupport::ScriptedRandom()};
     std::unique_ptr<MainWindow> main_;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        main_ = std::make_unique<MainWindow>(TestSupport::ScriptedRandom());
+        main_ = std::make_unique<MainWindow>(game_, board_);
         main_->show();
         // A window manager on a busy machine may take seconds.
         QVERIFY(QTest::qWaitForWindowExposed(main_.get(), 20000));

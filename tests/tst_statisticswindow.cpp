@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ChartGeometry.h"
+#include "GameTexts.h"
 #include "Language.h"
 #include "ProgramSupport.h"
 #include "RecordFile.h"
@@ -39,14 +40,15 @@ namespace
 {
 
 // One game at level index + 1 with the pictures hidden as `hidden` and guessed as `guessed`.
-void play(MainWindow &window, const TestSupport::ScriptedRandom &random, int level,
+void play(Application &program, const TestSupport::ScriptedRandom &random, int level,
           const std::array<int, 10> &hidden, const std::array<int, 10> &guessed)
 {
-    random.hideAll(hidden, (level + 1) * Game::PicturesPerLevel);
+    MainWindow &window = program.mainWindow();
+    random.hideAll(hidden, (level + 1) * Level::PicturesEach);
     QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_%1"_s.arg(level)), Qt::LeftButton);
     for (int p : guessed)
         QTest::mouseClick(window.findChild<QPushButton *>(u"Command1_%1"_s.arg(p)), Qt::LeftButton);
-    QVERIFY(window.game().score().has_value());
+    QVERIFY(program.game().score().has_value());
 }
 
 // What a screen reader gets for a figure's cell: its name, and its neighbours' headers.
@@ -67,7 +69,7 @@ double number(const QString &text)
 // The evidence's number of times is the figure cut down to the digits shown, never rounded
 // up, and its gauge is full toward one end or the other: both reach the point where the verdict
 // changes exactly when it has, the gauge stopping a pixel or more of its 84 short until then.
-bool evidenceShownRight(QString evidence, const Statistics &s, int level)
+bool evidenceShownRight(QString evidence, const Statistics &s, Statistics::Line level)
 {
     static const QRegularExpression times(u"в ([\\d ,]+) раз"_s);
     const QRegularExpressionMatch m = times.match(evidence.replace(u'\u00a0', u' '));
@@ -185,9 +187,7 @@ private Q_SLOTS:
             QVERIFY2(shown.contains(detail), qPrintable(shown.join(u" | "_s)));
         // The evidence is cut down, never rounded up, so that the point where a verdict changes
         // is not shown before it has.
-        std::vector<int> lines = statistics.levelsPlayed();
-        if (lines.size() > 1)
-            lines.push_back(Statistics::Total);
+        const std::vector<Statistics::Line> lines = statistics.linesShown();
         for (int i = 0; i < verdicts.size(); ++i)
             QVERIFY2(evidenceShownRight(shown.value(3 + 3 * i), statistics, lines[std::size_t(i)]),
                      qPrintable(shown.value(3 + 3 * i)));
@@ -223,8 +223,8 @@ private Q_SLOTS:
             if (!m.hasMatch())
                 continue;
             ++described;
-            const int level = statistics.levelsPlayed()[std::size_t(described - 1)];
-            QCOMPARE(m.captured(1), Level::name(level));
+            const Level level = statistics.levelsPlayed()[std::size_t(described - 1)];
+            QCOMPARE(m.captured(1), GameTexts::levelName(level));
             QCOMPARE(m.captured(2).toInt(), statistics.games(level));
             const ChartGeometry *g = chart->geometry(level);
             QVERIFY(g);
@@ -269,8 +269,9 @@ private Q_SLOTS:
             for (int share : {1, 2, 3, 4}) {
                 Statistics s;
                 TestSupport::addGames(s, 1, games, games * share);
-                QVERIFY2(evidenceShownRight(StatisticsTexts::evidence(s, 1), s, 1),
-                         qPrintable(StatisticsTexts::evidence(s, 1)));
+                const Level first = TestSupport::level(1);
+                QVERIFY2(evidenceShownRight(StatisticsTexts::evidence(s, first), s, first),
+                         qPrintable(StatisticsTexts::evidence(s, first)));
             }
     }
 
@@ -282,8 +283,8 @@ private Q_SLOTS:
         auto program = start(home.path(), random, opened);
         MainWindow &window = program->mainWindow();
         // 3 right at the first level, 1 at the second.
-        play(window, random, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
-        play(window, random, 1, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {9, 0, 0, 0, 0, 0, 0, 0, 0, 1});
+        play(*program, random, 0, {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {0, 1, 2, 0, 0, 1, 2, 3, 0, 1});
+        play(*program, random, 1, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {9, 0, 0, 0, 0, 0, 0, 0, 0, 1});
 
         StatisticsWindow *statistics = openStatistics(window);
         QVERIFY(statistics);
@@ -303,10 +304,10 @@ private Q_SLOTS:
         // Each figure stands under its own level's header.
         const auto *table = statistics->findChild<QTableWidget *>(u"Figures"_s);
         for (int c = 0; c < table->columnCount(); ++c) {
-            const int level =
-                table->item(0, c)->data(Qt::UserRole).toString().section(u'_', 1).toInt();
+            const auto level = Level::numbered(
+                table->item(0, c)->data(Qt::UserRole).toString().section(u'_', 1).toInt());
             QCOMPARE(table->horizontalHeaderItem(c)->text().replace(u'\n', u' '),
-                     level == Statistics::Total ? u"Всего"_s : Level::name(level));
+                     level ? GameTexts::levelName(*level) : u"Всего"_s);
         }
         QCOMPARE(spoken(*statistics, 0, 3), u"Всего, сыграно игр: 2"_s);
         // The chart is reached with Tab, and tells what it shows.
@@ -320,7 +321,7 @@ private Q_SLOTS:
         QVERIFY(opened.calls.front().target.endsWith(u"Справка.html"_s));
 
         // Not modal: a game played beside it shows at once.
-        play(window, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        play(*program, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         QCOMPARE(figure(*statistics, u"Games_0"_s), u"3"_s);
         QCOMPARE(figure(*statistics, u"Hits_0"_s), u"14"_s);
 
@@ -420,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(statistics);
         QElapsedTimer clock;
         clock.start();
-        play(window, random, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        play(*program, random, 2, {14, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {14, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"1"_s);
@@ -443,7 +444,7 @@ private Q_SLOTS:
         ::kill(pid_t(std::exchange(holder, 0)), SIGKILL);
         ::wait(nullptr);
 #endif
-        play(window, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        play(*program, random, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
         QVERIFY(!figure(*statistics, u"Notes"_s).contains(unsaved));
         QCOMPARE(figure(*statistics, u"Games_0"_s), u"2"_s);
         QFile file(record);
