@@ -253,8 +253,12 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
         QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordFault{});
-        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s))).games(TestSupport::level(1)), 2);
-        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s))).games(TestSupport::level(2)), 1);
+        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s)))
+                     .games(TestSupport::level(1)),
+                 2);
+        QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s)))
+                     .games(TestSupport::level(2)),
+                 1);
     }
 
     // The record holds only what it was when opened, however it grows meanwhile.

@@ -61,6 +61,172 @@
     </message>
 </context>
 <context>
+    <name>GameTexts</name>
+    <message>
+        <source>Чуйкомер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the title, then the level</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Первый уровень</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Второй уровень</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Третий уровень</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Красный круг</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Жёлтый квадрат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зелёный треугольник</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Синий ромб</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Розовая трапеция</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пирамида из кубиков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мяч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пирамидка с кольцами</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Три фишки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Барабан</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Банан</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вишни</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Гриб</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сыр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Груша</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадайте %1-ю картинку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваша интуиция не работает.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы гений!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ваша интуиция работает на %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Наугад на этом уровне угадывают в среднем %1 из %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не угадать ни одной картинки просто по невезению можно меньше чем в 1 случае из миллиарда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не угадать ни одной картинки просто по невезению можно в %1% случаев.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не угадать ни одной картинки просто по невезению можно в 1 случае из %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать все %1 просто по везению можно меньше чем в 1 случае из миллиарда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать все %1 просто по везению можно в %2% случаев.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать все %1 просто по везению можно в 1 случае из %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать %1 или больше просто по везению можно меньше чем в 1 случае из миллиарда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать %1 или больше просто по везению можно в %2% случаев.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Угадать %1 или больше просто по везению можно в 1 случае из %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the mean, then the chance of the score</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Табло пусто: выберите уровень.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: ваш ответ — %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: загадано — %2, ваш ответ — %3, верно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: загадано — %2, ваш ответ — %3, неверно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: ждёт вашего ответа.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>%1
@@ -74,7 +240,51 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре 10 попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <source>Меню</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вызов справки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попыток.</source>
+        <translation>
+            <numerusform>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попытка.</numerusform>
+            <numerusform>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попытки.</numerusform>
+            <numerusform>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попыток.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Табло результатов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <translation>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытка, после неё — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытки, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сначала выберите уровень.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -424,12 +634,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет «выделяется» или «меньше» не чаще чем в 1 случае из 100, как часто ни смотри.</source>
+        <source>%1 %</source>
+        <comment>a share in per cent</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 %</source>
-        <comment>a share in per cent</comment>
+        <source>Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет «выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -481,6 +691,47 @@
     </message>
     <message>
         <source>%1, наугад в среднем: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение записи игр: %p%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение записи игр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить статистику</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать запись игр заново?
+Прежняя запись не удаляется: она останется в файле с сегодняшней датой.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пропущено нечитаемых строк в записи: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,8 +3,8 @@
 
 #include "ChartGeometry.h"
 
-#include "Evidence.h"
 #include "Board.h"
+#include "Evidence.h"
 
 #include <algorithm>
 #include <cmath>

@@ -103,8 +103,8 @@ std::optional<int> headerVersion(QByteArrayView line)
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
-    return time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' + pictures(game.hidden) +
-           '\t' + pictures(game.guessed) + '\n';
+    return time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' +
+           pictures(game.hidden) + '\t' + pictures(game.guessed) + '\n';
 }
 
 std::optional<FinishedGame> parse(QByteArrayView line)

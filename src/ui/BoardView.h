@@ -9,8 +9,8 @@
 class ResultBoard;
 
 // Shows the result board's image, repainted when asked after the board changes; it draws
-// nothing of its own but the keyboard focus. Its tool tip, where it has one, also shows when the keyboard
-// brings the focus, for those who never point at it.
+// nothing of its own but the keyboard focus. Its tool tip, where it has one, also shows when the
+// keyboard brings the focus, for those who never point at it.
 class BoardView : public QWidget
 {
 public:

@@ -231,10 +231,10 @@ void MainWindow::showGame()
     for (int k = Level::PicturesEach; k < Level::MostPictures; ++k)
         pictureButtons_[k]->setVisible(game_.offers(k));
     const std::optional<int> score = game_.score();
-    status_->setText(score ? GameTexts::verdict(*score) : GameTexts::attemptRequest(game_.attempt()));
+    status_->setText(score ? GameTexts::verdict(*score)
+                           : GameTexts::attemptRequest(game_.attempt()));
     status_->adjustSize();
-    const QString explanation =
-        score ? GameTexts::explanation(*score, *game_.level()) : QString();
+    const QString explanation = score ? GameTexts::explanation(*score, *game_.level()) : QString();
     status_->setToolTip(explanation);
     status_->setAccessibleDescription(explanation);
     // The board keeps them at hand for the keyboard, after the announcement has gone by.
@@ -259,11 +259,10 @@ void MainWindow::describeBoard()
 {
     const QString attempts = GameTexts::boardDescription(game_);
     const QString explanation = status_->toolTip();
-    boardView_->setAccessibleDescription(
-        explanation.isEmpty()
-            ? attempts
-            : tr("%1\n%2\n%3", "verdict, explanation, attempts")
-                  .arg(status_->text(), explanation, attempts));
+    boardView_->setAccessibleDescription(explanation.isEmpty()
+                                             ? attempts
+                                             : tr("%1\n%2\n%3", "verdict, explanation, attempts")
+                                                   .arg(status_->text(), explanation, attempts));
 }
 
 // Once, when the window first comes to the front: what the game is, then what to do first.
@@ -282,8 +281,9 @@ void MainWindow::announceRules()
     announcer_->announce(
         tr("%1 — игра, которая проверяет интуицию.").arg(GameTexts::title()),
         tr("Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с "
-           "картинкой. В игре 10 попыток, после них — оценка по числу угаданных. Сначала "
-           "выберите уровень: Shift+Tab ведёт к кнопкам уровней."));
+           "картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала "
+           "выберите уровень: Shift+Tab ведёт к кнопкам уровней.",
+           nullptr, Game::Attempts));
 }
 
 // What a picture button says while no game runs, for those who cannot see the prompt missing.

@@ -3,7 +3,7 @@
 
 #include "OpenFailureNotice.h"
 
-#include "ProgramInfo.h"
+#include "GameTexts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -36,8 +36,8 @@ QString text(const OpenFailure &failure)
 
 void show(QWidget *window, const OpenFailure &failure)
 {
-    auto *notice = new QMessageBox(QMessageBox::Information, QString::fromUtf16(ProgramInfo::Title),
-                                   text(failure), QMessageBox::Ok, window);
+    auto *notice = new QMessageBox(QMessageBox::Information, GameTexts::title(), text(failure),
+                                   QMessageBox::Ok, window);
     notice->setObjectName(u"OpenFailureNotice"_s);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Modal to its window only, and without a loop of its own: the game's events go on.

@@ -131,7 +131,8 @@ QString StatisticsTexts::totalDiffers(const Statistics &s)
 QString StatisticsTexts::guarantee()
 {
     return tr("Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет "
-              "«выделяется» или «меньше» не чаще чем в 1 случае из 100, как часто ни смотри.");
+              "«выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.")
+        .arg(QLocale().toString(Evidence::Needed));
 }
 
 QString StatisticsTexts::share(const Statistics &s, Statistics::Line line)

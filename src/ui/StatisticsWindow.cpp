@@ -334,7 +334,8 @@ void StatisticsWindow::showNotes()
     const Statistics &s = statistics_;
     QStringList notes = recordNotes_;
     if (s.skippedLines() > 0)
-        notes << tr("Пропущено нечитаемых строк в записи: %Ln.", nullptr, s.skippedLines());
+        notes << tr("Пропущено нечитаемых строк в записи: %1.")
+                     .arg(QLocale().toString(s.skippedLines()));
     if (s.games(Statistics::Total) == 0)
         notes << StatisticsTexts::noGames();
     notes_->setText(notes.join(u'\n'));

@@ -3,8 +3,8 @@
 
 #include "TitleBanner.h"
 
+#include "GameTexts.h"
 #include "HtmlView.h"
-#include "ProgramInfo.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,7 +15,7 @@ QString bannerPage()
 {
     return u"about:<html><body scroll='no'><center><table style='margin-top:3px; border:0px;'>"
            "<td><font face='Times New Roman' size='6'>%1</font></td></table></center></body>"
-           "</html>"_s.arg(QString::fromUtf16(ProgramInfo::Title));
+           "</html>"_s.arg(GameTexts::title());
 }
 
 } // namespace

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "AboutWindow.h"
+#include "GameTexts.h"
+#include "Language.h"
+#include "MainWindow.h"
+#include "ResultBoard.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Every text of a window's menus, labels and buttons, by what it is.
+QMap<QString, QString> shown(const QWidget &window)
+{
+    QMap<QString, QString> texts;
+    texts[u"title"_s] = window.windowTitle();
+    for (const QAction *action : window.findChildren<QAction *>())
+        if (!action->objectName().isEmpty() && !action->text().isEmpty())
+            texts[action->objectName()] = action->text();
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        texts[label->objectName()] = label->text();
+    for (const QPushButton *button : window.findChildren<QPushButton *>())
+        if (!button->text().isEmpty())
+            texts[button->objectName()] = button->text();
+    return texts;
+}
+
+} // namespace
+
+// The texts players know, as the program has always said them in Russian.
+class TestTexts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Language::install(Language::Choice::Russian); }
+
+    void gameTextsAsPlayersKnowThem_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("title") << GameTexts::title() << QStringLiteral(CHUIKOMER_TITLE);
+        QTest::newRow("caption") << GameTexts::caption(*Level::numbered(2))
+                                 << u"Чуйкомер: Второй уровень"_s;
+        QTest::newRow("first level")
+            << GameTexts::levelName(*Level::numbered(1)) << u"Первый уровень"_s;
+        QTest::newRow("third level")
+            << GameTexts::levelName(*Level::numbered(3)) << u"Третий уровень"_s;
+        QTest::newRow("prompt 1") << GameTexts::attemptRequest(1) << u"Угадайте 1-ю картинку"_s;
+        QTest::newRow("prompt 10") << GameTexts::attemptRequest(10) << u"Угадайте 10-ю картинку"_s;
+        QTest::newRow("verdict 0") << GameTexts::verdict(0) << u"Ваша интуиция не работает."_s;
+        QTest::newRow("verdict 1") << GameTexts::verdict(1) << u"Ваша интуиция работает на 10%"_s;
+        QTest::newRow("verdict 9") << GameTexts::verdict(9) << u"Ваша интуиция работает на 90%"_s;
+        QTest::newRow("verdict 10") << GameTexts::verdict(10) << u"Вы гений!!!"_s;
+    }
+    void gameTextsAsPlayersKnowThem()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
+    void windowTextsAsPlayersKnowThem()
+    {
+        ResultBoard board;
+        Game game(board, [] { return 0.0; });
+        const MainWindow main(game, board);
+        const QMap<QString, QString> m = shown(main);
+        QCOMPARE(m[u"title"_s], u"Чуйкомер"_s);
+        QCOMPARE(m[u"kLevel_1"_s], u"Второй уровень"_s);
+        QCOMPARE(m[u"Label1"_s], QString(15, u' '));
+        QCOMPARE(
+            m[u"Label2"_s],
+            u"Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс 10 попыток."_s);
+        QCOMPARE(m[u"MenuExit"_s], u"Выход"_s);
+        QCOMPARE(m[u"HelpCalHelp"_s], u"Вызов справки"_s);
+        QCOMPARE(m[u"HelpAbout"_s], u"О программе"_s);
+        QStringList menus;
+        for (const QAction *menu : main.menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{u"Меню"_s, u"Справка"_s}));
+
+        const AboutWindow about;
+        const QMap<QString, QString> a = shown(about);
+        QCOMPARE(a[u"title"_s], u"О программе"_s);
+        QCOMPARE(a[u"OK"_s], u"OK"_s);
+        QCOMPARE(a[u"Label1"_s], u"Программы для всех!"_s);
+        QCOMPARE(a[u"Label2_3"_s], u"Автор: "_s + QStringLiteral(CHUIKOMER_AUTHOR));
+        QCOMPARE(a[u"Label2_4"_s], u"E-mail: "_s + QStringLiteral(CHUIKOMER_EMAIL));
+        QCOMPARE(a[u"Label2_5"_s], u"Сайт:"_s);
+        QCOMPARE(a[u"Label2_6"_s], u"Версия: v4.0"_s);
+        QCOMPARE(a[u"Label2_7"_s], u"Дата: 21 января 2005 год -"_s);
+        QCOMPARE(a[u"Label2_0"_s], u"13 августа 2015 год"_s);
+    }
+
+    // What the verdict means against pure guessing, the odds said the one way the program says
+    // them: a whole per cent, one case in so many with grouped digits, or rarer than a billion.
+    void explanationsSayTheOdds()
+    {
+        const auto level = [](int n) { return *Level::numbered(n); };
+        QCOMPARE(GameTexts::explanation(4, level(1)),
+                 u"Наугад на этом уровне угадывают в среднем 2 из 10.\nУгадать 4 или больше просто "
+                 "по везению можно в 12% случаев."_s);
+        QVERIFY(GameTexts::explanation(3, level(3))
+                    .startsWith(u"Наугад на этом уровне угадывают "
+                                "в среднем 0,67 из 10.\n"_s));
+        QVERIFY(GameTexts::explanation(10, level(1))
+                    .endsWith(u"Угадать все 10 просто по везению можно в 1 случае из "
+                              "9\u00a0765\u00a0625."_s));
+        QVERIFY(GameTexts::explanation(10, level(3))
+                    .endsWith(u"меньше чем в 1 случае из миллиарда."_s));
+        QVERIFY(GameTexts::explanation(0, level(2))
+                    .endsWith(u"Не угадать ни одной картинки просто по невезению можно в 35% "
+                              "случаев."_s));
+        QVERIFY(GameTexts::explanation(5, level(2)).endsWith(u"можно в 1 случае из 612."_s));
+    }
+
+    // Names a screen reader gives the pictures: one for each, none twice.
+    void everyPictureHasANameOfItsOwn()
+    {
+        QSet<QString> names;
+        for (int i = 0; i < Level::MostPictures; ++i)
+            names.insert(GameTexts::pictureName(i));
+        names.remove(QString());
+        QCOMPARE(names.size(), Level::MostPictures);
+    }
+};
+
+QTEST_MAIN(TestTexts)
+#include "tst_texts.moc"
