@@ -26,6 +26,7 @@ dpkg-deb -c "$deb" >"$work/contents"
 for entry in \
     "./usr/lib/chuikomer/chuikomer" \
     "./usr/lib/chuikomer/Справка.html" \
+    "./usr/lib/chuikomer/Help.html" \
     "./usr/games/chuikomer -> ../lib/chuikomer/chuikomer" \
     "./usr/share/applications/$app_id.desktop" \
     "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \

@@ -32,7 +32,10 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 
 program=$prefix/lib/chuikomer
 [ -x "$program/chuikomer" ] || fail "no executable in lib/chuikomer"
-[ -f "$program/Справка.html" ] || fail "no help beside the executable"
+for help in Справка.html Help.html; do
+    [ -f "$program/$help" ] || fail "no $help beside the executable"
+done
+grep -q '<html lang="en">' "$program/Help.html" || fail "Help.html is not the English help"
 [ -L "$prefix/bin/chuikomer" ] || fail "bin/chuikomer is not a symbolic link"
 [ "$(readlink -f "$prefix/bin/chuikomer")" = "$(readlink -f "$program/chuikomer")" ] ||
     fail "bin/chuikomer does not lead to the program"
@@ -61,8 +64,10 @@ printf '%s\n%s\n' "\$PWD" "\$1" >"$work/opened.part" && mv "$work/opened.part" "
 OPENER
 chmod +x "$work/bin/xdg-open"
 
+# Under the C locale the program speaks Russian, whatever language the test runs in, and F1
+# opens the Russian help.
 cd /
-PATH=$work/bin:$PATH "$prefix/bin/chuikomer" 2>"$work/app.log" &
+LANGUAGE="" LC_ALL=C.UTF-8 PATH=$work/bin:$PATH "$prefix/bin/chuikomer" 2>"$work/app.log" &
 app=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" --name 'Чуйкомер' | head -n1) ||
     fail "no window appeared: $(cat "$work/app.log")"
@@ -96,7 +101,7 @@ for _ in $(seq 100); do
 done
 [ "$(sed -n 2p "$work/opened" 2>/dev/null)" = "$site_url" ] ||
     fail "the link opened '$(cat "$work/opened" 2>/dev/null)', expected $site_url"
-[ -z "$(find "$program" -name '*.html' ! -name 'Справка.html')" ] ||
+[ -z "$(find "$program" -name '*.html' ! -name 'Справка.html' ! -name 'Help.html')" ] ||
     fail "a page was written into the installed folder: $(ls "$program")"
 
 kill -0 "$app" || fail "the program ended on its own"
