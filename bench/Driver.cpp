@@ -506,15 +506,18 @@ void printTranslationReport(const Options &options, const std::vector<double> &e
     using Bench::percentile;
     std::printf("\ntranslation load, Language::install in a fresh process, %d runs of each:\n",
                 options.translationRuns);
-    const double worst = percentile(english, 100);
-    // One run the machine held up shows as one over; a load that costs too much, as most.
+    // Judged on the 95th percentile: a run or two the shared machine held up are its own
+    // doing, while a load that costs too much does so in most runs.
+    const double usual = percentile(english, 95);
     const auto over = std::count_if(english.begin(), english.end(),
                                     [](double ms) { return ms > TranslationTargetMs; });
-    std::printf("  English: median %.3f ms, worst %.3f ms (%d over 2 ms), target <= 2 ms  %s%s\n",
-                median(english), worst, int(over), verdict(worst, TranslationTargetMs),
-                emptiness(compiled, "en").c_str());
-    std::printf("  Russian: median %.3f ms, worst %.3f ms%s\n", median(russian),
-                percentile(russian, 100), emptiness(compiled, "ru").c_str());
+    std::printf("  English: median %.3f ms, p95 %.3f ms, worst %.3f ms (%d over 2 ms),"
+                " target p95 <= 2 ms  %s%s\n",
+                median(english), usual, percentile(english, 100), int(over),
+                verdict(usual, TranslationTargetMs), emptiness(compiled, "en").c_str());
+    std::printf("  Russian: median %.3f ms, p95 %.3f ms, worst %.3f ms%s\n", median(russian),
+                percentile(russian, 95), percentile(russian, 100),
+                emptiness(compiled, "ru").c_str());
     std::printf("  compiled translations built into the program:");
     const char *separator = " ";
     for (const CompiledTranslation &file : compiled) {
