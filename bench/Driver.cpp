@@ -5,6 +5,7 @@
 
 #include "Stats.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char **environ;
@@ -185,6 +187,8 @@ void reportFailure(const char *what, const ChildRun &child)
 // The game against the bare window: what the program has promised not to exceed.
 constexpr double TimeTarget = 1.06;
 constexpr double MemoryTarget = 1.05;
+// The English translation's load at start-up, in milliseconds.
+constexpr double TranslationTargetMs = 2.0;
 
 const char *verdict(double ratio, double target)
 {
@@ -198,11 +202,13 @@ struct Launcher {
     std::string platform;
     std::string where;
 
-    ChildRun start(const std::vector<std::string> &mode, int timeoutSec) const
+    // `other` names another build's bench; by default the child is this one.
+    ChildRun start(const std::vector<std::string> &mode, int timeoutSec,
+                   const std::string &other = {}) const
     {
         std::vector<std::string> args{"-platform", platform};
         args.insert(args.end(), mode.begin(), mode.end());
-        return spawnChild(exe, args, env, timeoutSec);
+        return spawnChild(other.empty() ? exe : other, args, env, timeoutSec);
     }
 };
 
@@ -216,6 +222,11 @@ std::optional<Launcher> prepareLauncher(const Options &options)
     }
     for (char **e = environ; *e; ++e)
         launcher.env.emplace_back(*e);
+    if (!options.against.empty() && access(options.against.c_str(), X_OK) != 0) {
+        std::fprintf(stderr, "chuikomer_bench: cannot run %s: %s\n", options.against.c_str(),
+                     std::strerror(errno));
+        return std::nullopt;
+    }
     launcher.platform = options.platform.empty() ? "xcb" : options.platform;
     launcher.where = launcher.platform;
     if (launcher.platform == "xcb") {
@@ -230,32 +241,88 @@ std::optional<Launcher> prepareLauncher(const Options &options)
     return launcher;
 }
 
-// A warm-up start passes no `into`: it must succeed, but is not counted.
-bool startOnce(const Launcher &launcher, bool isGame, Startup *into)
+// One of the windows started in every round of the start-up runs.
+struct Contender {
+    const char *what;
+    const char *window;
+    // Empty: this build.
+    std::string exe;
+    Startup *runs;
+};
+
+// A warm-up start is not counted, but must succeed.
+bool startOnce(const Launcher &launcher, const Contender &contender, bool counted)
 {
-    const ChildRun child = launcher.start({"--startup", isGame ? "game" : "bare"}, 30);
-    if (child.ok && recordStartup(child, into))
+    const ChildRun child = launcher.start({"--startup", contender.window}, 30, contender.exe);
+    if (child.ok && recordStartup(child, counted ? contender.runs : nullptr))
         return true;
     std::fputc('\n', stderr);
-    reportFailure(isGame ? "the game's start-up" : "the bare window's start-up", child);
+    reportFailure(contender.what, child);
     return false;
 }
 
-bool measureStartups(const Launcher &launcher, const Options &options, Startup *game, Startup *bare)
+bool measureStartups(const Launcher &launcher, const Options &options,
+                     const std::vector<Contender> &contenders)
 {
-    std::fprintf(stderr, "start-up: %d + %d warm-up runs of each window", options.runs,
-                 options.warmUp);
+    std::fprintf(stderr, "start-up: %d + %d warm-up runs of each %s", options.runs, options.warmUp,
+                 contenders.size() > 2 ? "window and the other build's game" : "window");
     for (int i = 0; i < options.warmUp + options.runs; ++i) {
         const bool counted = i >= options.warmUp;
-        // Alternating which goes first cancels a drift in the machine's state over the run.
-        const bool gameFirst = i % 2 == 0;
-        for (const bool isGame : {gameFirst, !gameFirst}) {
-            if (!startOnce(launcher, isGame, counted ? (isGame ? game : bare) : nullptr))
+        // Every other round in reverse: a drift in the machine's state over the run then touches
+        // each window alike, and each goes first as often as the one it is compared with.
+        const bool reverse = i % 2 != 0;
+        for (std::size_t k = 0; k < contenders.size(); ++k) {
+            const Contender &next = contenders[reverse ? contenders.size() - 1 - k : k];
+            if (!startOnce(launcher, next, counted))
                 return false;
         }
         std::fputc('.', stderr);
     }
     std::fputc('\n', stderr);
+    return true;
+}
+
+// The compiled translations the program carries, as the probe lists them.
+struct CompiledTranslation {
+    std::string name;
+    long long bytes = 0;
+    bool hasMessages = false;
+};
+
+bool recordTranslation(const ChildRun &child, std::vector<double> *ms,
+                       std::vector<CompiledTranslation> *compiled)
+{
+    std::istringstream lines(child.out);
+    std::string tag;
+    std::int64_t ns = 0;
+    if (!(lines >> tag >> ns) || tag != "TRANSLATION")
+        return false;
+    ms->push_back(static_cast<double>(ns) / 1e6);
+    compiled->clear();
+    CompiledTranslation file;
+    int hasMessages = 0;
+    while (lines >> tag >> file.bytes >> hasMessages >> file.name && tag == "QM") {
+        file.hasMessages = hasMessages != 0;
+        compiled->push_back(file);
+    }
+    return true;
+}
+
+bool measureTranslations(const Launcher &launcher, const Options &options,
+                         std::vector<double> *english, std::vector<double> *russian,
+                         std::vector<CompiledTranslation> *compiled)
+{
+    std::fprintf(stderr, "translation load: %d runs of each language\n", options.translationRuns);
+    for (int i = 0; i < options.translationRuns; ++i) {
+        const bool englishFirst = i % 2 == 0;
+        for (const bool isEnglish : {englishFirst, !englishFirst}) {
+            const ChildRun child = launcher.start({"--translation", isEnglish ? "en" : "ru"}, 30);
+            if (!child.ok || !recordTranslation(child, isEnglish ? english : russian, compiled)) {
+                reportFailure("the translation's load", child);
+                return false;
+            }
+        }
+    }
     return true;
 }
 
@@ -364,6 +431,102 @@ void printStartupReport(const std::string &where, const Options &options, const 
                 verdict(rss, MemoryTarget));
 }
 
+// The languages the children were started under, which choose the game's translation.
+std::string languageSettings()
+{
+    std::string settings;
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            settings += std::string(settings.empty() ? "" : " ") + name + "=" + value;
+    }
+    return settings.empty() ? "no language set" : settings;
+}
+
+// "No slower and no larger": met while the ratio is at most 1, or while the noise cannot tell
+// it from 1.
+const char *verdictAgainst(const Bench::Ratio &ratio)
+{
+    if (ratio.value <= 1.0)
+        return "met";
+    return ratio.low <= 1.0 ? "met, within the noise" : "MISSED";
+}
+
+void printRatioRow(const char *what, const char *unit, double mine, double other,
+                   const Bench::Ratio &ratio, bool judged)
+{
+    char mineText[32];
+    char otherText[32];
+    std::snprintf(mineText, sizeof mineText, "%.1f %s", mine, unit);
+    std::snprintf(otherText, sizeof otherText, "%.1f %s", other, unit);
+    std::printf("%-38s %10s %10s %6.3f  %5.3f-%5.3f  %5.3f %5.3f", what, mineText, otherText,
+                ratio.value, ratio.low, ratio.high, ratio.firstHalf, ratio.secondHalf);
+    if (judged)
+        std::printf("  %7s  %s", "<= 1.00", verdictAgainst(ratio));
+    std::putchar('\n');
+}
+
+void printAgainstReport(const Options &options, const Startup &game, const Startup &other)
+{
+    using Bench::median;
+    using Bench::pairedRatio;
+    std::printf("\nthis build's game against the other build's (%s), under %s, %d runs of each:"
+                "\n\n",
+                options.against.c_str(), languageSettings().c_str(), options.runs);
+    std::printf("%-38s %10s %10s %6s  %11s  %11s  %7s\n", "median", "this", "other", "ratio",
+                "95% range", "halves", "target");
+    printRatioRow("start-up: launch to first frame", "ms", median(game.totalMs),
+                  median(other.totalMs), pairedRatio(game.totalMs, other.totalMs), true);
+    printRatioRow("  of which launch to main()", "ms", median(game.launchMs),
+                  median(other.launchMs), pairedRatio(game.launchMs, other.launchMs), false);
+    printRatioRow("  of which main() to first frame", "ms", median(game.inProcessMs),
+                  median(other.inProcessMs), pairedRatio(game.inProcessMs, other.inProcessMs),
+                  false);
+    printRatioRow("peak RSS at first frame", "MiB", median(game.rssMiB), median(other.rssMiB),
+                  pairedRatio(game.rssMiB, other.rssMiB), true);
+}
+
+// What "empty" means for a language's figure: nothing was there to load.
+std::string emptiness(const std::vector<CompiledTranslation> &compiled, const std::string &code)
+{
+    for (const CompiledTranslation &file : compiled) {
+        const std::string suffix = "_" + code + ".qm";
+        if (file.name.size() >= suffix.size() &&
+            file.name.compare(file.name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            return file.hasMessages ? "" : " (" + file.name + " holds no message yet)";
+    }
+    return " (no " + code + " translation is built into the program)";
+}
+
+void printTranslationReport(const Options &options, const std::vector<double> &english,
+                            const std::vector<double> &russian,
+                            const std::vector<CompiledTranslation> &compiled)
+{
+    using Bench::median;
+    using Bench::percentile;
+    std::printf("\ntranslation load, Language::install in a fresh process, %d runs of each:\n",
+                options.translationRuns);
+    // Judged on the 95th percentile: a run or two the shared machine held up are its own
+    // doing, while a load that costs too much does so in most runs.
+    const double usual = percentile(english, 95);
+    const auto over = std::count_if(english.begin(), english.end(),
+                                    [](double ms) { return ms > TranslationTargetMs; });
+    std::printf("  English: median %.3f ms, p95 %.3f ms, worst %.3f ms (%d over 2 ms),"
+                " target p95 <= 2 ms  %s%s\n",
+                median(english), usual, percentile(english, 100), int(over),
+                verdict(usual, TranslationTargetMs), emptiness(compiled, "en").c_str());
+    std::printf("  Russian: median %.3f ms, p95 %.3f ms, worst %.3f ms%s\n", median(russian),
+                percentile(russian, 95), percentile(russian, 100),
+                emptiness(compiled, "ru").c_str());
+    std::printf("  compiled translations built into the program:");
+    const char *separator = " ";
+    for (const CompiledTranslation &file : compiled) {
+        std::printf("%s%s %lld bytes", separator, file.name.c_str(), file.bytes);
+        separator = ", ";
+    }
+    std::putchar('\n');
+}
+
 void printClickReport(const Clicks &clicks)
 {
     std::printf("\nclick on a picture to repainted board, level 3, %d clicks:\n", clicks.count);
@@ -424,7 +587,19 @@ int run(const Options &options)
         return 1;
     Startup gameRuns;
     Startup bareRuns;
-    if (!measureStartups(*launcher, options, &gameRuns, &bareRuns))
+    Startup otherRuns;
+    // The other build's game between the two, so that it and this build's game go first in
+    // turn.
+    std::vector<Contender> contenders{{"the game's start-up", "game", {}, &gameRuns}};
+    if (!options.against.empty())
+        contenders.push_back({"the other build's start-up", "game", options.against, &otherRuns});
+    contenders.push_back({"the bare window's start-up", "bare", {}, &bareRuns});
+    if (!measureStartups(*launcher, options, contenders))
+        return 1;
+    std::vector<double> english;
+    std::vector<double> russian;
+    std::vector<CompiledTranslation> compiled;
+    if (!measureTranslations(*launcher, options, &english, &russian, &compiled))
         return 1;
     const std::optional<Clicks> clicks = measureClicks(*launcher, options.clicks);
     if (!clicks)
@@ -433,6 +608,9 @@ int run(const Options &options)
     if (!measureStatistics(*launcher, options, &statistics))
         return 1;
     printStartupReport(launcher->where, options, gameRuns, bareRuns);
+    if (!options.against.empty())
+        printAgainstReport(options, gameRuns, otherRuns);
+    printTranslationReport(options, english, russian, compiled);
     printClickReport(*clicks);
     printStatisticsReport(options, statistics);
     return 0;

@@ -5,6 +5,7 @@
 
 #include "Application.h"
 #include "ApplicationFolder.h"
+#include "Language.h"
 #include "MainWindow.h"
 #include "ProgramInfo.h"
 #include "RecordFile.h"
@@ -15,11 +16,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
@@ -370,6 +373,7 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
                          [](const QObject *o) { return o->objectName() == u"WebBrowser1"_s; },
                          mainNs);
         application.installEventFilter(&probe);
+        Language::install(Language::choose(QLocale::system().uiLanguages()));
         const auto program = startProgram();
         program->start();
         return QApplication::exec();
@@ -381,6 +385,28 @@ int startup(int &argc, char **argv, Window window, std::int64_t mainNs)
     bare.show();
     QCoreApplication::processEvents();
     return QApplication::exec();
+}
+
+int translation(int &argc, char **argv, Language::Choice language)
+{
+    QApplication application(argc, argv);
+    nameApplication();
+    const std::int64_t before = Bench::nowNs();
+    Language::install(language);
+    const std::int64_t after = Bench::nowNs();
+    QByteArray out = "TRANSLATION " + QByteArray::number(after - before) + '\n';
+    // Where Qt's own translation tools put what they compile into the program. An empty one
+    // costs nothing to load, so the report tells them apart.
+    const QDir compiled(u":/i18n"_s, u"*.qm"_s, QDir::Name, QDir::Files);
+    for (const QFileInfo &file : compiled.entryInfoList()) {
+        QTranslator messages;
+        const bool empty = !messages.load(file.filePath()) || messages.isEmpty();
+        out += "QM " + QByteArray::number(file.size()) + ' ' + (empty ? '0' : '1') + ' ' +
+               QFile::encodeName(file.fileName()) + '\n';
+    }
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+    std::fflush(stdout);
+    return 0;
 }
 
 int clicks(int &argc, char **argv, int count)
@@ -404,9 +430,14 @@ int clicks(int &argc, char **argv, int count)
     std::vector<double> micros;
     if (const char *error = timeGuesses(form, board, count, &micros))
         return failed(error);
-    std::printf("CLICKS %d %.1f %.1f %.1f %.1f\n", count, Bench::median(micros),
-                Bench::percentile(micros, 95), Bench::percentile(micros, 0),
-                Bench::percentile(micros, 100));
+    // Not printf: the application has set the C library's locale to the user's, and a decimal
+    // comma would end the driver's reading of the number.
+    QByteArray line = "CLICKS " + QByteArray::number(count);
+    for (const double figure : {Bench::median(micros), Bench::percentile(micros, 95),
+                                Bench::percentile(micros, 0), Bench::percentile(micros, 100)})
+        line += ' ' + QByteArray::number(figure, 'f', 1);
+    line += '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
     std::fflush(stdout);
     // Through the event loop, so the program's own clean-up on quitting runs as usual.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);

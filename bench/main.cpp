@@ -3,6 +3,7 @@
 
 #include "Detection.h"
 #include "Driver.h"
+#include "Language.h"
 #include "Probes.h"
 #include "Stats.h"
 
@@ -15,20 +16,24 @@ namespace
 {
 
 const char Usage[] =
-    "usage: chuikomer_bench [--runs N] [--warmup N] [--clicks N] [--statistics-games N]\n"
+    "usage: chuikomer_bench [--runs N] [--warmup N] [--against OTHER_BENCH]\n"
+    "                       [--translation-runs N] [--clicks N] [--statistics-games N]\n"
     "                       [--statistics-runs N] [--platform NAME]\n"
     "\n"
     "Compares the game's start-up time and peak memory with a bare Qt window of the same\n"
     "size and menu bar, each started N times (default 30) in turn, and times a click on a\n"
     "picture until the board is repainted, on the X server of DISPLAY (tools/with-xvfb gives\n"
-    "one); --platform offscreen needs none. Then it opens the statistics window over a\n"
-    "generated record (default 1000000 games, 5 runs) and times the first paint, the\n"
+    "one); --platform offscreen needs none. With --against, the game of another build's\n"
+    "chuikomer_bench is started in the same rounds and compared with this one's\n"
+    "(bench/against.sh builds one from a git revision). The translations' load is timed\n"
+    "in fresh processes (default 30 of each language). Then it opens the statistics window\n"
+    "over a generated record (default 1000000 games, 5 runs) and times the first paint, the\n"
     "figures, the longest freeze meanwhile and a finished game with the window open.\n"
     "--detection alone reports how soon the statistics tell an edge from luck and how\n"
     "rarely they tell a blind guesser otherwise.\n"
     "\n"
-    "Child modes, started by the above: --startup game|bare, --click-latency N,\n"
-    "--statistics GAMES.\n";
+    "Child modes, started by the above: --startup game|bare, --translation en|ru,\n"
+    "--click-latency N, --statistics GAMES.\n";
 
 bool number(const char *text, int min, int *value)
 {
@@ -42,9 +47,10 @@ bool number(const char *text, int min, int *value)
 
 // What the command line asks for: a mode of a child, or the driver with its options.
 struct Command {
-    enum class Kind { Drive, Startup, Clicks, Statistics, Detection, Help, Misuse };
+    enum class Kind { Drive, Startup, Translation, Clicks, Statistics, Detection, Help, Misuse };
     Kind kind = Kind::Drive;
     Probes::Window window = Probes::Window::Game;
+    Language::Choice language = Language::Choice::English;
     int count = 0;
     Driver::Options options;
 };
@@ -60,6 +66,12 @@ bool readMode(const std::string &arg, const char *next, Command *command)
             command->kind = Kind::Startup;
             command->window = which == "game" ? Probes::Window::Game : Probes::Window::Bare;
         }
+        return true;
+    }
+    if (arg == "--translation" && next) {
+        const std::string which = next;
+        command->kind = which == "en" || which == "ru" ? Kind::Translation : Kind::Misuse;
+        command->language = which == "en" ? Language::Choice::English : Language::Choice::Russian;
         return true;
     }
     if (arg == "--detection")
@@ -90,6 +102,12 @@ bool readOption(const std::string &arg, const char *next, Driver::Options *optio
         return number(next, 0, &options->statisticsGames);
     if (arg == "--statistics-runs")
         return number(next, 1, &options->statisticsRuns);
+    if (arg == "--translation-runs")
+        return number(next, 1, &options->translationRuns);
+    if (arg == "--against" && *next) {
+        options->against = next;
+        return true;
+    }
     if ((arg == "--platform" || arg == "-platform") && *next) {
         options->platform = next;
         return true;
@@ -126,6 +144,8 @@ int main(int argc, char *argv[])
     switch (command.kind) {
     case Command::Kind::Startup:
         return Probes::startup(argc, argv, command.window, mainNs);
+    case Command::Kind::Translation:
+        return Probes::translation(argc, argv, command.language);
     case Command::Kind::Clicks:
         return Probes::clicks(argc, argv, command.count);
     case Command::Kind::Statistics:

@@ -86,8 +86,9 @@ void LanguageTest::russianPluralsAgreeWithTheCount()
     Language::install(Language::Choice::Russian);
     QStringList games;
     for (int n : {1, 3, 11, 21, 5})
-        games << QCoreApplication::translate("StatisticsChart", "%n игр", nullptr, n);
-    QCOMPARE(games.join(u", "_s), u"1 игра, 3 игры, 11 игр, 21 игра, 5 игр"_s);
+        games << QCoreApplication::translate("StatisticsTexts", "Сыграно %Ln игр.", nullptr, n);
+    QCOMPARE(games.join(u" "_s),
+             u"Сыграна 1 игра. Сыграно 3 игры. Сыграно 11 игр. Сыграна 21 игра. Сыграно 5 игр."_s);
 }
 
 int main(int argc, char *argv[])

@@ -25,7 +25,8 @@ constexpr int TickLength = 3;
 constexpr int LegendSample = 22;
 constexpr int LegendGap = 6;
 constexpr int LegendSpacing = 18;
-constexpr qreal SinglePointRadius = 4;
+// A level's line needs two games: one game is a dot that says nothing its verdict does not.
+constexpr int ChartedFrom = 2;
 
 const QColor PlotBackground(255, 255, 255);
 const QColor BandFill(200, 220, 255);
@@ -66,8 +67,11 @@ void StatisticsChart::setStatistics(const Statistics *statistics)
 // take a while, and a finished game is shown within a frame.
 void StatisticsChart::refresh()
 {
-    const std::vector<Level> levels =
-        statistics_ ? statistics_->levelsPlayed() : std::vector<Level>{};
+    std::vector<Level> levels;
+    if (statistics_)
+        for (Level level : statistics_->levelsPlayed())
+            if (statistics_->games(level) >= ChartedFrom)
+                levels.push_back(level);
     if (levels != levels_) {
         levels_ = levels;
         geometry_.clear();
@@ -172,8 +176,7 @@ QStringList StatisticsChart::texts() const
 {
     QStringList all;
     for (Level level : levels_)
-        all << StatisticsTexts::lineName(level)
-            << (statistics_->games(level) == 1 ? tr("%n игр", nullptr, 1) : tr("игры"));
+        all << StatisticsTexts::lineName(level) << tr("игры");
     if (!levels_.empty())
         all << legendTexts();
     return all;
@@ -219,13 +222,7 @@ void StatisticsChart::paintPanel(QPainter &painter, Level level, const ChartGeom
     painter.drawPolygon(g.band);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(SeriesColour, 2));
-    if (g.series.size() == 1) {
-        painter.setBrush(SeriesColour);
-        painter.drawEllipse(g.series.first(), SinglePointRadius, SinglePointRadius);
-        painter.setBrush(Qt::NoBrush);
-    } else {
-        painter.drawPolyline(g.series);
-    }
+    painter.drawPolyline(g.series);
     // Last, so that it shows where the share runs along it.
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
@@ -252,13 +249,6 @@ void StatisticsChart::paintTicks(QPainter &painter, const ChartGeometry &g, cons
     }
     const int baseline = plot.bottom() + 2 + metrics.ascent();
     const qint64 games = g.columns.back().lastGame;
-    if (games == 1) {
-        // One game: its tick and the axis name would meet in the middle; one label says both.
-        const QString label = tr("%n игр", nullptr, 1);
-        painter.drawText(QPoint(plot.center().x() - metrics.horizontalAdvance(label) / 2, baseline),
-                         label);
-        return;
-    }
     const QString last = QLocale().toString(games);
     painter.drawText(QPoint(plot.left(), baseline), QLocale().toString(1));
     painter.drawText(QPoint(plot.right() + 1 - metrics.horizontalAdvance(last), baseline), last);

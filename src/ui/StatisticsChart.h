@@ -11,11 +11,11 @@
 
 class Statistics;
 
-// The running share of right guesses over the games, one panel a level played, against the
-// chance line and the band a blind guesser's line stays inside, in 99 lines of 100, however
-// long: the line is outside exactly at the games whose verdict stands out or falls below
-// luck. Its lines come from ChartGeometry; this only paints them. Reached with Tab, it tells
-// a screen reader in words what it shows, with the numbers of the picture.
+// The running share of right guesses over the games, one panel a level played more than once,
+// against the chance line and the band a blind guesser's line stays inside, in 99 lines of 100,
+// however long: the line is outside exactly at the games whose verdict stands out or falls
+// below luck. Its lines come from ChartGeometry; this only paints them. Reached with Tab, it
+// tells a screen reader in words what it shows, with the numbers of the picture.
 class StatisticsChart : public QWidget
 {
     Q_OBJECT
@@ -31,6 +31,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Whether any level has a line to draw.
+    bool hasPanels() const { return !levels_.empty(); }
     // The words painted on it.
     QStringList texts() const;
     // One level's lines at the current width, for whoever checks them.
@@ -53,7 +55,7 @@ private:
     void paintLegend(QPainter &painter, int y) const;
 
     const Statistics *statistics_ = nullptr;
-    // The levels with games, one panel each, and their lines at the current width.
+    // The levels with a line, one panel each, and their lines at the current width.
     std::vector<Level> levels_;
     std::vector<ChartGeometry> geometry_;
     // The lines are to be worked out again before they are next shown.

@@ -165,9 +165,11 @@ QSize StatisticsSummary::sizeHint() const
     return {PreferredWidth, heightForWidth(PreferredWidth)};
 }
 
+// As low as its lines at the width it has: a layout takes this height whatever the width, and
+// the height at the narrowest would have the window scroll what fits it.
 QSize StatisticsSummary::minimumSizeHint() const
 {
-    return {MinimumWidth, heightForWidth(MinimumWidth)};
+    return {MinimumWidth, heightForWidth(std::max(width(), MinimumWidth))};
 }
 
 bool StatisticsSummary::event(QEvent *event)

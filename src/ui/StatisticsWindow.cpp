@@ -303,7 +303,7 @@ void StatisticsWindow::refresh()
         showColumn(lineAt(c));
     fitTable();
     table_->setVisible(any);
-    chart_->setVisible(any);
+    chart_->setVisible(chart_->hasPanels());
     enableStartAnew();
     // Without a current cell, the first Down in the table goes to its first row.
     if (!table_->hasFocus())
