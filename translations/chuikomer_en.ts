@@ -470,13 +470,6 @@
 </context>
 <context>
     <name>StatisticsChart</name>
-    <message numerus="yes">
-        <source>%n игр</source>
-        <translation>
-            <numerusform>%n game</numerusform>
-            <numerusform>%n games</numerusform>
-        </translation>
-    </message>
     <message>
         <source>доля верных</source>
         <translation>percent right</translation>
