@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the build into a temporary prefix, checks the layout a desktop expects, then starts
-# the installed command on the X display that tools/with-xvfb gives: its window must appear,
-# F1 must hand the help beside the program to the desktop's opener, and the About link the
-# maker's address.
+# the installed command on the X display that tools/with-xvfb gives, under four locales in turn:
+# its window must appear titled in the language the locale asks for, and F1 must hand the help
+# in that language beside the program to the desktop's opener. Last, the About link must hand
+# over the maker's address.
 # with-xvfb installed_program.sh BUILD_DIR APP_ID SITE_URL
 set -euo pipefail
 build=$1
@@ -64,35 +65,47 @@ printf '%s\n%s\n' "\$PWD" "\$1" >"$work/opened.part" && mv "$work/opened.part" "
 OPENER
 chmod +x "$work/bin/xdg-open"
 
-# Under the C locale the program speaks Russian, whatever language the test runs in, and F1
-# opens the Russian help.
-cd /
-LANGUAGE="" LC_ALL=C.UTF-8 PATH=$work/bin:$PATH "$prefix/bin/chuikomer" 2>"$work/app.log" &
-app=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" --name 'Чуйкомер' | head -n1) ||
-    fail "no window appeared: $(cat "$work/app.log")"
-[ -n "$window" ] || fail "no window appeared"
-xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "window not viewable"
-
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" F1
-for _ in $(seq 100); do
-    [ -s "$work/opened" ] && break
-    sleep 0.1
-done
-[ -s "$work/opened" ] || fail "F1 did not open the help"
+# The program in the user's language: Russian under C, under Russian and under a language it
+# does not speak, English under English; F1 opens the help in that language. Of the variables
+# the test runs under, only LANG reaches the program.
 real_program=$(cd "$program" && pwd -P)
-expected=$(printf '%s\n%s/Справка.html' "$real_program" "$real_program")
-[ "$(cat "$work/opened")" = "$expected" ] ||
-    fail "help opened as '$(cat "$work/opened")', expected '$expected'"
+locale_variables=$(env | sed -n 's/^\(LC_[A-Z_]*\|LANGUAGE\)=.*/-u \1/p')
+for run in C:Чуйкомер:Справка.html ru_RU.UTF-8:Чуйкомер:Справка.html \
+    de_DE.UTF-8:Чуйкомер:Справка.html en_US.UTF-8:Hunchmeter:Help.html; do
+    IFS=: read -r lang title help <<<"$run"
+    if [ -n "$app" ]; then
+        kill "$app"
+        wait "$app" 2>/dev/null || true
+    fi
+    # shellcheck disable=SC2086
+    (cd / && exec env $locale_variables LANG="$lang" PATH="$work/bin:$PATH" \
+        "$prefix/bin/chuikomer" 2>"$work/app.log") &
+    app=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" --name "^$title\$" |
+        head -n1) || fail "LANG=$lang: no window titled $title: $(cat "$work/app.log")"
+    [ -n "$window" ] || fail "LANG=$lang: no window titled $title"
+    xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "LANG=$lang: window not viewable"
 
-# The About window's link hands the address itself over: an installed copy writes no page
+    rm -f "$work/opened"
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --window "$window" F1
+    for _ in $(seq 100); do
+        [ -s "$work/opened" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/opened" ] || fail "LANG=$lang: F1 did not open the help"
+    expected=$(printf '%s\n%s/%s' "$real_program" "$real_program" "$help")
+    [ "$(cat "$work/opened")" = "$expected" ] ||
+        fail "LANG=$lang: help opened as '$(cat "$work/opened")', expected '$expected'"
+done
+
+# In English still, the About window's link hands the address itself over: an installed copy writes no page
 # into its folder, not even as root.
 rm -f "$work/opened"
 xdotool key --window "$window" F10 Right Down
 sleep 0.5
 xdotool key --window "$window" Return
-about=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" --name 'О программе' | head -n1) ||
+about=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" --name '^About$' | head -n1) ||
     fail "no About window"
 xdotool key --window "$about" Tab Return
 for _ in $(seq 100); do

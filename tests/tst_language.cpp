@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "GameTexts.h"
 #include "Language.h"
+#include "StatisticsTexts.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTest>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +19,8 @@ class LanguageTest : public QObject
 private Q_SLOTS:
     void followsTheUser_data();
     void followsTheUser();
+    void followsTheEnvironment_data();
+    void followsTheEnvironment();
     void russianPluralsAgreeWithTheCount();
 };
 
@@ -38,6 +44,43 @@ void LanguageTest::followsTheUser()
     QCOMPARE(Language::choose(uiLanguages) == Language::Choice::English, english);
 }
 
+// Set in the copy of this test that says what the program would under a user's locale.
+constexpr char SayLanguage[] = "CHUIKOMER_SAY_LANGUAGE";
+
+void LanguageTest::followsTheEnvironment_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("said");
+    const QString russian = u"Чуйкомер Справка.html 30,8\u00a0%"_s;
+    const QString english = u"Hunchmeter Help.html 30.8%"_s;
+    QTest::newRow("C") << QStringList{u"LANG=C"_s} << russian;
+    QTest::newRow("ru_RU") << QStringList{u"LANG=ru_RU.UTF-8"_s} << russian;
+    QTest::newRow("de_DE") << QStringList{u"LANG=de_DE.UTF-8"_s} << russian;
+    QTest::newRow("en_US") << QStringList{u"LANG=en_US.UTF-8"_s} << english;
+    QTest::newRow("LC_ALL over LANG")
+        << QStringList{u"LANG=ru_RU.UTF-8"_s, u"LC_ALL=en_US.UTF-8"_s} << english;
+    QTest::newRow("LANGUAGE") << QStringList{u"LANG=de_DE.UTF-8"_s, u"LANGUAGE=de:en"_s} << english;
+}
+
+// The title, the help and a share as the program shows them, run under a user's variables.
+void LanguageTest::followsTheEnvironment()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, said);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : environment.keys())
+        if (name.startsWith(u"LC_"_s) || name == u"LANG" || name == u"LANGUAGE")
+            environment.remove(name);
+    for (const QString &variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    environment.insert(QString::fromLatin1(SayLanguage), u"1"_s);
+    QProcess copy;
+    copy.setProcessEnvironment(environment);
+    copy.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(copy.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(copy.readAllStandardOutput()), said);
+}
+
 void LanguageTest::russianPluralsAgreeWithTheCount()
 {
     Language::install(Language::Choice::Russian);
@@ -48,5 +91,18 @@ void LanguageTest::russianPluralsAgreeWithTheCount()
              u"Сыграна 1 игра. Сыграно 3 игры. Сыграно 11 игр. Сыграна 21 игра. Сыграно 5 игр."_s);
 }
 
-QTEST_GUILESS_MAIN(LanguageTest)
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet(SayLanguage)) {
+        Language::installForUser();
+        const QString said = GameTexts::title() + u' ' +
+                             Language::helpDocument(Language::current()) + u' ' +
+                             StatisticsTexts::percent(0.308, 1);
+        std::fputs(said.toUtf8().constData(), stdout);
+        return 0;
+    }
+    LanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_language.moc"

@@ -6,11 +6,13 @@
 #include "Language.h"
 #include "MainWindow.h"
 #include "ResultBoard.h"
+#include "StatisticsWindow.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +34,78 @@ QMap<QString, QString> shown(const QWidget &window)
         if (!button->text().isEmpty())
             texts[button->objectName()] = button->text();
     return texts;
+}
+
+// A row for each of `texts` in `control`'s font, which must fit in `room`.
+void addFitRows(const char *language, const QWidget *control, const QStringList &texts, QSize room,
+                bool wraps = false)
+{
+    for (const QString &text : texts)
+        QTest::addRow("%s %s: %s", language, qPrintable(control->objectName()), qPrintable(text))
+            << control->font() << text << room << wraps;
+}
+
+// A button of fixed size: its caption within the margins its style keeps free.
+void addButtonRows(const char *language, const QPushButton *button)
+{
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    addFitRows(language, button, {button->text()}, button->size() - QSize(2 * margin, 0));
+}
+
+// A label that sizes itself from where it stands: it must end before `right`.
+void addLabelRows(const char *language, const QLabel *label, const QStringList &texts, int right)
+{
+    addFitRows(language, label, texts,
+               QSize(right - label->x(), label->parentWidget()->height() - label->y()));
+}
+
+// The main window through every state the game puts it in: each level, every prompt, every
+// verdict, a game for each score.
+void addMainWindowRows(const char *language)
+{
+    ResultBoard board;
+    // Picture 0 hidden at every attempt: guessing 0 is right, 1 wrong.
+    Game game(board, [] { return 0.0; });
+    MainWindow window(game, board);
+    const auto *status = window.findChild<QLabel *>(u"Label1"_s);
+    QStringList statuses;
+    QObject::connect(&game, &Game::changed, &window, [&] {
+        window.showGame();
+        statuses << status->text();
+    });
+    for (const Level level : Level::all()) {
+        game.chooseLevel(level);
+        game.guess(0);
+    }
+    for (int hits = 0; hits <= Game::Attempts; ++hits) {
+        game.chooseLevel(*Level::numbered(1));
+        for (int attempt = 0; attempt < Game::Attempts; ++attempt)
+            game.guess(attempt < hits ? 0 : 1);
+    }
+    statuses.removeDuplicates();
+    QCOMPARE(statuses.size(), 2 * Game::Attempts + 1);
+    addLabelRows(language, status, statuses, MainWindow::ClientSize.width());
+    const auto *rules = window.findChild<QLabel *>(u"Label2"_s);
+    addFitRows(language, rules, {rules->text()}, rules->size(), true);
+    const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons)
+        if (!button->text().isEmpty())
+            addButtonRows(language, button);
+}
+
+void addAboutRows(const char *language)
+{
+    const AboutWindow about;
+    const int right = about.width();
+    const auto *link = about.findChild<QLabel *>(u"Label1"_s);
+    for (const QLabel *label : about.findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            addLabelRows(language, label, {label->text()},
+                         label->objectName() == u"Label2_5" ? link->x() : right);
+    addButtonRows(language, about.findChild<QPushButton *>(u"OK"_s));
+    const StatisticsWindow statistics(nullptr);
+    for (const QPushButton *button : statistics.findChildren<QPushButton *>())
+        addButtonRows(language, button);
 }
 
 } // namespace
@@ -100,6 +174,41 @@ private Q_SLOTS:
         QCOMPARE(a[u"Label2_6"_s], u"Версия: v4.0"_s);
         QCOMPARE(a[u"Label2_7"_s], u"Дата: 21 января 2005 год -"_s);
         QCOMPARE(a[u"Label2_0"_s], u"13 августа 2015 год"_s);
+    }
+
+    // Every text of a fixed layout fits, in Russian as in English: a fixed control's caption
+    // its width (the rules their box, wrapped), a label that sizes itself its window.
+    void textsFitTheirControls_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<bool>("wraps");
+        for (const auto &[choice, language] : {std::pair{Language::Choice::Russian, "Russian"},
+                                               std::pair{Language::Choice::English, "English"}}) {
+            Language::install(choice);
+            addMainWindowRows(language);
+            addAboutRows(language);
+        }
+        Language::install(Language::Choice::Russian);
+    }
+    void textsFitTheirControls()
+    {
+        QFETCH(QFont, font);
+        QFETCH(QString, text);
+        QFETCH(QSize, room);
+        QFETCH(bool, wraps);
+        const QFontMetrics metrics(font);
+        const QSize needed = wraps ? metrics
+                                         .boundingRect(QRect(0, 0, room.width(), QWIDGETSIZE_MAX),
+                                                       Qt::TextWordWrap, text)
+                                         .size()
+                                   : QSize(metrics.horizontalAdvance(text), metrics.height());
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(u"%1 x %2 px in %3 x %4"_s.arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
     }
 
     // What the verdict means against pure guessing, the odds said the one way the program says

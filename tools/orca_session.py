@@ -186,9 +186,11 @@ class OrcaSession:
 
     def start(self, argv, env=None):
         """Starts a program in the session; it is stopped with the session. The next wait
-        looks only at what is said from now on."""
+        looks only at what is said from now on. `env` adds to the session's variables, or
+        removes those it gives None."""
         self._matched = len(self.said())
-        program_env = dict(self.env, **(env or {}))
+        program_env = {name: value for name, value in dict(self.env, **(env or {})).items()
+                       if value is not None}
         output = os.path.join(self.folder, os.path.basename(argv[0]) + ".out")
         with open(output, "ab") as out:
             process = subprocess.Popen(argv, env=program_env, stdout=out, stderr=out,

@@ -5,225 +5,226 @@
     <name>AboutWindow</name>
     <message>
         <source>О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Флаг: белая, синяя и красная полосы</source>
-        <translation type="unfinished"></translation>
+        <translation>Flag: white, blue and red stripes</translation>
     </message>
     <message>
         <source>Эмблема: человек смотрит вдаль из-под руки</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblem: a man shading his eyes, looking into the distance</translation>
     </message>
     <message>
         <source>Программы для всех!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programs for everyone!</translation>
     </message>
     <message>
         <source>Сайт автора: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s site: %1</translation>
     </message>
     <message>
         <source>Автор: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Author: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>Электронная почта: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail address: %1</translation>
     </message>
     <message>
         <source>Сайт:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Версия: v4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: v4.0</translation>
     </message>
     <message>
         <source>Версия программы: v4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Program version: v4.0</translation>
     </message>
     <message>
         <source>Дата: 21 января 2005 год -</source>
-        <translation type="unfinished"></translation>
+        <translation>Date: 21 January 2005 -</translation>
     </message>
     <message>
         <source>13 августа 2015 год</source>
-        <translation type="unfinished"></translation>
+        <translation>13 August 2015</translation>
     </message>
 </context>
 <context>
     <name>GameTexts</name>
     <message>
         <source>Чуйкомер</source>
-        <translation type="unfinished"></translation>
+        <translation>Hunchmeter</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>the title, then the level</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Первый уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 1</translation>
     </message>
     <message>
         <source>Второй уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 2</translation>
     </message>
     <message>
         <source>Третий уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 3</translation>
     </message>
     <message>
         <source>Красный круг</source>
-        <translation type="unfinished"></translation>
+        <translation>Red circle</translation>
     </message>
     <message>
         <source>Жёлтый квадрат</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow square</translation>
     </message>
     <message>
         <source>Зелёный треугольник</source>
-        <translation type="unfinished"></translation>
+        <translation>Green triangle</translation>
     </message>
     <message>
         <source>Синий ромб</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue diamond</translation>
     </message>
     <message>
         <source>Розовая трапеция</source>
-        <translation type="unfinished"></translation>
+        <translation>Pink trapezoid</translation>
     </message>
     <message>
         <source>Пирамида из кубиков</source>
-        <translation type="unfinished"></translation>
+        <translation>Block pyramid</translation>
     </message>
     <message>
         <source>Мяч</source>
-        <translation type="unfinished"></translation>
+        <translation>Ball</translation>
     </message>
     <message>
         <source>Пирамидка с кольцами</source>
-        <translation type="unfinished"></translation>
+        <translation>Ring pyramid</translation>
     </message>
     <message>
         <source>Три фишки</source>
-        <translation type="unfinished"></translation>
+        <translation>Three pawns</translation>
     </message>
     <message>
         <source>Барабан</source>
-        <translation type="unfinished"></translation>
+        <translation>Drum</translation>
     </message>
     <message>
         <source>Банан</source>
-        <translation type="unfinished"></translation>
+        <translation>Banana</translation>
     </message>
     <message>
         <source>Вишни</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherries</translation>
     </message>
     <message>
         <source>Гриб</source>
-        <translation type="unfinished"></translation>
+        <translation>Mushroom</translation>
     </message>
     <message>
         <source>Сыр</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheese</translation>
     </message>
     <message>
         <source>Груша</source>
-        <translation type="unfinished"></translation>
+        <translation>Pear</translation>
     </message>
     <message>
         <source>Угадайте %1-ю картинку</source>
-        <translation type="unfinished"></translation>
+        <translation>Guess picture %1</translation>
     </message>
     <message>
         <source>Ваша интуиция не работает.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your intuition is not working.</translation>
     </message>
     <message>
         <source>Вы гений!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>You are a genius!!!</translation>
     </message>
     <message>
         <source>Ваша интуиция работает на %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Your intuition is working at %1%</translation>
     </message>
     <message>
         <source>Наугад на этом уровне угадывают в среднем %1 из %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>At this level, random guessing gets %1 of %2 right on average.</translation>
     </message>
     <message>
         <source>Не угадать ни одной картинки просто по невезению можно меньше чем в 1 случае из миллиарда.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting none right by bad luck alone happens less than once in a billion games.</translation>
     </message>
     <message>
         <source>Не угадать ни одной картинки просто по невезению можно в %1% случаев.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting none right by bad luck alone happens in %1% of games.</translation>
     </message>
     <message>
         <source>Не угадать ни одной картинки просто по невезению можно в 1 случае из %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting none right by bad luck alone happens once in %1 games.</translation>
     </message>
     <message>
         <source>Угадать все %1 просто по везению можно меньше чем в 1 случае из миллиарда.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting all %1 right by luck alone happens less than once in a billion games.</translation>
     </message>
     <message>
         <source>Угадать все %1 просто по везению можно в %2% случаев.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting all %1 right by luck alone happens in %2% of games.</translation>
     </message>
     <message>
         <source>Угадать все %1 просто по везению можно в 1 случае из %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting all %1 right by luck alone happens once in %2 games.</translation>
     </message>
     <message>
         <source>Угадать %1 или больше просто по везению можно меньше чем в 1 случае из миллиарда.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting %1 or more right by luck alone happens less than once in a billion games.</translation>
     </message>
     <message>
         <source>Угадать %1 или больше просто по везению можно в %2% случаев.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting %1 or more right by luck alone happens in %2% of games.</translation>
     </message>
     <message>
         <source>Угадать %1 или больше просто по везению можно в 1 случае из %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Getting %1 or more right by luck alone happens once in %2 games.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <comment>the mean, then the chance of the score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>Табло пусто: выберите уровень.</source>
-        <translation type="unfinished"></translation>
+        <translation>The board is empty: choose a level.</translation>
     </message>
     <message>
         <source>Попытка %1: ваш ответ — %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attempt %1: you guessed %2.</translation>
     </message>
     <message>
         <source>Попытка %1: загадано — %2, ваш ответ — %3, верно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attempt %1: %2 was hidden, you guessed %3, right.</translation>
     </message>
     <message>
         <source>Попытка %1: загадано — %2, ваш ответ — %3, неверно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attempt %1: %2 was hidden, you guessed %3, wrong.</translation>
     </message>
     <message>
         <source>Попытка %1: ждёт вашего ответа.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attempt %1: waiting for your guess.</translation>
     </message>
 </context>
 <context>
@@ -233,490 +234,486 @@
 %2
 %3</source>
         <comment>verdict, explanation, attempts</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+%3</translation>
     </message>
     <message>
         <source>%1 — игра, которая проверяет интуицию.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a game that tests your intuition.</translation>
     </message>
     <message>
         <source>Меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Game</translation>
     </message>
     <message>
         <source>Статистика</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Вызов справки</source>
-        <translation type="unfinished"></translation>
+        <translation>View Help</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message numerus="yes">
         <source>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попыток.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The computer hides a picture, and you have to guess it. A game is %n attempt.</numerusform>
+            <numerusform>The computer hides a picture, and you have to guess it. A game is %n attempts.</numerusform>
         </translation>
     </message>
     <message>
         <source>Табло результатов</source>
-        <translation type="unfinished"></translation>
+        <translation>Result board</translation>
     </message>
     <message numerus="yes">
         <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempt, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempts, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
         </translation>
     </message>
     <message>
         <source>Сначала выберите уровень.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a level first.</translation>
     </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
     <message>
         <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
-        <translation type="unfinished"></translation>
+        <translation>The help did not open: there is no browser on the system to show it.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет браузера, чтобы его показать.</source>
-        <translation type="unfinished"></translation>
+        <translation>The site did not open: there is no browser on the system to show it.</translation>
     </message>
     <message>
         <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
-        <translation type="unfinished"></translation>
+        <translation>The help did not open: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
-        <translation type="unfinished"></translation>
+        <translation>The site did not open: the system lacks %1, the xdg-utils program that hands links to the browser.</translation>
     </message>
 </context>
 <context>
     <name>RecordMessages</name>
     <message>
         <source>Несохранённые игры</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved Games</translation>
     </message>
     <message>
         <source>Сохранить в файл…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to File…</translation>
     </message>
     <message numerus="yes">
         <source>Выйти без них</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Quit Without It</numerusform>
+            <numerusform>Quit Without Them</numerusform>
         </translation>
     </message>
     <message>
         <source>Остаться</source>
-        <translation type="unfinished"></translation>
+        <translation>Stay</translation>
     </message>
     <message>
         <source>Сохранить игры</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Games</translation>
     </message>
     <message>
         <source>Запись игр (*.tsv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Game records (*.tsv)</translation>
     </message>
     <message>
         <source>Статистика</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
 </context>
 <context>
     <name>RecordNotes</name>
     <message>
         <source>Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не найти.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neither HOME nor XDG_DATA_HOME gives a full path, so no folder for the game record can be found.</translation>
     </message>
     <message>
         <source>На месте файла записи стоит символическая ссылка, а через ссылки программа не пишет.</source>
-        <translation type="unfinished"></translation>
+        <translation>In place of the record file there is a symbolic link, and the program does not write through links.</translation>
     </message>
     <message>
         <source>На месте файла записи стоит не обычный файл.</source>
-        <translation type="unfinished"></translation>
+        <translation>In place of the record file there is something other than a regular file.</translation>
     </message>
     <message>
         <source>У файла записи есть другие имена (жёсткие ссылки): он может быть чужим.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record file has other names (hard links): it may be someone else&apos;s.</translation>
     </message>
     <message>
         <source>Файл записи принадлежит другому пользователю.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record file belongs to another user.</translation>
     </message>
     <message>
         <source>Файл не начинается со строки записи игр, значит, он чужой, и программа его не меняет.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file does not begin with the header of a game record, so it is someone else&apos;s, and the program does not change it.</translation>
     </message>
     <message>
         <source>Запись сделана более новой версией программы, и эта версия её не меняет.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record was written by a newer version of the program, and this version does not change it.</translation>
     </message>
     <message>
         <source>Папка данных — символическая ссылка, а через ссылки программа не пишет.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data folder is a symbolic link, and the program does not write through links.</translation>
     </message>
     <message>
         <source>На месте папки данных стоит не папка.</source>
-        <translation type="unfinished"></translation>
+        <translation>In place of the data folder there is something other than a folder.</translation>
     </message>
     <message>
         <source>Папка данных или папка, в которой её нужно создать, принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data folder, or the folder it must be created in, belongs to another user, and the program creates nothing in other users&apos; folders.</translation>
     </message>
     <message>
         <source>Запись занята другой копией программы, которая не отвечает.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record is held by another copy of the program, which does not respond.</translation>
     </message>
     <message>
         <source>На диске нет места.</source>
-        <translation type="unfinished"></translation>
+        <translation>The disk is full.</translation>
     </message>
     <message>
         <source>Диск доступен только для чтения.</source>
-        <translation type="unfinished"></translation>
+        <translation>The disk is read-only.</translation>
     </message>
     <message>
         <source>Нет прав доступа к файлу или папке.</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission for the file or folder.</translation>
     </message>
     <message>
         <source>Файл достиг предельного размера, заданного в системе.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file has reached the size limit set by the system.</translation>
     </message>
     <message>
         <source>Все имена для сегодняшнего архива уже заняты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every name for today&apos;s archive is already taken.</translation>
     </message>
     <message>
         <source>Система сообщила об ошибке: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system reported an error: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n game of this run could not be saved: it is kept in memory while the program is open.</numerusform>
+            <numerusform>%n games of this run could not be saved: they are kept in memory while the program is open.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n game of this run could not be saved to %1: it is kept in memory while the program is open.</numerusform>
+            <numerusform>%n games of this run could not be saved to %1: they are kept in memory while the program is open.</numerusform>
         </translation>
     </message>
     <message>
         <source>Игры этого запуска не сохраняются: их негде хранить.</source>
-        <translation type="unfinished"></translation>
+        <translation>The games of this run are not saved: there is nowhere to keep them.</translation>
     </message>
     <message>
         <source>Запись %1 сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record %1 was written by a newer version of the program: this shows what this version understands of it, and new games are not added to it.</translation>
     </message>
     <message>
         <source>Прежние игры не удалось прочитать из %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The earlier games could not be read from %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n game of this run could not be saved.</numerusform>
+            <numerusform>%n games of this run could not be saved.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить в %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n game of this run could not be saved to %1.</numerusform>
+            <numerusform>%n games of this run could not be saved to %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Сохранить их в другой файл перед выходом?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Save it to another file before quitting?</numerusform>
+            <numerusform>Save them to another file before quitting?</numerusform>
         </translation>
     </message>
     <message>
         <source>Не удалось сохранить игры в %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The games could not be saved to %1.</translation>
     </message>
     <message>
         <source>Не удалось начать запись заново в %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record could not be started anew in %1.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsChart</name>
-    <message numerus="yes">
-        <source>%n игр</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>доля верных</source>
-        <translation type="unfinished"></translation>
+        <translation>percent right</translation>
     </message>
     <message>
         <source>наугад</source>
-        <translation type="unfinished"></translation>
+        <translation>by chance</translation>
     </message>
     <message>
         <source>полоса везения</source>
-        <translation type="unfinished"></translation>
+        <translation>luck band</translation>
     </message>
     <message>
         <source>График доли верных ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart of the percent right</translation>
     </message>
     <message>
         <source>График пуст: игр пока нет.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chart is empty: no games yet.</translation>
     </message>
     <message>
         <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «выделяется» или «меньше».</source>
-        <translation type="unfinished"></translation>
+        <translation>The percent right after each game, the “by chance” line and the luck band: the line leaves the band only when the verdict is “stands out” or “fewer”.</translation>
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, %3 by chance, luck band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, %3 by chance, luck band from %4 up.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, %3 by chance, luck band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, %3 by chance, luck band from %4 to %5.</numerusform>
         </translation>
     </message>
     <message>
         <source>игры</source>
-        <translation type="unfinished"></translation>
+        <translation>games</translation>
     </message>
 </context>
 <context>
     <name>StatisticsSummary</name>
     <message>
         <source>Во сколько раз чутьё объясняет ответы лучше везения: %1. При %2 и больше вывод — «выделяется» или «меньше», при 1/%3 и меньше — «в пределах везения».</source>
-        <translation type="unfinished"></translation>
+        <translation>How many times better intuition explains your guesses than luck: %1. At %2 or more the verdict is “stands out” or “fewer”; at 1/%3 or less, “in line with luck”.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsTexts</name>
     <message>
         <source>Всего</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message numerus="yes">
         <source>Сыграно %Ln игр.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln game played.</numerusform>
+            <numerusform>%Ln games played.</numerusform>
         </translation>
     </message>
     <message>
         <source>Игр пока нет: сыграйте, и результаты появятся здесь.</source>
-        <translation type="unfinished"></translation>
+        <translation>No games yet: play, and the results will show here.</translation>
     </message>
     <message>
         <source>%1: выделяется — верных больше, чем наугад</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: stands out — more right than by chance</translation>
     </message>
     <message>
         <source>%1: верных меньше, чем бывает наугад</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fewer right than chance gives</translation>
     </message>
     <message>
         <source>%1: в пределах везения</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in line with luck</translation>
     </message>
     <message>
         <source>%1: мало игр, чтобы судить</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: too few games to judge</translation>
     </message>
     <message numerus="yes">
         <source>%Ln игр: %1 верных, наугад %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln game: %1 right, %2 by chance</numerusform>
+            <numerusform>%Ln games: %1 right, %2 by chance</numerusform>
         </translation>
     </message>
     <message>
         <source>Везение и чутьё объясняют ответы одинаково</source>
-        <translation type="unfinished"></translation>
+        <translation>Luck and intuition explain your guesses equally well</translation>
     </message>
     <message>
         <source>Везение объясняет ответы в %1 раза лучше чутья</source>
-        <translation type="unfinished"></translation>
+        <translation>Luck explains your guesses %1 times better than intuition</translation>
     </message>
     <message>
         <source>Везение объясняет ответы больше чем в миллион раз лучше чутья</source>
-        <translation type="unfinished"></translation>
+        <translation>Luck explains your guesses more than a million times better than intuition</translation>
     </message>
     <message numerus="yes">
         <source>Везение объясняет ответы в %Ln раз лучше чутья</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Luck explains your guesses %Ln times better than intuition</numerusform>
+            <numerusform>Luck explains your guesses %Ln times better than intuition</numerusform>
         </translation>
     </message>
     <message>
         <source>Чутьё объясняет ответы в %1 раза лучше везения</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuition explains your guesses %1 times better than luck</translation>
     </message>
     <message>
         <source>Чутьё объясняет ответы больше чем в миллион раз лучше везения</source>
-        <translation type="unfinished"></translation>
+        <translation>Intuition explains your guesses more than a million times better than luck</translation>
     </message>
     <message numerus="yes">
         <source>Чутьё объясняет ответы в %Ln раз лучше везения</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Intuition explains your guesses %Ln times better than luck</numerusform>
+            <numerusform>Intuition explains your guesses %Ln times better than luck</numerusform>
         </translation>
     </message>
     <message>
         <source>Неслучайные промахи объясняют ответы в %1 раза лучше везения</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-random misses explain your guesses %1 times better than luck</translation>
     </message>
     <message>
         <source>Неслучайные промахи объясняют ответы больше чем в миллион раз лучше везения</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-random misses explain your guesses more than a million times better than luck</translation>
     </message>
     <message numerus="yes">
         <source>Неслучайные промахи объясняют ответы в %Ln раз лучше везения</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non-random misses explain your guesses %Ln times better than luck</numerusform>
+            <numerusform>Non-random misses explain your guesses %Ln times better than luck</numerusform>
         </translation>
     </message>
     <message>
         <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total adds up all levels, so it may disagree with a single level.</translation>
     </message>
     <message>
         <source>%1 %</source>
         <comment>a share in per cent</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет «выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each line is honest on its own: for a random guesser it ever says “stands out” or “fewer” at most once in %1 cases, however often you look.</translation>
     </message>
 </context>
 <context>
     <name>StatisticsWindow</name>
     <message>
         <source>Статистика</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
     <message>
         <source>Итоги</source>
-        <translation type="unfinished"></translation>
+        <translation>Figures</translation>
     </message>
     <message>
         <source>Сыграно игр</source>
-        <translation type="unfinished"></translation>
+        <translation>Games played</translation>
     </message>
     <message>
         <source>Дано ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Guesses made</translation>
     </message>
     <message>
         <source>Верных ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Right guesses</translation>
     </message>
     <message>
         <source>Доля верных</source>
-        <translation type="unfinished"></translation>
+        <translation>Percent right</translation>
     </message>
     <message>
         <source>Наугад в среднем</source>
-        <translation type="unfinished"></translation>
+        <translation>By chance, on average</translation>
     </message>
     <message>
         <source>%1, сыграно игр: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, games played: %2</translation>
     </message>
     <message>
         <source>%1, дано ответов: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, guesses made: %2</translation>
     </message>
     <message>
         <source>%1, верных ответов: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, right guesses: %2</translation>
     </message>
     <message>
         <source>%1, доля верных: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, percent right: %2</translation>
     </message>
     <message>
         <source>%1, наугад в среднем: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, by chance on average: %2</translation>
     </message>
     <message>
         <source>Чтение записи игр: %p%</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the game record: %p%</translation>
     </message>
     <message>
         <source>Чтение записи игр</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the game record</translation>
     </message>
     <message>
         <source>Очистить…</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear…</translation>
     </message>
     <message>
         <source>Очистить статистику</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear Statistics</translation>
     </message>
     <message>
         <source>Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the game record anew; the old record is kept in a file with today&apos;s date.</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Начать запись игр заново?
 Прежняя запись не удаляется: она останется в файле с сегодняшней датой.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the game record anew?
+The old record is not deleted: it stays in a file with today&apos;s date.</translation>
     </message>
     <message>
         <source>Очистить</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Пропущено нечитаемых строк в записи: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unreadable lines skipped in the record: %1.</translation>
     </message>
 </context>
 </TS>

@@ -475,14 +475,6 @@
 </context>
 <context>
     <name>StatisticsChart</name>
-    <message numerus="yes">
-        <source>%n игр</source>
-        <translation>
-            <numerusform>%n игра</numerusform>
-            <numerusform>%n игры</numerusform>
-            <numerusform>%n игр</numerusform>
-        </translation>
-    </message>
     <message>
         <source>доля верных</source>
         <translation type="unfinished"></translation>

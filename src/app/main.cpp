@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     guard.reset();
     DisplayCheck::reportLostDisplay();
 #endif
-    Language::install(Language::choose(QLocale::system().uiLanguages()));
+    Language::installForUser();
     // The folder is known before any window exists, and never changes afterwards.
     Application program(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
     program.start();

@@ -64,4 +64,9 @@ void install(Choice choice)
         installed = translator.release();
 }
 
+void installForUser()
+{
+    install(choose(QLocale::system().uiLanguages()));
+}
+
 } // namespace Language

@@ -24,6 +24,9 @@ QLocale locale(Choice choice);
 // installed before, and makes its locale the default. The Russian one holds only the plural
 // forms that a source text cannot.
 void install(Choice choice);
+// Installs the language the user reads, as the system locale tells it from LANGUAGE, LC_ALL,
+// LC_MESSAGES and LANG.
+void installForUser();
 // The language installed last; Russian before any.
 Choice current();
 

@@ -167,10 +167,14 @@ QTableWidget *StatisticsWindow::createTable()
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    const QFontMetrics headerMetrics(table_->horizontalHeader()->font());
+    const int narrow = QFontMetrics(table_->font()).averageCharWidth() * ColumnChars;
     for (int c = 0; c <= Level::Count; ++c) {
         const QString name = StatisticsTexts::lineName(lineAt(c));
-        // Two lines on screen, so that the columns stay narrow; one phrase when read out.
-        auto *header = new QTableWidgetItem(QString(name).replace(u' ', u'\n'));
+        // Two lines on screen where one would widen the column past its figures' room ("Первый
+        // уровень"), one where it does not ("Level 1"); one phrase when read out.
+        const bool wide = headerMetrics.horizontalAdvance(name) > narrow;
+        auto *header = new QTableWidgetItem(wide ? QString(name).replace(u' ', u'\n') : name);
         header->setData(Qt::AccessibleTextRole, name);
         table_->setHorizontalHeaderItem(c, header);
     }
