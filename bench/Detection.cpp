@@ -5,6 +5,7 @@
 
 #include "Evidence.h"
 #include "Game.h"
+#include "Level.h"
 #include "Statistics.h"
 #include "StatisticsTexts.h"
 
@@ -22,7 +23,7 @@ constexpr int Players = 2000;
 constexpr int MostGames = 400;
 
 // One game by a player who is right with probability `skill` at each attempt.
-FinishedGame gameOf(int level, double skill, std::mt19937_64 &random)
+FinishedGame gameOf(Level level, double skill, std::mt19937_64 &random)
 {
     std::bernoulli_distribution right(skill);
     FinishedGame g;
@@ -33,9 +34,9 @@ FinishedGame gameOf(int level, double skill, std::mt19937_64 &random)
 }
 
 // The median game at which a player with `skill` is first told that the result stands out.
-void detection(int level, double skill, int target)
+void detection(Level level, double skill, int target)
 {
-    std::mt19937_64 random(20261207 + level);
+    std::mt19937_64 random(20261207 + level.number());
     std::vector<int> firstTold;
     for (int player = 0; player < Players; ++player) {
         Statistics s;
@@ -53,15 +54,15 @@ void detection(int level, double skill, int target)
     const int median = firstTold[firstTold.size() / 2];
     std::printf("  level %d, right %2.0f%% of the time: median %3d games (quartiles %d..%d), "
                 "target at most %d: %s\n",
-                level, skill * 100, median, firstTold[firstTold.size() / 4],
+                level.number(), skill * 100, median, firstTold[firstTold.size() / 4],
                 firstTold[firstTold.size() * 3 / 4], target, median <= target ? "met" : "MISSED");
 }
 
 // Exactly, over the distribution of the hit count: how often a blind guesser who looks after
 // every game is ever told "stands out" or "below luck" within `games` games.
-double falseAlarm(int level, int games)
+double falseAlarm(Level level, int games)
 {
-    const double p = 1.0 / (level * Game::PicturesPerLevel);
+    const double p = level.chance();
     std::vector<double> oneGame(Game::Attempts + 1);
     for (int k = 0; k <= Game::Attempts; ++k)
         oneGame[k] = std::exp(std::lgamma(11.0) - std::lgamma(k + 1.0) - std::lgamma(11.0 - k) +
@@ -97,13 +98,13 @@ void updateCost(int games)
     Statistics s;
     std::mt19937_64 random(7);
     for (int n = 0; n < games; ++n)
-        s.add(gameOf(n % Game::Levels + 1, 0.15, random));
+        s.add(gameOf(Level::all()[std::size_t(n % Level::Count)], 0.15, random));
     constexpr int Rounds = 200;
     const auto start = std::chrono::steady_clock::now();
     qsizetype sink = 0;
     for (int r = 0; r < Rounds; ++r) {
-        s.add(gameOf(r % Game::Levels + 1, 0.15, random));
-        for (int level : {Statistics::Total, 1, 2, 3})
+        s.add(gameOf(Level::all()[std::size_t(r % Level::Count)], 0.15, random));
+        for (Statistics::Line level : s.linesShown())
             sink += StatisticsTexts::verdict(s, level).size() +
                     StatisticsTexts::numbers(s, level).size() +
                     StatisticsTexts::evidence(s, level).size();
@@ -124,13 +125,13 @@ namespace Detection
 int run()
 {
     std::printf("Games until a real edge is told (%d simulated players each):\n", Players);
-    detection(1, 0.30, 25);
-    detection(2, 0.20, 20);
-    detection(3, 0.15, 25);
+    detection(*Level::numbered(1), 0.30, 25);
+    detection(*Level::numbered(2), 0.20, 20);
+    detection(*Level::numbered(3), 0.15, 25);
     std::printf("A blind guesser told otherwise at some look (exact, target at most 1%%):\n");
-    for (int level = 1; level <= Game::Levels; ++level)
-        std::printf("  level %d: within 1,000 games %.3f%%, within 10,000 games %.3f%%\n", level,
-                    100 * falseAlarm(level, 1000), 100 * falseAlarm(level, 10000));
+    for (Level level : Level::all())
+        std::printf("  level %d: within 1,000 games %.3f%%, within 10,000 games %.3f%%\n",
+                    level.number(), 100 * falseAlarm(level, 1000), 100 * falseAlarm(level, 10000));
     std::printf("Cost of the figures:\n");
     updateCost(1'000'000);
     return 0;

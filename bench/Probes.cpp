@@ -176,7 +176,7 @@ bool writeRecord(const QString &path, int games)
     if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly))
         return false;
     for (int i = 0; i < games; ++i) {
-        game.level = 1 + i % Game::Levels;
+        game.level = Level::all()[std::size_t(i % Level::Count)];
         std::uniform_int_distribution<int> picture(0, game.offeredPictures() - 1);
         for (int n = 0; n < Game::Attempts; ++n) {
             game.hidden[n] = picture(random);
@@ -226,17 +226,18 @@ int failed(const char *what)
     return 1;
 }
 
-bool startLevelThree(MainWindow *form, PaintSeen &board)
+bool startLevelThree(MainWindow *form, const Game &game, PaintSeen &board)
 {
     board.seen = false;
     mouseClick(form->findChild<QPushButton *>(u"kLevel_2"_s));
-    return form->game().attempt() == 1 && processUntil(board.seen);
+    return game.attempt() == 1 && processUntil(board.seen);
 }
 
 // Null if the guess was taken and the board repainted, else what went wrong.
-const char *timeGuess(MainWindow *form, PaintSeen &board, int picture, double *micros)
+const char *timeGuess(MainWindow *form, const Game &game, PaintSeen &board, int picture,
+                      double *micros)
 {
-    const int before = form->game().attempt();
+    const int before = game.attempt();
     QAbstractButton *button = form->findChild<QPushButton *>(u"Command1_%1"_s.arg(picture));
     board.seen = false;
     const std::int64_t start = Bench::nowNs();
@@ -245,23 +246,24 @@ const char *timeGuess(MainWindow *form, PaintSeen &board, int picture, double *m
         return "the board was not repainted after a guess";
     // Taken once the pass that painted the board has returned, its flush included.
     const std::int64_t end = Bench::nowNs();
-    if (form->game().attempt() == before)
+    if (game.attempt() == before)
         return "a guess was not taken";
     *micros = static_cast<double>(end - start) / 1000.0;
     return nullptr;
 }
 
 // Guesses at the third level, a new game whenever one ends; null, or what went wrong.
-const char *timeGuesses(MainWindow *form, PaintSeen &board, int count, std::vector<double> *micros)
+const char *timeGuesses(MainWindow *form, const Game &game, PaintSeen &board, int count,
+                        std::vector<double> *micros)
 {
     // The first clicks warm caches and the button style; they are not counted.
     const int warmUp = 20;
     micros->reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < warmUp + count; ++i) {
-        if (form->game().attempt() == Game::NoGame && !startLevelThree(form, board))
+        if (game.attempt() == Game::NoGame && !startLevelThree(form, game, board))
             return "choosing the level again did not start a game";
         double guess = 0;
-        if (const char *error = timeGuess(form, board, i % 15, &guess))
+        if (const char *error = timeGuess(form, game, board, i % 15, &guess))
             return error;
         if (i >= warmUp)
             micros->push_back(guess);
@@ -424,11 +426,11 @@ int clicks(int &argc, char **argv, int count)
     boardView->update();
     if (!processUntil(board.seen))
         return failed("the board was never painted; is the window shown?");
-    if (!startLevelThree(form, board))
+    if (!startLevelThree(form, program->game(), board))
         return failed("choosing the third level did not start a game");
 
     std::vector<double> micros;
-    if (const char *error = timeGuesses(form, board, count, &micros))
+    if (const char *error = timeGuesses(form, program->game(), board, count, &micros))
         return failed(error);
     // Not printf: the application has set the C library's locale to the user's, and a decimal
     // comma would end the driver's reading of the number.
