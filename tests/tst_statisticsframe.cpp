@@ -117,10 +117,12 @@ private Q_SLOTS:
         QVERIFY(statistics->minimumSize() != statistics->maximumSize());
         const auto *close = statistics->findChild<QPushButton *>(u"CloseButton"_s);
         QVERIFY(statistics->rect().contains(close->geometry()));
-        // Beside the game where the screen has room for it.
+        // Beside the game where the screen has room for it, tops level as far as the screen lets.
         const auto beside = [&] {
             const QRect m = frameOf(main);
             const QRect f = frameOf(*statistics);
+            if (f.top() != std::max(area.top(), std::min(m.top(), area.bottom() + 1 - f.height())))
+                return false;
             if (area.right() - m.right() >= f.width())
                 return f.left() == m.right() + 1;
             return m.left() - area.left() < f.width() || f.right() == m.left() - 1;

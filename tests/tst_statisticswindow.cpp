@@ -141,6 +141,11 @@ private Q_SLOTS:
         // A share below ten per cent keeps its decimal.
         QTest::newRow("300 games") << many << QStringList{out, luck, luck, out}
                                    << u"100 игр: 6,7 % верных, наугад 6,7 %"_s;
+        Statistics third;
+        TestSupport::addGames(third, 3, 30, 60);
+        // Side by side in the same unit: a decimal for both where one needs it.
+        QTest::newRow("level 3 ahead")
+            << third << QStringList{out} << u"30 игр: 20,0 % верных, наугад 6,7 %"_s;
         Statistics edge;
         TestSupport::addGames(edge, 1, 21, 64);
         // 99.5 and more is not 100 while the verdict has not changed.
