@@ -147,6 +147,12 @@ private Q_SLOTS:
             if (!sourceLanguage)
                 QVERIFY2(!text.contains(russian), qPrintable(u"still Russian: "_s + text));
         }
+        // The sources say a count in the form of 5 to 20 ("%n игр"), which Russian puts third,
+        // after those of 1 and of 2 to 4.
+        if (sourceLanguage && message.numerus) {
+            QCOMPARE(message.texts.size(), 3);
+            QCOMPARE(message.texts[2], message.source);
+        }
     }
 
 private:
