@@ -693,6 +693,10 @@ private Q_SLOTS:
         constexpr int Games = 1000;
         int n = 0;
         Record record(RecordFile(path), [&] { return mine.addSecs(n); });
+        // What the window was told last of the games in memory.
+        int toldLast = 0;
+        QObject::connect(&record, &Record::stateChanged,
+                         [&](const RecordState &state) { toldLast = state.unsaved; });
         std::mt19937 random(20261207);
         {
             // Hundreds of failed appends, each logged.
@@ -717,14 +721,16 @@ private Q_SLOTS:
                     ::setrlimit(RLIMIT_FSIZE, &full);
                 }
                 record.keep(played({}, n));
+                QCOMPARE(toldLast, record.state().unsaved);
             }
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
         }
         const int told = record.state().unsaved;
 
+        int readable = 0;
         auto count = [&](int &kept, int &unreadable) {
             QSet<QByteArray> seen;
-            kept = unreadable = 0;
+            kept = unreadable = readable = 0;
             QList<QByteArray> lines = contents(path).split('\n');
             // What follows the last newline is no line of its own.
             unreadable = lines.takeLast().isEmpty() ? 0 : 1;
@@ -736,6 +742,7 @@ private Q_SLOTS:
                 }
                 QVERIFY2(!seen.contains(line), line.constData());
                 seen.insert(line);
+                ++readable;
                 const QDateTime from = game->playedAt < others ? mine : others;
                 const FinishedGame written = played(from, int(from.secsTo(game->playedAt)));
                 QCOMPARE(line + '\n', RecordLine::serialise(written));
@@ -748,6 +755,13 @@ private Q_SLOTS:
         QCOMPARE(kept + told, Games);
         QVERIFY2(unreadable <= 1, qPrintable(QString::number(unreadable)));
         QCOMPARE(told, 3);
+        // The statistics count the games in memory with those in the file.
+        int summed = -1;
+        QObject::connect(&record, &Record::statisticsChanged,
+                         [&] { summed = record.takeStatistics().games(Statistics::Total); });
+        record.read();
+        QTRY_VERIFY(summed >= 0);
+        QCOMPARE(summed, readable + told);
         // With room again, the rest go too, once.
         QVERIFY(record.saveUnsaved());
         count(kept, unreadable);
