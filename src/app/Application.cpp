@@ -21,7 +21,6 @@ Application::Application(Desktop desktop, Game::Random random)
     connectGame();
     connectCommands();
     connectEnding();
-    connectRecord();
 }
 
 // The game's news to the window, and each finished game to the record, after the window has
@@ -56,9 +55,7 @@ void Application::connectEnding()
     MainWindow *window = window_.get();
     QObject::connect(window, &MainWindow::exitRequested, window, [this] { exitWhenReady(); });
     QObject::connect(window, &MainWindow::closing, window, [this](QCloseEvent *event) {
-        if (readyToEnd(true))
-            QCoreApplication::exit(0);
-        else
+        if (!exitWhenReady())
             event->ignore();
     });
     // Told to the program before the session ends: the player may stay, and the session with.
@@ -70,26 +67,16 @@ void Application::connectEnding()
                      });
 }
 
-// The record's news to the statistics window, while there is one.
+// The record's news to the statistics window, for as long as it stays open.
 void Application::connectRecord()
 {
-    MainWindow *window = window_.get();
-    QObject::connect(&record_, &Record::gameAdded, window, [this](const FinishedGame &game) {
-        if (statistics_)
-            statistics_->addGame(game);
-    });
-    QObject::connect(&record_, &Record::stateChanged, window, [this](const RecordState &state) {
-        if (statistics_)
-            statistics_->setRecordState(state);
-    });
-    QObject::connect(&record_, &Record::statisticsChanged, window, [this] {
-        if (statistics_)
-            statistics_->setStatistics(record_.takeStatistics());
-    });
-    QObject::connect(&record_, &Record::readingProgressed, window, [this](int percent) {
-        if (statistics_)
-            statistics_->setProgress(percent);
-    });
+    StatisticsWindow *window = statistics_;
+    QObject::connect(&record_, &Record::gameAdded, window, &StatisticsWindow::addGame);
+    QObject::connect(&record_, &Record::stateChanged, window, &StatisticsWindow::setRecordState);
+    QObject::connect(&record_, &Record::readingProgressed, window, &StatisticsWindow::setProgress);
+    QObject::connect(&record_, &Record::statisticsChanged, window,
+                     [this, window] { window->setStatistics(record_.takeStatistics()); });
+    QObject::connect(window, &QObject::destroyed, &record_, &Record::stopReading);
 }
 
 Application::~Application() = default;
@@ -106,10 +93,12 @@ void Application::start()
     QCoreApplication::processEvents();
 }
 
-void Application::exitWhenReady()
+bool Application::exitWhenReady()
 {
-    if (readyToEnd(true))
-        QCoreApplication::exit(0);
+    if (!readyToEnd(true))
+        return false;
+    QCoreApplication::exit(0);
+    return true;
 }
 
 bool Application::readyToEnd(bool canAsk)
@@ -159,8 +148,7 @@ void Application::showStatistics()
                          [this] { startRecordAnew(); });
         QObject::connect(statistics_, &StatisticsWindow::helpRequested, window_.get(),
                          [this] { openHelp(); });
-        QObject::connect(statistics_, &QObject::destroyed, &record_,
-                         [this] { record_.stopReading(); });
+        connectRecord();
         statistics_->setRecordState(record_.state());
         record_.read();
     }

@@ -46,7 +46,8 @@ private:
     void showAbout();
     void showStatistics();
     void startRecordAnew();
-    void exitWhenReady();
+    // Whether the program ends: false when the player stays.
+    bool exitWhenReady();
 
     Desktop desktop_;
     // Before the window, which goes first and takes the connections to it along.

@@ -171,7 +171,6 @@ ChartGeometry ChartGeometry::compute(const std::vector<qint32> &runningHits, dou
 {
     ChartGeometry g;
     g.plot = plot;
-    g.chance = chance;
     const qint64 games = qint64(runningHits.size());
     if (games == 0)
         return g;

@@ -34,7 +34,6 @@ struct ChartGeometry {
     QRectF plot;
     // The share at the plot's top edge.
     double top = 0;
-    double chance = 0;
     std::vector<Column> columns;
 
     // In pixels: the line through every column's extremes, the band closed (its upper edge

@@ -127,11 +127,6 @@ bool reached(std::span<const Tally> tallies)
     return logFigure(tallies) >= std::log(Needed);
 }
 
-bool likeLuck(std::span<const Tally> tallies)
-{
-    return logFigure(tallies) <= -std::log(LuckEnough);
-}
-
 Edges edges(qint64 guesses, double chance, const Edges &near)
 {
     Edges e;

@@ -33,8 +33,6 @@ struct Tally {
 double logFigure(std::span<const Tally> tallies);
 double figure(std::span<const Tally> tallies);
 bool reached(std::span<const Tally> tallies);
-// The figure at or below 1 / LuckEnough.
-bool likeLuck(std::span<const Tally> tallies);
 
 // After `guesses` at `chance`: the most hits that reach Needed below chance and the fewest that
 // reach it above, where such counts exist. Between them lies the region where a blind

@@ -16,7 +16,6 @@ bool Game::offers(int picture) const
 
 void Game::chooseLevel(Level level)
 {
-    levelChoiceOpen_ = false;
     level_ = level;
     board_.clear();
     attempt_ = 0;
@@ -45,7 +44,6 @@ void Game::guess(int picture)
         done = endGame();
     else
         startNextAttempt();
-    levelChoiceOpen_ = true;
     Q_EMIT changed();
     if (done)
         Q_EMIT finished(*done);

@@ -38,7 +38,7 @@ public:
     // NoGame, or the attempt (1..10) whose picture is to be guessed next.
     int attempt() const { return attempt_; }
     // Whether a level may be chosen: always, but while a game waits for its first guess.
-    bool levelChoiceOpen() const { return levelChoiceOpen_; }
+    bool levelChoiceOpen() const { return attempt_ != 1; }
     // Whether picture `picture` is offered: all of them before the first level choice.
     bool offers(int picture) const;
     // The picture hidden at attempt n (1..10) and the player's guess there, once written.
@@ -63,5 +63,4 @@ private:
 
     int attempt_ = NoGame;
     std::optional<Level> level_;
-    bool levelChoiceOpen_ = true;
 };

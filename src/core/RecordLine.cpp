@@ -100,6 +100,14 @@ std::optional<int> headerVersion(QByteArrayView line)
     return version;
 }
 
+RecordProblem headerProblem(QByteArrayView line)
+{
+    const std::optional<int> version = headerVersion(line);
+    if (!version)
+        return RecordProblem::ForeignFile;
+    return *version > Version ? RecordProblem::NewerVersion : RecordProblem::None;
+}
+
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FinishedGame.h"
+#include "RecordProblem.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -24,6 +25,9 @@ QByteArray header();
 bool isHeader(QByteArrayView line);
 // The version a header line (with or without its newline) names; nothing when it is none.
 std::optional<int> headerVersion(QByteArrayView line);
+// What a file whose first line this is means to this version: its own record (None), a newer
+// version's (NewerVersion), or someone else's file (ForeignFile).
+RecordProblem headerProblem(QByteArrayView line);
 
 // One game, newline included.
 QByteArray serialise(const FinishedGame &game);

@@ -7,6 +7,20 @@
 
 #include <cmath>
 
+namespace
+{
+
+// The right guesses pure guessing gives on average.
+double expectedOf(std::span<const Evidence::Tally> tallies)
+{
+    double expected = 0;
+    for (const Evidence::Tally &t : tallies)
+        expected += double(t.guesses) * t.chance;
+    return expected;
+}
+
+} // namespace
+
 void Statistics::add(const FinishedGame &game)
 {
     auto &series = running_[game.level.place()];
@@ -86,23 +100,17 @@ double Statistics::evidence(Line line) const
 
 double Statistics::expectedHits(Line line) const
 {
-    double expected = 0;
-    for (const Evidence::Tally &t : tallies(line))
-        expected += double(t.guesses) * t.chance;
-    return expected;
+    return expectedOf(tallies(line));
 }
 
 Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies)
 {
     const double figure = Evidence::logFigure(tallies);
     if (figure >= std::log(Evidence::Needed)) {
-        double expected = 0;
         qint64 hits = 0;
-        for (const Evidence::Tally &t : tallies) {
-            expected += double(t.guesses) * t.chance;
+        for (const Evidence::Tally &t : tallies)
             hits += t.hits;
-        }
-        return double(hits) > expected ? Finding::StandsOut : Finding::BelowLuck;
+        return double(hits) > expectedOf(tallies) ? Finding::StandsOut : Finding::BelowLuck;
     }
     return figure <= -std::log(Evidence::LuckEnough) ? Finding::LikeLuck : Finding::TooEarly;
 }

@@ -136,11 +136,8 @@ RecordFault Record::startAnew()
     stopReading();
     unsaved_.clear();
     notSaved_ = {};
-    unreadable_ = fault;
-    Q_EMIT stateChanged(state());
-    sums_ = {};
-    Q_EMIT statisticsChanged();
-    Q_EMIT readingProgressed(100);
+    // Nothing left to add: the window is handed empty sums, as after a reading.
+    finishReading({}, fault);
     return {};
 }
 

@@ -42,12 +42,7 @@ RecordFault checkHeader(int fd, qint64 size)
         return RecordLog::fromError(errno);
     const QByteArrayView read(start.constData(), n);
     const qsizetype end = read.indexOf('\n');
-    const auto version = RecordLine::headerVersion(read.first(end < 0 ? read.size() : end));
-    if (!version)
-        return {RecordProblem::ForeignFile, 0};
-    if (*version > RecordLine::Version)
-        return {RecordProblem::NewerVersion, 0};
-    return {};
+    return {RecordLine::headerProblem(read.first(end < 0 ? read.size() : end)), 0};
 }
 
 // Appends to a file whose lock is held. A failed write is cut back to the size before it, which

@@ -42,14 +42,12 @@ RecordReader::~RecordReader()
 // The first line: the header, else the file is someone else's.
 bool RecordReader::checkHeader(QByteArrayView line)
 {
-    const auto version = RecordLine::headerVersion(line);
-    if (!version)
-        fault_ = {RecordProblem::ForeignFile, 0};
-    else if (*version > RecordLine::Version)
-        fault_ = {RecordProblem::NewerVersion, 0};
-    if (fault_.failed())
+    const RecordProblem problem = RecordLine::headerProblem(line);
+    if (problem != RecordProblem::None) {
+        fault_ = {problem, 0};
         RecordLog::warn("Reading", path_, fault_);
-    return version.has_value();
+    }
+    return problem != RecordProblem::ForeignFile;
 }
 
 RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &take,

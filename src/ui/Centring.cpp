@@ -22,10 +22,10 @@ QPoint target(const QWidget &window, const QWidget *over)
     return screen ? screen->availableGeometry().center() : window.frameGeometry().center();
 }
 
-// The available area of the screen the window is to stand on: the one under the target.
-QRect availableArea(const QWidget &window, const QWidget *over)
+// The available area of the screen at `point`, else of the window's own screen.
+QRect areaAt(const QWidget &window, QPoint point)
 {
-    const QScreen *screen = QGuiApplication::screenAt(target(window, over));
+    const QScreen *screen = QGuiApplication::screenAt(point);
     if (!screen)
         screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
@@ -45,15 +45,6 @@ bool framed(const QWidget &window)
 }
 
 enum class Placement { Centre, Beside, Stay };
-
-// The available area of the screen a shown window stands on.
-QRect areaOf(const QWidget &window)
-{
-    const QScreen *screen = QGuiApplication::screenAt(window.frameGeometry().center());
-    if (!screen)
-        screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
 
 // Tops level; to the right or the left of `other` if the whole frame fits there, else against
 // the screen's edge on the side with more room.
@@ -76,7 +67,9 @@ void putBeside(QRect &frame, const QRect &other, const QRect &area)
 bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
 {
     bool inPlace = true;
-    const QRect area = placement == Placement::Stay ? areaOf(window) : availableArea(window, over);
+    // Where it stands, or the screen under where it is to go.
+    const QRect area = areaAt(window, placement == Placement::Stay ? window.frameGeometry().center()
+                                                                   : target(window, over));
     // Not framed yet: most likely it will be framed as the window it stands over.
     const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
     if (fit && !area.isEmpty()) {
@@ -166,14 +159,9 @@ private:
 
 void centreOnScreen(QWidget &window)
 {
-    centreOver(window, nullptr);
-}
-
-void centreOver(QWidget &window, const QWidget *other)
-{
     window.adjustSize();
-    place(window, other, Placement::Centre, false);
-    new FrameWatch(window, other, Placement::Centre, false);
+    place(window, nullptr, Placement::Centre, false);
+    new FrameWatch(window, nullptr, Placement::Centre, false);
 }
 
 void fitBeside(QWidget &window, const QWidget *other)

@@ -10,8 +10,6 @@
 // a whole frame, as soon as it is. A window is always kept whole on the screen's available
 // area, its frame included, however near an edge the window it is centred over stands.
 void centreOnScreen(QWidget &window);
-// The same over another window's frame; on the screen when `other` is null.
-void centreOver(QWidget &window, const QWidget *other);
 // For a window that can be resized: as large as its size hint asks, as far as the screen's
 // available area allows with the frame, then beside `other`'s frame, its tops level: to the right
 // where the screen has room for the whole frame, else to the left; with room on neither side,

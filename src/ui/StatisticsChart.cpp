@@ -152,10 +152,8 @@ QString StatisticsChart::description() const
     for (Level level : levels_) {
         const double p = statistics_->chance(level);
         const ChartGeometry::Column end = ChartGeometry::last(statistics_->runningHits(level), p);
-        const int decimals =
-            StatisticsTexts::decimals(end.highestShare, p, statistics_->finding(level));
-        const QString share = StatisticsTexts::percent(end.highestShare, decimals);
-        const QString chance = StatisticsTexts::percent(p, decimals);
+        const QString share = StatisticsTexts::share(*statistics_, level);
+        const QString chance = StatisticsTexts::chance(*statistics_, level);
         const QString low = StatisticsTexts::percent(end.bandLow, BandDecimals);
         if (end.bandHigh >= 1)
             lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и "

@@ -135,16 +135,20 @@ QString StatisticsTexts::guarantee()
         .arg(QLocale().toString(Evidence::Needed));
 }
 
+double StatisticsTexts::rightShare(const Statistics &s, Statistics::Line line)
+{
+    return double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+}
+
 QString StatisticsTexts::share(const Statistics &s, Statistics::Line line)
 {
-    const double right = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+    const double right = rightShare(s, line);
     return percent(right, decimals(right, s.chance(line), s.finding(line)));
 }
 
 QString StatisticsTexts::chance(const Statistics &s, Statistics::Line line)
 {
-    const double right = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
-    return percent(s.chance(line), decimals(right, s.chance(line), s.finding(line)));
+    return percent(s.chance(line), decimals(rightShare(s, line), s.chance(line), s.finding(line)));
 }
 
 QString StatisticsTexts::percent(double share, int decimals)

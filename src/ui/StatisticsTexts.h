@@ -40,6 +40,9 @@ public:
     static QString chance(const Statistics &statistics, Statistics::Line line);
     // A share in per cent with `decimals`: "25 %", "6,7 %".
     static QString percent(double share, int decimals);
+
+private:
+    static double rightShare(const Statistics &statistics, Statistics::Line line);
     // The decimals a line's share and chance are shown with.
     static int decimals(double share, double chance, Statistics::Finding finding);
 };

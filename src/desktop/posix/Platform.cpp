@@ -353,11 +353,6 @@ qint64 writeAll(int fd, const QByteArray &data)
     return done;
 }
 
-bool writeWhole(int fd, const QByteArray &data)
-{
-    return writeAll(fd, data) == data.size();
-}
-
 bool cutBack(int fd, qint64 size)
 {
     int result = 0;
@@ -419,7 +414,7 @@ Write replaceWhole(const QString &folder, const QString &name, const QByteArray 
         whyNot = u"no free temporary name"_s;
         return Write::Failed;
     }
-    const bool complete = writeWhole(fd, data) && ::fsync(fd) == 0;
+    const bool complete = writeAll(fd, data) == data.size() && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !complete) {
         whyNot = systemError(errno);
         ::unlink(temporary.constData());

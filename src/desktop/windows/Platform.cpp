@@ -134,11 +134,6 @@ qint64 writeAll(int fd, const QByteArray &data)
     return done;
 }
 
-bool writeWhole(int fd, const QByteArray &data)
-{
-    return writeAll(fd, data) == data.size();
-}
-
 bool cutBack(int fd, qint64 size)
 {
     return ::_chsize_s(fd, size) == 0;
