@@ -37,6 +37,22 @@ QString oftenNumber(double probability)
     return QLocale().toString(std::llround(1 / probability));
 }
 
+// The sentence that says how often an outcome of `probability` comes by chance; the last two
+// still take the number as their last argument.
+QString howOften(double probability, const QString &rarely, const QString &inPercent,
+                 const QString &oneIn)
+{
+    switch (often(probability)) {
+    case Often::Rarely:
+        return rarely;
+    case Often::Percent:
+        return inPercent.arg(oftenNumber(probability));
+    case Often::OneIn:
+        return oneIn.arg(oftenNumber(probability));
+    }
+    return {};
+}
+
 } // namespace
 
 QString GameTexts::title()
@@ -120,61 +136,29 @@ QString GameTexts::explanation(int hits, Level level)
                              .arg(QLocale().toString(Odds::meanHits(offered), 'g', 2))
                              .arg(Game::Attempts);
     QString luck;
-    if (hits <= 0) {
-        const double p = Odds::exactly(0, offered);
-        switch (often(p)) {
-        case Often::Rarely:
-            luck = tr("Не угадать ни одной картинки просто по невезению можно меньше чем в 1 "
-                      "случае из миллиарда.");
-            break;
-        case Often::Percent:
-            luck = tr("Не угадать ни одной картинки просто по невезению можно в %1% случаев.")
-                       .arg(oftenNumber(p));
-            break;
-        case Often::OneIn:
-            luck = tr("Не угадать ни одной картинки просто по невезению можно в 1 случае из %1.")
-                       .arg(oftenNumber(p));
-            break;
-        }
-    } else if (hits >= Game::Attempts) {
-        const double p = Odds::exactly(Game::Attempts, offered);
-        switch (often(p)) {
-        case Often::Rarely:
-            luck = tr("Угадать все %1 просто по везению можно меньше чем в 1 случае из "
-                      "миллиарда.")
-                       .arg(Game::Attempts);
-            break;
-        case Often::Percent:
-            luck = tr("Угадать все %1 просто по везению можно в %2% случаев.")
-                       .arg(Game::Attempts)
-                       .arg(oftenNumber(p));
-            break;
-        case Often::OneIn:
-            luck = tr("Угадать все %1 просто по везению можно в 1 случае из %2.")
-                       .arg(Game::Attempts)
-                       .arg(oftenNumber(p));
-            break;
-        }
-    } else {
-        const double p = Odds::atLeast(hits, offered);
-        switch (often(p)) {
-        case Often::Rarely:
-            luck = tr("Угадать %1 или больше просто по везению можно меньше чем в 1 случае из "
-                      "миллиарда.")
-                       .arg(hits);
-            break;
-        case Often::Percent:
-            luck = tr("Угадать %1 или больше просто по везению можно в %2% случаев.")
-                       .arg(hits)
-                       .arg(oftenNumber(p));
-            break;
-        case Often::OneIn:
-            luck = tr("Угадать %1 или больше просто по везению можно в 1 случае из %2.")
-                       .arg(hits)
-                       .arg(oftenNumber(p));
-            break;
-        }
-    }
+    if (hits <= 0)
+        luck = howOften(Odds::exactly(0, offered),
+                        tr("Не угадать ни одной картинки просто по невезению можно меньше чем в 1 "
+                           "случае из миллиарда."),
+                        tr("Не угадать ни одной картинки просто по невезению можно в %1% случаев."),
+                        tr("Не угадать ни одной картинки просто по невезению можно в 1 случае из "
+                           "%1."));
+    else if (hits >= Game::Attempts)
+        luck = howOften(
+            Odds::exactly(Game::Attempts, offered),
+            tr("Угадать все %1 просто по везению можно меньше чем в 1 случае из "
+               "миллиарда.")
+                .arg(Game::Attempts),
+            tr("Угадать все %1 просто по везению можно в %2% случаев.").arg(Game::Attempts),
+            tr("Угадать все %1 просто по везению можно в 1 случае из %2.").arg(Game::Attempts));
+    else
+        luck = howOften(
+            Odds::atLeast(hits, offered),
+            tr("Угадать %1 или больше просто по везению можно меньше чем в 1 случае "
+               "из миллиарда.")
+                .arg(hits),
+            tr("Угадать %1 или больше просто по везению можно в %2% случаев.").arg(hits),
+            tr("Угадать %1 или больше просто по везению можно в 1 случае из %2.").arg(hits));
     return tr("%1\n%2", "the mean, then the chance of the score").arg(mean, luck);
 }
 
