@@ -58,6 +58,41 @@ void detection(Level level, double skill, int target)
                 firstTold[firstTold.size() * 3 / 4], target, median <= target ? "met" : "MISSED");
 }
 
+// What a player with `skill` hears over `games` games: when "no strong intuition" first comes,
+// and how many are told it at all; how long "not clear yet" lasts, and how many hear it still.
+void whatIsHeard(Level level, double skill, int games)
+{
+    std::mt19937_64 random(20261208 + level.number());
+    std::vector<int> noStrong, settled;
+    int neverSettled = 0;
+    constexpr int Heard = 500;
+    for (int player = 0; player < Heard; ++player) {
+        Statistics s;
+        int first = games + 1, clear = games + 1;
+        for (int game = 1; game <= games; ++game) {
+            s.add(gameOf(level, skill, random));
+            const Statistics::Finding f = s.finding(level);
+            if (f == Statistics::Finding::NoStrongEdge && first > games)
+                first = game;
+            if (f != Statistics::Finding::Unclear && clear > games)
+                clear = game;
+        }
+        noStrong.push_back(first);
+        settled.push_back(clear);
+        neverSettled += s.finding(level) == Statistics::Finding::Unclear;
+    }
+    std::sort(noStrong.begin(), noStrong.end());
+    std::sort(settled.begin(), settled.end());
+    const auto told =
+        std::count_if(noStrong.begin(), noStrong.end(), [&](int g) { return g <= games; });
+    std::printf("  level %d, right %4.1f%%: told \"no strong intuition\" within %d games: %.0f%%, "
+                "median game %d; first settled at median game %d; still unclear at game %d: "
+                "%.0f%%\n",
+                level.number(), skill * 100, games, 100.0 * double(told) / Heard,
+                noStrong[noStrong.size() / 2], settled[settled.size() / 2], games,
+                100.0 * neverSettled / Heard);
+}
+
 // Exactly, over the distribution of the hit count: how often a blind guesser who looks after
 // every game is ever told "stands out" or "below luck" within `games` games.
 double falseAlarm(Level level, int games)
@@ -107,7 +142,7 @@ void updateCost(int games)
         for (Statistics::Line level : s.linesShown())
             sink += StatisticsTexts::verdict(s, level).size() +
                     StatisticsTexts::numbers(s, level).size() +
-                    StatisticsTexts::evidence(s, level).size();
+                    StatisticsTexts::detail(s, level).size();
     }
     const double us =
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
@@ -128,6 +163,12 @@ int run()
     detection(*Level::numbered(1), 0.30, 25);
     detection(*Level::numbered(2), 0.20, 20);
     detection(*Level::numbered(3), 0.15, 25);
+    std::printf("What players hear (%d players each):\n", 500);
+    whatIsHeard(*Level::numbered(1), 0.20, 300);
+    whatIsHeard(*Level::numbered(1), 0.22, 300);
+    whatIsHeard(*Level::numbered(1), 0.25, 300);
+    whatIsHeard(*Level::numbered(2), 0.10, 300);
+    whatIsHeard(*Level::numbered(3), 1.0 / 15, 300);
     std::printf("A blind guesser told otherwise at some look (exact, target at most 1%%):\n");
     for (Level level : Level::all())
         std::printf("  level %d: within 1,000 games %.3f%%, within 10,000 games %.3f%%\n",

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <set>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -66,24 +67,64 @@ double number(const QString &text)
     return QString(text).replace(u',', u'.').toDouble();
 }
 
-// The evidence's number of times is the figure cut down to the digits shown, never rounded
-// up, and its gauge is full toward one end or the other: both reach the point where the verdict
-// changes exactly when it has, the gauge stopping a pixel or more of its 84 short until then.
-bool evidenceShownRight(QString evidence, const Statistics &s, Statistics::Line level)
+// Where the headline, the drawn range, its tool tip, the table and the chart's words put a
+// level's share, range and chance disagrees with its verdict, or rounds the range inward: what
+// and where; empty when all agree.
+QString disagreement(const Statistics &s, Level level, StatisticsChart &chart)
 {
-    static const QRegularExpression times(u"в ([\\d ,]+) раз"_s);
-    const QRegularExpressionMatch m = times.match(evidence.replace(u'\u00a0', u' '));
-    const double figure = s.evidence(level);
-    const double ratio = figure >= 1 ? figure : 1 / figure;
-    const bool changed = s.finding(level) != Statistics::Finding::TooEarly;
-    const double at = StatisticsSummary::gauge(figure, s.finding(level));
-    if ((changed ? qAbs(at) != 1 : qAbs(at) >= 0.99) || (at > 0) != (figure >= 1))
-        return false;
-    const double cut = number(m.captured(1).remove(u' '));
-    const double step = m.captured(1).contains(u',') ? 0.1 : 1;
-    const double threshold = figure >= 1 ? Evidence::Needed : Evidence::LuckEnough;
-    return !m.hasMatch() ||
-           (cut <= ratio + 1e-9 && cut > ratio - step - 1e-9 && (cut >= threshold) == changed);
+    using Finding = Statistics::Finding;
+    const Finding f = s.finding(level);
+    const QString numbers = StatisticsTexts::numbers(s, level);
+    static const QRegularExpression headline(
+        u"^.+ игр\\S*: ([\\d,]+).% верных, вероятно от ([\\d,]+) до ([\\d,]+).%, наугад "
+        "([\\d,]+).%$"_s);
+    const QRegularExpressionMatch m = headline.match(numbers);
+    if (!m.hasMatch())
+        return numbers;
+    const double share = number(m.captured(1)), low = number(m.captured(2)),
+                 high = number(m.captured(3)), chance = number(m.captured(4));
+    const double strong = Statistics::strongShare(level) * 100;
+    const Evidence::Range r = s.range(level);
+    // Outward, but for two steps at the third decimal that keep it on the verdict's side.
+    if (low > r.low * 100 + 2e-3 + 1e-9 || high < r.high * 100 - 2e-3 - 1e-9)
+        return u"inward: "_s + numbers;
+    if (!(low <= share && share <= high) || (low > chance) != (f == Finding::StandsOut) ||
+        (high < chance) != (f == Finding::BelowLuck) ||
+        (f == Finding::NoStrongEdge && high >= strong))
+        return u"headline: "_s + numbers;
+    if (f == Finding::NoStrongEdge &&
+        !StatisticsTexts::verdict(s, level).endsWith(m.captured(3) + u"\u00a0%"_s))
+        return u"verdict: "_s + StatisticsTexts::verdict(s, level);
+    const StatisticsTexts::Shown shown = StatisticsTexts::shown(s, level);
+    for (int width : {100, 168}) {
+        const StatisticsSummary::Marks k = StatisticsSummary::marks(shown, f, width);
+        if ((k.low > k.chance) != (f == Finding::StandsOut) ||
+            (k.high < k.chance) != (f == Finding::BelowLuck) ||
+            (f == Finding::NoStrongEdge && k.high >= k.strong) || k.share < k.low ||
+            k.share > k.high || k.low < 0 || k.high >= width)
+            return u"drawn at %1: %2 %3 %4 %5"_s.arg(width).arg(k.low).arg(k.share).arg(k.high).arg(
+                k.chance);
+    }
+    const QString tip = StatisticsTexts::rangeTip(s, level);
+    for (int i = 1; i <= 4; ++i)
+        if (!tip.contains(m.captured(i)))
+            return u"tip: "_s + tip;
+    if (StatisticsTexts::range(s, level).remove(u'\u2060') !=
+        m.captured(2) + u"–"_s + m.captured(3) + u"\u00a0%"_s)
+        return u"table: "_s + StatisticsTexts::range(s, level);
+    // The chart's words where the line ends: outside the band exactly as the verdict says.
+    chart.setStatistics(&s);
+    static const QRegularExpression ends(u"доля верных ([\\d,]+).%, наугад [\\d,]+.%, полоса "
+                                         "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)"_s);
+    const QString said = chart.accessibleDescription();
+    const QRegularExpressionMatch c = ends.match(said);
+    if (s.games(level) > 1 &&
+        (!c.hasMatch() ||
+         (!c.captured(3).isEmpty() &&
+          (number(c.captured(1)) > number(c.captured(3))) != (f == Finding::StandsOut)) ||
+         (number(c.captured(1)) < number(c.captured(2))) != (f == Finding::BelowLuck)))
+        return u"chart: "_s + said;
+    return {};
 }
 
 int words(const QStringList &texts)
@@ -112,51 +153,77 @@ private Q_SLOTS:
         QTest::addColumn<Statistics>("statistics");
         // Each line's verdict, levels first, then the total.
         QTest::addColumn<QStringList>("verdicts");
-        QTest::addColumn<QString>("detail");
-        QTest::newRow("0 games") << Statistics() << QStringList() << QString();
+        // Texts the window shows among others.
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("0 games") << Statistics() << QStringList() << QStringList();
+        const QString out = u"выделяется — верных больше, чем наугад"_s;
+        const QString unclear = u"пока не ясно"_s;
+        const QString weak = u"сильного чутья нет"_s;
         Statistics apart;
         TestSupport::addGames(apart, 1, 30, 90);
         TestSupport::addGames(apart, 2, 200, 200);
         TestSupport::addGames(apart, 3, 300, 200);
-        const QString why = u"Всего складывает все уровни, поэтому может расходиться с отдельным "
-                            "уровнем."_s;
         QTest::newRow("a level stands out, the total does not")
-            << apart
-            << QStringList{u"выделяется — верных больше, чем наугад"_s, u"в пределах везения"_s,
-                           u"в пределах везения"_s, u"в пределах везения"_s}
-            << why;
+            << apart << QStringList{out, weak, weak, unclear}
+            << QStringList{u"Всего складывает все уровни, поэтому может расходиться с отдельным "
+                           "уровнем."_s,
+                           u"Сильное чутьё — от 15 % верных."_s};
         Statistics five;
         TestSupport::addGames(five, 1, 3, 6);
         TestSupport::addGames(five, 2, 1, 2);
         TestSupport::addGames(five, 3, 1, 1);
-        const QString tooEarly = u"мало игр, чтобы судить"_s;
-        QTest::newRow("5 games") << five << QStringList{tooEarly, tooEarly, tooEarly, tooEarly}
-                                 << u"Сыграно 5 игр."_s;
+        QTest::newRow("5 games")
+            << five << QStringList{unclear, unclear, unclear, unclear}
+            << QStringList{u"Сыграно 5 игр."_s,
+                           u"3 игры: 20 % верных, вероятно от 1 до 54 %, наугад 20 %"_s};
         Statistics many;
         TestSupport::addGames(many, 1, 100, 300);
         TestSupport::addGames(many, 2, 100, 100);
         TestSupport::addGames(many, 3, 100, 67);
-        const QString out = u"выделяется — верных больше, чем наугад"_s;
-        const QString luck = u"в пределах везения"_s;
-        // A share below ten per cent keeps its decimal.
-        QTest::newRow("300 games") << many << QStringList{out, luck, luck, out}
-                                   << u"100 игр: 6,7 % верных, наугад 6,7 %"_s;
+        // The strong share is 10 % at the third level: a decimal more keeps the bound below it.
+        QTest::newRow("300 games")
+            << many << QStringList{out, weak, weak, out}
+            << QStringList{u"100 игр: 30 % верных, вероятно от 24 до 36 %, наугад 20 %"_s,
+                           u"Третий уровень: сильного чутья нет — верных не больше 9,94 %"_s};
         Statistics third;
         TestSupport::addGames(third, 3, 30, 60);
-        // Side by side in the same unit: a decimal for both where one needs it.
         QTest::newRow("level 3 ahead")
-            << third << QStringList{out} << u"30 игр: 20,0 % верных, наугад 6,7 %"_s;
+            << third << QStringList{out}
+            << QStringList{u"30 игр: 20,0 % верных, вероятно от 12,5 до 29,1 %, наугад 6,7 %"_s};
         Statistics edge;
         TestSupport::addGames(edge, 1, 21, 64);
-        // 99.5 and more is not 100 while the verdict has not changed.
-        QTest::newRow("rounding") << edge << QStringList{tooEarly}
-                                  << u"Чутьё объясняет ответы в 99 раз лучше везения"_s;
+        QTest::newRow("21 games, 64 right")
+            << edge << QStringList{unclear}
+            << QStringList{u"Если доля верных останется такой, станет ясно примерно через 1 "
+                           "игру."_s};
+        Statistics small;
+        TestSupport::addGames(small, 1, 100, 220);
+        // A small edge is not told "no edge": the bound is said, and it is true.
+        QTest::newRow("a 22% player")
+            << small << QStringList{weak + u" — верных не больше 28 %"_s}
+            << QStringList{u"100 игр: 22 % верных, вероятно от 17 до 28 %, наугад 20 %"_s};
+        Statistics undecided;
+        TestSupport::addGames(undecided, 1, 60, 180);
+        TestSupport::addGames(undecided, 2, 240, 240);
+        QTest::newRow("300 games, undecided in total")
+            << undecided << QStringList{out, weak, unclear}
+            << QStringList{u"300 игр: 14 % верных, наугад в среднем 12 %"_s};
+        Statistics borderline;
+        TestSupport::addGames(borderline, 1, 557, 999);
+        QTest::newRow("557 games, 999 right")
+            << borderline << QStringList{weak + u" — верных не больше 21 %"_s}
+            << QStringList{u"557 игр: 18 % верных, вероятно от 15 до 21 %, наугад 20 %"_s};
+        Statistics atChance;
+        TestSupport::addGames(atChance, 1, 300, 600);
+        QTest::newRow("at chance over 300 games")
+            << atChance << QStringList{weak + u" — верных не больше 23 %"_s}
+            << QStringList{u"300 игр: 20 % верных, вероятно от 17 до 23 %, наугад 20 %"_s};
     }
     void windowShowsWhatItHolds()
     {
         QFETCH(Statistics, statistics);
         QFETCH(QStringList, verdicts);
-        QFETCH(QString, detail);
+        QFETCH(QStringList, texts);
         QWidget main;
         main.setGeometry(20, 40, 650, 330);
         main.show();
@@ -181,22 +248,25 @@ private Q_SLOTS:
             prose << chart->texts();
         QStringList shown = summary->isVisible() ? summary->texts() : QStringList();
         shown.replaceInStrings(u"\u00a0"_s, u" "_s);
-        for (int i = 0; i < verdicts.size(); ++i)
-            QVERIFY2(shown.value(1 + 3 * i).contains(u": "_s + verdicts[i]),
-                     qPrintable(shown.value(1 + 3 * i)));
-        // The games, each line's three parts, why the total differs where it does, the guarantee.
-        const bool differs = shown.contains(
-            u"Всего складывает все уровни, поэтому может расходиться с отдельным уровнем."_s);
-        QCOMPARE(shown.size(), games > 0 ? 2 + 3 * verdicts.size() + differs : 0);
-        if (!detail.isEmpty())
-            QVERIFY2(shown.contains(detail), qPrintable(shown.join(u" | "_s)));
-        // The evidence is cut down, never rounded up, so that the point where a verdict changes
-        // is not shown before it has.
+        // The games first; each line's verdict and numbers in order, what follows from it where
+        // anything does, why the total differs where it does; the guarantee last.
         const std::vector<Statistics::Line> lines = statistics.linesShown();
-        for (int i = 0; i < verdicts.size(); ++i)
-            QVERIFY2(evidenceShownRight(shown.value(3 + 3 * i), statistics, lines[std::size_t(i)]),
-                     qPrintable(shown.value(3 + 3 * i)));
-        QCOMPARE(prose.join(u'\n').count(u"не чаще чем в 1 случае из 100"_s), games > 0 ? 1 : 0);
+        qsizetype at = 1;
+        for (int i = 0; i < verdicts.size(); ++i) {
+            const QString name = StatisticsTexts::lineName(lines[std::size_t(i)]);
+            QVERIFY2(shown.value(at).startsWith(name + u": "_s + verdicts[i]),
+                     qPrintable(shown.value(at)));
+            QVERIFY(shown.value(at + 1).contains(u" игр"_s));
+            at += 2;
+            if (!StatisticsTexts::detail(statistics, lines[std::size_t(i)]).isEmpty())
+                ++at;
+        }
+        if (!StatisticsTexts::totalDiffers(statistics).isEmpty())
+            ++at;
+        QCOMPARE(shown.size(), games > 0 ? at + 1 : 0);
+        for (const QString &text : texts)
+            QVERIFY2(shown.contains(text), qPrintable(text + u"\n in \n"_s + shown.join(u'\n')));
+        QCOMPARE(prose.join(u'\n').count(u"у 99 игроков из 100"_s), games > 0 ? 1 : 0);
         qInfo("%d words of prose", words(prose));
         if (games == 300)
             QVERIFY(words(prose) <= 140);
@@ -274,16 +344,45 @@ private Q_SLOTS:
         QVERIFY(!clear->isEnabled());
     }
 
-    void evidenceIsCutTowardTheVerdict()
+    // For every number of games up to 2,000 at each level and every count next to a point
+    // where the verdict changes, every figure shown and said stands where the verdict puts it.
+    void everyFigureSidesWithTheVerdict_data()
     {
-        for (int games = 2; games <= 90; ++games)
-            for (int share : {1, 2, 3, 4}) {
+        QTest::addColumn<int>("level");
+        for (int level = 1; level <= Level::Count; ++level)
+            QTest::addRow("level %d", level) << level;
+    }
+    void everyFigureSidesWithTheVerdict()
+    {
+        QFETCH(int, level);
+        const Level at = TestSupport::level(level);
+        StatisticsChart chart;
+        chart.resize(StatisticsSummary::PreferredWidth, 400);
+        Evidence::Edges chance, strong;
+        int checked = 0;
+        for (qint64 games = 1; games <= 2000; ++games) {
+            const qint64 guesses = games * Game::Attempts;
+            chance = Evidence::edges(guesses, at.chance(), chance);
+            strong = Evidence::edges(guesses, Statistics::strongShare(at), strong);
+            std::set<qint64> counts;
+            for (const std::optional<qint64> &edge : {chance.above, strong.below})
+                if (edge)
+                    counts.insert({*edge - 1, *edge});
+            for (const std::optional<qint64> &edge : {chance.below, strong.above})
+                if (edge)
+                    counts.insert({*edge, *edge + 1});
+            for (qint64 hits : counts) {
+                if (hits < 0 || hits > guesses)
+                    continue;
                 Statistics s;
-                TestSupport::addGames(s, 1, games, games * share);
-                const Level first = TestSupport::level(1);
-                QVERIFY2(evidenceShownRight(StatisticsTexts::evidence(s, first), s, first),
-                         qPrintable(StatisticsTexts::evidence(s, first)));
+                TestSupport::addGames(s, level, int(games), int(hits));
+                const QString wrong = disagreement(s, at, chart);
+                QVERIFY2(wrong.isEmpty(),
+                         qPrintable(u"%1 games, %2 right: "_s.arg(games).arg(hits) + wrong));
+                ++checked;
             }
+        }
+        QVERIFY(checked > 4000);
     }
 
     void twoGamesAreKeptShownAndStartedAnew()
@@ -306,7 +405,7 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Chance_2"_s), u"10 %"_s);
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"hidden"_s);
         QVERIFY(statistics->findChild<StatisticsSummary *>()->texts().contains(
-            u"Первый уровень: мало игр, чтобы судить"_s));
+            u"Первый уровень: пока не ясно"_s));
         QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
 
         // Heard as a dialog; every figure with its meaning, the texts with the keyboard.

@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>наугад</source>
-        <translation>by chance</translation>
+        <translation>blind guessing</translation>
     </message>
     <message>
         <source>полоса везения</source>
@@ -490,34 +490,97 @@
         <source>График пуст: игр пока нет.</source>
         <translation>The chart is empty: no games yet.</translation>
     </message>
-    <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «выделяется» или «меньше».</source>
-        <translation>The percent right after each game, the “by chance” line and the luck band: the line leaves the band only when the verdict is “stands out” or “fewer”.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right, %3 by chance, luck band from %4 up.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, %3 by chance, luck band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right, %3 by chance, luck band from %4 to %5.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, %3 by chance, luck band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
         </translation>
     </message>
     <message>
         <source>игры</source>
         <translation>games</translation>
     </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation>The share of right guesses after each game, the blind-guessing line and the luck band: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsSummary</name>
     <message>
-        <source>Во сколько раз чутьё объясняет ответы лучше везения: %1. При %2 и больше вывод — «выделяется» или «меньше», при 1/%3 и меньше — «в пределах везения».</source>
-        <translation>How many times better intuition explains your guesses than luck: %1. At %2 or more the verdict is “stands out” or “fewer”; at 1/%3 or less, “in line with luck”.</translation>
+        <source>наугад</source>
+        <translation>chance</translation>
+    </message>
+    <message>
+        <source>сильное</source>
+        <translation>strong</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTable</name>
+    <message>
+        <source>Итоги</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Сыграно игр</source>
+        <translation>Games played</translation>
+    </message>
+    <message>
+        <source>Дано ответов</source>
+        <translation>Guesses made</translation>
+    </message>
+    <message>
+        <source>Верных ответов</source>
+        <translation>Right guesses</translation>
+    </message>
+    <message>
+        <source>Доля верных</source>
+        <translation>Percent right</translation>
+    </message>
+    <message>
+        <source>Вероятная доля</source>
+        <translation>Likely range</translation>
+    </message>
+    <message>
+        <source>Наугад в среднем</source>
+        <translation>Blind guessing, on average</translation>
+    </message>
+    <message>
+        <source>%1, сыграно игр: %2</source>
+        <translation>%1, games played: %2</translation>
+    </message>
+    <message>
+        <source>%1, дано ответов: %2</source>
+        <translation>%1, guesses made: %2</translation>
+    </message>
+    <message>
+        <source>%1, верных ответов: %2</source>
+        <translation>%1, right guesses: %2</translation>
+    </message>
+    <message>
+        <source>%1, доля верных: %2</source>
+        <translation>%1, percent right: %2</translation>
+    </message>
+    <message>
+        <source>%1, вероятная доля: %2</source>
+        <translation>%1, likely range: %2</translation>
+    </message>
+    <message>
+        <source>%1, вероятная доля: только по отдельным уровням</source>
+        <translation>%1, likely range: only for each level on its own</translation>
+    </message>
+    <message>
+        <source>%1, наугад в среднем: %2</source>
+        <translation>%1, blind guessing on average: %2</translation>
     </message>
 </context>
 <context>
@@ -538,78 +601,6 @@
         <translation>No games yet: play, and the results will show here.</translation>
     </message>
     <message>
-        <source>%1: выделяется — верных больше, чем наугад</source>
-        <translation>%1: stands out — more right than by chance</translation>
-    </message>
-    <message>
-        <source>%1: верных меньше, чем бывает наугад</source>
-        <translation>%1: fewer right than chance gives</translation>
-    </message>
-    <message>
-        <source>%1: в пределах везения</source>
-        <translation>%1: in line with luck</translation>
-    </message>
-    <message>
-        <source>%1: мало игр, чтобы судить</source>
-        <translation>%1: too few games to judge</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, наугад %2</source>
-        <translation>
-            <numerusform>%Ln game: %1 right, %2 by chance</numerusform>
-            <numerusform>%Ln games: %1 right, %2 by chance</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Везение и чутьё объясняют ответы одинаково</source>
-        <translation>Luck and intuition explain your guesses equally well</translation>
-    </message>
-    <message>
-        <source>Везение объясняет ответы в %1 раза лучше чутья</source>
-        <translation>Luck explains your guesses %1 times better than intuition</translation>
-    </message>
-    <message>
-        <source>Везение объясняет ответы больше чем в миллион раз лучше чутья</source>
-        <translation>Luck explains your guesses more than a million times better than intuition</translation>
-    </message>
-    <message numerus="yes">
-        <source>Везение объясняет ответы в %Ln раз лучше чутья</source>
-        <translation>
-            <numerusform>Luck explains your guesses %Ln times better than intuition</numerusform>
-            <numerusform>Luck explains your guesses %Ln times better than intuition</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Чутьё объясняет ответы в %1 раза лучше везения</source>
-        <translation>Intuition explains your guesses %1 times better than luck</translation>
-    </message>
-    <message>
-        <source>Чутьё объясняет ответы больше чем в миллион раз лучше везения</source>
-        <translation>Intuition explains your guesses more than a million times better than luck</translation>
-    </message>
-    <message numerus="yes">
-        <source>Чутьё объясняет ответы в %Ln раз лучше везения</source>
-        <translation>
-            <numerusform>Intuition explains your guesses %Ln times better than luck</numerusform>
-            <numerusform>Intuition explains your guesses %Ln times better than luck</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Неслучайные промахи объясняют ответы в %1 раза лучше везения</source>
-        <translation>Non-random misses explain your guesses %1 times better than luck</translation>
-    </message>
-    <message>
-        <source>Неслучайные промахи объясняют ответы больше чем в миллион раз лучше везения</source>
-        <translation>Non-random misses explain your guesses more than a million times better than luck</translation>
-    </message>
-    <message numerus="yes">
-        <source>Неслучайные промахи объясняют ответы в %Ln раз лучше везения</source>
-        <translation>
-            <numerusform>Non-random misses explain your guesses %Ln times better than luck</numerusform>
-            <numerusform>Non-random misses explain your guesses %Ln times better than luck</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
         <translation>Total adds up all levels, so it may disagree with a single level.</translation>
     </message>
@@ -619,8 +610,83 @@
         <translation>%1%</translation>
     </message>
     <message>
-        <source>Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет «выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.</source>
-        <translation>Each line is honest on its own: for a random guesser it ever says “stands out” or “fewer” at most once in %1 cases, however often you look.</translation>
+        <source>выделяется</source>
+        <translation>better than chance</translation>
+    </message>
+    <message>
+        <source>верных меньше, чем бывает наугад</source>
+        <translation>worse than chance</translation>
+    </message>
+    <message>
+        <source>сильного чутья нет</source>
+        <translation>no strong intuition</translation>
+    </message>
+    <message>
+        <source>пока не ясно</source>
+        <translation>not clear yet</translation>
+    </message>
+    <message>
+        <source>%1: %2 — верных больше, чем наугад</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 ни на одном уровне</source>
+        <translation>%1: %2 at any level</translation>
+    </message>
+    <message>
+        <source>%1: %2 — верных не больше %3</source>
+        <translation>%1: %2 (at most %3 right)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of play and its verdict</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: %1 верных, наугад в среднем %2</source>
+        <translation>
+            <numerusform>%Ln game: %1 right, blind guessing %2 on average</numerusform>
+            <numerusform>%Ln games: %1 right, blind guessing %2 on average</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</source>
+        <translation>
+            <numerusform>%Ln game: %1 right, likely %2 to %3, blind guessing %4</numerusform>
+            <numerusform>%Ln games: %1 right, likely %2 to %3, blind guessing %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
+        <translation>
+            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more game.</numerusform>
+            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more games.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Если доля верных останется такой, может так и не проясниться.</source>
+        <translation>If your share of right guesses stays as it is, it may never become clear.</translation>
+    </message>
+    <message>
+        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
+        <translation>There is intuition, but not strong: at most %1 right.</translation>
+    </message>
+    <message>
+        <source>%1–%2 %</source>
+        <comment>a range of shares in per cent</comment>
+        <translation>%1–%2%</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё — от %1 верных.</source>
+        <translation>Strong intuition: %1 right or more.</translation>
+    </message>
+    <message>
+        <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
+        <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, half again as much as blind guessing.</translation>
+    </message>
+    <message>
+        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
+        <translation>However often you look, for %1 players in %2 the true share of right guesses (over very many games) always lies within the bounds shown, and so the verdict is right too.</translation>
     </message>
 </context>
 <context>
@@ -628,50 +694,6 @@
     <message>
         <source>Статистика</source>
         <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Итоги</source>
-        <translation>Figures</translation>
-    </message>
-    <message>
-        <source>Сыграно игр</source>
-        <translation>Games played</translation>
-    </message>
-    <message>
-        <source>Дано ответов</source>
-        <translation>Guesses made</translation>
-    </message>
-    <message>
-        <source>Верных ответов</source>
-        <translation>Right guesses</translation>
-    </message>
-    <message>
-        <source>Доля верных</source>
-        <translation>Percent right</translation>
-    </message>
-    <message>
-        <source>Наугад в среднем</source>
-        <translation>By chance, on average</translation>
-    </message>
-    <message>
-        <source>%1, сыграно игр: %2</source>
-        <translation>%1, games played: %2</translation>
-    </message>
-    <message>
-        <source>%1, дано ответов: %2</source>
-        <translation>%1, guesses made: %2</translation>
-    </message>
-    <message>
-        <source>%1, верных ответов: %2</source>
-        <translation>%1, right guesses: %2</translation>
-    </message>
-    <message>
-        <source>%1, доля верных: %2</source>
-        <translation>%1, percent right: %2</translation>
-    </message>
-    <message>
-        <source>%1, наугад в среднем: %2</source>
-        <translation>%1, by chance on average: %2</translation>
     </message>
     <message>
         <source>Чтение записи игр: %p%</source>

@@ -495,10 +495,6 @@
         <source>График пуст: игр пока нет.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «выделяется» или «меньше».</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
         <translation>
@@ -519,128 +515,24 @@
         <source>игры</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatisticsSummary</name>
     <message>
-        <source>Во сколько раз чутьё объясняет ответы лучше везения: %1. При %2 и больше вывод — «выделяется» или «меньше», при 1/%3 и меньше — «в пределах везения».</source>
+        <source>наугад</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сильное</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>StatisticsTexts</name>
-    <message>
-        <source>Всего</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Сыграно %Ln игр.</source>
-        <translation>
-            <numerusform>Сыграна %Ln игра.</numerusform>
-            <numerusform>Сыграно %Ln игры.</numerusform>
-            <numerusform>Сыграно %Ln игр.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Игр пока нет: сыграйте, и результаты появятся здесь.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: выделяется — верных больше, чем наугад</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: верных меньше, чем бывает наугад</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: в пределах везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: мало игр, чтобы судить</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, наугад %2</source>
-        <translation>
-            <numerusform>%Ln игра: %1 верных, наугад %2</numerusform>
-            <numerusform>%Ln игры: %1 верных, наугад %2</numerusform>
-            <numerusform>%Ln игр: %1 верных, наугад %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Везение и чутьё объясняют ответы одинаково</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Везение объясняет ответы в %1 раза лучше чутья</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Везение объясняет ответы больше чем в миллион раз лучше чутья</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Везение объясняет ответы в %Ln раз лучше чутья</source>
-        <translation>
-            <numerusform>Везение объясняет ответы в %Ln раз лучше чутья</numerusform>
-            <numerusform>Везение объясняет ответы в %Ln раза лучше чутья</numerusform>
-            <numerusform>Везение объясняет ответы в %Ln раз лучше чутья</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Чутьё объясняет ответы в %1 раза лучше везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чутьё объясняет ответы больше чем в миллион раз лучше везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Чутьё объясняет ответы в %Ln раз лучше везения</source>
-        <translation>
-            <numerusform>Чутьё объясняет ответы в %Ln раз лучше везения</numerusform>
-            <numerusform>Чутьё объясняет ответы в %Ln раза лучше везения</numerusform>
-            <numerusform>Чутьё объясняет ответы в %Ln раз лучше везения</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Неслучайные промахи объясняют ответы в %1 раза лучше везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Неслучайные промахи объясняют ответы больше чем в миллион раз лучше везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Неслучайные промахи объясняют ответы в %Ln раз лучше везения</source>
-        <translation>
-            <numerusform>Неслучайные промахи объясняют ответы в %Ln раз лучше везения</numerusform>
-            <numerusform>Неслучайные промахи объясняют ответы в %Ln раза лучше везения</numerusform>
-            <numerusform>Неслучайные промахи объясняют ответы в %Ln раз лучше везения</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <comment>a share in per cent</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет «выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>StatisticsWindow</name>
-    <message>
-        <source>Статистика</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>StatisticsTable</name>
     <message>
         <source>Итоги</source>
         <translation type="unfinished"></translation>
@@ -659,6 +551,10 @@
     </message>
     <message>
         <source>Доля верных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вероятная доля</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -682,7 +578,132 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1, вероятная доля: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, вероятная доля: только по отдельным уровням</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1, наугад в среднем: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsTexts</name>
+    <message>
+        <source>Всего</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграно %Ln игр.</source>
+        <translation>
+            <numerusform>Сыграна %Ln игра.</numerusform>
+            <numerusform>Сыграно %Ln игры.</numerusform>
+            <numerusform>Сыграно %Ln игр.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игр пока нет: сыграйте, и результаты появятся здесь.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <comment>a share in per cent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>выделяется</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>верных меньше, чем бывает наугад</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сильного чутья нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пока не ясно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 — верных больше, чем наугад</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 ни на одном уровне</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 — верных не больше %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a line of play and its verdict</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: %1 верных, наугад в среднем %2</source>
+        <translation>
+            <numerusform>%Ln игра: %1 верных, наугад в среднем %2</numerusform>
+            <numerusform>%Ln игры: %1 верных, наугад в среднем %2</numerusform>
+            <numerusform>%Ln игр: %1 верных, наугад в среднем %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</source>
+        <translation>
+            <numerusform>%Ln игра: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
+            <numerusform>%Ln игры: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
+            <numerusform>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
+        <translation>
+            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игру.</numerusform>
+            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игры.</numerusform>
+            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игр.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Если доля верных останется такой, может так и не проясниться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1–%2 %</source>
+        <comment>a range of shares in per cent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё — от %1 верных.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Статистика</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

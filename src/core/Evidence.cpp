@@ -28,6 +28,8 @@ constexpr int Points = 2 * int(Widest / Step + 0.5) + 1;
 struct Prior {
     std::array<double, Points> shift{};
     std::array<double, Points> logWeight{};
+    // e^shift - 1: how much a shift raises the odds of a right guess.
+    std::array<double, Points> growth{};
 };
 
 const Prior &prior()
@@ -39,8 +41,10 @@ const Prior &prior()
             q.shift[i] = -Widest + Step * i;
             total += std::exp(-q.shift[i] * q.shift[i] / (2 * Spread * Spread));
         }
-        for (int i = 0; i < Points; ++i)
+        for (int i = 0; i < Points; ++i) {
             q.logWeight[i] = -q.shift[i] * q.shift[i] / (2 * Spread * Spread) - std::log(total);
+            q.growth[i] = std::expm1(q.shift[i]);
+        }
         return q;
     }();
     return p;
@@ -59,7 +63,7 @@ const std::array<double, Points> &cumulants(double chance)
         cache.erase(cache.begin());
     std::array<double, Points> table{};
     for (int i = 0; i < Points; ++i)
-        table[i] = std::log1p(chance * std::expm1(prior().shift[i]));
+        table[i] = std::log1p(chance * prior().growth[i]);
     cache.emplace_back(chance, table);
     return cache.back().second;
 }
@@ -92,6 +96,67 @@ qint64 crossing(const Reached &reached, qint64 from, qint64 to, qint64 guess)
     return outside;
 }
 
+// The log of a sum of exponentials, and the mean of `slopes` weighted by its terms.
+struct LogSum {
+    double value;
+    double slope;
+};
+LogSum logSum(const std::array<double, Points> &terms,
+              const std::array<double, Points> *slopes = nullptr)
+{
+    double largest = -std::numeric_limits<double>::infinity();
+    for (double t : terms)
+        largest = std::max(largest, t);
+    // Terms this far below the largest add less than a double can hold.
+    constexpr double Negligible = -37;
+    double sum = 0;
+    double slope = 0;
+    for (int i = 0; i < Points; ++i) {
+        if (terms[i] - largest <= Negligible)
+            continue;
+        const double weight = std::exp(terms[i] - largest);
+        sum += weight;
+        if (slopes)
+            slope += weight * (*slopes)[i];
+    }
+    return {largest + std::log(sum), slope / sum};
+}
+
+// The figure's log against `share` and its slope in the share: a term's slope is
+// -guesses * growth / (1 + share * growth).
+LogSum logFigureAt(qint64 guesses, qint64 hits, double share)
+{
+    const Prior &p = prior();
+    std::array<double, Points> terms{};
+    std::array<double, Points> slopes{};
+    for (int i = 0; i < Points; ++i) {
+        const double odds = 1 + share * p.growth[i];
+        terms[i] = p.logWeight[i] + p.shift[i] * double(hits) - double(guesses) * std::log(odds);
+        slopes[i] = -double(guesses) * p.growth[i] / odds;
+    }
+    return logSum(terms, &slopes);
+}
+
+// Where the figure's log crosses ln Needed between `inside`, where it is below, and `outside`,
+// where it is not: to within 1e-12 of the log or 1e-13 of the share. The log is convex, so
+// Newton's steps from the outer side close in without passing the crossing, and one from the
+// inner side lands past it; a step that would leave the bracket halves it instead.
+double end(qint64 guesses, qint64 hits, double inside, double outside)
+{
+    const double goal = std::log(Needed);
+    double at = outside;
+    for (int i = 0; i < 100 && std::abs(outside - inside) > 1e-13; ++i) {
+        const LogSum f = logFigureAt(guesses, hits, at);
+        if (std::abs(f.value - goal) < 1e-12)
+            return at;
+        (f.value >= goal ? outside : inside) = at;
+        at -= (f.value - goal) / f.slope;
+        if (!(at > std::min(inside, outside) && at < std::max(inside, outside)))
+            at = inside + (outside - inside) / 2;
+    }
+    return outside;
+}
+
 } // namespace
 
 double logFigure(std::span<const Tally> tallies)
@@ -105,16 +170,7 @@ double logFigure(std::span<const Tally> tallies)
         for (int i = 0; i < Points; ++i)
             terms[i] += p.shift[i] * double(tally.hits) - double(tally.guesses) * cost[i];
     }
-    double largest = -std::numeric_limits<double>::infinity();
-    for (double t : terms)
-        largest = std::max(largest, t);
-    // Terms this far below the largest add less than a double can hold.
-    constexpr double Negligible = -37;
-    double sum = 0;
-    for (double t : terms)
-        if (t - largest > Negligible)
-            sum += std::exp(t - largest);
-    return largest + std::log(sum);
+    return logSum(terms).value;
 }
 
 double figure(std::span<const Tally> tallies)
@@ -125,6 +181,34 @@ double figure(std::span<const Tally> tallies)
 bool reached(std::span<const Tally> tallies)
 {
     return logFigure(tallies) >= std::log(Needed);
+}
+
+bool leavesOut(qint64 guesses, qint64 hits, double share)
+{
+    const Tally t{guesses, hits, share};
+    return reached({&t, 1});
+}
+
+Range range(qint64 guesses, qint64 hits)
+{
+    // Every text of a line asks for it; kept for the last few lines asked about.
+    thread_local std::vector<std::pair<std::pair<qint64, qint64>, Range>> known;
+    const auto key = std::pair(guesses, hits);
+    for (const auto &[k, r] : known)
+        if (k == key)
+            return r;
+    Range r;
+    if (guesses > 0) {
+        const double share = double(hits) / double(guesses);
+        if (hits > 0 && leavesOut(guesses, hits, 0))
+            r.low = end(guesses, hits, share, 0);
+        if (hits < guesses && leavesOut(guesses, hits, 1))
+            r.high = end(guesses, hits, share, 1);
+    }
+    if (known.size() >= 8)
+        known.erase(known.begin());
+    known.emplace_back(key, r);
+    return r;
 }
 
 Edges edges(qint64 guesses, double chance, const Edges &near)

@@ -5,6 +5,7 @@
 
 #include "RecordLine.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -103,19 +104,62 @@ double Statistics::expectedHits(Line line) const
     return expectedOf(tallies(line));
 }
 
-Statistics::Finding Statistics::judge(std::span<const Evidence::Tally> tallies)
+Evidence::Range Statistics::range(Level level) const
 {
-    const double figure = Evidence::logFigure(tallies);
-    if (figure >= std::log(Evidence::Needed)) {
-        qint64 hits = 0;
-        for (const Evidence::Tally &t : tallies)
-            hits += t.hits;
-        return double(hits) > expectedOf(tallies) ? Finding::StandsOut : Finding::BelowLuck;
-    }
-    return figure <= -std::log(Evidence::LuckEnough) ? Finding::LikeLuck : Finding::TooEarly;
+    return Evidence::range(guesses(level), hits(level));
+}
+
+Statistics::Finding Statistics::judge(Level level, qint64 guesses, qint64 hits)
+{
+    if (Evidence::leavesOut(guesses, hits, level.chance()))
+        return double(hits) > double(guesses) * level.chance() ? Finding::StandsOut
+                                                               : Finding::BelowLuck;
+    const double strong = strongShare(level);
+    if (double(hits) < double(guesses) * strong && Evidence::leavesOut(guesses, hits, strong))
+        return Finding::NoStrongEdge;
+    return Finding::Unclear;
+}
+
+Statistics::Finding Statistics::totalFinding() const
+{
+    const std::vector<Evidence::Tally> all = tallies(Total);
+    if (Evidence::reached(all))
+        return double(hits(Total)) > expectedOf(all) ? Finding::StandsOut : Finding::BelowLuck;
+    const std::vector<Level> levels = levelsPlayed();
+    const bool noneStrong =
+        !levels.empty() && std::all_of(levels.begin(), levels.end(), [&](Level l) {
+            return finding(l) == Finding::NoStrongEdge;
+        });
+    return noneStrong ? Finding::NoStrongEdge : Finding::Unclear;
 }
 
 Statistics::Finding Statistics::finding(Line line) const
 {
-    return judge(tallies(line));
+    return line ? judge(*line, guesses(line), hits(line)) : totalFinding();
+}
+
+std::optional<qint64> Statistics::gamesToSettle(Level level) const
+{
+    const qint64 played = games(level);
+    if (played == 0 || finding(level) != Finding::Unclear)
+        return std::nullopt;
+    const double share = double(hits(level)) / double(guesses(level));
+    auto settledAfter = [&](qint64 more) {
+        const qint64 guesses = (played + more) * Board::Cells;
+        return judge(level, guesses, std::llround(share * double(guesses))) != Finding::Unclear;
+    };
+    // Doubling, then halving: the finding settles for good once the range is narrow enough,
+    // so the first settled count found this way is close to the first of all.
+    qint64 unsettled = 0, settled = 1;
+    while (!settledAfter(settled)) {
+        if (settled >= MostGamesAhead)
+            return std::nullopt;
+        unsettled = settled;
+        settled = std::min(2 * settled, MostGamesAhead);
+    }
+    while (settled - unsettled > 1) {
+        const qint64 middle = unsettled + (settled - unsettled) / 2;
+        (settledAfter(middle) ? settled : unsettled) = middle;
+    }
+    return settled;
 }

@@ -23,10 +23,17 @@ public:
     using Line = std::optional<Level>;
     static constexpr Line Total = std::nullopt;
 
-    // What a line of play shows against pure guessing. Only StandsOut and BelowLuck carry the
-    // promise of Evidence::Needed; TooEarly turns into LikeLuck once luck explains the guesses
-    // Evidence::LuckEnough times better than any edge.
-    enum class Finding { TooEarly, LikeLuck, StandsOut, BelowLuck };
+    // What a line of play shows against pure guessing. At a level: StandsOut when its range of
+    // shares (Evidence::range) lies wholly above the chance, BelowLuck wholly below it,
+    // NoStrongEdge when it lies below the strong share; Unclear otherwise. In total: StandsOut
+    // and BelowLuck as the levels' guesses show them together, NoStrongEdge where every level
+    // played says so. Each carries the promise of Evidence::Needed, however often looked at.
+    enum class Finding { Unclear, NoStrongEdge, StandsOut, BelowLuck };
+    // An edge is strong from half again as many right guesses as pure guessing gives on: the
+    // 30% at the first level that the evidence is tuned to tell within about 20 games.
+    static constexpr double StrongFactor = 1.5;
+    // How far ahead gamesToSettle() looks.
+    static constexpr qint64 MostGamesAhead = 1000;
 
     void add(const FinishedGame &game);
     // A record line without its newline; one that is not a readable game is counted as skipped.
@@ -52,11 +59,19 @@ public:
     // The strength of the evidence against luck (Evidence::figure), at a level or in total.
     double evidence(Line line) const;
     Finding finding(Line line) const;
-    // The rule itself, for guesses tallied by their chance.
-    static Finding judge(std::span<const Evidence::Tally> tallies);
+    // The shares of right guesses a level's games leave open.
+    Evidence::Range range(Level level) const;
+    // The share of right guesses from which an edge at a level is strong.
+    static double strongShare(Level level) { return StrongFactor * level.chance(); }
+    // If the share of right guesses stayed as it is, after how many more games a level's
+    // finding would no longer be Unclear: none when it is not, or not within MostGamesAhead.
+    std::optional<qint64> gamesToSettle(Level level) const;
+    // The rule for one level, after `guesses` with `hits` right.
+    static Finding judge(Level level, qint64 guesses, qint64 hits);
 
 private:
     std::vector<Evidence::Tally> tallies(Line line) const;
+    Finding totalFinding() const;
 
     std::array<std::vector<qint32>, Level::Count> running_;
     int skipped_ = 0;

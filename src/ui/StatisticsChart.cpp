@@ -6,18 +6,20 @@
 #include "ChartGeometry.h"
 #include "Fonts.h"
 #include "Statistics.h"
+#include "StatisticsSummary.h"
 #include "StatisticsTexts.h"
 
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <cmath>
 
 namespace
 {
 
-// One panel a level, in pixels.
-constexpr int Width = 480;
-constexpr int PanelHeight = 130;
+// One panel a level, in pixels, as wide as the summary above it.
+constexpr int Width = StatisticsSummary::PreferredWidth;
+constexpr int PanelHeight = 120;
 constexpr int LegendHeight = 22;
 constexpr QMargins PlotMargins{48, 22, 14, 22};
 constexpr int FontPixels = 12;
@@ -33,8 +35,27 @@ const QColor BandFill(200, 220, 255);
 const QColor SeriesColour(176, 0, 0);
 const QColor ChanceColour(0, 0, 0);
 const QColor AxisColour(96, 96, 96);
-// Band edges to a tenth of a per cent: the axis steps by ten.
-constexpr int BandDecimals = 1;
+constexpr int MostDecimals = 3;
+
+// The share where a line ends and the band's edges there, rounded to the fewest decimals from
+// `fewest` on at which the share stands on the side of each edge it is drawn on.
+struct Ends {
+    double share;
+    double bandLow;
+    double bandHigh;
+    int decimals;
+};
+Ends apart(double share, const ChartGeometry::Column &end, int fewest)
+{
+    for (int d = fewest;; ++d) {
+        const double scale = 100 * std::pow(10.0, d);
+        const Ends e{std::round(share * scale) / scale, std::round(end.bandLow * scale) / scale,
+                     std::round(end.bandHigh * scale) / scale, d};
+        if (d == MostDecimals || ((e.share > e.bandHigh) == (share > end.bandHigh) &&
+                                  (e.share < e.bandLow) == (share < end.bandLow)))
+            return e;
+    }
+}
 
 QStringList legendTexts()
 {
@@ -146,15 +167,18 @@ QString StatisticsChart::description() const
     if (levels_.empty())
         return tr("График пуст: игр пока нет.");
     QStringList lines{tr("Доля верных ответов после каждой игры, линия «наугад» и полоса везения: "
-                         "линия выходит из полосы, только когда вывод — «выделяется» или "
-                         "«меньше».")};
+                         "линия выходит из полосы, только когда вывод — «%1» или «%2».")
+                          .arg(StatisticsTexts::findingName(Statistics::Finding::StandsOut),
+                               StatisticsTexts::findingName(Statistics::Finding::BelowLuck))};
     // Where each line ends, which is the same at any width.
     for (Level level : levels_) {
         const double p = statistics_->chance(level);
         const ChartGeometry::Column end = ChartGeometry::last(statistics_->runningHits(level), p);
-        const QString share = StatisticsTexts::share(*statistics_, level);
-        const QString chance = StatisticsTexts::chance(*statistics_, level);
-        const QString low = StatisticsTexts::percent(end.bandLow, BandDecimals);
+        const Ends e =
+            apart(end.lowestShare, end, StatisticsTexts::shown(*statistics_, level).decimals);
+        const QString share = StatisticsTexts::percent(e.share, e.decimals);
+        const QString chance = StatisticsTexts::percent(p, e.decimals);
+        const QString low = StatisticsTexts::percent(e.bandLow, e.decimals);
         if (end.bandHigh >= 1)
             lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и "
                         "выше.",
@@ -165,7 +189,7 @@ QString StatisticsChart::description() const
                         "%5.",
                         nullptr, int(end.lastGame))
                          .arg(StatisticsTexts::lineName(level), share, chance, low,
-                              StatisticsTexts::percent(end.bandHigh, BandDecimals));
+                              StatisticsTexts::percent(e.bandHigh, e.decimals));
     }
     return lines.join(u'\n');
 }

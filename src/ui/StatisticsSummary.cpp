@@ -3,8 +3,6 @@
 
 #include "StatisticsSummary.h"
 
-#include "Evidence.h"
-
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
@@ -21,17 +19,19 @@ namespace
 // In pixels.
 constexpr int MarkSize = 14;
 constexpr int Indent = 24;
-constexpr int GaugeWidth = 84;
-constexpr int GaugeHeight = 10;
-constexpr int GaugeGap = 8;
+constexpr int RangeWidth = 168;
+constexpr int RangeGap = 10;
+// The track the range lies on, and how far the chance's line reaches above and below it.
+constexpr int TrackTop = 4;
+constexpr int TrackHeight = 8;
+constexpr int TickReach = 3;
+constexpr int DotRadius = 4;
 constexpr int LineGap = 8;
 constexpr int FocusMargin = 2;
-constexpr int PreferredWidth = 480;
 constexpr int MinimumWidth = 300;
-// The gauge's middle, where luck and an edge explain the guesses alike, from its left end.
-constexpr double EvenAt = 0.3;
-// Short of its end while the verdict has not changed, by this much of its length.
-constexpr double ShortOfTheEnd = 0.04;
+// The axis ends at a round share a little past the range and the strong share.
+constexpr double AxisStep = 0.1;
+constexpr double AxisRoom = 0.02;
 
 QColor colourOf(Finding f)
 {
@@ -40,9 +40,9 @@ QColor colourOf(Finding f)
         return {0, 128, 0};
     case Finding::BelowLuck:
         return {176, 64, 0};
-    case Finding::LikeLuck:
+    case Finding::NoStrongEdge:
         return {48, 88, 160};
-    case Finding::TooEarly:
+    case Finding::Unclear:
         break;
     }
     return {112, 112, 112};
@@ -85,18 +85,38 @@ QStringList StatisticsSummary::texts() const
 {
     QStringList all;
     for (const Piece &piece : layOut(PreferredWidth))
-        all << piece.text;
+        if (!piece.text.isEmpty())
+            all << piece.text;
     return all;
 }
 
-double StatisticsSummary::gauge(double figure, Finding finding)
+// The track, and the chance's name under it.
+int StatisticsSummary::rangeHeight() const
 {
-    const bool reached = finding == Finding::StandsOut || finding == Finding::BelowLuck ||
-                         finding == Finding::LikeLuck;
-    const double toward = figure >= 1 ? std::log(figure) / std::log(Evidence::Needed)
-                                      : -std::log(figure) / std::log(Evidence::LuckEnough);
-    const double length = reached ? 1.0 : std::min(toward, 1 - ShortOfTheEnd);
-    return figure >= 1 ? length : -length;
+    return TrackTop + TrackHeight + TickReach + QFontMetrics(fontFor(Kind::Detail)).height();
+}
+
+StatisticsSummary::Marks StatisticsSummary::marks(const StatisticsTexts::Shown &shares,
+                                                  Finding finding, int width)
+{
+    Marks m;
+    const Evidence::Range range = shares.range.value_or(Evidence::Range{});
+    const double furthest = std::max(range.high, shares.strong) + AxisRoom;
+    m.top = std::min(1.0, std::ceil(furthest / AxisStep - 1e-9) * AxisStep);
+    auto at = [&](double share) { return int(std::lround(share / m.top * (width - 1))); };
+    m.low = at(range.low);
+    m.high = at(range.high);
+    m.chance = at(shares.chance);
+    m.strong = at(shares.strong);
+    if (finding == Finding::StandsOut)
+        m.low = std::max(m.low, m.chance + 1);
+    else if (finding == Finding::BelowLuck)
+        m.high = std::min(m.high, m.chance - 1);
+    else if (finding == Finding::NoStrongEdge)
+        m.high = std::min(m.high, m.strong - 1);
+    m.high = std::max(m.high, m.low);
+    m.share = std::clamp(at(shares.share), m.low, m.high);
+    return m;
 }
 
 QFont StatisticsSummary::fontFor(Kind kind) const
@@ -106,7 +126,7 @@ QFont StatisticsSummary::fontFor(Kind kind) const
         f.setBold(true);
     if (kind == Kind::Note)
         f.setItalic(true);
-    if (kind == Kind::Guarantee)
+    if (kind == Kind::Guarantee || kind == Kind::Detail)
         f.setPixelSize(std::max(1, f.pixelSize() - 1));
     return f;
 }
@@ -121,9 +141,9 @@ const std::vector<StatisticsSummary::Piece> &StatisticsSummary::layOut(int width
         laidOut_.erase(laidOut_.begin());
     std::vector<Piece> &pieces = laidOut_.emplace_back(width, std::vector<Piece>()).second;
     int y = FocusMargin;
-    auto add = [&](Kind kind, int left, const QString &text, int line) {
+    auto add = [&](Kind kind, int left, const QString &text, int line, int least = 0) {
         const int w = width - left - FocusMargin;
-        const int h = textHeight(fontFor(kind), w, text);
+        const int h = std::max(least, text.isEmpty() ? 0 : textHeight(fontFor(kind), w, text));
         pieces.push_back({kind, QRect(left, y, w, h), text, line});
         y += h;
     };
@@ -135,7 +155,12 @@ const std::vector<StatisticsSummary::Piece> &StatisticsSummary::layOut(int width
         const int line = int(i);
         add(Kind::Verdict, Indent, lines_[i].verdict, line);
         add(Kind::Numbers, Indent, lines_[i].numbers, line);
-        add(Kind::Evidence, Indent + GaugeWidth + GaugeGap, lines_[i].evidence, line);
+        // A level's range, with what follows beside it; the total's words alone.
+        if (lines_[i].shares)
+            add(Kind::Detail, Indent + RangeWidth + RangeGap, lines_[i].detail, line,
+                rangeHeight());
+        else if (!lines_[i].detail.isEmpty())
+            add(Kind::Detail, Indent, lines_[i].detail, line);
         y += LineGap;
     }
     if (!note_.isEmpty()) {
@@ -176,20 +201,14 @@ bool StatisticsSummary::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
-    // Over a line's evidence, the exact figure, which the words round.
+    // Over a level's range, how to read it, with its numbers.
     const QPoint at = static_cast<QHelpEvent *>(event)->pos();
     for (const Piece &piece : layOut(width())) {
-        if (piece.kind != Kind::Evidence || at.y() < piece.rect.top() ||
-            at.y() > piece.rect.bottom())
+        if (piece.kind != Kind::Detail || at.y() < piece.rect.top() ||
+            at.y() > piece.rect.bottom() || lines_[std::size_t(piece.line)].tip.isEmpty())
             continue;
-        const Line &line = lines_[std::size_t(piece.line)];
-        QToolTip::showText(
-            static_cast<QHelpEvent *>(event)->globalPos(),
-            tr("Во сколько раз чутьё объясняет ответы лучше везения: %1. При %2 и больше вывод "
-               "— «выделяется» или «меньше», при 1/%3 и меньше — «в пределах везения».")
-                .arg(QLocale().toString(line.figure, 'g', 4), QLocale().toString(Evidence::Needed),
-                     QLocale().toString(Evidence::LuckEnough)),
-            this);
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           lines_[std::size_t(piece.line)].tip, this);
         return true;
     }
     QToolTip::hideText();
@@ -209,11 +228,9 @@ void StatisticsSummary::paintEvent(QPaintEvent *)
             paintMark(painter, QRect(FocusMargin + 2, top, MarkSize, MarkSize),
                       lines_[std::size_t(piece.line)].finding);
         }
-        if (piece.kind == Kind::Evidence) {
-            const int top = piece.rect.top() + (metrics.height() - GaugeHeight) / 2;
-            paintGauge(painter, QRect(Indent, top, GaugeWidth, GaugeHeight),
+        if (piece.kind == Kind::Detail && lines_[std::size_t(piece.line)].shares)
+            paintRange(painter, QRect(Indent, piece.rect.top(), RangeWidth, rangeHeight()),
                        lines_[std::size_t(piece.line)]);
-        }
         painter.setPen(text);
         painter.drawText(piece.rect, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, piece.text);
     }
@@ -225,8 +242,8 @@ void StatisticsSummary::paintEvent(QPaintEvent *)
     }
 }
 
-// Up for more right guesses than luck gives, down for fewer, a dot for as good as luck, a
-// ring while it is too early to tell.
+// Up for more right guesses than luck gives, down for fewer, a dot for no strong edge, a ring
+// while it is not clear.
 void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding finding) const
 {
     painter.save();
@@ -251,10 +268,10 @@ void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding f
         path.closeSubpath();
         painter.drawPath(path);
         break;
-    case Finding::LikeLuck:
+    case Finding::NoStrongEdge:
         painter.drawEllipse(r.adjusted(2, 2, -2, -2));
         break;
-    case Finding::TooEarly:
+    case Finding::Unclear:
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(r.adjusted(1, 1, -1, -1));
         break;
@@ -262,23 +279,47 @@ void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding f
     painter.restore();
 }
 
-// A bar from as good as luck on the left to an edge on the right, filled from the middle
-// toward where the evidence points; each end is where a verdict changes.
-void StatisticsSummary::paintGauge(QPainter &painter, const QRect &box, const Line &line) const
+// The shares from 0 on a track, the range on it in the verdict's colour with a dot where the
+// share is now, and a line across it at the chance, named under it; for no strong edge, a
+// dashed line at the strong share too.
+void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Line &line) const
 {
     painter.save();
-    const QColor frame = palette().windowText().color();
-    painter.fillRect(box, palette().base());
-    const double position = gauge(line.figure, line.finding);
-    const int even = box.left() + int(std::lround(EvenAt * box.width()));
-    const int end = position >= 0 ? even + int(std::lround(position * (box.right() + 1 - even)))
-                                  : even - int(std::lround(-position * (even - box.left())));
-    painter.fillRect(QRect(QPoint(std::min(even, end), box.top()),
-                           QPoint(std::max(even, end) - 1, box.bottom())),
-                     colourOf(line.finding));
-    painter.setPen(frame);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawLine(even, box.top() - 2, even, box.bottom() + 2);
+    const Marks m = marks(*line.shares, line.finding, box.width());
+    const QColor ink = palette().windowText().color();
+    const QRect track(box.left(), box.top() + TrackTop, box.width(), TrackHeight);
+    painter.fillRect(track, palette().base());
+    painter.fillRect(
+        QRect(QPoint(box.left() + m.low, track.top()), QPoint(box.left() + m.high, track.bottom())),
+        colourOf(line.finding));
+    painter.setPen(ink);
+    painter.drawRect(track.adjusted(0, 0, -1, -1));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(ink);
+    painter.drawEllipse(QPointF(box.left() + m.share + 0.5, track.center().y() + 0.5), DotRadius,
+                        DotRadius);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int below = track.bottom() + TickReach;
+    painter.setPen(QPen(ink, 2));
+    painter.drawLine(box.left() + m.chance, track.top() - TickReach, box.left() + m.chance, below);
+    painter.setFont(fontFor(Kind::Detail));
+    const QFontMetrics metrics(painter.font());
+    auto name = [&](int x, const QString &text) {
+        const int w = metrics.horizontalAdvance(text);
+        const int left = std::clamp(box.left() + x - w / 2, box.left(), box.right() + 1 - w);
+        return QRect(left, below + 1, w, metrics.height());
+    };
+    const QRect chanceName = name(m.chance, tr("наугад"));
+    painter.drawText(chanceName, Qt::AlignCenter, tr("наугад"));
+    if (line.finding == Finding::NoStrongEdge) {
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawLine(box.left() + m.strong, track.top() - TickReach, box.left() + m.strong,
+                         below);
+        const QRect strongName = name(m.strong, tr("сильное"));
+        if (!strongName.adjusted(-4, 0, 4, 0).intersects(chanceName)) {
+            painter.setPen(ink);
+            painter.drawText(strongName, Qt::AlignCenter, tr("сильное"));
+        }
+    }
     painter.restore();
 }

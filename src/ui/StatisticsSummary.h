@@ -4,27 +4,44 @@
 #pragma once
 
 #include "Statistics.h"
+#include "StatisticsTexts.h"
 
 #include <QWidget>
 #include <vector>
 
 // The statistics at a glance: how many games, then for each line of play its verdict under a
-// mark that is a shape as well as a colour, the numbers behind it, and a gauge of the evidence
-// filling toward the point where the verdict changes; last, what the verdicts promise. Reached
-// with Tab, and first in its window: a screen reader says all of it, in that order, on focus.
+// mark that is a shape as well as a colour, the numbers behind it, and for a level its range of
+// shares drawn against the chance, beside what follows from the verdict; last, what the
+// verdicts promise. Reached with Tab, and first in its window: a screen reader says all of it,
+// in that order, on focus.
 class StatisticsSummary : public QWidget
 {
     Q_OBJECT
 
 public:
     struct Line {
-        Statistics::Finding finding = Statistics::Finding::TooEarly;
+        Statistics::Finding finding = Statistics::Finding::Unclear;
         QString verdict;
         QString numbers;
-        QString evidence;
-        // The evidence figure, exact, for the tool tip.
-        double figure = 1;
+        QString detail;
+        // A level's shares as shown, its range drawn with them, and how to read it; the
+        // total draws none.
+        std::optional<StatisticsTexts::Shown> shares;
+        QString tip;
     };
+    // Where a range drawn `width` pixels wide puts its marks, from its left end: the shares as
+    // shown on an axis from 0 to `top`, the range apart from the chance, or from the strong
+    // share, where the finding puts it, by a pixel at least.
+    struct Marks {
+        double top = 1;
+        int low = 0;
+        int high = 0;
+        int share = 0;
+        int chance = 0;
+        int strong = 0;
+    };
+    static Marks marks(const StatisticsTexts::Shown &shares, Statistics::Finding finding,
+                       int width);
 
     explicit StatisticsSummary(QWidget *parent = nullptr);
 
@@ -33,9 +50,8 @@ public:
                      const QString &guarantee);
     // Every text shown, in reading order.
     QStringList texts() const;
-    // Where the gauge of a finding with this figure stands: -1 as good as luck, 0 even, 1 the
-    // end where a result stands out or falls below; short of either end until it is reached.
-    static double gauge(double figure, Statistics::Finding finding);
+    // The width it asks for, which the chart takes too.
+    static constexpr int PreferredWidth = 480;
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -48,7 +64,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    enum class Kind { Games, Verdict, Numbers, Evidence, Note, Guarantee };
+    enum class Kind { Games, Verdict, Numbers, Detail, Note, Guarantee };
     struct Piece {
         Kind kind;
         QRect rect;
@@ -61,7 +77,8 @@ private:
     const std::vector<Piece> &layOut(int width) const;
     QFont fontFor(Kind kind) const;
     void paintMark(QPainter &painter, const QRect &box, Statistics::Finding finding) const;
-    void paintGauge(QPainter &painter, const QRect &box, const Line &line) const;
+    void paintRange(QPainter &painter, const QRect &box, const Line &line) const;
+    int rangeHeight() const;
 
     QString games_;
     std::vector<Line> lines_;

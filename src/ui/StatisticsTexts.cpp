@@ -3,42 +3,82 @@
 
 #include "StatisticsTexts.h"
 
-#include "Evidence.h"
 #include "GameTexts.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using Finding = Statistics::Finding;
 
 namespace
 {
 
-// From this many times on, a ratio needs no decimal to be read right.
-constexpr double WholeFrom = 10;
-constexpr double Million = 1e6;
 // Below this share, a whole per cent would blur 6,7 % into 7 %.
 constexpr double DecimalBelow = 0.1;
 constexpr int MostDecimals = 3;
 
-bool notable(Finding f)
+// A count of games as an estimate says it: exact up to ten, then to five, then to two digits.
+qint64 roughly(qint64 games)
 {
-    return f == Finding::StandsOut || f == Finding::BelowLuck;
-}
-
-// `ratio` as shown, cut down rather than rounded up, so that it reaches `threshold` exactly
-// when the verdict has changed: `reached` says whether it has.
-double shownRatio(double ratio, double threshold, bool reached)
-{
-    const double shown =
-        ratio < WholeFrom ? std::floor(ratio * 10) / 10 : std::floor(std::min(ratio, Million));
-    // A threshold below WholeFrom is met to its tenth, one above it to its unit.
-    const double justBelow = threshold < WholeFrom ? threshold - 0.1 : threshold - 1;
-    return reached ? std::max(shown, threshold) : std::min(shown, justBelow);
+    if (games <= 10)
+        return games;
+    if (games <= 100)
+        return std::max<qint64>(10, (games + 2) / 5 * 5);
+    qint64 unit = 1;
+    while (games >= 100 * unit)
+        unit *= 10;
+    return (games + unit / 2) / unit * unit;
 }
 
 } // namespace
+
+StatisticsTexts::Shown StatisticsTexts::shown(const Statistics &s, Statistics::Line line)
+{
+    const Finding finding = s.finding(line);
+    const double share = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+    const double chance = s.chance(line);
+    const std::optional<Evidence::Range> range =
+        line ? std::optional(s.range(*line)) : std::nullopt;
+    const double strong = line ? Statistics::strongShare(*line) : 0.0;
+    const bool small = share < DecimalBelow || chance < DecimalBelow;
+    for (int d = small ? 1 : 0;; ++d) {
+        const double scale = 100 * std::pow(10.0, d);
+        double sp = std::round(share * scale);
+        const double sc = std::round(chance * scale);
+        const double sm = std::round(strong * scale);
+        double sl = range ? std::floor(range->low * scale) : 0;
+        double sh = range ? std::ceil(range->high * scale) : 0;
+        bool apart = true;
+        if (finding == Finding::StandsOut)
+            apart = sp > sc && (!range || sl > sc);
+        else if (finding == Finding::BelowLuck)
+            apart = sp < sc && (!range || sh < sc);
+        else if (finding == Finding::NoStrongEdge)
+            apart = !range || sh < sm;
+        if (!apart && d < MostDecimals)
+            continue;
+        // Past three decimals the difference is too small to matter, but not its side.
+        if (!apart && finding == Finding::StandsOut) {
+            sl = range ? std::max(sl, sc + 1) : sl;
+            sp = std::max(sp, range ? sl : sc + 1);
+            sh = std::max(sh, sp);
+        } else if (!apart && finding == Finding::BelowLuck) {
+            sh = range ? std::min(sh, sc - 1) : sh;
+            sp = std::min(sp, range ? sh : sc - 1);
+            sl = std::min(sl, sp);
+        } else if (!apart && finding == Finding::NoStrongEdge) {
+            sh = sm - 1;
+            sp = std::min(sp, sh);
+            sl = std::min(sl, sp);
+        }
+        Shown v{sp / scale, sc / scale, std::nullopt, sm / scale, d};
+        if (range)
+            v.range = Evidence::Range{sl / scale, sh / scale};
+        return v;
+    }
+}
 
 QString StatisticsTexts::lineName(Statistics::Line line)
 {
@@ -55,62 +95,83 @@ QString StatisticsTexts::noGames()
     return tr("Игр пока нет: сыграйте, и результаты появятся здесь.");
 }
 
+QString StatisticsTexts::findingName(Finding finding)
+{
+    switch (finding) {
+    case Finding::StandsOut:
+        return tr("выделяется");
+    case Finding::BelowLuck:
+        return tr("верных меньше, чем бывает наугад");
+    case Finding::NoStrongEdge:
+        return tr("сильного чутья нет");
+    case Finding::Unclear:
+        break;
+    }
+    return tr("пока не ясно");
+}
+
 QString StatisticsTexts::verdict(const Statistics &s, Statistics::Line line)
 {
     const QString name = lineName(line);
-    switch (s.finding(line)) {
-    case Finding::StandsOut:
-        return tr("%1: выделяется — верных больше, чем наугад").arg(name);
-    case Finding::BelowLuck:
-        return tr("%1: верных меньше, чем бывает наугад").arg(name);
-    case Finding::LikeLuck:
-        return tr("%1: в пределах везения").arg(name);
-    case Finding::TooEarly:
-        break;
+    const Finding finding = s.finding(line);
+    const QString said = findingName(finding);
+    if (finding == Finding::StandsOut)
+        return tr("%1: %2 — верных больше, чем наугад").arg(name, said);
+    if (finding == Finding::NoStrongEdge) {
+        if (!line)
+            return tr("%1: %2 ни на одном уровне").arg(name, said);
+        const Shown v = shown(s, line);
+        return tr("%1: %2 — верных не больше %3")
+            .arg(name, said, percent(v.range->high, v.decimals));
     }
-    return tr("%1: мало игр, чтобы судить").arg(name);
+    return tr("%1: %2", "a line of play and its verdict").arg(name, said);
 }
 
 QString StatisticsTexts::numbers(const Statistics &s, Statistics::Line line)
 {
-    return tr("%Ln игр: %1 верных, наугад %2", nullptr, s.games(line))
-        .arg(share(s, line), chance(s, line));
+    const Shown v = shown(s, line);
+    if (!line)
+        return tr("%Ln игр: %1 верных, наугад в среднем %2", nullptr, s.games(line))
+            .arg(percent(v.share, v.decimals), percent(v.chance, v.decimals));
+    return tr("%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4", nullptr, s.games(line))
+        .arg(percent(v.share, v.decimals), number(v.range->low, v.decimals),
+             percent(v.range->high, v.decimals), percent(v.chance, v.decimals));
 }
 
-QString StatisticsTexts::evidence(const Statistics &s, Statistics::Line line)
+QString StatisticsTexts::detail(const Statistics &s, Statistics::Line line)
 {
-    const double figure = s.evidence(line);
     const Finding finding = s.finding(line);
-    if (figure < 1) {
-        const double shown =
-            shownRatio(1 / figure, Evidence::LuckEnough, finding == Finding::LikeLuck);
-        if (shown < 1.1)
-            return tr("Везение и чутьё объясняют ответы одинаково");
-        if (shown < WholeFrom)
-            return tr("Везение объясняет ответы в %1 раза лучше чутья")
-                .arg(QLocale().toString(shown, 'f', 1));
-        if (shown >= Million)
-            return tr("Везение объясняет ответы больше чем в миллион раз лучше чутья");
-        return tr("Везение объясняет ответы в %Ln раз лучше чутья", nullptr, int(shown));
+    if (!line)
+        return {};
+    const Shown v = shown(s, line);
+    switch (finding) {
+    case Finding::Unclear:
+        if (const std::optional<qint64> more = s.gamesToSettle(*line))
+            return tr("Если доля верных останется такой, станет ясно примерно через %Ln игр.",
+                      nullptr, int(roughly(*more)));
+        return tr("Если доля верных останется такой, может так и не проясниться.");
+    case Finding::NoStrongEdge:
+        return tr("Сильное чутьё — от %1 верных.").arg(percent(v.strong, v.decimals));
+    case Finding::StandsOut:
+        if (v.range->high < v.strong)
+            return tr("Чутьё есть, но не сильное: верных не больше %1.")
+                .arg(percent(v.range->high, v.decimals));
+        break;
+    case Finding::BelowLuck:
+        break;
     }
-    const double shown = shownRatio(figure, Evidence::Needed, notable(finding));
-    if (shown < 1.1)
-        return tr("Везение и чутьё объясняют ответы одинаково");
-    // Which way: more right guesses than luck gives, or fewer.
-    if (double(s.hits(line)) > s.expectedHits(line)) {
-        if (shown < WholeFrom)
-            return tr("Чутьё объясняет ответы в %1 раза лучше везения")
-                .arg(QLocale().toString(shown, 'f', 1));
-        if (shown >= Million)
-            return tr("Чутьё объясняет ответы больше чем в миллион раз лучше везения");
-        return tr("Чутьё объясняет ответы в %Ln раз лучше везения", nullptr, int(shown));
-    }
-    if (shown < WholeFrom)
-        return tr("Неслучайные промахи объясняют ответы в %1 раза лучше везения")
-            .arg(QLocale().toString(shown, 'f', 1));
-    if (shown >= Million)
-        return tr("Неслучайные промахи объясняют ответы больше чем в миллион раз лучше везения");
-    return tr("Неслучайные промахи объясняют ответы в %Ln раз лучше везения", nullptr, int(shown));
+    return {};
+}
+
+QString StatisticsTexts::rangeTip(const Statistics &s, Level level)
+{
+    const Shown v = shown(s, level);
+    return tr("Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — "
+              "наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза "
+              "больше, чем наугад.")
+        .arg(percent(v.range->low, v.decimals), percent(v.range->high, v.decimals),
+             percent(v.chance, v.decimals), percent(v.share, v.decimals),
+             percent(v.strong, v.decimals));
 }
 
 QString StatisticsTexts::totalDiffers(const Statistics &s)
@@ -118,6 +179,9 @@ QString StatisticsTexts::totalDiffers(const Statistics &s)
     const std::vector<Level> levels = s.levelsPlayed();
     if (levels.size() < 2)
         return {};
+    // A total that stands out or falls below where no level does, or one that does not where a
+    // level does.
+    auto notable = [](Finding f) { return f == Finding::StandsOut || f == Finding::BelowLuck; };
     const Finding total = s.finding(Statistics::Total);
     const bool shared = std::any_of(levels.begin(), levels.end(),
                                     [&](Level level) { return s.finding(level) == total; });
@@ -130,44 +194,42 @@ QString StatisticsTexts::totalDiffers(const Statistics &s)
 
 QString StatisticsTexts::guarantee()
 {
-    return tr("Каждая строка честна сама по себе: угадывающему наугад она хоть раз скажет "
-              "«выделяется» или «меньше» не чаще чем в 1 случае из %1, как часто ни смотри.")
-        .arg(QLocale().toString(Evidence::Needed));
-}
-
-double StatisticsTexts::rightShare(const Statistics &s, Statistics::Line line)
-{
-    return double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
+    return tr("Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) "
+              "всегда в показанных границах, а с ней верен и вывод.")
+        .arg(QLocale().toString(Evidence::Needed - 1), QLocale().toString(Evidence::Needed));
 }
 
 QString StatisticsTexts::share(const Statistics &s, Statistics::Line line)
 {
-    const double right = rightShare(s, line);
-    return percent(right, decimals(right, s.chance(line), s.finding(line)));
+    const Shown v = shown(s, line);
+    return percent(v.share, v.decimals);
 }
 
 QString StatisticsTexts::chance(const Statistics &s, Statistics::Line line)
 {
-    return percent(s.chance(line), decimals(rightShare(s, line), s.chance(line), s.finding(line)));
+    const Shown v = shown(s, line);
+    return percent(v.chance, v.decimals);
+}
+
+QString StatisticsTexts::range(const Statistics &s, Level level)
+{
+    const Shown v = shown(s, level);
+    // Never broken at its dash.
+    return tr("%1–%2 %", "a range of shares in per cent")
+        .arg(number(v.range->low, v.decimals), number(v.range->high, v.decimals))
+        .replace(u' ', QChar::Nbsp)
+        .replace(u"–"_s, u"\u2060–\u2060"_s);
 }
 
 QString StatisticsTexts::percent(double share, int decimals)
 {
     // The number never parts from its sign at the end of a line.
     return tr("%1 %", "a share in per cent")
-        .arg(QLocale().toString(share * 100, 'f', decimals))
+        .arg(number(share, decimals))
         .replace(u' ', QChar::Nbsp);
 }
 
-int StatisticsTexts::decimals(double share, double chance, Finding finding)
+QString StatisticsTexts::number(double share, int decimals)
 {
-    for (int d = share < DecimalBelow || chance < DecimalBelow ? 1 : 0; d < MostDecimals; ++d) {
-        const double scale = 100 * std::pow(10.0, d);
-        const double s = std::round(share * scale);
-        const double c = std::round(chance * scale);
-        // Side by side, the two numbers point the way the verdict does.
-        if (finding == Finding::StandsOut ? s > c : finding == Finding::BelowLuck ? s < c : true)
-            return d;
-    }
-    return MostDecimals;
+    return QLocale().toString(share * 100, 'f', decimals);
 }

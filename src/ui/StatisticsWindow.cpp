@@ -10,19 +10,17 @@
 #include "RecordNotes.h"
 #include "StatisticsChart.h"
 #include "StatisticsSummary.h"
+#include "StatisticsTable.h"
 #include "StatisticsTexts.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,17 +33,6 @@ constexpr int TextPixels = 14;
 constexpr int ButtonPixels = 14;
 constexpr int Spacing = 10;
 constexpr QSize ButtonSize{120, 30};
-// A figure's column grows up to this many characters, then its text wraps.
-constexpr int ColumnChars = 11;
-constexpr int CellPadding = 4;
-
-// What UI automation and the tests find a figure by, with the level after it, 0 the total.
-const QStringList RowObjectNames{u"Games"_s, u"Guesses"_s, u"Hits"_s, u"Share"_s, u"Chance"_s};
-
-QString grouped(qint64 n)
-{
-    return QLocale().toString(n);
-}
 
 } // namespace
 
@@ -120,7 +107,8 @@ QScrollArea *StatisticsWindow::createContents()
     chart_ = new StatisticsChart(contents_);
     chart_->setStatistics(&statistics_);
     column->addWidget(chart_);
-    column->addWidget(createTable(), 0, Qt::AlignLeft);
+    table_ = new StatisticsTable(contents_);
+    column->addWidget(table_, 0, Qt::AlignLeft);
     column->addStretch();
 
     scroll_ = new QScrollArea(this);
@@ -133,69 +121,6 @@ QScrollArea *StatisticsWindow::createContents()
     // but a note, the window is no taller than the note.
     scroll_->setMinimumHeight(2 * fontMetrics().height());
     return scroll_;
-}
-
-// The levels' columns, then the total's.
-int StatisticsWindow::column(Statistics::Line line)
-{
-    return line ? int(line->place()) : Level::Count;
-}
-
-Statistics::Line StatisticsWindow::lineAt(int column)
-{
-    return column < Level::Count ? Statistics::Line(Level::all()[std::size_t(column)])
-                                 : Statistics::Total;
-}
-
-// Read-only, with its row and column names as headers, which a screen reader speaks with
-// each figure; Tab leaves it, the arrows move through it.
-QTableWidget *StatisticsWindow::createTable()
-{
-    table_ = new QTableWidget(Rows, Level::Count + 1, contents_);
-    table_->setObjectName(u"Figures"_s);
-    table_->setAccessibleName(tr("Итоги"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(true);
-    table_->setTextElideMode(Qt::ElideNone);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    table_->horizontalHeader()->setFont(Fonts::sans(TextPixels, true));
-    table_->verticalHeader()->setFont(Fonts::sans(TextPixels, true));
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    const QFontMetrics headerMetrics(table_->horizontalHeader()->font());
-    const int narrow = QFontMetrics(table_->font()).averageCharWidth() * ColumnChars;
-    for (int c = 0; c <= Level::Count; ++c) {
-        const QString name = StatisticsTexts::lineName(lineAt(c));
-        // Two lines on screen where one would widen the column past its figures' room ("Первый
-        // уровень"), one where it does not ("Level 1"); one phrase when read out.
-        const bool wide = headerMetrics.horizontalAdvance(name) > narrow;
-        auto *header = new QTableWidgetItem(wide ? QString(name).replace(u' ', u'\n') : name);
-        header->setData(Qt::AccessibleTextRole, name);
-        table_->setHorizontalHeaderItem(c, header);
-    }
-    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"), tr("Верных ответов"),
-                               tr("Доля верных"), tr("Наугад в среднем")};
-    for (int r = 0; r < Rows; ++r) {
-        auto *header = new QTableWidgetItem(rowNames[r]);
-        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        table_->setVerticalHeaderItem(r, header);
-        for (int c = 0; c <= Level::Count; ++c) {
-            auto *item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            // The level's number, 0 for the total.
-            const Statistics::Line line = lineAt(c);
-            item->setData(Qt::UserRole,
-                          RowObjectNames[r] + u'_' + QString::number(line ? line->number() : 0));
-            table_->setItem(r, c, item);
-        }
-    }
-    return table_;
 }
 
 QHBoxLayout *StatisticsWindow::createButtons()
@@ -263,51 +188,16 @@ void StatisticsWindow::setProgress(int percent)
         summary_->setFocus(Qt::OtherFocusReason);
 }
 
-// Shown as is; read out with its meaning, as "Первый уровень, верных ответов: 13".
-void StatisticsWindow::setFigure(Row row, Statistics::Line line, const QString &text)
-{
-    QTableWidgetItem *item = table_->item(row, column(line));
-    // A number never starts a line of a wrapped cell: "в 1 случае / из 74", not "из / 74".
-    static const QRegularExpression spaceBeforeNumber(u" (?=\\d)"_s);
-    item->setText(QString(text).replace(spaceBeforeNumber, u"\u00a0"_s));
-    const QString name = StatisticsTexts::lineName(line);
-    QString spoken;
-    switch (row) {
-    case Games:
-        spoken = tr("%1, сыграно игр: %2").arg(name, text);
-        break;
-    case Guesses:
-        spoken = tr("%1, дано ответов: %2").arg(name, text);
-        break;
-    case Hits:
-        spoken = tr("%1, верных ответов: %2").arg(name, text);
-        break;
-    case Share:
-        spoken = tr("%1, доля верных: %2").arg(name, text);
-        break;
-    case Chance:
-    case Rows:
-        spoken = tr("%1, наугад в среднем: %2").arg(name, text);
-        break;
-    }
-    item->setData(Qt::AccessibleTextRole, spoken);
-}
-
 void StatisticsWindow::refresh()
 {
     showNotes();
     const bool any = statistics_.games(Statistics::Total) > 0;
     showSummary();
     summary_->setVisible(any);
-    for (int c = 0; c <= Level::Count; ++c)
-        showColumn(lineAt(c));
-    fitTable();
+    table_->showFigures(statistics_);
     table_->setVisible(any);
     chart_->setVisible(chart_->hasPanels());
     enableStartAnew();
-    // Without a current cell, the first Down in the table goes to its first row.
-    if (!table_->hasFocus())
-        table_->setCurrentIndex(QModelIndex());
     fitToContent();
 }
 
@@ -351,67 +241,21 @@ void StatisticsWindow::showSummary()
 {
     const Statistics &s = statistics_;
     std::vector<StatisticsSummary::Line> shown;
-    for (Statistics::Line line : s.linesShown())
-        shown.push_back({s.finding(line), StatisticsTexts::verdict(s, line),
-                         StatisticsTexts::numbers(s, line), StatisticsTexts::evidence(s, line),
-                         s.evidence(line)});
+    for (Statistics::Line line : s.linesShown()) {
+        StatisticsSummary::Line l{s.finding(line),
+                                  StatisticsTexts::verdict(s, line),
+                                  StatisticsTexts::numbers(s, line),
+                                  StatisticsTexts::detail(s, line),
+                                  std::nullopt,
+                                  QString()};
+        if (line) {
+            l.shares = StatisticsTexts::shown(s, line);
+            l.tip = StatisticsTexts::rangeTip(s, *line);
+        }
+        shown.push_back(std::move(l));
+    }
     summary_->setContents(StatisticsTexts::gamesPlayed(s.games(Statistics::Total)), shown,
                           StatisticsTexts::totalDiffers(s), StatisticsTexts::guarantee());
-}
-
-// A level's column, or the total's, where shown. The total only adds something when more
-// than one level was played.
-void StatisticsWindow::showColumn(Statistics::Line line)
-{
-    const Statistics &s = statistics_;
-    const std::vector<Statistics::Line> lines = s.linesShown();
-    const bool shown = std::find(lines.begin(), lines.end(), line) != lines.end();
-    table_->setColumnHidden(column(line), !shown);
-    if (!shown)
-        return;
-    setFigure(Games, line, grouped(s.games(line)));
-    setFigure(Guesses, line, grouped(s.guesses(line)));
-    setFigure(Hits, line, grouped(s.hits(line)));
-    setFigure(Share, line, StatisticsTexts::share(s, line));
-    setFigure(Chance, line, StatisticsTexts::chance(s, line));
-}
-// Every figure in sight, without scroll bars of its own: long ones wrap inside their column.
-// Measured here rather than by the view, which measures only what its viewport shows.
-void StatisticsWindow::fitTable()
-{
-    const QFontMetrics metrics(table_->font());
-    const int padding =
-        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) +
-        CellPadding;
-    const int widest = metrics.averageCharWidth() * ColumnChars + padding;
-    QHeaderView *top = table_->horizontalHeader();
-    QHeaderView *side = table_->verticalHeader();
-    for (int c = 0; c < table_->columnCount(); ++c) {
-        if (table_->isColumnHidden(c))
-            continue;
-        int width = 0;
-        for (int r = 0; r < Rows; ++r)
-            width =
-                std::max(width, metrics.horizontalAdvance(table_->item(r, c)->text()) + padding);
-        const int header = top->sectionSizeHint(c);
-        table_->setColumnWidth(c, std::max(header, std::min(width, widest)));
-    }
-    for (int r = 0; r < Rows; ++r) {
-        int height = side->sectionSizeHint(r);
-        for (int c = 0; c < table_->columnCount(); ++c) {
-            if (table_->isColumnHidden(c))
-                continue;
-            const QRect room(0, 0, table_->columnWidth(c) - padding, QWIDGETSIZE_MAX);
-            height = std::max(
-                height,
-                metrics.boundingRect(room, Qt::TextWordWrap, table_->item(r, c)->text()).height() +
-                    padding);
-        }
-        table_->setRowHeight(r, height);
-    }
-    const int frame = 2 * table_->frameWidth();
-    table_->setFixedSize(side->sizeHint().width() + top->length() + frame,
-                         top->sizeHint().height() + side->length() + frame);
 }
 
 // A scroll area asks for a middling box whatever it holds; the window asks room for all of

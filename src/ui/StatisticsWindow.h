@@ -13,10 +13,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
-class QTableWidget;
 class QVBoxLayout;
 class StatisticsChart;
 class StatisticsSummary;
+class StatisticsTable;
 
 // The figures of every kept game, per level and in total, what they mean against pure
 // guessing, and the chart. Not modal: the game goes on beside it. It reads nothing itself;
@@ -51,23 +51,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    enum Row { Games, Guesses, Hits, Share, Chance, Rows };
-    // Table columns: the levels, then the total.
-    static int column(Statistics::Line line);
-    static Statistics::Line lineAt(int column);
-
     QVBoxLayout *createNotes();
     QScrollArea *createContents();
-    QTableWidget *createTable();
     QHBoxLayout *createButtons();
     void refresh();
     void fitToContent();
     void showNotes();
     void enableStartAnew();
     void showSummary();
-    void showColumn(Statistics::Line line);
-    void setFigure(Row row, Statistics::Line line, const QString &text);
-    void fitTable();
     void confirmStartAnew();
 
     Statistics statistics_;
@@ -84,6 +75,6 @@ private:
     QLabel *notes_ = nullptr;
     StatisticsSummary *summary_ = nullptr;
     StatisticsChart *chart_ = nullptr;
-    QTableWidget *table_ = nullptr;
+    StatisticsTable *table_ = nullptr;
     QPushButton *startAnew_ = nullptr;
 };
