@@ -114,8 +114,9 @@ QString disagreement(const Statistics &s, Level level, StatisticsChart &chart)
         return u"table: "_s + StatisticsTexts::range(s, level);
     // The chart's words where the line ends: outside the band exactly as the verdict says.
     chart.setStatistics(&s);
-    static const QRegularExpression ends(u"доля верных ([\\d,]+).%, наугад [\\d,]+.%, полоса "
-                                         "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)"_s);
+    static const QRegularExpression ends(
+        u"доля верных ([\\d,]+).%, наугад [\\d,]+.%, полоса "
+        "угадывающего наугад от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)"_s);
     const QString said = chart.accessibleDescription();
     const QRegularExpressionMatch c = ends.match(said);
     if (s.games(level) > 1 &&
@@ -158,22 +159,23 @@ private Q_SLOTS:
         QTest::newRow("0 games") << Statistics() << QStringList() << QStringList();
         const QString out = u"выделяется — верных больше, чем наугад"_s;
         const QString unclear = u"пока не ясно"_s;
+        const QString together = u"все уровни вместе от везения пока не отличить"_s;
         const QString weak = u"сильного чутья нет"_s;
         Statistics apart;
         TestSupport::addGames(apart, 1, 30, 90);
         TestSupport::addGames(apart, 2, 200, 200);
         TestSupport::addGames(apart, 3, 300, 200);
         QTest::newRow("a level stands out, the total does not")
-            << apart << QStringList{out, weak, weak, unclear}
+            << apart << QStringList{out, weak, weak, together}
             << QStringList{u"Всего складывает все уровни, поэтому может расходиться с отдельным "
                            "уровнем."_s,
-                           u"Сильное чутьё — от 15 % верных."_s};
+                           u"От угадывания наугад пока не отличить. Сильное чутьё — от 15 %."_s};
         Statistics five;
         TestSupport::addGames(five, 1, 3, 6);
         TestSupport::addGames(five, 2, 1, 2);
         TestSupport::addGames(five, 3, 1, 1);
         QTest::newRow("5 games")
-            << five << QStringList{unclear, unclear, unclear, unclear}
+            << five << QStringList{unclear, unclear, unclear, together}
             << QStringList{u"Сыграно 5 игр."_s,
                            u"3 игры: 20 % верных, вероятно от 1 до 54 %, наугад 20 %"_s};
         Statistics many;
@@ -184,7 +186,7 @@ private Q_SLOTS:
         QTest::newRow("300 games")
             << many << QStringList{out, weak, weak, out}
             << QStringList{u"100 игр: 30 % верных, вероятно от 24 до 36 %, наугад 20 %"_s,
-                           u"Третий уровень: сильного чутья нет — верных не больше 9,94 %"_s};
+                           u"Третий уровень: сильного чутья нет — вероятно, не больше 9,94 %"_s};
         Statistics third;
         TestSupport::addGames(third, 3, 30, 60);
         QTest::newRow("level 3 ahead")
@@ -194,29 +196,28 @@ private Q_SLOTS:
         TestSupport::addGames(edge, 1, 21, 64);
         QTest::newRow("21 games, 64 right")
             << edge << QStringList{unclear}
-            << QStringList{u"Если доля верных останется такой, станет ясно примерно через 1 "
-                           "игру."_s};
+            << QStringList{u"Ещё примерно 1 игра с такой долей верных — и станет ясно."_s};
         Statistics small;
         TestSupport::addGames(small, 1, 100, 220);
         // A small edge is not told "no edge": the bound is said, and it is true.
         QTest::newRow("a 22% player")
-            << small << QStringList{weak + u" — верных не больше 28 %"_s}
+            << small << QStringList{weak + u" — вероятно, не больше 28 %"_s}
             << QStringList{u"100 игр: 22 % верных, вероятно от 17 до 28 %, наугад 20 %"_s};
         Statistics undecided;
         TestSupport::addGames(undecided, 1, 60, 180);
         TestSupport::addGames(undecided, 2, 240, 240);
         QTest::newRow("300 games, undecided in total")
-            << undecided << QStringList{out, weak, unclear}
+            << undecided << QStringList{out, weak, together}
             << QStringList{u"300 игр: 14 % верных, наугад в среднем 12 %"_s};
         Statistics borderline;
         TestSupport::addGames(borderline, 1, 557, 999);
         QTest::newRow("557 games, 999 right")
-            << borderline << QStringList{weak + u" — верных не больше 21 %"_s}
+            << borderline << QStringList{weak + u" — вероятно, не больше 21 %"_s}
             << QStringList{u"557 игр: 18 % верных, вероятно от 15 до 21 %, наугад 20 %"_s};
         Statistics atChance;
         TestSupport::addGames(atChance, 1, 300, 600);
         QTest::newRow("at chance over 300 games")
-            << atChance << QStringList{weak + u" — верных не больше 23 %"_s}
+            << atChance << QStringList{weak + u" — вероятно, не больше 23 %"_s}
             << QStringList{u"300 игр: 20 % верных, вероятно от 17 до 23 %, наугад 20 %"_s};
     }
     void windowShowsWhatItHolds()
@@ -291,7 +292,7 @@ private Q_SLOTS:
         // The chart's words give the numbers of its picture, where each line ends.
         static const QRegularExpression ends(
             u"^(.+): после (\\d+) игр\\S* доля верных ([\\d,]+).%, наугад ([\\d,]+).%, полоса "
-            "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
+            "угадывающего наугад от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
         // A line from the second game on.
         std::vector<Level> charted;
         for (Level level : statistics.levelsPlayed())

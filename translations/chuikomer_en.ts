@@ -479,10 +479,6 @@
         <translation>blind guessing</translation>
     </message>
     <message>
-        <source>полоса везения</source>
-        <translation>luck band</translation>
-    </message>
-    <message>
         <source>График доли верных ответов</source>
         <translation>Chart of the percent right</translation>
     </message>
@@ -490,27 +486,31 @@
         <source>График пуст: игр пока нет.</source>
         <translation>The chart is empty: no games yet.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
-        <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
-        <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>игры</source>
         <translation>games</translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
-        <translation>The share of right guesses after each game, the blind-guessing line and the luck band: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+        <source>где бывает угадывающий наугад</source>
+        <translation>where blind guessing lands</translation>
+    </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation>The share of right guesses after each game, the blind-guessing line and the band where blind guessing lands: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -547,14 +547,6 @@
         <translation>Percent right</translation>
     </message>
     <message>
-        <source>Вероятная доля</source>
-        <translation>Likely range</translation>
-    </message>
-    <message>
-        <source>Наугад в среднем</source>
-        <translation>Blind guessing, on average</translation>
-    </message>
-    <message>
         <source>%1, сыграно игр: %2</source>
         <translation>%1, games played: %2</translation>
     </message>
@@ -571,16 +563,24 @@
         <translation>%1, percent right: %2</translation>
     </message>
     <message>
-        <source>%1, вероятная доля: %2</source>
-        <translation>%1, likely range: %2</translation>
+        <source>Границы доли</source>
+        <translation>Likely range</translation>
     </message>
     <message>
-        <source>%1, вероятная доля: только по отдельным уровням</source>
-        <translation>%1, likely range: only for each level on its own</translation>
+        <source>Доля наугад</source>
+        <translation>Blind guessing</translation>
     </message>
     <message>
-        <source>%1, наугад в среднем: %2</source>
-        <translation>%1, blind guessing on average: %2</translation>
+        <source>%1, границы доли верных: %2</source>
+        <translation>%1, likely range of percent right: %2</translation>
+    </message>
+    <message>
+        <source>%1, границы доли верных: только у отдельных уровней</source>
+        <translation>%1, likely range of percent right: only for each level on its own</translation>
+    </message>
+    <message>
+        <source>%1, доля наугад: %2</source>
+        <translation>%1, blind guessing: %2</translation>
     </message>
 </context>
 <context>
@@ -634,10 +634,6 @@
         <translation>%1: %2 at any level</translation>
     </message>
     <message>
-        <source>%1: %2 — верных не больше %3</source>
-        <translation>%1: %2 (at most %3 right)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation>%1: %2</translation>
@@ -656,37 +652,57 @@
             <numerusform>%Ln games: %1 right, likely %2 to %3, blind guessing %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
-        <translation>
-            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more game.</numerusform>
-            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more games.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Если доля верных останется такой, может так и не проясниться.</source>
-        <translation>If your share of right guesses stays as it is, it may never become clear.</translation>
-    </message>
-    <message>
-        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
-        <translation>There is intuition, but not strong: at most %1 right.</translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
         <translation>%1–%2%</translation>
     </message>
     <message>
-        <source>Сильное чутьё — от %1 верных.</source>
-        <translation>Strong intuition: %1 right or more.</translation>
-    </message>
-    <message>
         <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
         <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, half again as much as blind guessing.</translation>
     </message>
     <message>
-        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
-        <translation>However often you look, for %1 players in %2 the true share of right guesses (over very many games) always lies within the bounds shown, and so the verdict is right too.</translation>
+        <source>%1: %2 — вероятно, не больше %3</source>
+        <translation>%1: %2 (likely at most %3 right)</translation>
+    </message>
+    <message>
+        <source>%1: все уровни вместе от везения пока не отличить</source>
+        <translation>%1: all levels together cannot be told from luck yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</source>
+        <translation>
+            <numerusform>About %Ln more game at this share of right guesses, and it should be clear.</numerusform>
+            <numerusform>About %Ln more games at this share of right guesses, and it should be clear.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>С такой долей верных может так и не проясниться.</source>
+        <translation>At this share of right guesses it may never become clear.</translation>
+    </message>
+    <message>
+        <source>От угадывания наугад пока не отличить. Сильное чутьё — от %1.</source>
+        <translation>Cannot be told from blind guessing yet. Strong intuition: %1 or more.</translation>
+    </message>
+    <message>
+        <source>Чутьё сильное: вероятно, не меньше %1.</source>
+        <translation>Strong intuition: likely at least %1.</translation>
+    </message>
+    <message>
+        <source>Но не сильное: сильное чутьё — от %1.</source>
+        <translation>But not strong: strong intuition is %1 or more.</translation>
+    </message>
+    <message>
+        <source>Сильное ли — пока не ясно: сильное чутьё — от %1.</source>
+        <translation>Whether it is strong is not clear yet: strong intuition is %1 or more.</translation>
+    </message>
+    <message>
+        <source>Наугад верных было бы больше: ответы не случайны.</source>
+        <translation>Blind guessing would get more right: your guesses are not random.</translation>
+    </message>
+    <message>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
+        <translation>The bounds are right for %1 players in %2, however often you look here.</translation>
     </message>
 </context>
 <context>

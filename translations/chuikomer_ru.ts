@@ -484,10 +484,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>полоса везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>График доли верных ответов</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,29 +491,33 @@
         <source>График пуст: игр пока нет.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
-        <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
-        <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>игры</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <source>где бывает угадывающий наугад</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -554,14 +554,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Вероятная доля</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Наугад в среднем</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1, сыграно игр: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -578,15 +570,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, вероятная доля: %2</source>
+        <source>Границы доли</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, вероятная доля: только по отдельным уровням</source>
+        <source>Доля наугад</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, наугад в среднем: %2</source>
+        <source>%1, границы доли верных: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, границы доли верных: только у отдельных уровней</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, доля наугад: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -642,10 +642,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 — верных не больше %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation type="unfinished"></translation>
@@ -666,29 +662,9 @@
             <numerusform>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
-        <translation>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игру.</numerusform>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игры.</numerusform>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игр.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Если доля верных останется такой, может так и не проясниться.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сильное чутьё — от %1 верных.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -696,7 +672,47 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
+        <source>%1: %2 — вероятно, не больше %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: все уровни вместе от везения пока не отличить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</source>
+        <translation>
+            <numerusform>Ещё примерно %Ln игра с такой долей верных — и станет ясно.</numerusform>
+            <numerusform>Ещё примерно %Ln игры с такой долей верных — и станет ясно.</numerusform>
+            <numerusform>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>С такой долей верных может так и не проясниться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>От угадывания наугад пока не отличить. Сильное чутьё — от %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чутьё сильное: вероятно, не меньше %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Но не сильное: сильное чутьё — от %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное ли — пока не ясно: сильное чутьё — от %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Наугад верных было бы больше: ответы не случайны.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -242,8 +242,8 @@ void StatisticsSummary::paintEvent(QPaintEvent *)
     }
 }
 
-// Up for more right guesses than luck gives, down for fewer, a dot for no strong edge, a ring
-// while it is not clear.
+// Up for more right guesses than luck gives, down for fewer, flat for no strong edge, a
+// question mark while it is not clear: shapes no one takes for a control.
 void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding finding) const
 {
     painter.save();
@@ -269,12 +269,16 @@ void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding f
         painter.drawPath(path);
         break;
     case Finding::NoStrongEdge:
-        painter.drawEllipse(r.adjusted(2, 2, -2, -2));
+        painter.drawRect(QRectF(r.left(), r.center().y() - 2, r.width(), 4));
         break;
-    case Finding::Unclear:
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(r.adjusted(1, 1, -1, -1));
+    case Finding::Unclear: {
+        QFont f = font();
+        f.setBold(true);
+        f.setPixelSize(box.height() + 2);
+        painter.setFont(f);
+        painter.drawText(box.adjusted(-2, -2, 2, 2), Qt::AlignCenter, QStringLiteral("?"));
         break;
+    }
     }
     painter.restore();
 }
@@ -311,6 +315,15 @@ void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Li
     };
     const QRect chanceName = name(m.chance, tr("наугад"));
     painter.drawText(chanceName, Qt::AlignCenter, tr("наугад"));
+    // The axis's ends, where they leave the chance's name room.
+    painter.setPen(palette().placeholderText().color());
+    for (const auto &[x, text] : {std::pair(0, StatisticsTexts::percent(0, 0)),
+                                  std::pair(box.width() - 1, StatisticsTexts::percent(m.top, 0))}) {
+        const QRect end = name(x, text);
+        if (!end.adjusted(-4, 0, 4, 0).intersects(chanceName))
+            painter.drawText(end, Qt::AlignCenter, text);
+    }
+    painter.setPen(ink);
     if (line.finding == Finding::NoStrongEdge) {
         painter.setPen(QPen(ink, 1, Qt::DashLine));
         painter.drawLine(box.left() + m.strong, track.top() - TickReach, box.left() + m.strong,

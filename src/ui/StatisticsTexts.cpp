@@ -121,9 +121,12 @@ QString StatisticsTexts::verdict(const Statistics &s, Statistics::Line line)
         if (!line)
             return tr("%1: %2 ни на одном уровне").arg(name, said);
         const Shown v = shown(s, line);
-        return tr("%1: %2 — верных не больше %3")
+        return tr("%1: %2 — вероятно, не больше %3")
             .arg(name, said, percent(v.range->high, v.decimals));
     }
+    // The total has no range that could say more.
+    if (finding == Finding::Unclear && !line)
+        return tr("%1: все уровни вместе от везения пока не отличить").arg(name);
     return tr("%1: %2", "a line of play and its verdict").arg(name, said);
 }
 
@@ -140,27 +143,29 @@ QString StatisticsTexts::numbers(const Statistics &s, Statistics::Line line)
 
 QString StatisticsTexts::detail(const Statistics &s, Statistics::Line line)
 {
-    const Finding finding = s.finding(line);
     if (!line)
         return {};
     const Shown v = shown(s, line);
-    switch (finding) {
+    const QString strong = percent(v.strong, v.decimals);
+    switch (s.finding(line)) {
     case Finding::Unclear:
         if (const std::optional<qint64> more = s.gamesToSettle(*line))
-            return tr("Если доля верных останется такой, станет ясно примерно через %Ln игр.",
-                      nullptr, int(roughly(*more)));
-        return tr("Если доля верных останется такой, может так и не проясниться.");
+            return tr("Ещё примерно %Ln игр с такой долей верных — и станет ясно.", nullptr,
+                      int(roughly(*more)));
+        return tr("С такой долей верных может так и не проясниться.");
     case Finding::NoStrongEdge:
-        return tr("Сильное чутьё — от %1 верных.").arg(percent(v.strong, v.decimals));
+        return tr("От угадывания наугад пока не отличить. Сильное чутьё — от %1.").arg(strong);
     case Finding::StandsOut:
+        if (v.range->low >= v.strong)
+            return tr("Чутьё сильное: вероятно, не меньше %1.")
+                .arg(percent(v.range->low, v.decimals));
         if (v.range->high < v.strong)
-            return tr("Чутьё есть, но не сильное: верных не больше %1.")
-                .arg(percent(v.range->high, v.decimals));
-        break;
+            return tr("Но не сильное: сильное чутьё — от %1.").arg(strong);
+        return tr("Сильное ли — пока не ясно: сильное чутьё — от %1.").arg(strong);
     case Finding::BelowLuck:
         break;
     }
-    return {};
+    return tr("Наугад верных было бы больше: ответы не случайны.");
 }
 
 QString StatisticsTexts::rangeTip(const Statistics &s, Level level)
@@ -194,8 +199,7 @@ QString StatisticsTexts::totalDiffers(const Statistics &s)
 
 QString StatisticsTexts::guarantee()
 {
-    return tr("Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) "
-              "всегда в показанных границах, а с ней верен и вывод.")
+    return tr("Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.")
         .arg(QLocale().toString(Evidence::Needed - 1), QLocale().toString(Evidence::Needed));
 }
 
