@@ -505,18 +505,18 @@
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
         </translation>
     </message>
 </context>
