@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <set>
 
 #ifdef Q_OS_UNIX
@@ -192,6 +194,12 @@ private Q_SLOTS:
         QTest::newRow("level 3 ahead")
             << third << QStringList{out}
             << QStringList{u"30 игр: 20,0 % верных, вероятно от 12,5 до 29,1 %, наугад 6,7 %"_s};
+        Statistics one;
+        TestSupport::addGames(one, 1, 1, 3);
+        // 23 more games, said to the nearest five.
+        QTest::newRow("one game")
+            << one << QStringList{unclear}
+            << QStringList{u"Ещё примерно 25 игр с такой долей верных — и станет ясно."_s};
         Statistics edge;
         TestSupport::addGames(edge, 1, 21, 64);
         QTest::newRow("21 games, 64 right")
@@ -271,6 +279,18 @@ private Q_SLOTS:
         qInfo("%d words of prose", words(prose));
         if (games == 300)
             QVERIFY(words(prose) <= 140);
+
+        // Over each level's range, how to read it, with its numbers.
+        QSet<QString> tips;
+        for (int y = 0; y < summary->height(); y += 3) {
+            QHelpEvent over(QEvent::ToolTip, QPoint(60, y), summary->mapToGlobal(QPoint(60, y)));
+            QApplication::sendEvent(summary, &over);
+            tips << QToolTip::text();
+        }
+        for (Level level : statistics.levelsPlayed())
+            QVERIFY2(tips.contains(StatisticsTexts::rangeTip(statistics, level)),
+                     qPrintable(StatisticsTexts::rangeTip(statistics, level)));
+        QToolTip::hideText();
 
         // Heard on opening, in reading order: the games, then every line.
         if (games > 0) {
