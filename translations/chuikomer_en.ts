@@ -630,10 +630,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 ни на одном уровне</source>
-        <translation>%1: %2 at any level</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation>%1: %2</translation>
@@ -662,47 +658,35 @@
         <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, half again as much as blind guessing.</translation>
     </message>
     <message>
-        <source>%1: %2 — вероятно, не больше %3</source>
-        <translation>%1: %2 (likely at most %3 right)</translation>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
+        <translation>The bounds are right for %1 players in %2, however often you look here.</translation>
     </message>
     <message>
-        <source>%1: все уровни вместе от везения пока не отличить</source>
-        <translation>%1: all levels together cannot be told from luck yet</translation>
+        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
+        <translation>%1: all levels together cannot be told from blind guessing yet</translation>
+    </message>
+    <message>
+        <source>%1: от угадывания наугад пока не отличить</source>
+        <translation>%1: cannot be told from blind guessing yet</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
+        <translation>Strong intuition (%1 or more): yes, likely at least %2.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
+        <translation>Strong intuition (%1 or more): no, likely at most %2.</translation>
     </message>
     <message numerus="yes">
-        <source>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</source>
+        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
         <translation>
-            <numerusform>About %Ln more game at this share of right guesses, and it should be clear.</numerusform>
-            <numerusform>About %Ln more games at this share of right guesses, and it should be clear.</numerusform>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more game at this share.</numerusform>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more games at this share.</numerusform>
         </translation>
     </message>
     <message>
-        <source>С такой долей верных может так и не проясниться.</source>
-        <translation>At this share of right guesses it may never become clear.</translation>
-    </message>
-    <message>
-        <source>От угадывания наугад пока не отличить. Сильное чутьё — от %1.</source>
-        <translation>Cannot be told from blind guessing yet. Strong intuition: %1 or more.</translation>
-    </message>
-    <message>
-        <source>Чутьё сильное: вероятно, не меньше %1.</source>
-        <translation>Strong intuition: likely at least %1.</translation>
-    </message>
-    <message>
-        <source>Но не сильное: сильное чутьё — от %1.</source>
-        <translation>But not strong: strong intuition is %1 or more.</translation>
-    </message>
-    <message>
-        <source>Сильное ли — пока не ясно: сильное чутьё — от %1.</source>
-        <translation>Whether it is strong is not clear yet: strong intuition is %1 or more.</translation>
-    </message>
-    <message>
-        <source>Наугад верных было бы больше: ответы не случайны.</source>
-        <translation>Blind guessing would get more right: your guesses are not random.</translation>
-    </message>
-    <message>
-        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
-        <translation>The bounds are right for %1 players in %2, however often you look here.</translation>
+        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
+        <translation>Strong intuition (%1 or more): not clear yet; at this share it may never become clear.</translation>
     </message>
 </context>
 <context>

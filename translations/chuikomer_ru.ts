@@ -638,10 +638,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 ни на одном уровне</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation type="unfinished"></translation>
@@ -672,47 +668,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 — вероятно, не больше %3</source>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: все уровни вместе от везения пока не отличить</source>
+        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: от угадывания наугад пока не отличить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</source>
+        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
         <translation>
-            <numerusform>Ещё примерно %Ln игра с такой долей верных — и станет ясно.</numerusform>
-            <numerusform>Ещё примерно %Ln игры с такой долей верных — и станет ясно.</numerusform>
-            <numerusform>Ещё примерно %Ln игр с такой долей верных — и станет ясно.</numerusform>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игра при такой доле.</numerusform>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игры при такой доле.</numerusform>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</numerusform>
         </translation>
     </message>
     <message>
-        <source>С такой долей верных может так и не проясниться.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>От угадывания наугад пока не отличить. Сильное чутьё — от %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чутьё сильное: вероятно, не меньше %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Но не сильное: сильное чутьё — от %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сильное ли — пока не ясно: сильное чутьё — от %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Наугад верных было бы больше: ответы не случайны.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
+        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
