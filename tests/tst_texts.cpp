@@ -186,8 +186,30 @@ private Q_SLOTS:
         QCOMPARE(a[u"Label2_4"_s], u"E-mail: "_s + QStringLiteral(CHUIKOMER_EMAIL));
         QCOMPARE(a[u"Label2_5"_s], u"Сайт:"_s);
         QCOMPARE(a[u"Label2_6"_s], u"Версия: v4.0"_s);
+        QCOMPARE(a[u"Label2_6"_s], u"Версия: v"_s + QStringLiteral(CHUIKOMER_VERSION));
         QCOMPARE(a[u"Label2_7"_s], u"Дата: 21 января 2005 год -"_s);
         QCOMPARE(a[u"Label2_0"_s], u"13 августа 2015 год"_s);
+    }
+
+    // In English, the English facts: the author as English texts name them, dates as
+    // Americans write them, the one version of the program.
+    void englishTextsSayEnglishFacts()
+    {
+        Language::install(Language::Choice::English);
+        const AboutWindow about;
+        const QMap<QString, QString> a = shown(about);
+        ResultBoard board;
+        Game game(board, [] { return 0.0; });
+        const MainWindow main(game, board);
+        const QMap<QString, QString> m = shown(main);
+        const QString prompt = GameTexts::attemptRequest(3);
+        Language::install(Language::Choice::Russian);
+        QCOMPARE(a[u"Label2_3"_s], u"Author: "_s + QStringLiteral(CHUIKOMER_AUTHOR_EN));
+        QCOMPARE(a[u"Label2_6"_s], u"Version: v"_s + QStringLiteral(CHUIKOMER_VERSION));
+        QCOMPARE(a[u"Label2_7"_s] + u' ' + a[u"Label2_0"_s],
+                 u"Dates: January 21, 2005 to August 13, 2015"_s);
+        QCOMPARE(m[u"title"_s], u"Hunchmeter"_s);
+        QCOMPARE(prompt, u"Attempt 3: guess the picture"_s);
     }
 
     // Every text of a fixed layout fits, in Russian as in English, at the screen scale the test
