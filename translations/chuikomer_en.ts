@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation>E-mail: %1</translation>
+        <translation>Email: %1</translation>
     </message>
     <message>
         <source>Электронная почта: %1</source>
-        <translation>E-mail address: %1</translation>
+        <translation>Email address: %1</translation>
     </message>
     <message>
         <source>Сайт:</source>
