@@ -33,31 +33,46 @@
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation>E-mail: %1</translation>
+        <translation>Email: %1</translation>
     </message>
     <message>
         <source>Электронная почта: %1</source>
-        <translation>E-mail address: %1</translation>
+        <translation>Email address: %1</translation>
     </message>
     <message>
         <source>Сайт:</source>
         <translation>Site:</translation>
     </message>
     <message>
-        <source>Версия: v4.0</source>
-        <translation>Version: v4.0</translation>
-    </message>
-    <message>
-        <source>Версия программы: v4.0</source>
-        <translation>Program version: v4.0</translation>
-    </message>
-    <message>
         <source>Дата: 21 января 2005 год -</source>
-        <translation>Date: 21 January 2005 -</translation>
+        <translation>Dates: January 21, 2005 to</translation>
     </message>
     <message>
         <source>13 августа 2015 год</source>
-        <translation>13 August 2015</translation>
+        <translation>August 13, 2015</translation>
+    </message>
+    <message>
+        <source>Версия: v%1</source>
+        <translation>Version: v%1</translation>
+    </message>
+    <message>
+        <source>Версия программы: v%1</source>
+        <translation>Program version: v%1</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayTexts</name>
+    <message>
+        <source>не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).</source>
+        <translation>could not open a graphical display (check DISPLAY or WAYLAND_DISPLAY).</translation>
+    </message>
+    <message>
+        <source>связь с графическим дисплеем потеряна, программа завершается.</source>
+        <translation>the connection to the graphical display was lost; quitting.</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 не число от 0,5 до 8, оно не учитывается.</source>
+        <translation>QT_SCALE_FACTOR=%1 is not a number from 0.5 to 8; ignored.</translation>
     </message>
 </context>
 <context>
@@ -145,7 +160,7 @@
     </message>
     <message>
         <source>Угадайте %1-ю картинку</source>
-        <translation>Guess picture %1</translation>
+        <translation>Attempt %1: guess the picture</translation>
     </message>
     <message>
         <source>Ваша интуиция не работает.</source>
@@ -228,6 +243,13 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Файл справки не найден: %1</source>
+        <translation>Help file not found: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>%1
@@ -277,35 +299,99 @@
         <source>Табло результатов</source>
         <translation>Result board</translation>
     </message>
-    <message numerus="yes">
-        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
-        <translation>
-            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempt, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
-            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempts, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Сначала выберите уровень.</source>
         <translation>Choose a level first.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>what the game is, then its rules</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>what the player just did, then what comes next</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then where the details are</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Подробности — на табло: клавиша F3.</source>
+        <translation>Details are on the board: press F3.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the keys that say them again</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</source>
+        <translation>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess which one by pressing its button. A game has %n attempt; then you are rated by how many you got right.</numerusform>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess which one by pressing its button. A game has %n attempts; then you are rated by how many you got right.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло.</source>
+        <translation>F2 repeats the rules, F3 reads the board.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then what to do first</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <translation>First choose a level: Shift+Tab takes you to the level buttons.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then the attempts</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what to do first, then the keys</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
     <message>
-        <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
-        <translation>The help did not open: there is no browser on the system to show it.</translation>
+        <source>%1
+%2</source>
+        <comment>why the browser did not show it, then where it is</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Справка не открылась в браузере: в системе нет браузера, чтобы её показать.</source>
+        <translation>The help did not open in a browser: there is no browser on the system to show it.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет браузера, чтобы его показать.</source>
         <translation>The site did not open: there is no browser on the system to show it.</translation>
     </message>
     <message>
-        <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
-        <translation>The help did not open: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
+        <source>Справка не открылась в браузере: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
+        <translation>The help did not open in a browser: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
         <translation>The site did not open: the system lacks %1, the xdg-utils program that hands links to the browser.</translation>
+    </message>
+    <message>
+        <source>Вместо этого справка открыта в окне программы.</source>
+        <translation>It is shown in the program&apos;s own window instead.</translation>
     </message>
 </context>
 <context>

@@ -44,19 +44,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Версия: v4.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Версия программы: v4.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Дата: 21 января 2005 год -</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>13 августа 2015 год</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия программы: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayTexts</name>
+    <message>
+        <source>не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>связь с графическим дисплеем потеряна, программа завершается.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 не число от 0,5 до 8, оно не учитывается.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -227,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Файл справки не найден: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>%1
@@ -275,23 +297,79 @@
         <source>Табло результатов</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Сначала выберите уровень.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>what the game is, then its rules</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>what the player just did, then what comes next</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then where the details are</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подробности — на табло: клавиша F3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the keys that say them again</comment>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</source>
         <translation>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытка, после неё — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытки, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытка, после неё — оценка по числу угаданных.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытки, после них — оценка по числу угаданных.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Сначала выберите уровень.</source>
+        <source>F2 повторяет правила, F3 читает табло.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then what to do first</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then the attempts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what to do first, then the keys</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
     <message>
-        <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
+        <source>%1
+%2</source>
+        <comment>why the browser did not show it, then where it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка не открылась в браузере: в системе нет браузера, чтобы её показать.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -299,11 +377,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
+        <source>Справка не открылась в браузере: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вместо этого справка открыта в окне программы.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

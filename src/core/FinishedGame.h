@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Board.h"
+#include "GameSize.h"
 #include "Level.h"
 
 #include <QDateTime>
@@ -14,14 +14,14 @@ struct FinishedGame {
     // UTC; stamped by whoever keeps the record, so that the rules need no clock.
     QDateTime playedAt;
     Level level;
-    std::array<int, Board::Cells> hidden{};
-    std::array<int, Board::Cells> guessed{};
+    std::array<int, GameSize::Attempts> hidden{};
+    std::array<int, GameSize::Attempts> guessed{};
 
     int offeredPictures() const { return level.pictures(); }
     int hits() const
     {
         int n = 0;
-        for (int i = 0; i < Board::Cells; ++i)
+        for (int i = 0; i < GameSize::Attempts; ++i)
             n += hidden[i] == guessed[i];
         return n;
     }

@@ -16,6 +16,8 @@ bool Game::offers(int picture) const
 
 void Game::chooseLevel(Level level)
 {
+    if (!levelChoiceOpen())
+        return;
     level_ = level;
     board_.clear();
     attempt_ = 0;

@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "FinishedGame.h"
+#include "GameSize.h"
 #include "Level.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class Game : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int Attempts = Board::Cells;
+    static constexpr int Attempts = GameSize::Attempts;
     static constexpr int NoGame = -1;
 
     // A number uniform in [0, 1), taken once per attempt.
@@ -27,7 +28,8 @@ public:
 
     Game(Board &board, Random random);
 
-    // Starts a new game at `level`, abandoning one in play.
+    // Starts a new game at `level`, abandoning one in play; ignored while the choice is not
+    // open.
     void chooseLevel(Level level);
     // The player's guess at the current attempt; ignored while no game runs, and for a picture
     // the level does not offer.
@@ -48,7 +50,8 @@ public:
     std::optional<int> score() const;
 
 Q_SIGNALS:
-    // After every level choice and every guess that counted, with the board already redrawn.
+    // After every level choice and every guess that counted, with the board's cells already
+    // written; whoever draws them hears of it from the board itself.
     void changed();
     // Once a game, after its tenth guess and the change it made; not yet stamped with its time.
     void finished(const FinishedGame &game);

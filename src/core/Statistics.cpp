@@ -151,7 +151,7 @@ std::optional<qint64> Statistics::gamesToTellStrength(Level level) const
         return std::nullopt;
     const double share = double(hits(level)) / double(guesses(level));
     auto settledAfter = [&](qint64 more) {
-        const qint64 guesses = (played + more) * Board::Cells;
+        const qint64 guesses = (played + more) * GameSize::Attempts;
         return strengthOf(level, guesses, std::llround(share * double(guesses))) !=
                Strength::Unknown;
     };

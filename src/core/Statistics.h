@@ -50,7 +50,7 @@ public:
     // The lines worth showing: each level played, then Total where there is more than one.
     std::vector<Line> linesShown() const;
     int games(Line line) const;
-    qint64 guesses(Line line) const { return qint64(games(line)) * Board::Cells; }
+    qint64 guesses(Line line) const { return qint64(games(line)) * GameSize::Attempts; }
     qint64 hits(Line line) const;
     // Right guesses after each game at a level, running: the chart's series.
     const std::vector<qint32> &runningHits(Level level) const { return running_[level.place()]; }
