@@ -3,10 +3,13 @@
 
 #include "DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
+#include <QThread>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -46,13 +49,17 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
 }
 
 QtMessageHandler beforeLostDisplay = nullptr;
+std::function<void()> lastWords;
 
 // The display plugins say so in a warning and end the program themselves: X11 "The X11
-// connection broke", Wayland "The Wayland connection broke".
+// connection broke", Wayland "The Wayland connection broke". X11 says it on the main thread,
+// where whatever the program still has to do can be done.
 void exitOnLostDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtWarningMsg && message.contains(u"connection broke"_s)) {
         std::fputs(LostDisplayMessage, stderr);
+        if (lastWords && QThread::currentThread() == QCoreApplication::instance()->thread())
+            std::exchange(lastWords, nullptr)();
         std::_Exit(EXIT_FAILURE);
     }
     if (beforeLostDisplay)
@@ -83,8 +90,9 @@ void dropSenselessScaleFactor()
     qunsetenv("QT_SCALE_FACTOR");
 }
 
-void reportLostDisplay()
+void reportLostDisplay(std::function<void()> beforeExit)
 {
+    lastWords = std::move(beforeExit);
     beforeLostDisplay = qInstallMessageHandler(exitOnLostDisplay);
 }
 

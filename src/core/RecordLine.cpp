@@ -77,11 +77,6 @@ QByteArray header()
     return QByteArray(Tag) + '\t' + QByteArray::number(Version) + '\n';
 }
 
-bool isHeader(QByteArrayView line)
-{
-    return line.startsWith(Tag);
-}
-
 std::optional<int> headerVersion(QByteArrayView line)
 {
     constexpr qsizetype Number = sizeof Tag;

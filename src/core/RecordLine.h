@@ -22,7 +22,6 @@ constexpr int Version = 1;
 
 // The first line of every record, newline included.
 QByteArray header();
-bool isHeader(QByteArrayView line);
 // The version a header line (with or without its newline) names; nothing when it is none.
 std::optional<int> headerVersion(QByteArrayView line);
 // What a file whose first line this is means to this version: its own record (None), a newer

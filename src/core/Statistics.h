@@ -7,7 +7,6 @@
 #include "FinishedGame.h"
 #include "Level.h"
 
-#include <QByteArrayView>
 #include <array>
 #include <optional>
 #include <span>
@@ -29,12 +28,7 @@ public:
     enum class Finding { TooEarly, LikeLuck, StandsOut, BelowLuck };
 
     void add(const FinishedGame &game);
-    // A record line without its newline; one that is not a readable game is counted as skipped.
-    void addLine(QByteArrayView line);
-    // A line that is no game whatever it holds, as one cut off at the record's end.
-    void skipLine() { ++skipped_; }
 
-    int skippedLines() const { return skipped_; }
     // The levels with at least one game, in order.
     std::vector<Level> levelsPlayed() const;
     // The lines worth showing: each level played, then Total where there is more than one.
@@ -59,5 +53,4 @@ private:
     std::vector<Evidence::Tally> tallies(Line line) const;
 
     std::array<std::vector<qint32>, Level::Count> running_;
-    int skipped_ = 0;
 };
