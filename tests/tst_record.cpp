@@ -100,6 +100,7 @@ struct Uses {
     RecordProblem appended;
     RecordProblem read;
     RecordProblem startedAnew;
+    RecordProblem chosen;
     int lines;
     int skipped;
 };
@@ -204,7 +205,47 @@ private Q_SLOTS:
         // The first game of an empty file comes with the tag line.
         QCOMPARE(add(RecordFile(path), 1, 1), RecordProblem::None);
         QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(1, 1)));
+        // A tag line without its newline, as an editor leaves a record of no games, is ended.
+        TestSupport::writeFile(path, RecordLine::header().chopped(1));
+        QCOMPARE(readAll(RecordFile(path)).unreadableLines, 0);
+        QCOMPARE(add(RecordFile(path), 2, 2), RecordProblem::None);
+        QCOMPARE(add(RecordFile(path), 3, 3), RecordProblem::None);
+        QCOMPARE(readAll(RecordFile(path)).statistics.games(Statistics::Total), 2);
     }
+
+#ifdef Q_OS_UNIX
+    // Starting anew keeps the games only in memory: they go into the new record and are
+    // counted there. With nowhere to keep a record, there is nothing to start anew.
+    void startingAnewKeepsTheGamesInMemory()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        TestSupport::writeFile(path, RecordLine::header());
+        const QDateTime played = game(1, 1).playedAt;
+        Record record(RecordFile(path), [played] { return played; });
+        Record homeless{RecordFile(QString())};
+        const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        record.keep(game(2, 4));
+        homeless.keep(game(2, 4));
+        ::close(held);
+        int counted = -1;
+        QObject::connect(&record, &Record::statisticsChanged,
+                         [&](const Statistics &sums) { counted = sums.games(Statistics::Total); });
+        QCOMPARE(record.startAnew(), RecordFault{});
+        QCOMPARE(counted, 1);
+        QCOMPARE(record.state().unsaved, 0);
+        QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(2, 4)));
+        QCOMPARE(contents(dir.filePath(
+                     u"games-%1.tsv"_s.arg(QDate::currentDate().toString(Qt::ISODate)))),
+                 RecordLine::header());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Clearing the record"_s));
+        QCOMPARE(homeless.startAnew().problem, RecordProblem::NoHome);
+        QCOMPARE(homeless.state().unsaved, 1);
+    }
+#endif
 
     void nowhereToWriteFailsWithoutHarm()
     {
@@ -352,6 +393,59 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(u"games-2026-12-07.tsv"_s)));
     }
 
+    // A file the player chooses for the games at the end takes them when it is a record of
+    // the player's, also through a link, or a new one; any other kind of file is left as it
+    // was, within a second, and nothing is made where a link leads nowhere. Faults of the disk
+    // and of owners: faultsLeaveEverythingAsItWas.
+    void chosenFilesTakeTheGamesOrStayAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<RecordProblem>("problem");
+        QTest::newRow("new file") << u"new"_s << RecordProblem::None;
+        QTest::newRow("a record of the player's") << u"record"_s << RecordProblem::None;
+        QTest::newRow("link to a record") << u"link"_s << RecordProblem::None;
+        QTest::newRow("FIFO") << u"fifo"_s << RecordProblem::NotAFile;
+        QTest::newRow("folder") << u"folder"_s << RecordProblem::NotAFile;
+        QTest::newRow("dangling link") << u"dangling"_s << RecordProblem::SymbolicLink;
+    }
+    void chosenFilesTakeTheGamesOrStayAsTheyWere()
+    {
+        QFETCH(QString, plant);
+        QFETCH(RecordProblem, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        const QByteArray name = QFile::encodeName(path);
+        const QString target = dir.filePath(u"record.tsv"_s);
+        const QByteArray record = RecordLine::header() + RecordLine::serialise(game(1, 1));
+        const QByteArray lines =
+            RecordLine::serialise(game(2, 2)) + RecordLine::serialise(game(3, 3));
+        if (plant == u"record"_s)
+            TestSupport::writeFile(path, record);
+        else if (plant == u"fifo"_s)
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (plant == u"folder"_s)
+            QVERIFY(QDir().mkdir(path));
+        if (plant == u"link"_s)
+            TestSupport::writeFile(target, record);
+        if (plant == u"link"_s || plant == u"dangling"_s)
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
+        const auto before = snapshot(dir.path());
+        if (problem != RecordProblem::None)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        const auto appended =
+            withinASecond([path, lines] { return RecordFile::appendToChosen(path, lines); });
+        QVERIFY2(appended, "the chosen file blocked");
+        QCOMPARE(appended->fault.problem, problem);
+        QCOMPARE(appended->lines, problem == RecordProblem::None ? 2 : 0);
+        if (problem != RecordProblem::None) {
+            QCOMPARE(snapshot(dir.path()), before);
+            return;
+        }
+        QCOMPARE(contents(plant == u"link"_s ? target : path),
+                 (plant == u"new"_s ? RecordLine::header() : record) + lines);
+        QCOMPARE(kind(path), mode_t(plant == u"link"_s ? S_IFLNK : S_IFREG));
+    }
+
     // Any name at all takes an archive's number, a dangling link included: the record goes
     // to the next free one, and nothing is written through a link.
     void archiveNamesTakenByAnythingArePassedOver()
@@ -435,23 +529,44 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("home");
         // Where the record goes, under the test's folder; empty for nowhere.
         QTest::addColumn<QByteArray>("folder");
+        // Planted on the way: a link of the user's own, another user's home or link.
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<RecordProblem>("problem");
+        using P = RecordProblem;
         QTest::newRow("XDG_DATA_HOME") << "@/data"_ba
                                        << "@/home"_ba
-                                       << "@/data/tst_record"_ba;
-        QTest::newRow("relative XDG_DATA_HOME, ignored") << "data"_ba
-                                                         << "@/home"_ba
-                                                         << "@/home/.local/share/tst_record"_ba;
-        QTest::newRow("not UTF-8")
-            << "@/d\xff\xfe\x80"_ba << QByteArray() << "@/d\xff\xfe\x80/tst_record"_ba;
+                                       << "@/data/tst_record"_ba << QString() << P::None;
+        QTest::newRow("relative XDG_DATA_HOME, ignored")
+            << "data"_ba
+            << "@/home"_ba
+            << "@/home/.local/share/tst_record"_ba << QString() << P::None;
+        QTest::newRow("not UTF-8") << "@/d\xff\xfe\x80"_ba << QByteArray()
+                                   << "@/d\xff\xfe\x80/tst_record"_ba << QString() << P::None;
         QTest::newRow("relative HOME, no XDG_DATA_HOME")
-            << QByteArray() << "home"_ba << QByteArray();
-        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray();
+            << QByteArray() << "home"_ba << QByteArray() << QString() << P::NoHome;
+        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray() << QString()
+                                 << P::NoHome;
+        QTest::newRow("missing home")
+            << QByteArray() << "@/gone"_ba << QByteArray() << QString() << P::Failed;
+        QTest::newRow("the user's own link on the way")
+            << QByteArray() << "@/home"_ba
+            << "@/shared/tst_record"_ba << u"own link"_s << P::None;
+        // Root with another user's HOME, where that user linked ~/.local/share to a folder of
+        // root's, as /etc is.
+        QTest::newRow("another user's home")
+            << QByteArray() << "@/home"_ba << QByteArray() << u"foreign home"_s << P::ForeignFolder;
+        QTest::newRow("another user's link on the way")
+            << QByteArray() << "@/home"_ba << QByteArray() << u"foreign link"_s << P::ForeignLink;
     }
     void dataFolderIsNamedAsTheSystemNamesIt()
     {
         QFETCH(QByteArray, dataHome);
         QFETCH(QByteArray, home);
         QFETCH(QByteArray, folder);
+        QFETCH(QString, plant);
+        QFETCH(RecordProblem, problem);
+        if (plant.startsWith(u"foreign"_s) && ::geteuid() != 0)
+            QSKIP("only root can give a home or a link away");
         QTemporaryDir dir;
         const QByteArray top = QFile::encodeName(dir.path());
         const QByteArray savedData = qgetenv("XDG_DATA_HOME");
@@ -468,14 +583,25 @@ private Q_SLOTS:
             else
                 qputenv(name, QByteArray(value).replace('@', top));
         }
-        // A home that is missing is not made up, even by root, who could.
-        if (!home.isEmpty() && folder.startsWith(home))
-            QVERIFY(QDir().mkpath(QFile::decodeName(qgetenv("HOME"))));
+        const QByteArray homeName = top + "/home";
+        if (home == "@/home")
+            QVERIFY(QDir().mkpath(QFile::decodeName(homeName + "/.local")));
+        if (!plant.isEmpty()) {
+            const QByteArray link = homeName + "/.local/share";
+            const QByteArray target = top + (plant == u"own link"_s ? "/shared" : "/system");
+            QVERIFY(QDir().mkpath(QFile::decodeName(target)));
+            QCOMPARE(::symlink(target.constData(), link.constData()), 0);
+            if (plant == u"foreign link"_s)
+                QCOMPARE(::lchown(link.constData(), OtherUser, OtherUser), 0);
+            if (plant != u"own link"_s)
+                QCOMPARE(::chown(homeName.constData(), OtherUser, OtherUser), 0);
+        }
+        const auto before = snapshot(dir.path());
         QDir::setCurrent(dir.path());
         const RecordFile file = RecordFile::inDataFolder();
-        if (folder.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"neither HOME nor"_s));
-        QCOMPARE(add(file, 1, 1), folder.isEmpty() ? RecordProblem::NoHome : RecordProblem::None);
+        if (problem != RecordProblem::None)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        QCOMPARE(add(file, 1, 1), problem);
         struct stat info {
         };
         const QByteArray record = folder.replace('@', top) + "/games.tsv";
@@ -485,8 +611,9 @@ private Q_SLOTS:
         ::unlink(record.constData());
         for (QByteArray made = folder; made.size() > top.size();
              made.truncate(made.lastIndexOf('/')))
-            ::rmdir(made.constData());
-        QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            if (!before.contains(QFile::decodeName(made)))
+                ::rmdir(made.constData());
+        QCOMPARE(snapshot(dir.path()), before);
     }
 
     // Faults of the disk, the folders and the users, planted: the record and everything around
@@ -496,41 +623,46 @@ private Q_SLOTS:
     void faultsLeaveEverythingAsItWas_data()
     {
         QTest::addColumn<QString>("fault");
-        // What appending and starting anew fail with, None where they are not tried.
+        // What appending, starting anew and appending to the record as a file the player chose
+        // at the end fail with, None where they are not tried.
         QTest::addColumn<RecordProblem>("appended");
         QTest::addColumn<RecordProblem>("cleared");
+        QTest::addColumn<RecordProblem>("chosen");
         QTest::addColumn<RecordProblem>("read");
         QTest::addColumn<int>("games");
         QTest::addColumn<bool>("passes");
         using P = RecordProblem;
         QTest::newRow("file-size limit")
-            << u"limit"_s << P::TooLarge << P::None << P::None << 1 << true;
-        QTest::newRow("full disk") << u"full"_s << P::NoSpace << P::None << P::None << 0 << true;
+            << u"limit"_s << P::TooLarge << P::None << P::TooLarge << P::None << 1 << true;
+        QTest::newRow("full disk")
+            << u"full"_s << P::NoSpace << P::None << P::NoSpace << P::None << 0 << true;
         QTest::newRow("read-only disk")
-            << u"read-only"_s << P::ReadOnly << P::ReadOnly << P::None << 1 << true;
-        QTest::newRow("no permission")
-            << u"no permission"_s << P::NoPermission << P::None << P::None << 0 << true;
+            << u"read-only"_s << P::ReadOnly << P::ReadOnly << P::ReadOnly << P::None << 1 << true;
+        QTest::newRow("no permission") << u"no permission"_s << P::NoPermission << P::None
+                                       << P::NoPermission << P::None << 0 << true;
         QTest::newRow("another user's data folder")
-            << u"foreign folder"_s << P::ForeignFolder << P::ForeignFolder << P::ForeignFolder << 0
-            << false;
-        QTest::newRow("another user's home")
-            << u"foreign home"_s << P::ForeignFolder << P::None << P::None << 0 << false;
+            << u"foreign folder"_s << P::ForeignFolder << P::ForeignFolder << P::OtherOwner
+            << P::ForeignFolder << 0 << false;
+        QTest::newRow("another user's home") << u"foreign home"_s << P::ForeignFolder << P::None
+                                             << P::Failed << P::None << 0 << false;
         QTest::newRow("data folder linked elsewhere")
-            << u"folder link"_s << P::FolderLink << P::FolderLink << P::FolderLink << 0 << false;
-        QTest::newRow("no header")
-            << u"no header"_s << P::ForeignFile << P::ForeignFile << P::ForeignFile << 0 << false;
-        QTest::newRow("newer version")
-            << u"newer"_s << P::NewerVersion << P::NewerVersion << P::NewerVersion << 1 << false;
+            << u"folder link"_s << P::FolderLink << P::FolderLink << P::None << P::FolderLink << 0
+            << false;
+        QTest::newRow("no header") << u"no header"_s << P::ForeignFile << P::ForeignFile
+                                   << P::ForeignFile << P::ForeignFile << 0 << false;
+        QTest::newRow("newer version") << u"newer"_s << P::NewerVersion << P::NewerVersion
+                                       << P::NewerVersion << P::NewerVersion << 1 << false;
         QTest::newRow("every archive name taken")
-            << u"names taken"_s << P::None << P::NoArchiveName << P::None << 1 << false;
+            << u"names taken"_s << P::None << P::NoArchiveName << P::None << P::None << 1 << false;
         QTest::newRow("lock held by a stopped copy")
-            << u"locked"_s << P::Busy << P::Busy << P::None << 1 << true;
+            << u"locked"_s << P::Busy << P::Busy << P::Busy << P::None << 1 << true;
     }
     void faultsLeaveEverythingAsItWas()
     {
         QFETCH(QString, fault);
         QFETCH(RecordProblem, appended);
         QFETCH(RecordProblem, cleared);
+        QFETCH(RecordProblem, chosen);
         QFETCH(RecordProblem, read);
         QFETCH(int, games);
         QFETCH(bool, passes);
@@ -621,12 +753,16 @@ private Q_SLOTS:
         const auto before = snapshot(top.path());
 
         const RecordFile file(path);
-        auto exercise = [&](bool append, bool clear) {
+        auto exercise = [&](bool append, bool clear, bool choose) {
             ::seteuid(runAs);
-            const auto uses = withinASecond([file, append, clear] {
+            const auto uses = withinASecond([file, append, clear, choose] {
                 Uses u{};
                 if (append)
                     u.appended = add(file, 1, 1);
+                if (choose)
+                    u.chosen =
+                        RecordFile::appendToChosen(file.path(), RecordLine::serialise(game(1, 1)))
+                            .fault.problem;
                 RecordReader reader = file.openForReading();
                 const auto s = StatisticsLoader::sumUp(reader);
                 u.read = s.fault.problem;
@@ -643,18 +779,20 @@ private Q_SLOTS:
         const QMap<P, int> errors{{P::NoSpace, ENOSPC},
                                   {P::ReadOnly, EROFS},
                                   {P::NoPermission, EACCES},
-                                  {P::TooLarge, EFBIG}};
+                                  {P::TooLarge, EFBIG},
+                                  {P::Failed, ENOENT}};
         for (const auto &[what, problem] :
-             {std::pair{"Appending to", appended}, {"Clearing", cleared}})
+             {std::pair{"Appending to", appended}, {"Clearing", cleared}, {"Appending to", chosen}})
             if (problem != P::None)
                 QTest::ignoreMessage(QtWarningMsg,
                                      qPrintable(u"%1 the record \"%2\" failed: %3"_s.arg(
                                          QLatin1StringView(what), path,
                                          RecordLog::describe({problem, errors.value(problem)}))));
-        const auto uses = exercise(appended != P::None, cleared != P::None);
+        const auto uses = exercise(appended != P::None, cleared != P::None, chosen != P::None);
         QVERIFY2(uses, "the record's user blocked");
         QCOMPARE(uses->appended, appended);
         QCOMPARE(uses->startedAnew, cleared);
+        QCOMPARE(uses->chosen, chosen);
         QCOMPARE(uses->read, read);
         QCOMPARE(uses->lines, games);
         QCOMPARE(snapshot(top.path()), before);
@@ -662,7 +800,7 @@ private Q_SLOTS:
         std::exchange(undo, [] {})();
         if (!passes)
             return;
-        const auto after = exercise(true, false);
+        const auto after = exercise(true, false, false);
         QVERIFY(after);
         QCOMPARE(after->appended, P::None);
         QCOMPARE(after->lines, games + 1);

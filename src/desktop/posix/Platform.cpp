@@ -376,11 +376,13 @@ int openChosenFile(const QByteArray &path, RecordFault &fault, bool &created)
     }
     struct stat seen {
     };
-    if (errno != EEXIST || ::stat(path.constData(), &seen) != 0) {
+    if (errno != EEXIST) {
+        fault = systemFault();
+        return -1;
+    }
+    if (::stat(path.constData(), &seen) != 0) {
         // A link that leads nowhere is not followed to make a file wherever it points.
-        fault = errno == ENOENT   ? RecordFault{RecordProblem::SymbolicLink, 0}
-                : errno == EISDIR ? RecordFault{RecordProblem::NotAFile, 0}
-                                  : systemFault();
+        fault = errno == ENOENT ? RecordFault{RecordProblem::SymbolicLink, 0} : systemFault();
         return -1;
     }
     fault.problem = vet(seen, false);
