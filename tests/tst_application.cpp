@@ -175,7 +175,7 @@ private Q_SLOTS:
         QCOMPARE(program->game().attempt(), 1);
         QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
         // Gone with the window, so that it never ends a later test's loop.
-        QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(1); });
         QPointer<MainWindow> watch(&window);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(watch);
@@ -327,7 +327,7 @@ private Q_SLOTS:
             QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
         else
             QTimer::singleShot(0, &window, &QWidget::close);
-        QTimer::singleShot(5000, &player, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(30000, &player, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), exitCode);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(player.asked, answer.isEmpty() ? 0 : int(answer.count(u',')) + 1);

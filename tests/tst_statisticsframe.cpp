@@ -51,6 +51,16 @@ bool framed(const QWidget &w)
     return frameOf(w) != w.geometry() || qEnvironmentVariableIsEmpty("CHUIKOMER_WM");
 }
 
+// Waits until the window manager has answered the window's last placement: its frame stays
+// put for half a second of events, however long a busy machine takes to get there.
+void settle(const QWidget &w)
+{
+    QRect last;
+    int same = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (same = frameOf(w) == std::exchange(last, frameOf(w)) ? same + 1 : 0) >= 10, 30000);
+}
+
 } // namespace
 
 // The statistics window in a real X window at the scale the test runs at, under openbox or
@@ -73,8 +83,7 @@ private Q_SLOTS:
         // A window manager on a busy machine may take seconds.
         QVERIFY(QTest::qWaitForWindowExposed(main_.get(), 20000));
         QTRY_VERIFY_WITH_TIMEOUT(framed(*main_), 10000);
-        // Past its own centring.
-        QTest::qWait(500);
+        settle(*main_);
     }
     void cleanupTestCase() { main_.reset(); }
 
@@ -99,7 +108,7 @@ private Q_SLOTS:
         const QRect mainFrame = frameOf(main);
         main.move(QPoint(int(area.width() * mainAt.x()), int(area.height() * mainAt.y())) -
                   (mainFrame.center() - mainFrame.topLeft()));
-        QTest::qWait(200);
+        settle(main);
 
         auto *statistics = new StatisticsWindow(&main);
         statistics->setStatistics(played(games));
