@@ -107,9 +107,8 @@ private:
         calls->set_properties.callback = [](SmsConn, SmPointer, int, SmProp **) {};
         calls->delete_properties.callback = [](SmsConn, SmPointer, int, char **) {};
         calls->close_connection.callback = [](SmsConn, SmPointer, int, char **) {};
-        *mask = SmsRegisterClientProcMask | SmsSaveYourselfDoneProcMask |
-                SmsSetPropertiesProcMask | SmsDeletePropertiesProcMask |
-                SmsCloseConnectionProcMask;
+        *mask = SmsRegisterClientProcMask | SmsSaveYourselfDoneProcMask | SmsSetPropertiesProcMask |
+                SmsDeletePropertiesProcMask | SmsCloseConnectionProcMask;
         return 1;
     }
 

@@ -211,6 +211,10 @@ private Q_SLOTS:
         QCOMPARE(add(RecordFile(path), 2, 2), RecordProblem::None);
         QCOMPARE(add(RecordFile(path), 3, 3), RecordProblem::None);
         QCOMPARE(readAll(RecordFile(path)).statistics.games(Statistics::Total), 2);
+        // As an earlier version marked it, taking it for a game cut off.
+        TestSupport::writeFile(path, RecordLine::header().chopped(1) + " [cut off]\n");
+        QCOMPARE(add(RecordFile(path), 2, 2), RecordProblem::None);
+        QCOMPARE(readAll(RecordFile(path)).statistics.games(Statistics::Total), 1);
     }
 
 #ifdef Q_OS_UNIX

@@ -97,6 +97,9 @@ std::optional<int> headerVersion(QByteArrayView line)
 
 RecordProblem headerProblem(QByteArrayView line)
 {
+    // A header left unended, which an earlier version took for a game cut off and marked so.
+    if (line.endsWith(CutOffMark))
+        line.chop(qsizetype(sizeof CutOffMark) - 1);
     const std::optional<int> version = headerVersion(line);
     if (!version)
         return RecordProblem::ForeignFile;

@@ -22,8 +22,6 @@ namespace
 // Archive names tried before giving up: a folder full of planted names must not hold the
 // clearing up for long.
 constexpr int MaxArchiveNames = 1000;
-// What ends a line something else left unended: no field of a game can hold it.
-constexpr char CutOff[] = " [cut off]\n";
 // Enough of the file's start to hold its header line.
 constexpr qint64 HeaderRoom = 256;
 
@@ -77,7 +75,7 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
         if (!ended)
             data = "\n";
         else if (lastByte(fd, *size) != '\n')
-            data = CutOff;
+            data = QByteArray(RecordLine::CutOffMark) + '\n';
     }
     const qsizetype before = data.size();
     data += lines;
