@@ -52,9 +52,9 @@ RecordFault checkHeader(int fd, qint64 size)
     return checkHeader(fd, size, ended);
 }
 
-// Appends to a file whose lock is held, and waits until the lines are on the disk, with the
-// name of a file just begun in `folder`. A failed write is cut back to the size before it,
-// which needs no room on a full disk, so that no game is left torn or half counted.
+// Appends to a file whose lock is held, and waits until the lines are on the disk, and with
+// `syncFolder` the name of a file they begin. A failed write is cut back to the size before
+// it, which needs no room on a full disk, so that no game is left torn or half counted.
 RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
                                   const std::function<bool()> &syncFolder)
 {
