@@ -411,6 +411,7 @@ private Q_SLOTS:
         QTest::newRow("FIFO") << u"fifo"_s << RecordProblem::NotAFile;
         QTest::newRow("folder") << u"folder"_s << RecordProblem::NotAFile;
         QTest::newRow("dangling link") << u"dangling"_s << RecordProblem::SymbolicLink;
+        QTest::newRow("new file past a file-size limit") << u"limit"_s << RecordProblem::TooLarge;
     }
     void chosenFilesTakeTheGamesOrStayAsTheyWere()
     {
@@ -434,6 +435,13 @@ private Q_SLOTS:
         if (plant == u"link"_s || plant == u"dangling"_s)
             QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
         const auto before = snapshot(dir.path());
+        rlimit unlimited{};
+        ::getrlimit(RLIMIT_FSIZE, &unlimited);
+        const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); });
+        rlimit small = unlimited;
+        small.rlim_cur = 10;
+        if (plant == u"limit"_s)
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
         if (problem != RecordProblem::None)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
         const auto appended =
