@@ -58,8 +58,8 @@ WORDS = {
         statistics="Статистика dialog",
         games=re.compile(r"^Сыгран[оа] \d+ игр"),
         level_verdict=re.compile(r"^Первый уровень: (выделяется|верных меньше|от угадывания наугад)"
-                                 r".*\n\d+ игр\w*: \d+\s% верных.*\nСильное чутьё"),
-        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+\s%", re.M),
+                                 r".*\n\d+ игр\w*: \d+(,\d)?\s% верных.*\nСильное чутьё"),
+        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+(,\d)?\s%", re.M),
         figure=re.compile(r"^Первый уровень, сыграно игр: \d+"),
         about_item=re.compile(r"^О программе"),
         about="О программе dialog",
@@ -95,8 +95,8 @@ WORDS = {
         statistics="Statistics dialog",
         games=re.compile(r"^\d+ games? played"),
         level_verdict=re.compile(r"^Level 1: (better than chance|worse than chance|cannot be told)"
-                                 r".*\n\d+ games?: \d+% right.*\nStrong intuition"),
-        chart=re.compile(r"^Level 1: after \d+ games?, \d+% right", re.M),
+                                 r".*\n\d+ games?: \d+(\.\d)?% right.*\nStrong intuition"),
+        chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d)?% right", re.M),
         figure=re.compile(r"^Level 1, games played: \d+"),
         about_item=re.compile(r"^About"),
         about="About dialog",
