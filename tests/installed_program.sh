@@ -115,7 +115,7 @@ rm -f "$work/opened"
 xdotool key --window "$window" F10 Right Down
 sleep 0.5
 xdotool key --window "$window" Return
-about=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" --name '^About$' | head -n1) ||
+about=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" --name '^About Hunchmeter$' | head -n1) ||
     fail "no About window"
 xdotool key --window "$about" Tab Return
 for _ in $(seq 100); do

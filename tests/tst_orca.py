@@ -72,7 +72,7 @@ WORDS = {
         first_picture="Red circle push button",
         intro="notification Hunchmeter is a game that tests your intuition.",
         intro_part="tests your intuition",
-        rules=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules, F3 reads the "
+        rules=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules; F3 reads the "
                          r"board\. First choose a level"),
         rules_again=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules"),
         level_first="notification Choose a level first",
@@ -80,28 +80,29 @@ WORDS = {
         first_prompt="notification Level 1. Attempt 1: guess the picture",
         prompt="notification Red circle. Attempt %d: guess the picture",
         verdict=re.compile(r"^notification Red circle\. (%s)$" % VERDICTS["en"]),
-        explanation=re.compile(r"^At this level, random guessing gets 2 of 10 right on average\.\n"
+        explanation=re.compile(r"^At this level, blind guessing gets 2 out of 10 right on average\.\n"
                                r"Getting (none|\d+ or more|all 10) right by (bad )?luck alone "
                                r"happens (in \d+% of|once in [\d,]+|less than once in a billion) "
                                r"games\.\nDetails are on the board: press F3\.$"),
         board_now=re.compile(r"^notification (%s)$" % VERDICTS["en"]),
-        board_details=re.compile(r"^At this level, .*\nAttempt 1: .* was hidden, you guessed Red "
-                                 r"circle, (right|wrong)\..*\nAttempt 10: ", re.S),
-        board="Result board",
+        board_details=re.compile(r"^At this level, .*\nAttempt 1: .* was hidden and you guessed Red "
+                                 r"circle — (right|wrong)\..*\nAttempt 10: ", re.S),
+        board="Results board",
         banner="Hunchmeter heading",
-        verdict_again=re.compile(r"^(%s)\nAt this level, random guessing gets 2 of 10 right"
+        verdict_again=re.compile(r"^(%s)\nAt this level, blind guessing gets 2 out of 10 right"
                                  % VERDICTS["en"]),
         statistics_item=re.compile(r"^Statistics"),
         statistics="Statistics dialog",
         games=re.compile(r"^\d+ games? played"),
-        level_verdict=re.compile(r"^Level 1: (better than chance|worse than chance|cannot be told)"
-                                 r".*\n\d+ games?: \d+(\.\d)?% right.*\nStrong intuition"),
+        level_verdict=re.compile(r"^Level 1: (better than chance|worse than chance|not yet "
+                                 r"distinguishable).*\n\d+ games?: \d+(\.\d)?% right.*\nStrong "
+                                 r"intuition"),
         chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d)?% right", re.M),
         figure=re.compile(r"^Level 1, games played: \d+"),
-        about_item=re.compile(r"^About"),
-        about="About dialog",
+        about_item=re.compile(r"^About Hunchmeter"),
+        about="About Hunchmeter dialog",
         link=re.compile(r"^Programs for everyone! link"),
-        site="Author's site: http",
+        site="Author's website: http",
     ),
 }
 W = WORDS["ru"]

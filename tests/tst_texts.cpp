@@ -205,7 +205,7 @@ private Q_SLOTS:
         const QString prompt = GameTexts::attemptRequest(3);
         Language::install(Language::Choice::Russian);
         QCOMPARE(a[u"Label2_3"_s], u"Author: "_s + QStringLiteral(CHUIKOMER_AUTHOR_EN));
-        QCOMPARE(a[u"Label2_6"_s], u"Version: v"_s + QStringLiteral(CHUIKOMER_VERSION));
+        QCOMPARE(a[u"Label2_6"_s], u"Version: "_s + QStringLiteral(CHUIKOMER_VERSION));
         QCOMPARE(a[u"Label2_7"_s] + u' ' + a[u"Label2_0"_s],
                  u"Dates: January 21, 2005 to August 13, 2015"_s);
         QCOMPARE(m[u"title"_s], u"Hunchmeter"_s);

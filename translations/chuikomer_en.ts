@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>О программе</source>
-        <translation>About</translation>
+        <translation>About Hunchmeter</translation>
     </message>
     <message>
         <source>OK</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Сайт автора: %1</source>
-        <translation>Author&apos;s site: %1</translation>
+        <translation>Author&apos;s website: %1</translation>
     </message>
     <message>
         <source>Автор: %1</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Сайт:</source>
-        <translation>Site:</translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>Дата: 21 января 2005 год -</source>
@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Версия: v%1</source>
-        <translation>Version: v%1</translation>
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>Версия программы: v%1</source>
-        <translation>Program version: v%1</translation>
+        <translation>Program version: %1</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Пирамидка с кольцами</source>
-        <translation>Ring pyramid</translation>
+        <translation>Stacking rings</translation>
     </message>
     <message>
         <source>Три фишки</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Наугад на этом уровне угадывают в среднем %1 из %2.</source>
-        <translation>At this level, random guessing gets %1 of %2 right on average.</translation>
+        <translation>At this level, blind guessing gets %1 out of %2 right on average.</translation>
     </message>
     <message>
         <source>Не угадать ни одной картинки просто по невезению можно меньше чем в 1 случае из миллиарда.</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Попытка %1: загадано — %2, ваш ответ — %3, верно.</source>
-        <translation>Attempt %1: %2 was hidden, you guessed %3, right.</translation>
+        <translation>Attempt %1: %2 was hidden and you guessed %3 — right.</translation>
     </message>
     <message>
         <source>Попытка %1: загадано — %2, ваш ответ — %3, неверно.</source>
-        <translation>Attempt %1: %2 was hidden, you guessed %3, wrong.</translation>
+        <translation>Attempt %1: %2 was hidden and you guessed %3 — wrong.</translation>
     </message>
     <message>
         <source>Попытка %1: ждёт вашего ответа.</source>
@@ -286,18 +286,18 @@
     </message>
     <message>
         <source>О программе</source>
-        <translation>About</translation>
+        <translation>About Hunchmeter</translation>
     </message>
     <message numerus="yes">
         <source>Компьютер загадывает картинку, а вам её нужно угадать. Один сеанс %n попыток.</source>
         <translation>
-            <numerusform>The computer hides a picture, and you have to guess it. A game is %n attempt.</numerusform>
-            <numerusform>The computer hides a picture, and you have to guess it. A game is %n attempts.</numerusform>
+            <numerusform>The computer hides a picture, and you have to guess it. A game has %n attempt.</numerusform>
+            <numerusform>The computer hides a picture, and you have to guess it. A game has %n attempts.</numerusform>
         </translation>
     </message>
     <message>
         <source>Табло результатов</source>
-        <translation>Result board</translation>
+        <translation>Results board</translation>
     </message>
     <message>
         <source>Сначала выберите уровень.</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>F2 повторяет правила, F3 читает табло.</source>
-        <translation>F2 repeats the rules, F3 reads the board.</translation>
+        <translation>F2 repeats the rules; F3 reads the board.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -375,19 +375,19 @@
     </message>
     <message>
         <source>Справка не открылась в браузере: в системе нет браузера, чтобы её показать.</source>
-        <translation>The help did not open in a browser: there is no browser on the system to show it.</translation>
+        <translation>The help could not be opened: no web browser is installed.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет браузера, чтобы его показать.</source>
-        <translation>The site did not open: there is no browser on the system to show it.</translation>
+        <translation>The website could not be opened: no web browser is installed.</translation>
     </message>
     <message>
         <source>Справка не открылась в браузере: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
-        <translation>The help did not open in a browser: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
+        <translation>The help could not be opened: %1 (from xdg-utils), which passes documents to the browser, is not installed.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
-        <translation>The site did not open: the system lacks %1, the xdg-utils program that hands links to the browser.</translation>
+        <translation>The website could not be opened: %1 (from xdg-utils), which passes links to the browser, is not installed.</translation>
     </message>
     <message>
         <source>Вместо этого справка открыта в окне программы.</source>
@@ -432,7 +432,7 @@
     <name>RecordNotes</name>
     <message>
         <source>Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не найти.</source>
-        <translation>Neither HOME nor XDG_DATA_HOME gives a full path, so there is no folder to keep the games in.</translation>
+        <translation>Neither HOME nor XDG_DATA_HOME is an absolute path, so there is no folder to keep the games in.</translation>
     </message>
     <message>
         <source>Запись сделана более новой версией программы, и эта версия её не меняет.</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>На месте папки данных стоит не папка.</source>
-        <translation>Something other than a folder stands where the data folder should be.</translation>
+        <translation>There is something other than a folder where the data folder should be.</translation>
     </message>
     <message>
         <source>Запись занята другой копией программы, которая не отвечает.</source>
-        <translation>Another copy of the program is using the games file and does not respond.</translation>
+        <translation>Another copy of the program is using the games file and is not responding.</translation>
     </message>
     <message>
         <source>На диске нет места.</source>
@@ -460,11 +460,11 @@
     </message>
     <message>
         <source>Нет прав доступа к файлу или папке.</source>
-        <translation>You have no permission to use the file or its folder.</translation>
+        <translation>You don&apos;t have permission to access the file or its folder.</translation>
     </message>
     <message>
         <source>Файл достиг предельного размера, заданного в системе.</source>
-        <translation>The file has reached the size limit the system sets.</translation>
+        <translation>The file has reached the system&apos;s file size limit.</translation>
     </message>
     <message>
         <source>Система сообщила об ошибке: %1.</source>
@@ -497,15 +497,15 @@
     </message>
     <message>
         <source>На месте файла стоит символическая ссылка, и программа через неё не пишет.</source>
-        <translation>A symbolic link stands in place of the file, and the program does not write through it.</translation>
+        <translation>The file is a symbolic link, and the program does not write through links.</translation>
     </message>
     <message>
         <source>На месте файла стоит не обычный файл.</source>
-        <translation>That name is taken by something other than a regular file.</translation>
+        <translation>The path leads to something other than a regular file.</translation>
     </message>
     <message>
         <source>У файла записи есть и другие имена (жёсткие ссылки), и программа его не меняет, чтобы не изменить файл под чужим именем.</source>
-        <translation>The games file has other names as well (hard links), so the program leaves it unchanged rather than change a file that is also known by another name.</translation>
+        <translation>The games file also has other names (hard links), so the program leaves it unchanged.</translation>
     </message>
     <message>
         <source>Файл принадлежит другому пользователю.</source>
@@ -521,15 +521,15 @@
     </message>
     <message>
         <source>Символическую ссылку на пути к папке данных создал другой пользователь, и программа по ней не идёт.</source>
-        <translation>A symbolic link on the way to the data folder belongs to another user, so the program does not follow it.</translation>
+        <translation>A symbolic link in the path to the data folder belongs to another user, so the program does not follow it.</translation>
     </message>
     <message>
         <source>Все имена для файла прежних игр с сегодняшней датой уже заняты.</source>
-        <translation>Every name for a file of the earlier games with today&apos;s date is already taken.</translation>
+        <translation>All file names for today&apos;s copy of the earlier games are already taken.</translation>
     </message>
     <message>
         <source>Файл записи игр: %1.</source>
-        <translation>Games file: %1.</translation>
+        <translation>Games file: %1</translation>
     </message>
     <message>
         <source>Пропущено нечитаемых строк в записи игр: %1.</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Запись сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
-        <translation>A newer version of the program wrote the games file: this shows what this version understands of it, and new games are not added to it.</translation>
+        <translation>The games file was written by a newer version of the program: only what this version understands is shown, and new games are not added to it.</translation>
     </message>
     <message>
         <source>Прежние игры не удалось прочитать.</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Файл: %1.</source>
-        <translation>File: %1.</translation>
+        <translation>File: %1</translation>
     </message>
     <message>
         <source>Не удалось очистить статистику.</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>График доли верных ответов</source>
-        <translation>Chart of the percent right</translation>
+        <translation>Chart of percent right</translation>
     </message>
     <message>
         <source>График пуст: игр пока нет.</source>
@@ -589,15 +589,15 @@
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right; blind guessing %3, with its band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right; blind guessing %3, with its band from %4 up.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right; blind guessing %3, with its band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right; blind guessing %3, with its band from %4 to %5.</numerusform>
         </translation>
     </message>
 </context>
@@ -616,7 +616,7 @@
     <name>StatisticsTable</name>
     <message>
         <source>Итоги</source>
-        <translation>Totals</translation>
+        <translation>Figures</translation>
     </message>
     <message>
         <source>Сыграно игр</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>%1, границы доли верных: только у отдельных уровней</source>
-        <translation>%1, likely range of percent right: only for each level on its own</translation>
+        <translation>%1, likely range of percent right: given for single levels only</translation>
     </message>
     <message>
         <source>%1, доля наугад: %2</source>
@@ -686,11 +686,11 @@
     </message>
     <message>
         <source>Игр пока нет: сыграйте, и результаты появятся здесь.</source>
-        <translation>No games yet: play, and the results will show here.</translation>
+        <translation>No games yet: play a game, and the results will appear here.</translation>
     </message>
     <message>
         <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
-        <translation>Total adds up all levels, so it may disagree with a single level.</translation>
+        <translation>The total combines all levels, so it may differ from a single level.</translation>
     </message>
     <message>
         <source>%1 %</source>
@@ -743,19 +743,19 @@
     </message>
     <message>
         <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
-        <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, half again as much as blind guessing.</translation>
+        <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, 1.5 times blind guessing.</translation>
     </message>
     <message>
         <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
-        <translation>The bounds are right for %1 players in %2, however often you look here.</translation>
+        <translation>The bounds hold for %1 players out of %2, however often you check.</translation>
     </message>
     <message>
         <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
-        <translation>%1: all levels together cannot be told from blind guessing yet</translation>
+        <translation>%1: all levels together not yet distinguishable from blind guessing</translation>
     </message>
     <message>
         <source>%1: от угадывания наугад пока не отличить</source>
-        <translation>%1: cannot be told from blind guessing yet</translation>
+        <translation>%1: not yet distinguishable from blind guessing</translation>
     </message>
     <message>
         <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
@@ -768,13 +768,13 @@
     <message numerus="yes">
         <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
         <translation>
-            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more game at this share.</numerusform>
-            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more games at this share.</numerusform>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more game at this rate.</numerusform>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more games at this rate.</numerusform>
         </translation>
     </message>
     <message>
         <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
-        <translation>Strong intuition (%1 or more): not clear yet; at this share it may never become clear.</translation>
+        <translation>Strong intuition (%1 or more): not clear yet; at this rate it may never become clear.</translation>
     </message>
 </context>
 <context>
@@ -785,11 +785,11 @@
     </message>
     <message>
         <source>Чтение записи игр: %p%</source>
-        <translation>Reading the game record: %p%</translation>
+        <translation>Reading the games file: %p%</translation>
     </message>
     <message>
         <source>Чтение записи игр</source>
-        <translation>Reading the game record</translation>
+        <translation>Reading the games file</translation>
     </message>
     <message>
         <source>Очистить…</source>
@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой.</source>
-        <translation>Start the game record anew; the old record is kept in a file with today&apos;s date.</translation>
+        <translation>Start a new games file; the old one is kept in a file named with today&apos;s date.</translation>
     </message>
     <message>
         <source>Закрыть</source>
