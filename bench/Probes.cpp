@@ -10,8 +10,9 @@
 #include "ProgramInfo.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "SealedDraw.h"
 #include "Stats.h"
-#include "TimeSeededRandom.h"
+#include "SystemRandom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -215,8 +216,8 @@ void nameApplication()
 // The program as main() puts it together.
 std::unique_ptr<Application> startProgram()
 {
-    auto program =
-        std::make_unique<Application>(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
+    auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()),
+                                                 SealedDraw(SystemRandom::fill).random());
     return program;
 }
 

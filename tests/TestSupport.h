@@ -6,6 +6,7 @@
 // What several tests share: the palette, scans over an image's pixels, a control by its name,
 // a random source that hides the pictures a test chooses, and records of games.
 
+#include "Game.h"
 #include "Statistics.h"
 
 #include <QFile>
@@ -86,29 +87,32 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// A random source that hands out queued values, then 0. Copies share the queue, so a test can queue
-// more after handing the source to a game.
+// A draw that hides the queued pictures, then the first, each under a secret of its own. Copies
+// share the queue, so a test can queue more after handing the draw to a game.
 struct ScriptedRandom {
-    std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
+    std::shared_ptr<std::deque<int>> pictures = std::make_shared<std::deque<int>>();
+    std::shared_ptr<int> drawn = std::make_shared<int>(0);
 
-    double operator()() const
+    operator Game::Random() const
     {
-        if (values->empty())
-            return 0.0;
-        const double v = values->front();
-        values->pop_front();
-        return v;
+        return {[] { return QByteArray("0123456789abcdef"); },
+                [*this](int) {
+                    Game::Drawn d;
+                    if (!pictures->empty()) {
+                        d.picture = pictures->front();
+                        pictures->pop_front();
+                    }
+                    d.secret.fill(std::uint8_t(++*drawn));
+                    return d;
+                }};
     }
-    // Hides these pictures at the next attempts: each the middle of its interval.
-    template <typename Range> void hideAll(const Range &pictures, int offered) const
+    // Hides these pictures at the next attempts.
+    template <typename Range> void hideAll(const Range &hidden, int /*offered*/) const
     {
-        for (int p : pictures)
-            values->push_back((p + 0.5) / offered);
+        for (int p : hidden)
+            pictures->push_back(p);
     }
-    void hide(std::initializer_list<int> pictures, int offered) const
-    {
-        hideAll(pictures, offered);
-    }
+    void hide(std::initializer_list<int> hidden, int offered) const { hideAll(hidden, offered); }
 };
 
 // The level numbered `number`, 1..3, as the tests name them.

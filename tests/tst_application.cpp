@@ -140,8 +140,8 @@ private Q_SLOTS:
     void startShowsTheWindowAndExitEndsTheLoop()
     {
         QCOMPARE(ApplicationFolder::find(), QCoreApplication::applicationDirPath() + u'/');
-        auto program =
-            std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
+        auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()),
+                                                     TestSupport::ScriptedRandom{});
         program->start();
         MainWindow &window = program->mainWindow();
         QVERIFY(window.isVisible());

@@ -51,7 +51,10 @@ private Q_SLOTS:
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            LoggedGame logged([&] { return unit(rng); });
+            LoggedGame logged(Game::Random{[] { return QByteArray("0123456789abcdef"); },
+                                           [&](int offered) {
+                                               return Game::Drawn{int(unit(rng) * offered), {}};
+                                           }});
             Game &game = logged.game;
             const int events = length(rng);
             for (int e = 0; e < events; ++e) {

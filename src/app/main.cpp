@@ -6,7 +6,8 @@
 #include "DisplayCheck.h"
 #include "Language.h"
 #include "ProgramInfo.h"
-#include "TimeSeededRandom.h"
+#include "SealedDraw.h"
+#include "SystemRandom.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -38,7 +39,8 @@ int main(int argc, char *argv[])
 #endif
     Language::installForUser();
     // The folder is known before any window exists, and never changes afterwards.
-    Application program(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
+    Application program(Desktop(ApplicationFolder::find()),
+                        SealedDraw(SystemRandom::fill).random());
     program.start();
     return QApplication::exec();
 }
