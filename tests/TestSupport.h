@@ -102,9 +102,17 @@ struct ScriptedRandom {
                         d.picture = pictures->front();
                         pictures->pop_front();
                     }
-                    d.secret.fill(std::uint8_t(++*drawn));
+                    d.secret = secret(++*drawn);
                     return d;
                 }};
+    }
+    // The secret of the n-th picture drawn, from 1.
+    static Seal::Secret secret(int n)
+    {
+        Seal::Secret s;
+        for (std::size_t i = 0; i < s.size(); ++i)
+            s[i] = std::uint8_t(n * 37 + int(i) * 11 + 5);
+        return s;
     }
     // Hides these pictures at the next attempts.
     template <typename Range> void hideAll(const Range &hidden, int /*offered*/) const

@@ -288,6 +288,10 @@
         <source>Сначала выберите уровень.</source>
         <translation>Choose a level first.</translation>
     </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Verify</translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
@@ -466,6 +470,100 @@
     <message>
         <source>Не удалось начать запись заново в %1.</source>
         <translation>The record could not be started anew in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SealsWindow</name>
+    <message>
+        <source>Проверка</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Печати</source>
+        <translation>Seals</translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation>Attempt</translation>
+    </message>
+    <message>
+        <source>Картинка</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Печать и секрет</source>
+        <translation>Seal and secret</translation>
+    </message>
+    <message>
+        <source>Сходится</source>
+        <translation>Holds</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Скопировать печати, а после игры и секреты, как текст.</source>
+        <translation>Copy the seals, and after the game the secrets too, as text.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Попытка %1, печать %2</source>
+        <translation>Attempt %1, seal %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>НЕТ</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
+        <translation>Attempt %1: %2, number %3, seal %4, secret %5, %6</translation>
+    </message>
+    <message>
+        <source>сходится</source>
+        <translation>holds</translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation>does not hold</translation>
+    </message>
+    <message>
+        <source>загадана</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
+        <translation>No game has begun: choose a level, and the seal of the first hidden picture appears here.</translation>
+    </message>
+    <message>
+        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
+        <translation>Game %1. Each picture&apos;s seal appears as soon as the picture is hidden, before you guess: note it. After the game the secrets appear here, and every seal can be checked.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
+        <translation>
+            <numerusform>Game %1 is over. The %n seal holds: the picture was hidden before you guessed.</numerusform>
+            <numerusform>Game %1 is over. All %n seals hold: each picture was hidden before you guessed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
+        <translation>Game %1 is over. Not all seals hold: the pictures in the rows marked “NO” are not the ones that were hidden.</translation>
+    </message>
+    <message>
+        <source>Игра %1</source>
+        <translation>Game %1</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Сначала выберите уровень.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OpenFailureNotice</name>
@@ -470,6 +474,101 @@
     </message>
     <message>
         <source>Не удалось начать запись заново в %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealsWindow</name>
+    <message>
+        <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печати</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картинка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать и секрет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скопировать печати, а после игры и секреты, как текст.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1, печать %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>НЕТ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>загадана</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
+        <translation>
+            <numerusform>Игра %1 окончена. Все %n печать сходится: каждая картинка была загадана до вашего ответа.</numerusform>
+            <numerusform>Игра %1 окончена. Все %n печати сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
+            <numerusform>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

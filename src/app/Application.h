@@ -12,6 +12,7 @@
 #include <memory>
 
 class MainWindow;
+class SealsWindow;
 class StatisticsWindow;
 
 // The program put together: the game and its board, the main window that shows them, the
@@ -45,6 +46,7 @@ private:
     void openHelp();
     void showAbout();
     void showStatistics();
+    void showSeals();
     void startRecordAnew();
     // Whether the program ends: false when the player stays.
     bool exitWhenReady();
@@ -56,4 +58,5 @@ private:
     Record record_;
     std::unique_ptr<MainWindow> window_;
     QPointer<StatisticsWindow> statistics_;
+    QPointer<SealsWindow> seals_;
 };

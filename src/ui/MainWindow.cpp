@@ -115,6 +115,8 @@ void MainWindow::createMenus()
     menu->setObjectName(u"Menu"_s);
     QAction *statistics = menu->addAction(tr("Статистика"));
     statistics->setObjectName(u"MenuStatistics"_s);
+    QAction *seals = menu->addAction(tr("Проверка"));
+    seals->setObjectName(u"MenuSeals"_s);
     QAction *exit = menu->addAction(tr("Выход"));
     exit->setObjectName(u"MenuExit"_s);
     QMenu *help = menuBar()->addMenu(tr("Справка"));
@@ -131,6 +133,7 @@ void MainWindow::createMenus()
     connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsRequested);
+    connect(seals, &QAction::triggered, this, &MainWindow::sealsRequested);
 
     // The menus have no mnemonics and this style opens none on Alt alone: F10, as on GNOME,
     // is the keyboard's way in.

@@ -41,6 +41,7 @@ Q_SIGNALS:
     void helpRequested();
     void aboutRequested();
     void statisticsRequested();
+    void sealsRequested();
     // The window is asked to close: whoever listens keeps it open by ignoring the event.
     void closing(QCloseEvent *event);
 
