@@ -137,7 +137,7 @@ inline void addGames(Statistics &s, int number, int games, int hits)
         FinishedGame g;
         g.level = level(number);
         const int right = hits / games + (n < hits % games ? 1 : 0);
-        for (int i = 0; i < Board::Cells; ++i)
+        for (int i = 0; i < GameSize::Attempts; ++i)
             g.guessed[i] = i < right ? g.hidden[i] : g.hidden[i] + 1;
         s.add(g);
     }

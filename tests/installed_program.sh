@@ -7,11 +7,12 @@
 # its window must appear titled in the language the locale asks for, and F1 must hand the help
 # in that language beside the program to the desktop's opener. Last, the About link must hand
 # over the maker's address.
-# with-xvfb installed_program.sh BUILD_DIR APP_ID SITE_URL
+# with-xvfb installed_program.sh BUILD_DIR APP_ID SITE_URL VERSION
 set -euo pipefail
 build=$1
 app_id=$2
 site_url=$3
+version=$4
 
 work=$(mktemp -d)
 app=""
@@ -45,6 +46,9 @@ icon=$prefix/share/icons/hicolor/32x32/apps/$app_id.png
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry names another icon"
 grep -qx "StartupWMClass=$app_id" "$desktop" || fail "desktop entry names another window class"
+# A menu in a language without a translation shows the English name; a Russian one the Russian.
+grep -qx "Name=Hunchmeter" "$desktop" || fail "the desktop entry's own name is not the English one"
+grep -qx "Name\[ru\]=Чуйкомер" "$desktop" || fail "the desktop entry has no Russian name"
 file "$icon" | grep -q 'PNG image data, 32 x 32' || fail "icon is not a 32 x 32 PNG"
 # Valid as the desktop_entry and appstream_metainfo tests find them in the build tree.
 [ -f "$metainfo" ] || fail "no metainfo"
@@ -52,7 +56,13 @@ file "$icon" | grep -q 'PNG image data, 32 x 32' || fail "icon is not a 32 x 32 
 for manual in man6 ru/man6; do
     gzip -dc "$prefix/share/man/$manual/chuikomer.6.gz" >"$work/chuikomer.6" || fail "no $manual page"
     grep -q '^chuikomer \\- ' "$work/chuikomer.6" || fail "the $manual page does not name chuikomer"
+    grep -q "^\.TH CHUIKOMER 6 .* $version\"" "$work/chuikomer.6" || fail "the $manual page is not of $version"
 done
+# The English page says nothing in Russian but the program's Russian name and help.
+gzip -dc "$prefix/share/man/man6/chuikomer.6.gz" | sed '/^\.\\"/d' |
+    sed 's/Чуйкомер in Russian//; s/Справка\.html//' | grep -P '\p{Cyrillic}' &&
+    fail "Russian in the English manual page"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo is not of $version"
 [ -s "$prefix/share/doc/chuikomer/copyright" ] || fail "no copyright file"
 
 [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under tools/with-xvfb"
@@ -65,13 +75,13 @@ printf '%s\n%s\n' "\$PWD" "\$1" >"$work/opened.part" && mv "$work/opened.part" "
 OPENER
 chmod +x "$work/bin/xdg-open"
 
-# The program in the user's language: Russian under C, under Russian and under a language it
-# does not speak, English under English; F1 opens the help in that language. Of the variables
+# The program in the user's language: Russian under C and under Russian, English under English
+# and under a language it does not speak; F1 opens the help in that language. Of the variables
 # the test runs under, only LANG reaches the program.
 real_program=$(cd "$program" && pwd -P)
 locale_variables=$(env | sed -n 's/^\(LC_[A-Z_]*\|LANGUAGE\)=.*/-u \1/p')
 for run in C:Чуйкомер:Справка.html ru_RU.UTF-8:Чуйкомер:Справка.html \
-    de_DE.UTF-8:Чуйкомер:Справка.html en_US.UTF-8:Hunchmeter:Help.html; do
+    de_DE.UTF-8:Hunchmeter:Help.html en_US.UTF-8:Hunchmeter:Help.html; do
     IFS=: read -r lang title help <<<"$run"
     if [ -n "$app" ]; then
         kill "$app"

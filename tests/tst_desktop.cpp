@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "ApplicationFolder.h"
 #include "DisplayCheck.h"
+#include "HelpWindow.h"
 #include "MainWindow.h"
 #include "OpenFailureNotice.h"
 #include "Platform.h"
@@ -184,12 +185,18 @@ private Q_SLOTS:
                     texts << box->text();
             return texts;
         };
+        // The help the browser did not show, the program shows in a window of its own.
+        const QString instead = u"\nВместо этого справка открыта в окне программы."_s;
         window.findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
         QCOMPARE(launcher.calls.size(), 1u);
         QCOMPARE(notices(),
-                 QStringList{u"Справка не открылась: в системе нет программы %1 из "
+                 QStringList{u"Справка не открылась в браузере: в системе нет программы %1 из "
                              u"пакета xdg-utils, которая передаёт документы браузеру."_s.arg(
-                                 QString::fromLatin1(Platform::OpenerName))});
+                                 QString::fromLatin1(Platform::OpenerName)) +
+                             instead});
+        auto *help = window.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->document(), launcher.calls[0].target);
         QVERIFY(window.isEnabled());
         for (QMessageBox *box : window.findChildren<QMessageBox *>())
             box->close();
@@ -198,8 +205,10 @@ private Q_SLOTS:
         window.findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
         QVERIFY(notices().isEmpty());
         launcher.gaveUp();
-        QCOMPARE(notices(), QStringList{u"Справка не открылась: в системе нет браузера, чтобы её "
-                                        u"показать."_s});
+        QCOMPARE(notices(), QStringList{u"Справка не открылась в браузере: в системе нет браузера, "
+                                        u"чтобы её показать."_s +
+                                        instead});
+        QCOMPARE(window.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(OpenFailureNotice::text(
                      {OpenFailure::Request::Link, OpenFailure::Reason::NoOpener, u"xdg-open"_s}),
                  u"Сайт не открылся: в системе нет программы xdg-open из пакета xdg-utils, "
@@ -273,6 +282,7 @@ private Q_SLOTS:
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"QT_SCALE_FACTOR"_s, u"nan"_s);
+        environment.insert(u"LC_ALL"_s, u"C"_s);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(CHUIKOMER_EXE), {});

@@ -124,6 +124,11 @@ private Q_SLOTS:
         QVERIFY(t.game.levelChoiceOpen());
         t.game.chooseLevel(TestSupport::level(3));
         QVERIFY(!t.game.levelChoiceOpen());
+        // The rules hold without the buttons: a choice while closed changes nothing.
+        const QStringList log = t.record.log;
+        t.game.chooseLevel(TestSupport::level(1));
+        QCOMPARE(t.game.level(), TestSupport::level(3));
+        QCOMPARE(t.record.log, log);
         for (int i = 0; i < 4; ++i)
             t.game.guess(i);
         QVERIFY(t.game.levelChoiceOpen());

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Команда Чуйкомера
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "DisplayTexts.h"
 #include "GameTexts.h"
 #include "Language.h"
-#include "StatisticsTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 #include <cstdio>
@@ -29,10 +30,12 @@ void LanguageTest::followsTheUser_data()
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<bool>("english");
     QTest::newRow("C") << QStringList{u"C"_s} << false;
+    QTest::newRow("POSIX") << QStringList{u"POSIX"_s} << false;
     QTest::newRow("ru_RU") << QStringList{u"ru-RU"_s, u"ru"_s} << false;
     QTest::newRow("en_GB") << QStringList{u"en-GB"_s, u"en"_s} << true;
-    QTest::newRow("de_DE") << QStringList{u"de-DE"_s, u"de"_s} << false;
+    QTest::newRow("de_DE") << QStringList{u"de-DE"_s, u"de"_s} << true;
     QTest::newRow("LANGUAGE=de:en") << QStringList{u"de"_s, u"en"_s} << true;
+    QTest::newRow("LANGUAGE=de:ru") << QStringList{u"de"_s, u"ru"_s} << false;
     QTest::newRow("LANGUAGE=en_US:ru") << QStringList{u"en_US"_s, u"ru"_s} << true;
     QTest::newRow("none") << QStringList{} << false;
 }
@@ -51,18 +54,31 @@ void LanguageTest::followsTheEnvironment_data()
 {
     QTest::addColumn<QStringList>("variables");
     QTest::addColumn<QString>("said");
-    const QString russian = u"Чуйкомер Справка.html 30,8\u00a0%"_s;
-    const QString english = u"Hunchmeter Help.html 30.8%"_s;
+    const QString russian = u"Чуйкомер Справка.html 30,8 9\u00a0765\u00a0625 Чуйкомер: не удалось "
+                            u"открыть графический дисплей (проверьте DISPLAY или "
+                            u"WAYLAND_DISPLAY).\n"_s;
+    const QString english = u"Hunchmeter Help.html 30.8 9,765,625 Hunchmeter: could not open a "
+                            u"graphical display (check DISPLAY or WAYLAND_DISPLAY).\n"_s;
     QTest::newRow("C") << QStringList{u"LANG=C"_s} << russian;
+    QTest::newRow("POSIX") << QStringList{u"LC_ALL=POSIX"_s} << russian;
     QTest::newRow("ru_RU") << QStringList{u"LANG=ru_RU.UTF-8"_s} << russian;
-    QTest::newRow("de_DE") << QStringList{u"LANG=de_DE.UTF-8"_s} << russian;
+    QTest::newRow("de_DE") << QStringList{u"LANG=de_DE.UTF-8"_s} << english;
+    QTest::newRow("fr_FR") << QStringList{u"LANG=fr_FR.UTF-8"_s} << english;
+    QTest::newRow("en_IN") << QStringList{u"LANG=en_IN.UTF-8"_s} << english;
     QTest::newRow("en_US") << QStringList{u"LANG=en_US.UTF-8"_s} << english;
     QTest::newRow("LC_ALL over LANG")
         << QStringList{u"LANG=ru_RU.UTF-8"_s, u"LC_ALL=en_US.UTF-8"_s} << english;
-    QTest::newRow("LANGUAGE") << QStringList{u"LANG=de_DE.UTF-8"_s, u"LANGUAGE=de:en"_s} << english;
+    QTest::newRow("LANGUAGE=de:en")
+        << QStringList{u"LANG=de_DE.UTF-8"_s, u"LANGUAGE=de:en"_s} << english;
+    QTest::newRow("LANGUAGE=de:ru")
+        << QStringList{u"LANG=de_DE.UTF-8"_s, u"LANGUAGE=de:ru"_s} << russian;
+    // The messages' language decides the numbers too, so that a sentence reads one way.
+    QTest::newRow("ru_RU, LC_MESSAGES=en_US")
+        << QStringList{u"LANG=ru_RU.UTF-8"_s, u"LC_MESSAGES=en_US.UTF-8"_s} << english;
 }
 
-// The title, the help and a share as the program shows them, run under a user's variables.
+// The title, the help, numbers and what is said before the window, as the program has them
+// under a user's variables.
 void LanguageTest::followsTheEnvironment()
 {
     QFETCH(QStringList, variables);
@@ -93,15 +109,19 @@ void LanguageTest::russianPluralsAgreeWithTheCount()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
     if (qEnvironmentVariableIsSet(SayLanguage)) {
+        // As the program says it before its application object exists.
+        const QString noDisplay = DisplayTexts::noDisplay();
+        QCoreApplication application(argc, argv);
         Language::installForUser();
         const QString said = GameTexts::title() + u' ' +
                              Language::helpDocument(Language::current()) + u' ' +
-                             StatisticsTexts::percent(0.308, 1);
+                             QLocale().toString(30.8, 'f', 1) + u' ' + QLocale().toString(9765625) +
+                             u' ' + noDisplay;
         std::fputs(said.toUtf8().constData(), stdout);
         return 0;
     }
+    QCoreApplication application(argc, argv);
     LanguageTest test;
     return QTest::qExec(&test, argc, argv);
 }

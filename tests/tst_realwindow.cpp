@@ -108,16 +108,25 @@ private Q_SLOTS:
     void withoutADisplayItSaysSoAndFails_data()
     {
         QTest::addColumn<QStringList>("assignments");
-        QTest::newRow("nothing set") << QStringList{};
-        QTest::newRow("empty variables") << QStringList{u"DISPLAY="_s, u"WAYLAND_DISPLAY="_s};
-        QTest::newRow("dead display") << QStringList{u"DISPLAY=:9999"_s};
-        QTest::newRow("no such plugin") << QStringList{u"QT_QPA_PLATFORM=wayland"_s};
+        QTest::addColumn<QByteArray>("said");
+        // In the user's language, named as the program is in it.
+        const QByteArray russian = "Чуйкомер: не удалось открыть графический дисплей";
+        const QByteArray english = "Hunchmeter: could not open a graphical display";
+        QTest::newRow("nothing set") << QStringList{u"LANG=C"_s} << russian;
+        QTest::newRow("empty variables")
+            << QStringList{u"DISPLAY="_s, u"WAYLAND_DISPLAY="_s, u"LANG=en_US.UTF-8"_s} << english;
+        QTest::newRow("dead display")
+            << QStringList{u"DISPLAY=:9999"_s, u"LANG=de_DE.UTF-8"_s} << english;
+        QTest::newRow("no such plugin")
+            << QStringList{u"QT_QPA_PLATFORM=wayland"_s, u"LANG=ru_RU.UTF-8"_s} << russian;
     }
     void withoutADisplayItSaysSoAndFails()
     {
         QFETCH(QStringList, assignments);
+        QFETCH(QByteArray, said);
         QProcessEnvironment env = environmentWithout(
-            {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_SESSION_TYPE"_s});
+            {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_SESSION_TYPE"_s,
+             u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s});
         for (const QString &a : assignments)
             env.insert(a.section(u'=', 0, 0), a.section(u'=', 1));
         QProcess p;
@@ -127,7 +136,7 @@ private Q_SLOTS:
         const QByteArray errors = p.readAllStandardError();
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 1);
-        QVERIFY2(errors.contains("Chuikomer: could not open a graphical display"), errors);
+        QVERIFY2(errors.contains(said), errors);
         QVERIFY2(!errors.contains("Reinstalling"), errors);
     }
 

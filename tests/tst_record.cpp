@@ -45,7 +45,7 @@ FinishedGame game(int level, int hits)
     FinishedGame g;
     g.playedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 22, 20), Qt::UTC);
     g.level = TestSupport::level(level);
-    for (int i = 0; i < Board::Cells; ++i) {
+    for (int i = 0; i < GameSize::Attempts; ++i) {
         g.hidden[i] = (i * 7) % g.offeredPictures();
         g.guessed[i] = i < hits ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
     }

@@ -16,7 +16,7 @@ QString fault(const Board &board, const Game &game)
 {
     const bool over = game.score().has_value();
     const auto offered = [&](int p) { return game.offers(p); };
-    for (int n = 1; n <= Board::Cells; ++n) {
+    for (int n = 1; n <= GameSize::Attempts; ++n) {
         const Board::Cell &cell = board.cell(n);
         const bool answered = over || n < game.attempt();
         const auto wrong = [n](const char *what) {

@@ -13,9 +13,11 @@
 
 using namespace Qt::StringLiterals;
 using Finding = Statistics::Finding;
+using Strength = Statistics::Strength;
 using TestSupport::addGames;
 
 Q_DECLARE_METATYPE(Statistics::Finding)
+Q_DECLARE_METATYPE(Statistics::Strength)
 
 namespace
 {
@@ -121,18 +123,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("games");
         QTest::addColumn<int>("hits");
         QTest::addColumn<Finding>("finding");
-        QTest::newRow("8 games at chance") << 1 << 8 << 16 << Finding::Unclear;
-        QTest::newRow("25 games at chance") << 1 << 25 << 50 << Finding::NoStrongEdge;
+        QTest::addColumn<Strength>("strength");
+        using S = Strength;
+        QTest::newRow("8 games at chance") << 1 << 8 << 16 << Finding::Unclear << S::Unknown;
+        QTest::newRow("25 games at chance")
+            << 1 << 25 << 50 << Finding::NoStrongEdge << S::NotStrong;
         QTest::newRow("third level, 300 games at chance")
-            << 3 << 300 << 200 << Finding::NoStrongEdge;
-        QTest::newRow("a 22% player, 100 games") << 1 << 100 << 220 << Finding::NoStrongEdge;
-        QTest::newRow("2 strong games") << 2 << 2 << 16 << Finding::StandsOut;
-        QTest::newRow("21 games, 64 right") << 1 << 21 << 64 << Finding::Unclear;
-        QTest::newRow("100 games at 30%") << 1 << 100 << 300 << Finding::StandsOut;
-        QTest::newRow("a 25% player, 1000 games") << 1 << 1000 << 2500 << Finding::StandsOut;
-        QTest::newRow("30 games, none right") << 1 << 30 << 0 << Finding::BelowLuck;
-        QTest::newRow("a few games, none right") << 3 << 5 << 0 << Finding::Unclear;
-        QTest::newRow("557 games, 999 right") << 1 << 557 << 999 << Finding::NoStrongEdge;
+            << 3 << 300 << 200 << Finding::NoStrongEdge << S::NotStrong;
+        QTest::newRow("a 22% player, 100 games")
+            << 1 << 100 << 220 << Finding::NoStrongEdge << S::NotStrong;
+        QTest::newRow("2 strong games") << 2 << 2 << 16 << Finding::StandsOut << S::Strong;
+        QTest::newRow("21 games, 64 right") << 1 << 21 << 64 << Finding::Unclear << S::Unknown;
+        QTest::newRow("100 games at 30%") << 1 << 100 << 300 << Finding::StandsOut << S::Unknown;
+        QTest::newRow("a 25% player, 1000 games")
+            << 1 << 1000 << 2500 << Finding::StandsOut << S::NotStrong;
+        QTest::newRow("30 games, none right") << 1 << 30 << 0 << Finding::BelowLuck << S::NotStrong;
+        QTest::newRow("a few games, none right") << 3 << 5 << 0 << Finding::Unclear << S::Unknown;
+        QTest::newRow("557 games, 999 right")
+            << 1 << 557 << 999 << Finding::NoStrongEdge << S::NotStrong;
     }
     void findingsFollowTheRange()
     {
@@ -140,10 +148,12 @@ private Q_SLOTS:
         QFETCH(int, games);
         QFETCH(int, hits);
         QFETCH(Finding, finding);
+        QFETCH(Strength, strength);
         Statistics s;
         addGames(s, level, games, hits);
         const Level at = TestSupport::level(level);
         QCOMPARE(s.finding(at), finding);
+        QCOMPARE(s.strength(at), strength);
         QCOMPARE(s.hits(at), hits);
         QCOMPARE(s.expectedHits(at), games * Game::Attempts * chanceAt(level));
         // The range holds the share, and its ends are where the figure reaches Needed.
@@ -160,19 +170,24 @@ private Q_SLOTS:
         const double chance = chanceAt(level);
         QCOMPARE(r.low > chance, finding == Finding::StandsOut);
         QCOMPARE(r.high < chance, finding == Finding::BelowLuck);
-        if (finding == Finding::NoStrongEdge)
-            QVERIFY(r.high < Statistics::strongShare(at));
-        // A settled line needs no more games; an unclear one would settle at its share.
-        QCOMPARE(s.gamesToSettle(at).has_value(), finding == Finding::Unclear);
-        if (const auto more = s.gamesToSettle(at)) {
-            QVERIFY(judge(level, games + *more, std::llround(share * (games + *more) * 10)) !=
-                    Finding::Unclear);
-            QCOMPARE(
-                judge(level, games + *more - 1, std::llround(share * (games + *more - 1) * 10)),
-                Finding::Unclear);
-        }
-        // A line by itself is its own total.
-        QCOMPARE(s.finding(Statistics::Total), finding);
+        const double strong = Statistics::strongShare(at);
+        QCOMPARE(r.high < strong, strength == Strength::NotStrong);
+        QCOMPARE(r.low > strong, strength == Strength::Strong);
+        // A strength not yet known would be at its share, after the games said and not before.
+        auto after = [&](qint64 more) {
+            const qint64 g = (games + more) * Game::Attempts;
+            return Statistics::strengthOf(at, g, std::llround(share * double(g)));
+        };
+        const std::optional<qint64> more = s.gamesToTellStrength(at);
+        if (strength != Strength::Unknown)
+            QVERIFY(!more);
+        else if (more)
+            QVERIFY(after(*more) != Strength::Unknown && after(*more - 1) == Strength::Unknown);
+        else
+            QCOMPARE(after(Statistics::MostGamesAhead), Strength::Unknown);
+        // A line by itself is its own total, which has no strong share to be below.
+        QCOMPARE(s.finding(Statistics::Total),
+                 finding == Finding::NoStrongEdge ? Finding::Unclear : finding);
     }
 
     // Exactly, by the hit count's distribution with no sampling: whatever a player's true share
@@ -255,14 +270,6 @@ private Q_SLOTS:
         QCOMPARE(low.finding(Statistics::Total), Finding::BelowLuck);
         QCOMPARE(low.levelsPlayed().size(), 3u);
         QCOMPARE(low.linesShown().back(), Statistics::Total);
-        // No strong edge in total only where no level has one, which each level says itself.
-        Statistics none;
-        addGames(none, 1, 100, 200);
-        addGames(none, 2, 300, 300);
-        QCOMPARE(none.finding(Statistics::Total), Finding::NoStrongEdge);
-        addGames(none, 3, 10, 7);
-        QCOMPARE(none.finding(TestSupport::level(3)), Finding::Unclear);
-        QCOMPARE(none.finding(Statistics::Total), Finding::Unclear);
     }
 
     // Exactly, by the hit count's distribution with no sampling: a blind guesser who looks

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <set>
 
 #ifdef Q_OS_UNIX
@@ -88,19 +90,25 @@ QString disagreement(const Statistics &s, Level level, StatisticsChart &chart)
     // Outward, but for two steps at the third decimal that keep it on the verdict's side.
     if (low > r.low * 100 + 2e-3 + 1e-9 || high < r.high * 100 - 2e-3 - 1e-9)
         return u"inward: "_s + numbers;
+    using Strength = Statistics::Strength;
+    const Strength power = s.strength(level);
     if (!(low <= share && share <= high) || (low > chance) != (f == Finding::StandsOut) ||
         (high < chance) != (f == Finding::BelowLuck) ||
-        (f == Finding::NoStrongEdge && high >= strong))
+        (high < strong) != (power == Strength::NotStrong) ||
+        (low > strong) != (power == Strength::Strong))
         return u"headline: "_s + numbers;
-    if (f == Finding::NoStrongEdge &&
-        !StatisticsTexts::verdict(s, level).endsWith(m.captured(3) + u"\u00a0%"_s))
-        return u"verdict: "_s + StatisticsTexts::verdict(s, level);
+    // The strength's bound is the range's end as the headline has it.
+    const QString told = StatisticsTexts::detail(s, level);
+    if ((power == Strength::NotStrong && !told.contains(u"не больше "_s + m.captured(3))) ||
+        (power == Strength::Strong && !told.contains(u"не меньше "_s + m.captured(2))))
+        return u"strength: "_s + told;
     const StatisticsTexts::Shown shown = StatisticsTexts::shown(s, level);
     for (int width : {100, 168}) {
         const StatisticsSummary::Marks k = StatisticsSummary::marks(shown, f, width);
         if ((k.low > k.chance) != (f == Finding::StandsOut) ||
             (k.high < k.chance) != (f == Finding::BelowLuck) ||
-            (f == Finding::NoStrongEdge && k.high >= k.strong) || k.share < k.low ||
+            (k.high < k.strong) != (power == Strength::NotStrong) ||
+            (k.low > k.strong) != (power == Strength::Strong) || k.share < k.low ||
             k.share > k.high || k.low < 0 || k.high >= width)
             return u"drawn at %1: %2 %3 %4 %5"_s.arg(width).arg(k.low).arg(k.share).arg(k.high).arg(
                 k.chance);
@@ -114,8 +122,9 @@ QString disagreement(const Statistics &s, Level level, StatisticsChart &chart)
         return u"table: "_s + StatisticsTexts::range(s, level);
     // The chart's words where the line ends: outside the band exactly as the verdict says.
     chart.setStatistics(&s);
-    static const QRegularExpression ends(u"доля верных ([\\d,]+).%, наугад [\\d,]+.%, полоса "
-                                         "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)"_s);
+    static const QRegularExpression ends(
+        u"доля верных ([\\d,]+).%, наугад [\\d,]+.%, полоса "
+        "угадывающего наугад от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)"_s);
     const QString said = chart.accessibleDescription();
     const QRegularExpressionMatch c = ends.match(said);
     if (s.games(level) > 1 &&
@@ -157,23 +166,26 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("0 games") << Statistics() << QStringList() << QStringList();
         const QString out = u"выделяется — верных больше, чем наугад"_s;
-        const QString unclear = u"пока не ясно"_s;
-        const QString weak = u"сильного чутья нет"_s;
+        const QString apartFromLuck = u"от угадывания наугад пока не отличить"_s;
+        const QString together = u"все уровни вместе от угадывания наугад пока не отличить"_s;
+        const QString atTheEdge =
+            u"Сильное чутьё (от 30 %): пока не ясно; при такой доле может и не проясниться."_s;
         Statistics apart;
         TestSupport::addGames(apart, 1, 30, 90);
         TestSupport::addGames(apart, 2, 200, 200);
         TestSupport::addGames(apart, 3, 300, 200);
         QTest::newRow("a level stands out, the total does not")
-            << apart << QStringList{out, weak, weak, unclear}
+            << apart << QStringList{out, apartFromLuck, apartFromLuck, together}
             << QStringList{u"Всего складывает все уровни, поэтому может расходиться с отдельным "
                            "уровнем."_s,
-                           u"Сильное чутьё — от 15 % верных."_s};
+                           atTheEdge,
+                           u"Сильное чутьё (от 15 %): нет — вероятно, не больше 13 %."_s};
         Statistics five;
         TestSupport::addGames(five, 1, 3, 6);
         TestSupport::addGames(five, 2, 1, 2);
         TestSupport::addGames(five, 3, 1, 1);
         QTest::newRow("5 games")
-            << five << QStringList{unclear, unclear, unclear, unclear}
+            << five << QStringList{apartFromLuck, apartFromLuck, apartFromLuck, together}
             << QStringList{u"Сыграно 5 игр."_s,
                            u"3 игры: 20 % верных, вероятно от 1 до 54 %, наугад 20 %"_s};
         Statistics many;
@@ -182,43 +194,52 @@ private Q_SLOTS:
         TestSupport::addGames(many, 3, 100, 67);
         // The strong share is 10 % at the third level: a decimal more keeps the bound below it.
         QTest::newRow("300 games")
-            << many << QStringList{out, weak, weak, out}
+            << many << QStringList{out, apartFromLuck, apartFromLuck, out}
             << QStringList{u"100 игр: 30 % верных, вероятно от 24 до 36 %, наугад 20 %"_s,
-                           u"Третий уровень: сильного чутья нет — верных не больше 9,94 %"_s};
+                           u"Сильное чутьё (от 10,00 %): нет — вероятно, не больше 9,94 %."_s};
         Statistics third;
         TestSupport::addGames(third, 3, 30, 60);
         QTest::newRow("level 3 ahead")
             << third << QStringList{out}
-            << QStringList{u"30 игр: 20,0 % верных, вероятно от 12,5 до 29,1 %, наугад 6,7 %"_s};
+            << QStringList{u"30 игр: 20,0 % верных, вероятно от 12,5 до 29,1 %, наугад 6,7 %"_s,
+                           u"Сильное чутьё (от 10,0 %): есть — вероятно, не меньше 12,5 %."_s};
+        Statistics two;
+        TestSupport::addGames(two, 1, 2, 4);
+        // 23 more games, said to the nearest five.
+        QTest::newRow("two games")
+            << two << QStringList{apartFromLuck}
+            << QStringList{u"Сильное чутьё (от 30 %): пока не ясно — ещё примерно 25 игр при "
+                           "такой доле."_s};
         Statistics edge;
         TestSupport::addGames(edge, 1, 21, 64);
         QTest::newRow("21 games, 64 right")
-            << edge << QStringList{unclear}
-            << QStringList{u"Если доля верных останется такой, станет ясно примерно через 1 "
-                           "игру."_s};
+            << edge << QStringList{apartFromLuck} << QStringList{atTheEdge};
         Statistics small;
         TestSupport::addGames(small, 1, 100, 220);
         // A small edge is not told "no edge": the bound is said, and it is true.
         QTest::newRow("a 22% player")
-            << small << QStringList{weak + u" — верных не больше 28 %"_s}
-            << QStringList{u"100 игр: 22 % верных, вероятно от 17 до 28 %, наугад 20 %"_s};
+            << small << QStringList{apartFromLuck}
+            << QStringList{u"100 игр: 22 % верных, вероятно от 17 до 28 %, наугад 20 %"_s,
+                           u"Сильное чутьё (от 30 %): нет — вероятно, не больше 28 %."_s};
         Statistics undecided;
         TestSupport::addGames(undecided, 1, 60, 180);
         TestSupport::addGames(undecided, 2, 240, 240);
         QTest::newRow("300 games, undecided in total")
-            << undecided << QStringList{out, weak, unclear}
+            << undecided << QStringList{out, apartFromLuck, together}
             << QStringList{u"300 игр: 14 % верных, наугад в среднем 12 %"_s};
         Statistics borderline;
         TestSupport::addGames(borderline, 1, 557, 999);
         QTest::newRow("557 games, 999 right")
-            << borderline << QStringList{weak + u" — верных не больше 21 %"_s}
-            << QStringList{u"557 игр: 18 % верных, вероятно от 15 до 21 %, наугад 20 %"_s};
+            << borderline << QStringList{apartFromLuck}
+            << QStringList{u"557 игр: 18 % верных, вероятно от 15 до 21 %, наугад 20 %"_s,
+                           u"Сильное чутьё (от 30 %): нет — вероятно, не больше 21 %."_s};
         Statistics atChance;
         TestSupport::addGames(atChance, 1, 300, 600);
         QTest::newRow("at chance over 300 games")
-            << atChance << QStringList{weak + u" — верных не больше 23 %"_s}
-            << QStringList{u"300 игр: 20 % верных, вероятно от 17 до 23 %, наугад 20 %"_s};
+            << atChance << QStringList{apartFromLuck}
+            << QStringList{u"Сильное чутьё (от 30 %): нет — вероятно, не больше 23 %."_s};
     }
+
     void windowShowsWhatItHolds()
     {
         QFETCH(Statistics, statistics);
@@ -269,7 +290,19 @@ private Q_SLOTS:
         QCOMPARE(prose.join(u'\n').count(u"у 99 игроков из 100"_s), games > 0 ? 1 : 0);
         qInfo("%d words of prose", words(prose));
         if (games == 300)
-            QVERIFY(words(prose) <= 140);
+            QVERIFY(words(prose) <= 150);
+
+        // Over each level's range, how to read it, with its numbers.
+        QSet<QString> tips;
+        for (int y = 0; y < summary->height(); y += 3) {
+            QHelpEvent over(QEvent::ToolTip, QPoint(60, y), summary->mapToGlobal(QPoint(60, y)));
+            QApplication::sendEvent(summary, &over);
+            tips << QToolTip::text();
+        }
+        for (Level level : statistics.levelsPlayed())
+            QVERIFY2(tips.contains(StatisticsTexts::rangeTip(statistics, level)),
+                     qPrintable(StatisticsTexts::rangeTip(statistics, level)));
+        QToolTip::hideText();
 
         // Heard on opening, in reading order: the games, then every line.
         if (games > 0) {
@@ -291,7 +324,7 @@ private Q_SLOTS:
         // The chart's words give the numbers of its picture, where each line ends.
         static const QRegularExpression ends(
             u"^(.+): после (\\d+) игр\\S* доля верных ([\\d,]+).%, наугад ([\\d,]+).%, полоса "
-            "везения от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
+            "угадывающего наугад от ([\\d,]+).% (?:до ([\\d,]+).%|и выше)\\.$"_s);
         // A line from the second game on.
         std::vector<Level> charted;
         for (Level level : statistics.levelsPlayed())
@@ -365,12 +398,11 @@ private Q_SLOTS:
             chance = Evidence::edges(guesses, at.chance(), chance);
             strong = Evidence::edges(guesses, Statistics::strongShare(at), strong);
             std::set<qint64> counts;
-            for (const std::optional<qint64> &edge : {chance.above, strong.below})
+            // Either side of each edge of the chance's and of the strong share's.
+            for (const std::optional<qint64> &edge :
+                 {chance.above, chance.below, strong.above, strong.below})
                 if (edge)
-                    counts.insert({*edge - 1, *edge});
-            for (const std::optional<qint64> &edge : {chance.below, strong.above})
-                if (edge)
-                    counts.insert({*edge, *edge + 1});
+                    counts.insert({*edge - 1, *edge, *edge + 1});
             for (qint64 hits : counts) {
                 if (hits < 0 || hits > guesses)
                     continue;
@@ -405,7 +437,7 @@ private Q_SLOTS:
         QCOMPARE(figure(*statistics, u"Chance_2"_s), u"10 %"_s);
         QCOMPARE(figure(*statistics, u"Games_3"_s), u"hidden"_s);
         QVERIFY(statistics->findChild<StatisticsSummary *>()->texts().contains(
-            u"Первый уровень: пока не ясно"_s));
+            u"Первый уровень: от угадывания наугад пока не отличить"_s));
         QVERIFY(!statistics->findChild<QWidget *>(u"Notes"_s)->isVisible());
 
         // Heard as a dialog; every figure with its meaning, the texts with the keyboard.

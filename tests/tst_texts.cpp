@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -53,12 +54,17 @@ void addButtonRows(const char *language, const QPushButton *button)
     addFitRows(language, button, {button->text()}, button->size() - QSize(2 * margin, 0));
 }
 
-// A label that sizes itself from where it stands: it must end before `right`.
-void addLabelRows(const char *language, const QLabel *label, const QStringList &texts, int right)
+// A label that sizes itself from where it stands: it must end before `right`, and below, hold
+// the text in its own height less `lost` rows where given.
+void addLabelRows(const char *language, const QLabel *label, const QStringList &texts, int right,
+                  std::optional<int> lost = {})
 {
     addFitRows(language, label, texts,
-               QSize(right - label->x(), label->parentWidget()->height() - label->y()));
+               QSize(right - label->x(), lost ? label->height() - *lost
+                                              : label->parentWidget()->height() - label->y()));
 }
+
+constexpr int RoundedAway = 2;
 
 // The main window through every state the game puts it in: each level, every prompt, every
 // verdict, a game for each score.
@@ -69,6 +75,7 @@ void addMainWindowRows(const char *language)
     Game game(board, TestSupport::ScriptedRandom{});
     MainWindow window(game, board);
     const auto *status = window.findChild<QLabel *>(u"Label1"_s);
+    const auto *rules = window.findChild<QLabel *>(u"Label2"_s);
     QStringList statuses;
     QObject::connect(&game, &Game::changed, &window, [&] {
         window.showGame();
@@ -85,9 +92,16 @@ void addMainWindowRows(const char *language)
     }
     statuses.removeDuplicates();
     QCOMPARE(statuses.size(), 2 * Game::Attempts + 1);
-    addLabelRows(language, status, statuses, MainWindow::ClientSize.width());
-    const auto *rules = window.findChild<QLabel *>(u"Label2"_s);
-    addFitRows(language, rules, {rules->text()}, rules->size(), true);
+    // A screen scaled by a fraction may round away a label's last two rows, the descenders'.
+    addLabelRows(language, status, statuses, MainWindow::ClientSize.width(), RoundedAway);
+    // The rules wrap within their box, and their capitals start a pixel below the board over
+    // the box's top rows.
+    const QWidget *cells = window.findChild<QWidget *>(u"picRezultat"_s);
+    const QFontMetricsF metrics(rules->font());
+    const qreal capitals =
+        rules->y() + rules->contentsMargins().top() + metrics.ascent() - metrics.capHeight();
+    QVERIFY2(capitals >= cells->geometry().bottom() + 2, qPrintable(QString::number(capitals)));
+    addFitRows(language, rules, {rules->text()}, rules->contentsRect().size(), true);
     const QList<QPushButton *> buttons = window.findChildren<QPushButton *>();
     for (const QPushButton *button : buttons)
         if (!button->text().isEmpty())
@@ -173,12 +187,35 @@ private Q_SLOTS:
         QCOMPARE(a[u"Label2_4"_s], u"E-mail: "_s + QStringLiteral(CHUIKOMER_EMAIL));
         QCOMPARE(a[u"Label2_5"_s], u"Сайт:"_s);
         QCOMPARE(a[u"Label2_6"_s], u"Версия: v4.0"_s);
+        QCOMPARE(a[u"Label2_6"_s], u"Версия: v"_s + QStringLiteral(CHUIKOMER_VERSION));
         QCOMPARE(a[u"Label2_7"_s], u"Дата: 21 января 2005 год -"_s);
         QCOMPARE(a[u"Label2_0"_s], u"13 августа 2015 год"_s);
     }
 
-    // Every text of a fixed layout fits, in Russian as in English: a fixed control's caption
-    // its width (the rules their box, wrapped), a label that sizes itself its window.
+    // In English, the English facts: the author as English texts name them, dates as
+    // Americans write them, the one version of the program.
+    void englishTextsSayEnglishFacts()
+    {
+        Language::install(Language::Choice::English);
+        const AboutWindow about;
+        const QMap<QString, QString> a = shown(about);
+        ResultBoard board;
+        Game game(board, TestSupport::ScriptedRandom{});
+        const MainWindow main(game, board);
+        const QMap<QString, QString> m = shown(main);
+        const QString prompt = GameTexts::attemptRequest(3);
+        Language::install(Language::Choice::Russian);
+        QCOMPARE(a[u"Label2_3"_s], u"Author: "_s + QStringLiteral(CHUIKOMER_AUTHOR_EN));
+        QCOMPARE(a[u"Label2_6"_s], u"Version: v"_s + QStringLiteral(CHUIKOMER_VERSION));
+        QCOMPARE(a[u"Label2_7"_s] + u' ' + a[u"Label2_0"_s],
+                 u"Dates: January 21, 2005 to August 13, 2015"_s);
+        QCOMPARE(m[u"title"_s], u"Hunchmeter"_s);
+        QCOMPARE(prompt, u"Attempt 3: guess the picture"_s);
+    }
+
+    // Every text of a fixed layout fits, in Russian as in English, at the screen scale the test
+    // runs at (CTest runs it at 1, 1.25, 1.5, 1.75 and 2): a fixed control's caption its width
+    // (the rules their box, wrapped), a label that sizes itself its window.
     void textsFitTheirControls_data()
     {
         QTest::addColumn<QFont>("font");

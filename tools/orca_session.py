@@ -24,7 +24,9 @@ As a module (tests/tst_orca.py imports it from here):
 
 wait_for looks only at what was said after the utterance its last wait matched, or after the
 last start, and raises OrcaSilent, with everything said since, when nothing matches in time.
-said() is every utterance so far; stop(process) ends a program before the session does. Keys
+said() is every utterance so far; stop(process) ends a program before the session does. Made with
+screen_reader=False, the session has no Orca until start_screen_reader(), as when a player
+starts Orca after the program (wait_for_window tells when that one is up). Keys
 go to whichever window has the focus when they arrive: wait for what a key makes Orca say
 before pressing the next one that needs its effect (a dialog opening, say). tst_orca.py shows
 a whole test; CTest runs it as a plain command, with a TIMEOUT.
@@ -91,11 +93,13 @@ def _read_line(pipe, timeout, what):
 
 
 class OrcaSession:
-    def __init__(self, keep=bool(os.environ.get("ORCA_SESSION_KEEP"))):
+    def __init__(self, keep=bool(os.environ.get("ORCA_SESSION_KEEP")), screen_reader=True):
         # The bus's children outlive it for a moment; they come back here, not to an init
         # that may never reap them.
         ctypes.CDLL(None).prctl(PR_SET_CHILD_SUBREAPER, 1)
         self.keep = keep
+        # Without it, the session starts with no Orca: start_screen_reader() starts it later.
+        self.screen_reader = screen_reader
         self.folder = tempfile.mkdtemp(prefix="orca-session-")
         self.log = os.path.join(self.folder, "orca.log")
         self._processes = []  # the session's own, (process, whole process group)
@@ -168,6 +172,11 @@ class OrcaSession:
         env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(bus.stdout, START_TIMEOUT,
                                                      "the session bus did not start")
 
+        if self.screen_reader:
+            self.start_screen_reader()
+
+    def start_screen_reader(self):
+        """Starts Orca, at the session's start or, for a session made without it, later."""
         orca = shutil.which("orca")
         if not orca:
             raise RuntimeError("orca_session: orca is not installed (tools/setup.sh)")
@@ -228,6 +237,12 @@ class OrcaSession:
     def press(self, *keys):
         for key in keys:
             subprocess.run(["xdotool", "key", key], env=self.env, check=True, timeout=10)
+
+    def wait_for_window(self, process, timeout=30.0):
+        """Waits, with no screen reader to tell, until a program started here shows a window."""
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                        str(process.pid), "--name", "."], env=self.env, check=True,
+                       timeout=timeout, stdout=subprocess.DEVNULL)
 
     def wait_for(self, expected, timeout=10.0):
         """The first utterance after the last one matched that contains `expected` (a

@@ -33,31 +33,46 @@
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation>E-mail: %1</translation>
+        <translation>Email: %1</translation>
     </message>
     <message>
         <source>Электронная почта: %1</source>
-        <translation>E-mail address: %1</translation>
+        <translation>Email address: %1</translation>
     </message>
     <message>
         <source>Сайт:</source>
         <translation>Site:</translation>
     </message>
     <message>
-        <source>Версия: v4.0</source>
-        <translation>Version: v4.0</translation>
-    </message>
-    <message>
-        <source>Версия программы: v4.0</source>
-        <translation>Program version: v4.0</translation>
-    </message>
-    <message>
         <source>Дата: 21 января 2005 год -</source>
-        <translation>Date: 21 January 2005 -</translation>
+        <translation>Dates: January 21, 2005 to</translation>
     </message>
     <message>
         <source>13 августа 2015 год</source>
-        <translation>13 August 2015</translation>
+        <translation>August 13, 2015</translation>
+    </message>
+    <message>
+        <source>Версия: v%1</source>
+        <translation>Version: v%1</translation>
+    </message>
+    <message>
+        <source>Версия программы: v%1</source>
+        <translation>Program version: v%1</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayTexts</name>
+    <message>
+        <source>не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).</source>
+        <translation>could not open a graphical display (check DISPLAY or WAYLAND_DISPLAY).</translation>
+    </message>
+    <message>
+        <source>связь с графическим дисплеем потеряна, программа завершается.</source>
+        <translation>the connection to the graphical display was lost; quitting.</translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 не число от 0,5 до 8, оно не учитывается.</source>
+        <translation>QT_SCALE_FACTOR=%1 is not a number from 0.5 to 8; ignored.</translation>
     </message>
 </context>
 <context>
@@ -145,7 +160,7 @@
     </message>
     <message>
         <source>Угадайте %1-ю картинку</source>
-        <translation>Guess picture %1</translation>
+        <translation>Attempt %1: guess the picture</translation>
     </message>
     <message>
         <source>Ваша интуиция не работает.</source>
@@ -228,6 +243,13 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Файл справки не найден: %1</source>
+        <translation>Help file not found: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>%1
@@ -277,16 +299,69 @@
         <source>Табло результатов</source>
         <translation>Result board</translation>
     </message>
-    <message numerus="yes">
-        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
-        <translation>
-            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempt, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
-            <numerusform>The computer hides one of the level&apos;s pictures, and you guess it by pressing its picture button. A game is %n attempts, then a rating by the number of right guesses. First choose a level: Shift+Tab leads to the level buttons.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Сначала выберите уровень.</source>
         <translation>Choose a level first.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>what the game is, then its rules</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>what the player just did, then what comes next</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then where the details are</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Подробности — на табло: клавиша F3.</source>
+        <translation>Details are on the board: press F3.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the keys that say them again</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</source>
+        <translation>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess which one by pressing its button. A game has %n attempt; then you are rated by how many you got right.</numerusform>
+            <numerusform>The computer hides one of the level&apos;s pictures, and you guess which one by pressing its button. A game has %n attempts; then you are rated by how many you got right.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло.</source>
+        <translation>F2 repeats the rules, F3 reads the board.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then what to do first</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <translation>First choose a level: Shift+Tab takes you to the level buttons.</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then the attempts</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what to do first, then the keys</comment>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Проверка</source>
@@ -296,20 +371,31 @@
 <context>
     <name>OpenFailureNotice</name>
     <message>
-        <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
-        <translation>The help did not open: there is no browser on the system to show it.</translation>
+        <source>%1
+%2</source>
+        <comment>why the browser did not show it, then where it is</comment>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Справка не открылась в браузере: в системе нет браузера, чтобы её показать.</source>
+        <translation>The help did not open in a browser: there is no browser on the system to show it.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет браузера, чтобы его показать.</source>
         <translation>The site did not open: there is no browser on the system to show it.</translation>
     </message>
     <message>
-        <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
-        <translation>The help did not open: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
+        <source>Справка не открылась в браузере: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
+        <translation>The help did not open in a browser: the system lacks %1, the xdg-utils program that hands documents to the browser.</translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
         <translation>The site did not open: the system lacks %1, the xdg-utils program that hands links to the browser.</translation>
+    </message>
+    <message>
+        <source>Вместо этого справка открыта в окне программы.</source>
+        <translation>It is shown in the program&apos;s own window instead.</translation>
     </message>
 </context>
 <context>
@@ -577,10 +663,6 @@
         <translation>blind guessing</translation>
     </message>
     <message>
-        <source>полоса везения</source>
-        <translation>luck band</translation>
-    </message>
-    <message>
         <source>График доли верных ответов</source>
         <translation>Chart of the percent right</translation>
     </message>
@@ -588,27 +670,31 @@
         <source>График пуст: игр пока нет.</source>
         <translation>The chart is empty: no games yet.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
-        <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 up.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
-        <translation>
-            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, luck band from %4 to %5.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>игры</source>
         <translation>games</translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
-        <translation>The share of right guesses after each game, the blind-guessing line and the luck band: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+        <source>где бывает угадывающий наугад</source>
+        <translation>where blind guessing lands</translation>
+    </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation>The share of right guesses after each game, the blind-guessing line and the band where blind guessing lands: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 up.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <translation>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing&apos;s band from %4 to %5.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -645,14 +731,6 @@
         <translation>Percent right</translation>
     </message>
     <message>
-        <source>Вероятная доля</source>
-        <translation>Likely range</translation>
-    </message>
-    <message>
-        <source>Наугад в среднем</source>
-        <translation>Blind guessing, on average</translation>
-    </message>
-    <message>
         <source>%1, сыграно игр: %2</source>
         <translation>%1, games played: %2</translation>
     </message>
@@ -669,16 +747,24 @@
         <translation>%1, percent right: %2</translation>
     </message>
     <message>
-        <source>%1, вероятная доля: %2</source>
-        <translation>%1, likely range: %2</translation>
+        <source>Границы доли</source>
+        <translation>Likely range</translation>
     </message>
     <message>
-        <source>%1, вероятная доля: только по отдельным уровням</source>
-        <translation>%1, likely range: only for each level on its own</translation>
+        <source>Доля наугад</source>
+        <translation>Blind guessing</translation>
     </message>
     <message>
-        <source>%1, наугад в среднем: %2</source>
-        <translation>%1, blind guessing on average: %2</translation>
+        <source>%1, границы доли верных: %2</source>
+        <translation>%1, likely range of percent right: %2</translation>
+    </message>
+    <message>
+        <source>%1, границы доли верных: только у отдельных уровней</source>
+        <translation>%1, likely range of percent right: only for each level on its own</translation>
+    </message>
+    <message>
+        <source>%1, доля наугад: %2</source>
+        <translation>%1, blind guessing: %2</translation>
     </message>
 </context>
 <context>
@@ -728,14 +814,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 ни на одном уровне</source>
-        <translation>%1: %2 at any level</translation>
-    </message>
-    <message>
-        <source>%1: %2 — верных не больше %3</source>
-        <translation>%1: %2 (at most %3 right)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation>%1: %2</translation>
@@ -754,37 +832,45 @@
             <numerusform>%Ln games: %1 right, likely %2 to %3, blind guessing %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
-        <translation>
-            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more game.</numerusform>
-            <numerusform>If your share of right guesses stays as it is, it should be clear in about %Ln more games.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Если доля верных останется такой, может так и не проясниться.</source>
-        <translation>If your share of right guesses stays as it is, it may never become clear.</translation>
-    </message>
-    <message>
-        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
-        <translation>There is intuition, but not strong: at most %1 right.</translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
         <translation>%1–%2%</translation>
     </message>
     <message>
-        <source>Сильное чутьё — от %1 верных.</source>
-        <translation>Strong intuition: %1 right or more.</translation>
-    </message>
-    <message>
         <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
         <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, half again as much as blind guessing.</translation>
     </message>
     <message>
-        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
-        <translation>However often you look, for %1 players in %2 the true share of right guesses (over very many games) always lies within the bounds shown, and so the verdict is right too.</translation>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
+        <translation>The bounds are right for %1 players in %2, however often you look here.</translation>
+    </message>
+    <message>
+        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
+        <translation>%1: all levels together cannot be told from blind guessing yet</translation>
+    </message>
+    <message>
+        <source>%1: от угадывания наугад пока не отличить</source>
+        <translation>%1: cannot be told from blind guessing yet</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
+        <translation>Strong intuition (%1 or more): yes, likely at least %2.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
+        <translation>Strong intuition (%1 or more): no, likely at most %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
+        <translation>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more game at this share.</numerusform>
+            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more games at this share.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
+        <translation>Strong intuition (%1 or more): not clear yet; at this share it may never become clear.</translation>
     </message>
 </context>
 <context>

@@ -44,19 +44,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Версия: v4.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Версия программы: v4.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Дата: 21 января 2005 год -</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>13 августа 2015 год</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия программы: v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayTexts</name>
+    <message>
+        <source>не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>связь с графическим дисплеем потеряна, программа завершается.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QT_SCALE_FACTOR=%1 не число от 0,5 до 8, оно не учитывается.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -227,6 +242,13 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Файл справки не найден: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>%1
@@ -275,16 +297,66 @@
         <source>Табло результатов</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Сначала выберите уровень.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>what the game is, then its rules</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>what the player just did, then what comes next</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then where the details are</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подробности — на табло: клавиша F3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the keys that say them again</comment>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <source>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</source>
         <translation>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытка, после неё — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытки, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
-            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытка, после неё — оценка по числу угаданных.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попытки, после них — оценка по числу угаданных.</numerusform>
+            <numerusform>Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Сначала выберите уровень.</source>
+        <source>F2 повторяет правила, F3 читает табло.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then what to do first</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <comment>the explanation, then the attempts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>what to do first, then the keys</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -295,7 +367,13 @@
 <context>
     <name>OpenFailureNotice</name>
     <message>
-        <source>Справка не открылась: в системе нет браузера, чтобы её показать.</source>
+        <source>%1
+%2</source>
+        <comment>why the browser did not show it, then where it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка не открылась в браузере: в системе нет браузера, чтобы её показать.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -303,11 +381,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Справка не открылась: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
+        <source>Справка не открылась в браузере: в системе нет программы %1 из пакета xdg-utils, которая передаёт документы браузеру.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Сайт не открылся: в системе нет программы %1 из пакета xdg-utils, которая передаёт ссылки браузеру.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вместо этого справка открыта в окне программы.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -583,10 +665,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>полоса везения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>График доли верных ответов</source>
         <translation type="unfinished"></translation>
     </message>
@@ -594,29 +672,33 @@
         <source>График пуст: игр пока нет.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</source>
-        <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и выше.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</source>
-        <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до %5.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>игры</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса везения: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <source>где бывает угадывающий наугад</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <translation>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <translation>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -653,14 +735,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Вероятная доля</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Наугад в среднем</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1, сыграно игр: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -677,15 +751,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, вероятная доля: %2</source>
+        <source>Границы доли</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, вероятная доля: только по отдельным уровням</source>
+        <source>Доля наугад</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, наугад в среднем: %2</source>
+        <source>%1, границы доли верных: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, границы доли верных: только у отдельных уровней</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, доля наугад: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -737,14 +819,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2 ни на одном уровне</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 — верных не больше %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a line of play and its verdict</comment>
         <translation type="unfinished"></translation>
@@ -765,29 +839,9 @@
             <numerusform>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Если доля верных останется такой, станет ясно примерно через %Ln игр.</source>
-        <translation>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игру.</numerusform>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игры.</numerusform>
-            <numerusform>Если доля верных останется такой, станет ясно примерно через %Ln игр.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Если доля верных останется такой, может так и не проясниться.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чутьё есть, но не сильное: верных не больше %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сильное чутьё — от %1 верных.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -795,7 +849,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) всегда в показанных границах, а с ней верен и вывод.</source>
+        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: от угадывания наугад пока не отличить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
+        <translation>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игра при такой доле.</numerusform>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игры при такой доле.</numerusform>
+            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "Application.h"
 
 #include "AboutWindow.h"
+#include "ApplicationFolder.h"
 #include "Language.h"
 #include "MainWindow.h"
 #include "OpenFailureNotice.h"
@@ -43,12 +44,15 @@ void Application::connectCommands()
                      [this] { showStatistics(); });
     QObject::connect(window, &MainWindow::sealsRequested, window, [this] { showSeals(); });
     // Told over whichever window the player looks at; the opener may give up after this
-    // program has closed the window that asked.
+    // program has closed the window that asked. Help no browser showed, the program shows.
     desktop_.setComplaint([main = QPointer<MainWindow>(window)](const OpenFailure &failure) {
+        const auto folder = ApplicationFolder::find();
+        const QString help =
+            folder ? *folder + Language::helpDocument(Language::current()) : QString();
         if (QWidget *over = QApplication::activeWindow())
-            OpenFailureNotice::show(over, failure);
+            OpenFailureNotice::show(over, failure, help);
         else if (main)
-            OpenFailureNotice::show(main, failure);
+            OpenFailureNotice::show(main, failure, help);
     });
 }
 

@@ -3,6 +3,8 @@
 
 #include "DisplayCheck.h"
 
+#include "DisplayTexts.h"
+
 #include <QProcessEnvironment>
 #include <cmath>
 #include <cstdio>
@@ -12,14 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace DisplayCheck
 {
-
-const char NoDisplayMessage[] =
-    "Чуйкомер: не удалось открыть графический дисплей (проверьте DISPLAY или WAYLAND_DISPLAY).\n"
-    "Chuikomer: could not open a graphical display (check DISPLAY or WAYLAND_DISPLAY).\n";
-
-const char LostDisplayMessage[] =
-    "Чуйкомер: связь с графическим дисплеем потеряна, программа завершается.\n"
-    "Chuikomer: the connection to the graphical display was lost; the program ends.\n";
 
 namespace
 {
@@ -34,6 +28,9 @@ QString optionValue(const QStringList &arguments, const QString &option)
 }
 
 QtMessageHandler previousHandler = nullptr;
+// Made while the program can still make them: a fatal message is no place to translate.
+QByteArray noDisplay;
+QByteArray lostDisplay;
 
 void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -41,7 +38,7 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
         previousHandler(type, context, message);
         return;
     }
-    std::fputs(NoDisplayMessage, stderr);
+    std::fputs(noDisplay.constData(), stderr);
     std::_Exit(EXIT_FAILURE);
 }
 
@@ -52,7 +49,7 @@ QtMessageHandler beforeLostDisplay = nullptr;
 void exitOnLostDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtWarningMsg && message.contains(u"connection broke"_s)) {
-        std::fputs(LostDisplayMessage, stderr);
+        std::fputs(lostDisplay.constData(), stderr);
         std::_Exit(EXIT_FAILURE);
     }
     if (beforeLostDisplay)
@@ -76,15 +73,18 @@ void dropSenselessScaleFactor()
     const QByteArray value = qgetenv("QT_SCALE_FACTOR");
     if (scaleFactorSensible(value))
         return;
-    std::fprintf(stderr,
-                 "Чуйкомер: QT_SCALE_FACTOR=%.40s не число от 0,5 до 8, оно не учитывается.\n"
-                 "Chuikomer: QT_SCALE_FACTOR=%.40s is not a number from 0.5 to 8; ignored.\n",
-                 value.constData(), value.constData());
+    std::fputs(DisplayTexts::senselessScaleFactor(value).toLocal8Bit().constData(), stderr);
     qunsetenv("QT_SCALE_FACTOR");
+}
+
+QByteArray noDisplayMessage()
+{
+    return DisplayTexts::noDisplay().toLocal8Bit();
 }
 
 void reportLostDisplay()
 {
+    lostDisplay = DisplayTexts::lostDisplay().toLocal8Bit();
     beforeLostDisplay = qInstallMessageHandler(exitOnLostDisplay);
 }
 
@@ -109,6 +109,7 @@ bool displayNamed(const QStringList &arguments, const QProcessEnvironment &envir
 
 FatalGuard::FatalGuard()
 {
+    noDisplay = noDisplayMessage();
     previousHandler = qInstallMessageHandler(exitOnFatal);
 }
 

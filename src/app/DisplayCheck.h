@@ -18,25 +18,24 @@ namespace DisplayCheck
 // nothing.
 bool displayNamed(const QStringList &arguments, const QProcessEnvironment &environment);
 
-// The program's own words when no display can be opened, in Russian and English.
-extern const char NoDisplayMessage[];
-// And when the display goes away while the program runs.
-extern const char LostDisplayMessage[];
+// The program's own words when no display can be opened, in the user's language, for the
+// error output.
+QByteArray noDisplayMessage();
 
 // Whether a QT_SCALE_FACTOR value makes sense: finite, and from 0.5 to 8. Qt takes any other
 // number as it is, and shows no window or one of tens of thousands of pixels.
 bool scaleFactorSensible(const QByteArray &value);
 
-// Unsets a QT_SCALE_FACTOR that makes no sense, with a warning on stderr, in Russian and
-// English; the program goes on at the screen's own scale. Before QApplication exists.
+// Unsets a QT_SCALE_FACTOR that makes no sense, with a warning on stderr in the user's
+// language; the program goes on at the screen's own scale. Before QApplication exists.
 void dropSenselessScaleFactor();
 
-// From now on, a lost connection to the display ends the program with LostDisplayMessage
-// (status 1) instead of Qt's own words.
+// From now on, a lost connection to the display ends the program with words of its own
+// (status 1) instead of Qt's.
 void reportLostDisplay();
 
 // Until the returned guard goes, a failure to open the display ends the program with
-// NoDisplayMessage and exit status 1 instead of an abort.
+// noDisplayMessage() and exit status 1 instead of an abort.
 class FatalGuard
 {
 public:

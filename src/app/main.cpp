@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!DisplayCheck::displayNamed(arguments, QProcessEnvironment::systemEnvironment())) {
-        std::fputs(DisplayCheck::NoDisplayMessage, stderr);
+        std::fputs(DisplayCheck::noDisplayMessage().constData(), stderr);
         return EXIT_FAILURE;
     }
     auto guard = std::make_unique<DisplayCheck::FatalGuard>();

@@ -3,16 +3,18 @@
 
 #pragma once
 
+#include "GameSize.h"
+
 #include <array>
 
-// The result board's ten cells, the one place a game's attempts are kept: the picture hidden at
-// each, the guess, and how much of them shows. The rules write it and read it back; whoever
-// shows it hears of every change through cellsChanged().
+// The result board's cells, one per attempt: the one place a game's attempts are kept, the
+// picture hidden at each, the guess, and how much of them shows. The rules write it and read it
+// back; whoever shows it hears of every change through cellsChanged().
 // n is an attempt number 1..10, picture indices are 0..14.
 class Board
 {
 public:
-    static constexpr int Cells = 10;
+    static constexpr int Cells = GameSize::Attempts;
     static constexpr int NoPicture = -1;
 
     struct Cell {

@@ -3,8 +3,8 @@
 
 #include "ChartGeometry.h"
 
-#include "Board.h"
 #include "Evidence.h"
+#include "GameSize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,8 +46,9 @@ Counts countsAfter(qint64 games, double chance)
         nearest = std::prev(next);
     if (nearest != known.end()) {
         const qint64 nearGames = nearest->first.second;
-        const qint64 shift = std::llround(double((games - nearGames) * Board::Cells) * chance);
-        if (nearest->second.above <= nearGames * Board::Cells)
+        const qint64 shift =
+            std::llround(double((games - nearGames) * GameSize::Attempts) * chance);
+        if (nearest->second.above <= nearGames * GameSize::Attempts)
             near.above = nearest->second.above + shift;
         if (nearest->second.below >= 0)
             near.below = nearest->second.below + shift;
@@ -55,7 +56,7 @@ Counts countsAfter(qint64 games, double chance)
     constexpr std::size_t MostKept = 1 << 15;
     if (known.size() >= MostKept)
         known.clear();
-    const qint64 guesses = games * Board::Cells;
+    const qint64 guesses = games * GameSize::Attempts;
     const Evidence::Edges e = Evidence::edges(guesses, chance, near);
     const Counts counts{e.above.value_or(guesses + 1), e.below.value_or(-1)};
     known.emplace(key, counts);
@@ -68,17 +69,20 @@ struct Line {
     double chance;
 
     qint64 hits(qint64 game) const { return running[std::size_t(game - 1)]; }
-    double share(qint64 game) const { return double(hits(game)) / double(game * Board::Cells); }
+    double share(qint64 game) const
+    {
+        return double(hits(game)) / double(game * GameSize::Attempts);
+    }
     // Halfway between the last count inside the band and the first outside, so that the line,
     // which only takes whole counts, never runs along an edge at a game of its own.
     double high(qint64 game, const Counts &c) const
     {
-        const qint64 guesses = game * Board::Cells;
+        const qint64 guesses = game * GameSize::Attempts;
         return c.above > guesses ? 1.0 : (double(c.above) - 0.5) / double(guesses);
     }
     double low(qint64 game, const Counts &c) const
     {
-        return c.below < 0 ? 0.0 : (double(c.below) + 0.5) / double(game * Board::Cells);
+        return c.below < 0 ? 0.0 : (double(c.below) + 0.5) / double(game * GameSize::Attempts);
     }
 
     // A game from `first` to `last` whose count stands out, if there is one. The count and the

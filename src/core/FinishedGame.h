@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Board.h"
+#include "GameSize.h"
 #include "Level.h"
 #include "Seal.h"
 
@@ -15,12 +15,12 @@ struct FinishedGame {
     // UTC; stamped by whoever keeps the record, so that the rules need no clock.
     QDateTime playedAt;
     Level level;
-    std::array<int, Board::Cells> hidden{};
-    std::array<int, Board::Cells> guessed{};
+    std::array<int, GameSize::Attempts> hidden{};
+    std::array<int, GameSize::Attempts> guessed{};
     // What sealed the hidden pictures: the game's identity and each attempt's secret. Empty in
     // games kept before seals were.
     QByteArray game;
-    std::array<Seal::Secret, Board::Cells> secrets{};
+    std::array<Seal::Secret, GameSize::Attempts> secrets{};
 
     bool sealed() const { return !game.isEmpty(); }
     // The seal of attempt n (1..10), as it was shown before its guess.
@@ -33,7 +33,7 @@ struct FinishedGame {
     int hits() const
     {
         int n = 0;
-        for (int i = 0; i < Board::Cells; ++i)
+        for (int i = 0; i < GameSize::Attempts; ++i)
             n += hidden[i] == guessed[i];
         return n;
     }

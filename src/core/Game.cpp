@@ -15,6 +15,8 @@ bool Game::offers(int picture) const
 
 void Game::chooseLevel(Level level)
 {
+    if (!levelChoiceOpen())
+        return;
     level_ = level;
     board_.clear();
     gameId_ = random_.newGame();

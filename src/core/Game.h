@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "FinishedGame.h"
+#include "GameSize.h"
 #include "Level.h"
 #include "Seal.h"
 
@@ -22,7 +23,7 @@ class Game : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int Attempts = Board::Cells;
+    static constexpr int Attempts = GameSize::Attempts;
     static constexpr int NoGame = -1;
 
     // An attempt's hidden picture, 0..offered - 1, and the secret its seal is made with.
@@ -39,7 +40,8 @@ public:
 
     Game(Board &board, Random random);
 
-    // Starts a new game at `level`, abandoning one in play.
+    // Starts a new game at `level`, abandoning one in play; ignored while the choice is not
+    // open.
     void chooseLevel(Level level);
     // The player's guess at the current attempt; ignored while no game runs, and for a picture
     // the level does not offer.
@@ -66,7 +68,8 @@ public:
     std::optional<Seal::Secret> secret(int n) const;
 
 Q_SIGNALS:
-    // After every level choice and every guess that counted, with the board already redrawn.
+    // After every level choice and every guess that counted, with the board's cells already
+    // written; whoever draws them hears of it from the board itself.
     void changed();
     // Once a game, after its tenth guess and the change it made; not yet stamped with its time.
     void finished(const FinishedGame &game);

@@ -3,7 +3,7 @@
 
 #include "Odds.h"
 
-#include "Board.h"
+#include "GameSize.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +14,7 @@ namespace Odds
 namespace
 {
 
-constexpr int Attempts = Board::Cells;
+constexpr int Attempts = GameSize::Attempts;
 
 } // namespace
 

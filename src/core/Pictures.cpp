@@ -42,24 +42,42 @@ QImage opaque(std::span<const char *const> xpm)
     return readXpm(xpm).convertToFormat(QImage::Format_RGB32);
 }
 
-// Index order matters: each level adds the next row of five.
-constexpr std::array<std::span<const char *const>, GuessCount> guesses{{
-    disc_xpm,
-    square_xpm,
-    triangle_xpm,
-    rhombus_xpm,
-    trapezoid_xpm,
-    block_pyramid_xpm,
-    ball_xpm,
-    ring_pyramid_xpm,
-    pawns_xpm,
-    drum_xpm,
-    banana_xpm,
-    cherries_xpm,
-    mushroom_xpm,
-    cheese_xpm,
-    pear_xpm,
-}};
+std::span<const char *const> xpm(Guess picture)
+{
+    switch (picture) {
+    case Guess::RedCircle:
+        return disc_xpm;
+    case Guess::YellowSquare:
+        return square_xpm;
+    case Guess::GreenTriangle:
+        return triangle_xpm;
+    case Guess::BlueRhombus:
+        return rhombus_xpm;
+    case Guess::PinkTrapezoid:
+        return trapezoid_xpm;
+    case Guess::BlockPyramid:
+        return block_pyramid_xpm;
+    case Guess::Ball:
+        return ball_xpm;
+    case Guess::RingPyramid:
+        return ring_pyramid_xpm;
+    case Guess::ThreePawns:
+        return pawns_xpm;
+    case Guess::Drum:
+        return drum_xpm;
+    case Guess::Banana:
+        return banana_xpm;
+    case Guess::Cherries:
+        return cherries_xpm;
+    case Guess::Mushroom:
+        return mushroom_xpm;
+    case Guess::Cheese:
+        return cheese_xpm;
+    case Guess::Pear:
+        return pear_xpm;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -68,7 +86,7 @@ const QImage &guess(int index)
     static const auto images = [] {
         std::array<QImage, GuessCount> all;
         for (int i = 0; i < GuessCount; ++i)
-            all[i] = opaque(guesses[i]);
+            all[i] = opaque(xpm(Guess(i)));
         return all;
     }();
     return images.at(index);

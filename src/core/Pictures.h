@@ -3,17 +3,40 @@
 
 #pragma once
 
+#include "Level.h"
+
 #include <QImage>
 
 // Every picture the program shows. All are compiled in; nothing is read from disk.
 namespace Pictures
 {
 
-inline constexpr int GuessCount = 15;
+// The guess pictures by what they show, in picture index order: each level adds the next row
+// of five. This is the one list of them: their images and their names are found by it.
+enum class Guess {
+    RedCircle,
+    YellowSquare,
+    GreenTriangle,
+    BlueRhombus,
+    PinkTrapezoid,
+    BlockPyramid,
+    Ball,
+    RingPyramid,
+    ThreePawns,
+    Drum,
+    Banana,
+    Cherries,
+    Mushroom,
+    Cheese,
+    Pear,
+};
+inline constexpr int GuessCount = Level::MostPictures;
+static_assert(int(Guess::Pear) + 1 == GuessCount, "a picture for every one a level offers");
+
 inline constexpr int GuessSize = 40;
 inline constexpr int MarkSize = 30;
 
-// Guess picture by picture index 0..14, 40 x 40, opaque. Lookup is by index only.
+// Guess picture by picture index 0..14, 40 x 40, opaque.
 const QImage &guess(int index);
 // The X mark and the question mark that hold an open attempt's places, 30 x 30.
 const QImage &xMark();

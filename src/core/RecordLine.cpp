@@ -17,7 +17,7 @@ constexpr char Tag[] = "#chuikomer-games";
 constexpr int Fields = 4;
 constexpr char TimeFormat[] = "yyyy-MM-dd'T'HH:mm:ss'Z'";
 
-QByteArray pictures(const std::array<int, Board::Cells> &list)
+QByteArray pictures(const std::array<int, GameSize::Attempts> &list)
 {
     QByteArray text;
     for (int p : list) {
@@ -29,10 +29,10 @@ QByteArray pictures(const std::array<int, Board::Cells> &list)
 }
 
 // A run of small decimal numbers separated by single spaces, from 1 to `offered`.
-bool readPictures(QByteArrayView field, int offered, std::array<int, Board::Cells> &list)
+bool readPictures(QByteArrayView field, int offered, std::array<int, GameSize::Attempts> &list)
 {
     qsizetype at = 0;
-    for (int i = 0; i < Board::Cells; ++i) {
+    for (int i = 0; i < GameSize::Attempts; ++i) {
         if (i > 0 && (at >= field.size() || field[at++] != ' '))
             return false;
         int number = 0;

@@ -23,6 +23,7 @@ public:
     static constexpr int Height = 130;
     // Cells stand in two rows of five; the rows are one pixel closer than the columns.
     static constexpr int CellsPerRow = 5;
+    static_assert(2 * CellsPerRow == Cells, "the grid's two rows hold a cell per attempt");
     static constexpr int ColumnPitch = 68;
     static constexpr int RowPitch = 67;
 

@@ -114,23 +114,29 @@ Statistics::Finding Statistics::judge(Level level, qint64 guesses, qint64 hits)
     if (Evidence::leavesOut(guesses, hits, level.chance()))
         return double(hits) > double(guesses) * level.chance() ? Finding::StandsOut
                                                                : Finding::BelowLuck;
+    return strengthOf(level, guesses, hits) == Strength::NotStrong ? Finding::NoStrongEdge
+                                                                   : Finding::Unclear;
+}
+
+Statistics::Strength Statistics::strengthOf(Level level, qint64 guesses, qint64 hits)
+{
     const double strong = strongShare(level);
-    if (double(hits) < double(guesses) * strong && Evidence::leavesOut(guesses, hits, strong))
-        return Finding::NoStrongEdge;
-    return Finding::Unclear;
+    if (guesses <= 0 || !Evidence::leavesOut(guesses, hits, strong))
+        return Strength::Unknown;
+    return double(hits) < double(guesses) * strong ? Strength::NotStrong : Strength::Strong;
+}
+
+Statistics::Strength Statistics::strength(Level level) const
+{
+    return strengthOf(level, guesses(level), hits(level));
 }
 
 Statistics::Finding Statistics::totalFinding() const
 {
     const std::vector<Evidence::Tally> all = tallies(Total);
-    if (Evidence::reached(all))
-        return double(hits(Total)) > expectedOf(all) ? Finding::StandsOut : Finding::BelowLuck;
-    const std::vector<Level> levels = levelsPlayed();
-    const bool noneStrong =
-        !levels.empty() && std::all_of(levels.begin(), levels.end(), [&](Level l) {
-            return finding(l) == Finding::NoStrongEdge;
-        });
-    return noneStrong ? Finding::NoStrongEdge : Finding::Unclear;
+    if (!Evidence::reached(all))
+        return Finding::Unclear;
+    return double(hits(Total)) > expectedOf(all) ? Finding::StandsOut : Finding::BelowLuck;
 }
 
 Statistics::Finding Statistics::finding(Line line) const
@@ -138,18 +144,19 @@ Statistics::Finding Statistics::finding(Line line) const
     return line ? judge(*line, guesses(line), hits(line)) : totalFinding();
 }
 
-std::optional<qint64> Statistics::gamesToSettle(Level level) const
+std::optional<qint64> Statistics::gamesToTellStrength(Level level) const
 {
     const qint64 played = games(level);
-    if (played == 0 || finding(level) != Finding::Unclear)
+    if (played == 0 || strength(level) != Strength::Unknown)
         return std::nullopt;
     const double share = double(hits(level)) / double(guesses(level));
     auto settledAfter = [&](qint64 more) {
-        const qint64 guesses = (played + more) * Board::Cells;
-        return judge(level, guesses, std::llround(share * double(guesses))) != Finding::Unclear;
+        const qint64 guesses = (played + more) * GameSize::Attempts;
+        return strengthOf(level, guesses, std::llround(share * double(guesses))) !=
+               Strength::Unknown;
     };
-    // Doubling, then halving: the finding settles for good once the range is narrow enough,
-    // so the first settled count found this way is close to the first of all.
+    // Doubling, then halving: the strength is told for good once the range is narrow enough,
+    // so the first count found this way is close to the first of all.
     qint64 unsettled = 0, settled = 1;
     while (!settledAfter(settled)) {
         if (settled >= MostGamesAhead)

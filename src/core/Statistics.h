@@ -25,14 +25,17 @@ public:
 
     // What a line of play shows against pure guessing. At a level: StandsOut when its range of
     // shares (Evidence::range) lies wholly above the chance, BelowLuck wholly below it,
-    // NoStrongEdge when it lies below the strong share; Unclear otherwise. In total: StandsOut
-    // and BelowLuck as the levels' guesses show them together, NoStrongEdge where every level
-    // played says so. Each carries the promise of Evidence::Needed, however often looked at.
+    // NoStrongEdge when it holds the chance but lies below the strong share; Unclear otherwise.
+    // In total: StandsOut and BelowLuck as the levels' guesses show them together, else Unclear.
+    // Each carries the promise of Evidence::Needed, however often looked at.
     enum class Finding { Unclear, NoStrongEdge, StandsOut, BelowLuck };
     // An edge is strong from half again as many right guesses as pure guessing gives on: the
     // 30% at the first level that the evidence is tuned to tell within about 20 games.
     static constexpr double StrongFactor = 1.5;
-    // How far ahead gamesToSettle() looks.
+    // Whether a level's edge is strong: its range lies wholly at or above the strong share, or
+    // wholly below it, or it is not known yet.
+    enum class Strength { Unknown, NotStrong, Strong };
+    // How far ahead gamesToTellStrength() looks.
     static constexpr qint64 MostGamesAhead = 1000;
 
     void add(const FinishedGame &game);
@@ -47,7 +50,7 @@ public:
     // The lines worth showing: each level played, then Total where there is more than one.
     std::vector<Line> linesShown() const;
     int games(Line line) const;
-    qint64 guesses(Line line) const { return qint64(games(line)) * Board::Cells; }
+    qint64 guesses(Line line) const { return qint64(games(line)) * GameSize::Attempts; }
     qint64 hits(Line line) const;
     // Right guesses after each game at a level, running: the chart's series.
     const std::vector<qint32> &runningHits(Level level) const { return running_[level.place()]; }
@@ -63,11 +66,13 @@ public:
     Evidence::Range range(Level level) const;
     // The share of right guesses from which an edge at a level is strong.
     static double strongShare(Level level) { return StrongFactor * level.chance(); }
+    Strength strength(Level level) const;
     // If the share of right guesses stayed as it is, after how many more games a level's
-    // finding would no longer be Unclear: none when it is not, or not within MostGamesAhead.
-    std::optional<qint64> gamesToSettle(Level level) const;
-    // The rule for one level, after `guesses` with `hits` right.
+    // strength would be known: none when it is, or not within MostGamesAhead.
+    std::optional<qint64> gamesToTellStrength(Level level) const;
+    // The rules for one level, after `guesses` with `hits` right.
     static Finding judge(Level level, qint64 guesses, qint64 hits);
+    static Strength strengthOf(Level level, qint64 guesses, qint64 hits);
 
 private:
     std::vector<Evidence::Tally> tallies(Line line) const;

@@ -6,6 +6,7 @@
 #include "ButtonStyle.h"
 #include "Centring.h"
 #include "Fonts.h"
+#include "Language.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
 #include "Pictures.h"
@@ -142,7 +143,10 @@ void AboutWindow::createCredits()
     link_->setAccessibleDescription(tr("Сайт автора: %1").arg(siteUrl()));
     connect(link_, &LinkLabel::activated, this, &AboutWindow::activateLink);
 
-    const QString author = QString::fromUtf16(ProgramInfo::Author);
+    const QString author = QString::fromUtf16(Language::current() == Language::Choice::English
+                                                  ? ProgramInfo::AuthorEnglish
+                                                  : ProgramInfo::Author);
+    const QString version = QString::fromUtf16(ProgramInfo::Version);
     const QString email = QString::fromUtf16(ProgramInfo::Email);
     caption(this, u"Label2_3"_s, tr("Автор: %1").arg(author), Layout::Author);
     // Screen readers open the window reading captions of three words or more: these two say
@@ -150,8 +154,8 @@ void AboutWindow::createCredits()
     caption(this, u"Label2_4"_s, tr("E-mail: %1").arg(email), Layout::Email)
         ->setAccessibleName(tr("Электронная почта: %1").arg(email));
     caption(this, u"Label2_5"_s, tr("Сайт:"), Layout::Site)->setBuddy(link_);
-    caption(this, u"Label2_6"_s, tr("Версия: v4.0"), Layout::Version)
-        ->setAccessibleName(tr("Версия программы: v4.0"));
+    caption(this, u"Label2_6"_s, tr("Версия: v%1").arg(version), Layout::Version)
+        ->setAccessibleName(tr("Версия программы: v%1").arg(version));
     caption(this, u"Label2_7"_s, tr("Дата: 21 января 2005 год -"), Layout::DateFrom);
     caption(this, u"Label2_0"_s, tr("13 августа 2015 год"), Layout::DateTo);
 }

@@ -24,6 +24,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    // The board may go before its view when the window that owns both is torn down.
+    // The board is its maker's, not the view's window's, and may go first.
     QPointer<const ResultBoard> board_;
 };

@@ -46,6 +46,21 @@ bool framed(const QWidget &window)
 
 enum class Placement { Centre, Beside, Stay };
 
+// A window's frame and its title bar, as the window system has them: the widget's own copy can
+// lag behind a move. The title bar is what the frame holds above the window's client area.
+struct Frame {
+    QRect whole;
+    QRect titleBar;
+};
+
+Frame frameOf(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    const QRect whole = handle ? handle->frameGeometry() : window.frameGeometry();
+    const QRect client = handle ? handle->geometry() : window.geometry();
+    return {whole, QRect(whole.topLeft(), QPoint(whole.right(), client.top() - 1))};
+}
+
 // Tops level; to the right or the left of `other` if the whole frame fits there, else against
 // the screen's edge on the side with more room.
 void putBeside(QRect &frame, const QRect &other, const QRect &area)
@@ -63,8 +78,10 @@ void putBeside(QRect &frame, const QRect &other, const QRect &area)
         frame.moveLeft(area.left());
 }
 
-// True when the window already stood there at that size.
-bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
+// True when the window already stood there at that size. A window placed over `keepInSight`
+// leaves its title bar free, so that it can still be moved and closed.
+bool place(QWidget &window, const QWidget *over, Placement placement, bool fit,
+           const QWidget *keepInSight)
 {
     bool inPlace = true;
     // Where it stands, or the screen under where it is to go.
@@ -72,32 +89,56 @@ bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
                                                                    : target(window, over));
     // Not framed yet: most likely it will be framed as the window it stands over.
     const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
-    if (fit && !area.isEmpty()) {
-        const QSize room = area.marginsRemoved(margins).size();
-        const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
-        if (size != window.size()) {
-            window.resize(size);
-            inPlace = false;
-        }
-    }
     QRect frame(QPoint(), window.size().grownBy(margins));
     if (placement == Placement::Stay)
         frame.moveTopLeft(window.frameGeometry().topLeft());
     else if (placement == Placement::Beside && over && !area.isEmpty())
-        // As the window system has it: the widget's own copy can lag behind a move.
-        putBeside(frame,
-                  over->windowHandle() ? over->windowHandle()->frameGeometry()
-                                       : over->frameGeometry(),
-                  area);
+        putBeside(frame, frameOf(*over).whole, area);
     else
         frame.moveCenter(target(window, over));
-    if (!area.isEmpty()) {
-        // Too large a frame keeps its title bar and left edge in sight.
-        frame.moveLeft(
-            std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
-        frame.moveTop(
-            std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    if (area.isEmpty()) {
+        window.move(frame.topLeft());
+        return inPlace && frame.topLeft() == window.frameGeometry().topLeft();
     }
+    frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+    // The rows it may take: all the screen's, or in a column with another window's title bar,
+    // those on its side of it, below or above; the other side where a window cut down to fit
+    // would still be too tall for its own.
+    int top = area.top();
+    int bottom = area.bottom();
+    if (keepInSight && keepInSight->isVisible()) {
+        QRect titleBar = frameOf(*keepInSight).titleBar;
+        // A frame whose margins the window system has not told yet: most likely as this one's.
+        if (titleBar.isEmpty() && margins.top() > 0)
+            titleBar.setHeight(margins.top());
+        const bool across = frame.left() <= titleBar.right() && frame.right() >= titleBar.left();
+        if (!titleBar.isEmpty() && across) {
+            const int least = window.minimumSize().height() + margins.top() + margins.bottom();
+            const bool roomBelow = area.bottom() - titleBar.bottom() >= least;
+            const bool roomAbove = titleBar.top() - area.top() >= least;
+            bool below = frame.top() >= titleBar.top();
+            if (below ? !roomBelow && roomAbove : !roomAbove && roomBelow)
+                below = !below;
+            if (below)
+                top = std::max(top, titleBar.bottom() + 1);
+            else
+                bottom = titleBar.top() - 1;
+        }
+    }
+    if (fit) {
+        const QSize room = QRect(QPoint(area.left(), top), QPoint(area.right(), bottom))
+                               .marginsRemoved(margins)
+                               .size();
+        const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
+        if (size != window.size()) {
+            window.resize(size);
+            frame.setSize(size.grownBy(margins));
+            inPlace = false;
+        }
+    }
+    // Too large a frame keeps its title bar and left edge in sight.
+    frame.moveTop(std::max(top, std::min(frame.top(), bottom + 1 - frame.height())));
+    frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
     inPlace = inPlace && frame.topLeft() == window.frameGeometry().topLeft();
     window.move(frame.topLeft());
     return inPlace;
@@ -109,8 +150,10 @@ bool place(QWidget &window, const QWidget *over, Placement placement, bool fit)
 class FrameWatch : public QObject
 {
 public:
-    FrameWatch(QWidget &window, const QWidget *over, Placement placement, bool fit)
-        : QObject(&window), window_(window), over_(over), placement_(placement), fit_(fit)
+    FrameWatch(QWidget &window, const QWidget *over, Placement placement, bool fit,
+               const QWidget *keepInSight)
+        : QObject(&window), window_(window), over_(over), placement_(placement), fit_(fit),
+          keepInSight_(keepInSight)
     {
         window.installEventFilter(this);
         timer_.setInterval(PollMs);
@@ -132,14 +175,14 @@ public:
 
 private:
     static constexpr int PollMs = 20;
-    // A window manager on a busy machine may take seconds.
-    static constexpr int MaxPolls = 250;
+    // A window manager on a busy machine may take seconds: twenty at most.
+    static constexpr int MaxPolls = 1000;
     static constexpr int SteadyPolls = 10;
 
     void poll()
     {
         if (framed(window_))
-            steady_ = place(window_, over_, placement_, fit_) ? steady_ + 1 : 0;
+            steady_ = place(window_, over_, placement_, fit_, keepInSight_) ? steady_ + 1 : 0;
         if (steady_ >= SteadyPolls || ++polls_ >= MaxPolls) {
             timer_.stop();
             deleteLater();
@@ -150,6 +193,7 @@ private:
     QPointer<const QWidget> over_;
     Placement placement_;
     bool fit_;
+    QPointer<const QWidget> keepInSight_;
     QTimer timer_;
     int polls_ = 0;
     int steady_ = 0;
@@ -160,19 +204,20 @@ private:
 void centreOnScreen(QWidget &window)
 {
     window.adjustSize();
-    place(window, nullptr, Placement::Centre, false);
-    new FrameWatch(window, nullptr, Placement::Centre, false);
+    place(window, nullptr, Placement::Centre, false, nullptr);
+    new FrameWatch(window, nullptr, Placement::Centre, false, nullptr);
 }
 
 void fitBeside(QWidget &window, const QWidget *other)
 {
     window.resize(window.sizeHint());
-    place(window, other, Placement::Beside, true);
-    new FrameWatch(window, other, Placement::Beside, true);
+    place(window, other, Placement::Beside, true, other);
+    new FrameWatch(window, other, Placement::Beside, true, other);
 }
 
 void refit(QWidget &window)
 {
     window.resize(window.sizeHint());
-    place(window, nullptr, Placement::Stay, true);
+    const QWidget *parent = window.parentWidget();
+    place(window, nullptr, Placement::Stay, true, parent ? parent->window() : nullptr);
 }

@@ -13,8 +13,11 @@ void centreOnScreen(QWidget &window);
 // For a window that can be resized: as large as its size hint asks, as far as the screen's
 // available area allows with the frame, then beside `other`'s frame, its tops level: to the right
 // where the screen has room for the whole frame, else to the left; with room on neither side,
-// against the screen's edge on the roomier side, so that it hides as little of `other` as it can.
+// against the screen's edge on the roomier side, so that it hides as little of `other` as it can,
+// and below `other`'s title bar, lower where it must, so that `other` can still be moved and
+// closed.
 void fitBeside(QWidget &window, const QWidget *other);
 // A shown window grown or shrunk to its size hint where it stands, as far as its screen
-// allows, and moved no further than it takes to keep it whole there.
+// allows, and moved no further than it takes to keep it whole there; never over the title bar
+// of the window it belongs to.
 void refit(QWidget &window);

@@ -5,6 +5,7 @@
 
 #include "Game.h"
 #include "Odds.h"
+#include "Pictures.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -80,36 +81,38 @@ QString GameTexts::levelName(Level level)
 
 QString GameTexts::pictureName(int picture)
 {
-    switch (picture) {
-    case 0:
+    if (picture < 0 || picture >= Pictures::GuessCount)
+        return {};
+    switch (Pictures::Guess(picture)) {
+    case Pictures::Guess::RedCircle:
         return tr("Красный круг");
-    case 1:
+    case Pictures::Guess::YellowSquare:
         return tr("Жёлтый квадрат");
-    case 2:
+    case Pictures::Guess::GreenTriangle:
         return tr("Зелёный треугольник");
-    case 3:
+    case Pictures::Guess::BlueRhombus:
         return tr("Синий ромб");
-    case 4:
+    case Pictures::Guess::PinkTrapezoid:
         return tr("Розовая трапеция");
-    case 5:
+    case Pictures::Guess::BlockPyramid:
         return tr("Пирамида из кубиков");
-    case 6:
+    case Pictures::Guess::Ball:
         return tr("Мяч");
-    case 7:
+    case Pictures::Guess::RingPyramid:
         return tr("Пирамидка с кольцами");
-    case 8:
+    case Pictures::Guess::ThreePawns:
         return tr("Три фишки");
-    case 9:
+    case Pictures::Guess::Drum:
         return tr("Барабан");
-    case 10:
+    case Pictures::Guess::Banana:
         return tr("Банан");
-    case 11:
+    case Pictures::Guess::Cherries:
         return tr("Вишни");
-    case 12:
+    case Pictures::Guess::Mushroom:
         return tr("Гриб");
-    case 13:
+    case Pictures::Guess::Cheese:
         return tr("Сыр");
-    case 14:
+    case Pictures::Guess::Pear:
         return tr("Груша");
     }
     return {};

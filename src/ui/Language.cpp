@@ -16,6 +16,17 @@ namespace
 {
 
 Choice chosen = Choice::Russian;
+bool installedAny = false;
+
+QString translationFile(Choice choice)
+{
+    return choice == Choice::English ? u":/i18n/chuikomer_en.qm"_s : u":/i18n/chuikomer_ru.qm"_s;
+}
+
+Choice userChoice()
+{
+    return choose(QLocale::system().uiLanguages());
+}
 
 } // namespace
 
@@ -28,7 +39,12 @@ Choice choose(const QStringList &uiLanguages)
         if (language == u"en")
             return Choice::English;
     }
-    return Choice::Russian;
+    // None the program speaks: English is read more widely than Russian. A system that names
+    // no language at all (C, POSIX) gets the program's own texts.
+    if (uiLanguages.isEmpty())
+        return Choice::Russian;
+    const QString first = uiLanguages.constFirst().toUpper();
+    return first == u"C" || first == u"POSIX" ? Choice::Russian : Choice::English;
 }
 
 QLocale locale(Choice choice)
@@ -50,6 +66,7 @@ QString helpDocument(Choice choice)
 void install(Choice choice)
 {
     chosen = choice;
+    installedAny = true;
     static QTranslator *installed = nullptr;
     if (installed) {
         QCoreApplication::removeTranslator(installed);
@@ -58,15 +75,27 @@ void install(Choice choice)
     }
     QLocale::setDefault(locale(choice));
     auto translator = std::make_unique<QTranslator>();
-    const QString file =
-        choice == Choice::English ? u":/i18n/chuikomer_en.qm"_s : u":/i18n/chuikomer_ru.qm"_s;
-    if (translator->load(file) && QCoreApplication::installTranslator(translator.get()))
+    if (translator->load(translationFile(choice)) &&
+        QCoreApplication::installTranslator(translator.get()))
         installed = translator.release();
 }
 
 void installForUser()
 {
-    install(choose(QLocale::system().uiLanguages()));
+    install(userChoice());
+}
+
+QString translate(const char *context, const char *source)
+{
+    if (installedAny)
+        return QCoreApplication::translate(context, source);
+    // Looked up directly until a language is installed, which needs the application object.
+    static const std::unique_ptr<QTranslator> early = [] {
+        auto translator = std::make_unique<QTranslator>();
+        return translator->load(translationFile(userChoice())) ? std::move(translator) : nullptr;
+    }();
+    const QString text = early ? early->translate(context, source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 } // namespace Language

@@ -14,7 +14,8 @@ namespace Language
 enum class Choice { Russian, English };
 
 // The first of `uiLanguages` ("en-GB", "ru", "C", as QLocale::uiLanguages() gives them) that
-// the program speaks; Russian when none is.
+// the program speaks. When none is, English for a language it does not speak ("de-DE"), and
+// Russian, its own, where the system names none ("C", "POSIX", nothing).
 Choice choose(const QStringList &uiLanguages);
 
 // The locale that writes the numbers of `choice`: "30,8 %" or "30.8%".
@@ -29,6 +30,11 @@ void install(Choice choice);
 void installForUser();
 // The language installed last; Russian before any.
 Choice current();
+
+// `source` of `context` in the language installed, or, before any is (Qt's tr() then knows no
+// translation, and cannot before the application object exists), in the language the user
+// reads.
+QString translate(const char *context, const char *source);
 
 // The help document in that language, beside the program: "Справка.html", "Help.html".
 QString helpDocument(Choice choice);

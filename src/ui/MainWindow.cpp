@@ -20,6 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -89,14 +90,21 @@ MainWindow::MainWindow(Game &game, const ResultBoard &board, QWidget *parent)
     setCentralWidget(client);
 
     createMenus();
+    createKeys();
     createControls(client);
     setFocusOrder();
-    describeBoard();
+    describeBoard(status());
     describePictures();
+    watchForScreenReader();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(*this);
     pictureButtons_[0]->setFocus();
+}
+
+MainWindow::~MainWindow()
+{
+    QAccessible::removeActivationObserver(screenReaderWatch_.get());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -146,6 +154,23 @@ void MainWindow::createMenus()
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
+// Keys of the window alone, in no menu: for those who hear the game rather than see it.
+void MainWindow::createKeys()
+{
+    const auto key = [this](const QString &name, Qt::Key key, void (MainWindow::*said)()) {
+        auto *action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        // A held key says it once.
+        action->setAutoRepeat(false);
+        addAction(action);
+        connect(action, &QAction::triggered, this, said);
+    };
+    key(u"RulesKey"_s, Qt::Key_F2, &MainWindow::announceRules);
+    key(u"BoardKey"_s, Qt::Key_F3, &MainWindow::announceBoard);
+}
+
 void MainWindow::createControls(QWidget *client)
 {
     auto *buttonStyle = new ButtonStyle(this);
@@ -154,9 +179,17 @@ void MainWindow::createControls(QWidget *client)
     banner_->setObjectName(u"usrReklamaX1"_s);
     banner_->setGeometry(Layout::Banner);
     banner_->setAccessibleName(GameTexts::title());
+    // Where the keyboard comes to it, the banner tells what the game is.
+    banner_->setAccessibleDescription(
+        tr("%1\n%2", "what the game is, then its rules").arg(introduction(), rulesSpoken()));
     createLevelButtons(client, buttonStyle);
     status_ = label(client, QString(BlankStatusLength, u' '), StatusFontPixels, Layout::Status);
     status_->setObjectName(u"Label1"_s);
+    // It grows and shrinks with its caption, never lower than it starts: a caption's own height
+    // leaves its descenders no room on a screen scaled by a fraction, where its last device
+    // pixel row rounds away. The text stays where it stands at the top.
+    status_->setMinimumHeight(Layout::Status.height());
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     createPictureButtons(client, buttonStyle);
     createBoard(client);
     announcer_ = new Announcer(client);
@@ -204,6 +237,10 @@ void MainWindow::createBoard(QWidget *client)
     rules_->setObjectName(u"Label2"_s);
     rules_->setWordWrap(true);
     rules_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The board covers its top two rows, most of them the room above the capitals: a pixel
+    // more keeps the capitals clear of the board however a screen's scale rounds, and leaves
+    // the second line its descenders.
+    rules_->setContentsMargins(0, 1, 0, 0);
 
     // The board overlaps the rules label's top two rows, so it must stand above the label.
     boardView_ = new BoardView(board_, client);
@@ -225,6 +262,24 @@ void MainWindow::setFocusOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
+MainWindow::Status MainWindow::status() const
+{
+    const std::optional<int> score = game_.score();
+    if (!score)
+        return {GameTexts::attemptRequest(game_.attempt()), {}};
+    return {GameTexts::verdict(*score), GameTexts::explanation(*score, *game_.level())};
+}
+
+// What the player has just done, as the game now stands: the level chosen, or the picture
+// guessed.
+QString MainWindow::lastMove() const
+{
+    if (game_.attempt() == 1)
+        return GameTexts::levelName(*game_.level());
+    return GameTexts::pictureName(
+        game_.guessed(game_.attempt() == Game::NoGame ? Game::Attempts : game_.attempt() - 1));
+}
+
 void MainWindow::showGame()
 {
     setWindowTitle(GameTexts::caption(game_.level()));
@@ -233,23 +288,30 @@ void MainWindow::showGame()
     // The first row is every level's: it is never hidden, nor shown again.
     for (int k = Level::PicturesEach; k < Level::MostPictures; ++k)
         pictureButtons_[k]->setVisible(game_.offers(k));
-    const std::optional<int> score = game_.score();
-    status_->setText(score ? GameTexts::verdict(*score)
-                           : GameTexts::attemptRequest(game_.attempt()));
+    const Status now = status();
+    status_->setText(now.text);
     status_->adjustSize();
-    const QString explanation = score ? GameTexts::explanation(*score, *game_.level()) : QString();
-    status_->setToolTip(explanation);
-    status_->setAccessibleDescription(explanation);
-    // The board keeps them at hand for the keyboard, after the announcement has gone by.
-    boardView_->setToolTip(explanation);
-    describeBoard();
+    // Each change of these is news to a screen reader, sent even when nothing changed.
+    if (status_->toolTip() != now.explanation) {
+        status_->setToolTip(now.explanation);
+        status_->setAccessibleDescription(now.explanation);
+        // The board keeps them at hand for the keyboard, after the announcement has gone by.
+        boardView_->setToolTip(now.explanation);
+    }
+    describeBoard(now);
     // Now, before a screen reader asks about the focus change that came with the news.
     describePictures();
-    // Said once the event that changed the game is handled, the verdict with its explanation.
-    if (!statusAnnouncementDue_) {
-        statusAnnouncementDue_ = true;
-        QMetaObject::invokeMethod(this, &MainWindow::announceStatus, Qt::QueuedConnection);
-    }
+    // The move confirmed, then the prompt or the verdict; after the verdict, where its details
+    // are. Said once the event that changed the game is handled.
+    const QString said =
+        tr("%1. %2", "what the player just did, then what comes next").arg(lastMove(), now.text);
+    const QString details =
+        now.explanation.isEmpty()
+            ? QString()
+            : tr("%1\n%2", "the explanation, then where the details are")
+                  .arg(now.explanation, tr("Подробности — на табло: клавиша F3."));
+    QMetaObject::invokeMethod(
+        this, [this, said, details] { announcer_->announce(said, details); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showBoard()
@@ -258,14 +320,15 @@ void MainWindow::showBoard()
 }
 
 // After a verdict, the verdict and its explanation first, then every attempt.
-void MainWindow::describeBoard()
+void MainWindow::describeBoard(const Status &status)
 {
     const QString attempts = GameTexts::boardDescription(game_);
-    const QString explanation = status_->toolTip();
-    boardView_->setAccessibleDescription(explanation.isEmpty()
-                                             ? attempts
-                                             : tr("%1\n%2\n%3", "verdict, explanation, attempts")
-                                                   .arg(status_->text(), explanation, attempts));
+    const QString description = status.explanation.isEmpty()
+                                    ? attempts
+                                    : tr("%1\n%2\n%3", "verdict, explanation, attempts")
+                                          .arg(status.text, status.explanation, attempts);
+    if (boardView_->accessibleDescription() != description)
+        boardView_->setAccessibleDescription(description);
 }
 
 // Once, when the window first comes to the front: what the game is, then what to do first.
@@ -279,14 +342,72 @@ void MainWindow::changeEvent(QEvent *event)
     }
 }
 
+// A screen reader started after the window has been told nothing of what went before: the
+// rules once more, when it has had a moment to settle.
+void MainWindow::watchForScreenReader()
+{
+    struct Watch : QAccessible::ActivationObserver {
+        std::function<void()> appeared;
+        void accessibilityActiveChanged(bool active) override
+        {
+            if (active)
+                appeared();
+        }
+    };
+    auto watch = std::make_unique<Watch>();
+    watch->appeared = [this] {
+        if (rulesAnnounced_)
+            QTimer::singleShot(ScreenReaderSettlesMs, this, &MainWindow::announceRules);
+    };
+    QAccessible::installActivationObserver(watch.get());
+    screenReaderWatch_ = std::move(watch);
+}
+
+QString MainWindow::introduction()
+{
+    return tr("%1 — игра, которая проверяет интуицию.").arg(GameTexts::title());
+}
+
+QString MainWindow::rulesSpoken()
+{
+    return tr("%1 %2", "the rules, then the keys that say them again")
+        .arg(tr("Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая "
+                "кнопку с картинкой. В игре %n попыток, после них — оценка по числу угаданных.",
+                nullptr, Game::Attempts),
+             keysSpoken());
+}
+
+QString MainWindow::keysSpoken()
+{
+    return tr("F2 повторяет правила, F3 читает табло.");
+}
+
+// What the game is and its rules; before a game, what to do first.
 void MainWindow::announceRules()
 {
+    const QString rules = rulesSpoken();
     announcer_->announce(
-        tr("%1 — игра, которая проверяет интуицию.").arg(GameTexts::title()),
-        tr("Компьютер загадывает одну из картинок уровня, а вы угадываете её, нажимая кнопку с "
-           "картинкой. В игре %n попыток, после них — оценка по числу угаданных. Сначала "
-           "выберите уровень: Shift+Tab ведёт к кнопкам уровней.",
-           nullptr, Game::Attempts));
+        introduction(),
+        game_.attempt() != Game::NoGame
+            ? rules
+            : tr("%1 %2", "the rules, then what to do first")
+                  .arg(rules, tr("Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.")));
+}
+
+// The prompt or the verdict, then what the board holds.
+void MainWindow::announceBoard()
+{
+    if (!game_.level()) {
+        announcer_->announce(GameTexts::boardDescription(game_));
+        return;
+    }
+    const Status now = status();
+    const QString attempts = GameTexts::boardDescription(game_);
+    announcer_->announce(
+        now.text,
+        now.explanation.isEmpty()
+            ? attempts
+            : tr("%1\n%2", "the explanation, then the attempts").arg(now.explanation, attempts));
 }
 
 // What a picture button says while no game runs, for those who cannot see the prompt missing.
@@ -303,15 +424,15 @@ void MainWindow::pressPicture(int picture)
         game_.guess(picture);
 }
 
-void MainWindow::announceStatus()
-{
-    statusAnnouncementDue_ = false;
-    announcer_->announce(status_->text(), status_->toolTip());
-}
-
 void MainWindow::describePictures()
 {
-    const QString description = game_.attempt() == Game::NoGame ? levelFirst() : QString();
+    const QString description =
+        game_.attempt() == Game::NoGame
+            ? tr("%1 %2", "what to do first, then the keys").arg(levelFirst(), keysSpoken())
+            : QString();
+    if (description == picturesDescribed_)
+        return;
+    picturesDescribed_ = description;
     for (QPushButton *button : pictureButtons_)
         button->setAccessibleDescription(description);
 }

@@ -5,8 +5,10 @@
 
 #include "Game.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class Announcer;
 class BoardView;
@@ -19,17 +21,21 @@ class ResultBoard;
 
 // The main window: the banner, the level buttons, the status label, the picture buttons, the
 // result board and the rules. It routes the player's clicks to the game and shows the game's
-// state when told it has changed; what belongs to the desktop (help, About, exit) it only asks
-// for.
+// state when told it has changed, and says each change to screen readers; F2 says the rules
+// again and F3 what the board holds. What belongs to the desktop (help, About, exit) it only
+// asks for.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     static constexpr QSize ClientSize{650, 308};
+    // How long a screen reader that has just started is given before it hears the rules.
+    static constexpr int ScreenReaderSettlesMs = 1500;
 
     // The game and its board are the caller's, and outlive the window.
     MainWindow(Game &game, const ResultBoard &board, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The game changed: its caption, buttons, prompt or verdict, and what a screen reader hears.
     void showGame();
@@ -50,7 +56,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // What the status label says and what it means; the explanation only with a verdict.
+    struct Status {
+        QString text;
+        QString explanation;
+    };
+
     void createMenus();
+    void createKeys();
     void createControls(QWidget *client);
     void createLevelButtons(QWidget *client, QStyle *buttonStyle);
     void createPictureButtons(QWidget *client, QStyle *buttonStyle);
@@ -58,11 +71,17 @@ private:
     void setFocusOrder();
 
     static QString levelFirst();
+    static QString introduction();
+    static QString rulesSpoken();
+    static QString keysSpoken();
+    Status status() const;
+    QString lastMove() const;
     void pressPicture(int picture);
-    void announceStatus();
     void announceRules();
+    void announceBoard();
     void describePictures();
-    void describeBoard();
+    void describeBoard(const Status &status);
+    void watchForScreenReader();
 
     Game &game_;
     const ResultBoard &board_;
@@ -74,6 +93,8 @@ private:
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
-    bool statusAnnouncementDue_ = false;
+    // What the picture buttons last told, so that an unchanged one is not news again.
+    QString picturesDescribed_;
     bool rulesAnnounced_ = false;
+    std::unique_ptr<QAccessible::ActivationObserver> screenReaderWatch_;
 };

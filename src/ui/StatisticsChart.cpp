@@ -60,7 +60,7 @@ Ends apart(double share, const ChartGeometry::Column &end, int fewest)
 QStringList legendTexts()
 {
     return {StatisticsChart::tr("доля верных"), StatisticsChart::tr("наугад"),
-            StatisticsChart::tr("полоса везения")};
+            StatisticsChart::tr("где бывает угадывающий наугад")};
 }
 
 } // namespace
@@ -166,10 +166,12 @@ QString StatisticsChart::description() const
 {
     if (levels_.empty())
         return tr("График пуст: игр пока нет.");
-    QStringList lines{tr("Доля верных ответов после каждой игры, линия «наугад» и полоса везения: "
-                         "линия выходит из полосы, только когда вывод — «%1» или «%2».")
-                          .arg(StatisticsTexts::findingName(Statistics::Finding::StandsOut),
-                               StatisticsTexts::findingName(Statistics::Finding::BelowLuck))};
+    QStringList lines{
+        tr("Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает "
+           "угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» "
+           "или «%2».")
+            .arg(StatisticsTexts::findingName(Statistics::Finding::StandsOut),
+                 StatisticsTexts::findingName(Statistics::Finding::BelowLuck))};
     // Where each line ends, which is the same at any width.
     for (Level level : levels_) {
         const double p = statistics_->chance(level);
@@ -180,13 +182,13 @@ QString StatisticsChart::description() const
         const QString chance = StatisticsTexts::percent(p, e.decimals);
         const QString low = StatisticsTexts::percent(e.bandLow, e.decimals);
         if (end.bandHigh >= 1)
-            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 и "
-                        "выше.",
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад "
+                        "от %4 и выше.",
                         nullptr, int(end.lastGame))
                          .arg(StatisticsTexts::lineName(level), share, chance, low);
         else
-            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса везения от %4 до "
-                        "%5.",
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад "
+                        "от %4 до %5.",
                         nullptr, int(end.lastGame))
                          .arg(StatisticsTexts::lineName(level), share, chance, low,
                               StatisticsTexts::percent(e.bandHigh, e.decimals));

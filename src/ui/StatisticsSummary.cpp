@@ -41,7 +41,7 @@ QColor colourOf(Finding f)
     case Finding::BelowLuck:
         return {176, 64, 0};
     case Finding::NoStrongEdge:
-        return {48, 88, 160};
+        return {104, 72, 160};
     case Finding::Unclear:
         break;
     }
@@ -112,7 +112,9 @@ StatisticsSummary::Marks StatisticsSummary::marks(const StatisticsTexts::Shown &
         m.low = std::max(m.low, m.chance + 1);
     else if (finding == Finding::BelowLuck)
         m.high = std::min(m.high, m.chance - 1);
-    else if (finding == Finding::NoStrongEdge)
+    if (shares.strength == Statistics::Strength::Strong)
+        m.low = std::max(m.low, m.strong + 1);
+    else if (shares.strength == Statistics::Strength::NotStrong)
         m.high = std::min(m.high, m.strong - 1);
     m.high = std::max(m.high, m.low);
     m.share = std::clamp(at(shares.share), m.low, m.high);
@@ -242,8 +244,8 @@ void StatisticsSummary::paintEvent(QPaintEvent *)
     }
 }
 
-// Up for more right guesses than luck gives, down for fewer, a dot for no strong edge, a ring
-// while it is not clear.
+// Up for more right guesses than luck gives, down for fewer, flat for no strong edge, a
+// question mark while it is not clear: shapes no one takes for a control.
 void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding finding) const
 {
     painter.save();
@@ -269,19 +271,23 @@ void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding f
         painter.drawPath(path);
         break;
     case Finding::NoStrongEdge:
-        painter.drawEllipse(r.adjusted(2, 2, -2, -2));
+        painter.drawRect(QRectF(r.left(), r.center().y() - 2, r.width(), 4));
         break;
-    case Finding::Unclear:
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(r.adjusted(1, 1, -1, -1));
+    case Finding::Unclear: {
+        QFont f = font();
+        f.setBold(true);
+        f.setPixelSize(box.height() + 2);
+        painter.setFont(f);
+        painter.drawText(box.adjusted(-2, -2, 2, 2), Qt::AlignCenter, QStringLiteral("?"));
         break;
+    }
     }
     painter.restore();
 }
 
 // The shares from 0 on a track, the range on it in the verdict's colour with a dot where the
-// share is now, and a line across it at the chance, named under it; for no strong edge, a
-// dashed line at the strong share too.
+// share is now, a line across it at the chance and a dashed one at the strong share, each named
+// under it.
 void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Line &line) const
 {
     painter.save();
@@ -300,26 +306,37 @@ void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Li
                         DotRadius);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int below = track.bottom() + TickReach;
+    painter.setPen(QPen(ink, 1, Qt::DashLine));
+    painter.drawLine(box.left() + m.strong, track.top() - TickReach, box.left() + m.strong, below);
     painter.setPen(QPen(ink, 2));
     painter.drawLine(box.left() + m.chance, track.top() - TickReach, box.left() + m.chance, below);
+    // The chance named to the left of its line, the strong share to the right of its own, so
+    // that the two never meet; the axis's ends where they leave them room.
     painter.setFont(fontFor(Kind::Detail));
     const QFontMetrics metrics(painter.font());
-    auto name = [&](int x, const QString &text) {
+    auto name = [&](int x, const QString &text, Qt::Alignment side) {
         const int w = metrics.horizontalAdvance(text);
-        const int left = std::clamp(box.left() + x - w / 2, box.left(), box.right() + 1 - w);
-        return QRect(left, below + 1, w, metrics.height());
+        const int left = side == Qt::AlignLeft    ? box.left() + x + 2
+                         : side == Qt::AlignRight ? box.left() + x - 1 - w
+                                                  : box.left() + x - w / 2;
+        return QRect(std::clamp(left, box.left(), box.right() + 1 - w), below + 1, w,
+                     metrics.height());
     };
-    const QRect chanceName = name(m.chance, tr("наугад"));
+    const QRect chanceName = name(m.chance, tr("наугад"), Qt::AlignRight);
+    const QRect strongName = name(m.strong, tr("сильное"), Qt::AlignLeft);
+    painter.setPen(ink);
     painter.drawText(chanceName, Qt::AlignCenter, tr("наугад"));
-    if (line.finding == Finding::NoStrongEdge) {
-        painter.setPen(QPen(ink, 1, Qt::DashLine));
-        painter.drawLine(box.left() + m.strong, track.top() - TickReach, box.left() + m.strong,
-                         below);
-        const QRect strongName = name(m.strong, tr("сильное"));
-        if (!strongName.adjusted(-4, 0, 4, 0).intersects(chanceName)) {
-            painter.setPen(ink);
-            painter.drawText(strongName, Qt::AlignCenter, tr("сильное"));
-        }
+    if (!strongName.intersects(chanceName))
+        painter.drawText(strongName, Qt::AlignCenter, tr("сильное"));
+    painter.setPen(palette().placeholderText().color());
+    for (const auto &[x, text, side] :
+         {std::tuple(0, StatisticsTexts::percent(0, 0), Qt::AlignLeft),
+          std::tuple(box.width() - 1, StatisticsTexts::percent(m.top, 0), Qt::AlignRight)}) {
+        QRect end = name(x, text, Qt::AlignHCenter);
+        end.moveLeft(side == Qt::AlignLeft ? box.left() : box.right() + 1 - end.width());
+        if (!end.adjusted(-4, 0, 4, 0).intersects(chanceName) &&
+            !end.adjusted(-4, 0, 4, 0).intersects(strongName))
+            painter.drawText(end, Qt::AlignCenter, text);
     }
     painter.restore();
 }

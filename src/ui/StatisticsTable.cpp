@@ -61,8 +61,8 @@ StatisticsTable::StatisticsTable(QWidget *parent) : QTableWidget(Rows, Level::Co
         header->setData(Qt::AccessibleTextRole, name);
         setHorizontalHeaderItem(c, header);
     }
-    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"),   tr("Верных ответов"),
-                               tr("Доля верных"), tr("Вероятная доля"), tr("Наугад в среднем")};
+    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"), tr("Верных ответов"),
+                               tr("Доля верных"), tr("Границы доли"), tr("Доля наугад")};
     for (int r = 0; r < Rows; ++r) {
         auto *header = new QTableWidgetItem(rowNames[r]);
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -140,12 +140,12 @@ void StatisticsTable::setFigure(Row row, Statistics::Line line, const QString &t
         spoken = tr("%1, доля верных: %2").arg(name, text);
         break;
     case Range:
-        spoken = line ? tr("%1, вероятная доля: %2").arg(name, said)
-                      : tr("%1, вероятная доля: только по отдельным уровням").arg(name);
+        spoken = line ? tr("%1, границы доли верных: %2").arg(name, said)
+                      : tr("%1, границы доли верных: только у отдельных уровней").arg(name);
         break;
     case Chance:
     case Rows:
-        spoken = tr("%1, наугад в среднем: %2").arg(name, text);
+        spoken = tr("%1, доля наугад: %2").arg(name, text);
         break;
     }
     figure->setData(Qt::AccessibleTextRole, spoken);

@@ -11,6 +11,7 @@
 
 using namespace Qt::StringLiterals;
 using Finding = Statistics::Finding;
+using Strength = Statistics::Strength;
 
 namespace
 {
@@ -37,6 +38,7 @@ qint64 roughly(qint64 games)
 StatisticsTexts::Shown StatisticsTexts::shown(const Statistics &s, Statistics::Line line)
 {
     const Finding finding = s.finding(line);
+    const Strength strength = line ? s.strength(*line) : Strength::Unknown;
     const double share = double(s.hits(line)) / double(std::max<qint64>(1, s.guesses(line)));
     const double chance = s.chance(line);
     const std::optional<Evidence::Range> range =
@@ -50,30 +52,28 @@ StatisticsTexts::Shown StatisticsTexts::shown(const Statistics &s, Statistics::L
         const double sm = std::round(strong * scale);
         double sl = range ? std::floor(range->low * scale) : 0;
         double sh = range ? std::ceil(range->high * scale) : 0;
-        bool apart = true;
-        if (finding == Finding::StandsOut)
-            apart = sp > sc && (!range || sl > sc);
-        else if (finding == Finding::BelowLuck)
-            apart = sp < sc && (!range || sh < sc);
-        else if (finding == Finding::NoStrongEdge)
-            apart = !range || sh < sm;
+        // The range's ends on the side of the chance and of the strong share where the
+        // finding and the strength put them; the share on the chance's side with them.
+        const bool above = finding == Finding::StandsOut, below = finding == Finding::BelowLuck;
+        const bool strongSide = strength == Strength::Strong,
+                   weakSide = strength == Strength::NotStrong;
+        const bool apart = (!above || (sp > sc && (!range || sl > sc))) &&
+                           (!below || (sp < sc && (!range || sh < sc))) &&
+                           (!strongSide || sl > sm) && (!weakSide || sh < sm);
         if (!apart && d < MostDecimals)
             continue;
         // Past three decimals the difference is too small to matter, but not its side.
-        if (!apart && finding == Finding::StandsOut) {
-            sl = range ? std::max(sl, sc + 1) : sl;
-            sp = std::max(sp, range ? sl : sc + 1);
-            sh = std::max(sh, sp);
-        } else if (!apart && finding == Finding::BelowLuck) {
-            sh = range ? std::min(sh, sc - 1) : sh;
-            sp = std::min(sp, range ? sh : sc - 1);
-            sl = std::min(sl, sp);
-        } else if (!apart && finding == Finding::NoStrongEdge) {
-            sh = sm - 1;
-            sp = std::min(sp, sh);
-            sl = std::min(sl, sp);
-        }
-        Shown v{sp / scale, sc / scale, std::nullopt, sm / scale, d};
+        if (above)
+            sl = range ? std::max(sl, sc + 1) : sl, sp = std::max(sp, range ? sl : sc + 1);
+        if (below)
+            sh = range ? std::min(sh, sc - 1) : sh, sp = std::min(sp, range ? sh : sc - 1);
+        if (strongSide)
+            sl = std::max(sl, sm + 1), sp = std::max(sp, sl);
+        if (weakSide)
+            sh = std::min(sh, sm - 1), sp = std::min(sp, sh);
+        sh = std::max(sh, sp);
+        sl = std::min(sl, sp);
+        Shown v{sp / scale, sc / scale, std::nullopt, sm / scale, d, strength};
         if (range)
             v.range = Evidence::Range{sl / scale, sh / scale};
         return v;
@@ -114,17 +114,13 @@ QString StatisticsTexts::verdict(const Statistics &s, Statistics::Line line)
 {
     const QString name = lineName(line);
     const Finding finding = s.finding(line);
-    const QString said = findingName(finding);
     if (finding == Finding::StandsOut)
-        return tr("%1: %2 — верных больше, чем наугад").arg(name, said);
-    if (finding == Finding::NoStrongEdge) {
-        if (!line)
-            return tr("%1: %2 ни на одном уровне").arg(name, said);
-        const Shown v = shown(s, line);
-        return tr("%1: %2 — верных не больше %3")
-            .arg(name, said, percent(v.range->high, v.decimals));
-    }
-    return tr("%1: %2", "a line of play and its verdict").arg(name, said);
+        return tr("%1: %2 — верных больше, чем наугад").arg(name, findingName(finding));
+    if (finding == Finding::BelowLuck)
+        return tr("%1: %2", "a line of play and its verdict").arg(name, findingName(finding));
+    if (!line)
+        return tr("%1: все уровни вместе от угадывания наугад пока не отличить").arg(name);
+    return tr("%1: от угадывания наугад пока не отличить").arg(name);
 }
 
 QString StatisticsTexts::numbers(const Statistics &s, Statistics::Line line)
@@ -140,27 +136,26 @@ QString StatisticsTexts::numbers(const Statistics &s, Statistics::Line line)
 
 QString StatisticsTexts::detail(const Statistics &s, Statistics::Line line)
 {
-    const Finding finding = s.finding(line);
     if (!line)
         return {};
     const Shown v = shown(s, line);
-    switch (finding) {
-    case Finding::Unclear:
-        if (const std::optional<qint64> more = s.gamesToSettle(*line))
-            return tr("Если доля верных останется такой, станет ясно примерно через %Ln игр.",
-                      nullptr, int(roughly(*more)));
-        return tr("Если доля верных останется такой, может так и не проясниться.");
-    case Finding::NoStrongEdge:
-        return tr("Сильное чутьё — от %1 верных.").arg(percent(v.strong, v.decimals));
-    case Finding::StandsOut:
-        if (v.range->high < v.strong)
-            return tr("Чутьё есть, но не сильное: верных не больше %1.")
-                .arg(percent(v.range->high, v.decimals));
-        break;
-    case Finding::BelowLuck:
+    const QString strong = percent(v.strong, v.decimals);
+    switch (s.strength(*line)) {
+    case Strength::Strong:
+        return tr("Сильное чутьё (от %1): есть — вероятно, не меньше %2.")
+            .arg(strong, percent(v.range->low, v.decimals));
+    case Strength::NotStrong:
+        return tr("Сильное чутьё (от %1): нет — вероятно, не больше %2.")
+            .arg(strong, percent(v.range->high, v.decimals));
+    case Strength::Unknown:
         break;
     }
-    return {};
+    if (const std::optional<qint64> more = s.gamesToTellStrength(*line))
+        return tr("Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.",
+                  nullptr, int(roughly(*more)))
+            .arg(strong);
+    return tr("Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.")
+        .arg(strong);
 }
 
 QString StatisticsTexts::rangeTip(const Statistics &s, Level level)
@@ -194,8 +189,7 @@ QString StatisticsTexts::totalDiffers(const Statistics &s)
 
 QString StatisticsTexts::guarantee()
 {
-    return tr("Как часто ни смотри, у %1 игроков из %2 настоящая доля верных (за очень много игр) "
-              "всегда в показанных границах, а с ней верен и вывод.")
+    return tr("Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.")
         .arg(QLocale().toString(Evidence::Needed - 1), QLocale().toString(Evidence::Needed));
 }
 

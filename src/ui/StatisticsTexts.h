@@ -19,7 +19,8 @@ class StatisticsTexts
 public:
     // A line's shares as the window shows them, in parts of one: the range outward, the rest to
     // the nearest, all with the decimals it takes for each to stand on the side of the chance,
-    // or of the strong share, where the finding puts it; at three decimals, moved there.
+    // and of the strong share, where the finding and the strength put it; at three decimals,
+    // moved there.
     struct Shown {
         double share = 0;
         double chance = 0;
@@ -27,6 +28,7 @@ public:
         std::optional<Evidence::Range> range;
         double strong = 0;
         int decimals = 0;
+        Statistics::Strength strength = Statistics::Strength::Unknown;
     };
     static Shown shown(const Statistics &statistics, Statistics::Line line);
 

@@ -6,6 +6,8 @@
 #include "GameTexts.h"
 #include "HtmlView.h"
 
+#include <QAccessibleWidget>
+
 using namespace Qt::StringLiterals;
 
 namespace
@@ -18,10 +20,21 @@ QString bannerPage()
            "</html>"_s.arg(GameTexts::title());
 }
 
+// A stop of the keyboard's round like the controls, so it says what it is: the window's heading.
+QAccessibleInterface *headingRole(const QString &, QObject *object)
+{
+    if (auto *banner = dynamic_cast<TitleBanner *>(qobject_cast<QWidget *>(object)))
+        return new QAccessibleWidget(banner, QAccessible::Heading);
+    return nullptr;
+}
+
 } // namespace
 
 TitleBanner::TitleBanner(QWidget *parent) : QWidget(parent), view_(new HtmlView(this))
 {
+    // Before anything asks the banner for its accessible side, which is made only once.
+    static const bool installed = (QAccessible::installFactory(headingRole), true);
+    Q_UNUSED(installed);
     setFocusPolicy(Qt::TabFocus);
     view_->setObjectName(u"WebBrowser1"_s);
     view_->navigate(bannerPage());

@@ -8,6 +8,7 @@
 class HtmlView;
 
 // The title banner across the top of the main window: an HTML view showing the program title.
+// Screen readers know it as the window's heading.
 class TitleBanner : public QWidget
 {
 public:
