@@ -307,8 +307,9 @@ private Q_SLOTS:
         const QString intro = said()[0];
         QVERIFY(intro.startsWith(u"Чуйкомер — игра, которая проверяет интуицию. | "_s));
         QVERIFY(intro.contains(u"10 попыток"_s));
-        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло. Сначала выберите "
-                               u"уровень: Shift+Tab ведёт к кнопкам уровней."_s));
+        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло, F4 — печать загаданной "
+                               u"картинки. Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
+                               u"уровней."_s));
         QVERIFY(accessible(w.picture(4), QAccessible::Description).contains(u"F2"_s));
         // The banner, a stop of the keyboard's round, is the window's heading and tells the game.
         QCOMPARE(QAccessible::queryAccessibleInterface(w.banner())->role(), QAccessible::Heading);
@@ -376,6 +377,16 @@ private Q_SLOTS:
         QVERIFY(!said()[16].contains(u"Сначала выберите уровень"_s));
         QCOMPARE(said().mid(1, 14), QStringList(game) << said()[13] << intro);
         QVERIFY(!accessible(w.board(), QAccessible::Description).contains(u"интуиция"_s));
+
+        // On demand, the seal of the picture to be guessed: its first sixteen digits.
+        QTest::keyClick(&w.form, Qt::Key_F4);
+        QTRY_COMPARE(said().size(), 18);
+        const QByteArray seal = w.game.seal(1);
+        QCOMPARE(said()[17],
+                 u"Печать 1-й картинки начинается с %1 %2 %3 %4. | Вся печать — в "
+                 "окне «Проверка» из меню."_s.arg(
+                     QString::fromLatin1(seal.mid(0, 4)), QString::fromLatin1(seal.mid(4, 4)),
+                     QString::fromLatin1(seal.mid(8, 4)), QString::fromLatin1(seal.mid(12, 4))));
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.

@@ -339,10 +339,6 @@
         </translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло.</source>
-        <translation>F2 repeats the rules, F3 reads the board.</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>the rules, then what to do first</comment>
         <translation>%1 %2</translation>
@@ -366,6 +362,34 @@
     <message>
         <source>Проверка</source>
         <translation>Verify</translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
+        <translation>F2 repeats the rules, F3 reads the board, F4 tells the hidden picture&apos;s seal.</translation>
+    </message>
+    <message>
+        <source>Печать %1-й картинки начинается с %2.</source>
+        <translation>The seal for attempt %1 begins with %2.</translation>
+    </message>
+    <message>
+        <source>Вся печать — в окне «Проверка» из меню.</source>
+        <translation>The whole seal is in the Verify window, in the menu.</translation>
+    </message>
+    <message>
+        <source>Игра окончена, все печати сходятся.</source>
+        <translation>The game is over, and all seals hold.</translation>
+    </message>
+    <message>
+        <source>Игра окончена, но не все печати сходятся.</source>
+        <translation>The game is over, but not all seals hold.</translation>
+    </message>
+    <message>
+        <source>Секреты и печати — в окне «Проверка» из меню.</source>
+        <translation>The secrets and seals are in the Verify window, in the menu.</translation>
+    </message>
+    <message>
+        <source>Печати появятся, когда начнётся игра.</source>
+        <translation>Seals appear once a game begins.</translation>
     </message>
 </context>
 <context>

@@ -336,10 +336,6 @@
         </translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>the rules, then what to do first</comment>
         <translation type="unfinished"></translation>
@@ -361,6 +357,34 @@
     </message>
     <message>
         <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать %1-й картинки начинается с %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вся печать — в окне «Проверка» из меню.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра окончена, все печати сходятся.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра окончена, но не все печати сходятся.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Секреты и печати — в окне «Проверка» из меню.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печати появятся, когда начнётся игра.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -80,6 +80,16 @@ FinishedGame Game::endGame()
     return finished;
 }
 
+bool Game::sealsHold() const
+{
+    for (int n = 1; n <= Attempts; ++n) {
+        const std::optional<Seal::Secret> s = secret(n);
+        if (!s || Seal::of(gameId_, n, hidden(n), *s) != seal(n))
+            return false;
+    }
+    return true;
+}
+
 std::optional<int> Game::score() const
 {
     if (!gameOver())

@@ -66,6 +66,9 @@ public:
     QByteArray seal(int n) const;
     // The secret of attempt n, once the game is over; never while it is played.
     std::optional<Seal::Secret> secret(int n) const;
+    // Once the game is over, whether every picture on the board is the one its seal was made
+    // with; false while it is played.
+    bool sealsHold() const;
 
 Q_SIGNALS:
     // After every level choice and every guess that counted, with the board's cells already

@@ -79,6 +79,7 @@ private:
     void pressPicture(int picture);
     void announceRules();
     void announceBoard();
+    void announceSeal();
     void describePictures();
     void describeBoard(const Status &status);
     void watchForScreenReader();

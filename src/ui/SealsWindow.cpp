@@ -32,7 +32,7 @@ constexpr int DigitsPerLine = 32;
 
 enum Column { Attempt, Picture, Sealed, Holds, Columns };
 
-// Every seal of the game that has begun, and whether it holds once its secret is known.
+// Whether attempt n's seal holds, once its secret is known.
 bool holds(const Game &game, int n)
 {
     const std::optional<Seal::Secret> secret = game.secret(n);
