@@ -6,6 +6,8 @@
 #include "RecordFile.h"
 #include "RecordLine.h"
 #include "SealsWindow.h"
+#include "StatisticsLoader.h"
+#include "TerminationSignals.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -21,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +44,13 @@ FinishedGame firstLevelGame(int hits)
     return game;
 }
 
+// What the session manager's last word comes to in Qt: the application is asked to quit.
+void endSession()
+{
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+}
+
 bool reading(const StatisticsWindow &w)
 {
     return !w.findChild<QWidget *>(u"Reading"_s)->isHidden();
@@ -53,14 +64,14 @@ QByteArray contents(const QString &path)
 
 int gamesIn(const QString &path)
 {
-    Statistics kept;
-    const RecordFault fault =
-        RecordFile(path).read([&kept](QByteArrayView line) { kept.addLine(line); });
-    return fault.failed() ? -1 : kept.games(Statistics::Total);
+    RecordReader reader = RecordFile(path).openForReading();
+    const auto sums = StatisticsLoader::sumUp(reader);
+    return sums.fault.failed() ? -1 : sums.statistics.games(Statistics::Total);
 }
 
 // Answers the questions about unsaved games as a player would, the buttons named in
-// `answers` in turn, the last again and again, and `file` in the file dialog; counts them.
+// `answers` in turn, the last again and again, and `file` in the file dialog (none: cancel);
+// counts them. "EndSession" and "SIGTERM" leave a question open while the program is ended.
 struct Player : QObject {
     QStringList answers;
     QString file;
@@ -75,8 +86,19 @@ struct Player : QObject {
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->selectFile(file);
-            static_cast<QDialog *>(dialog)->accept();
+            if (file == u"SIGTERM"_s) {
+                ::raise(SIGTERM);
+                file = u"raised"_s;
+            } else if (file == u"raised"_s) {
+            } else if (file.isEmpty()) {
+                dialog->reject();
+            } else if (dialog->selectedFiles().value(0) != file) {
+                // Typed, as a player would: the dialog does not take a name it is given while
+                // its name field has the focus.
+                dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(file);
+            } else {
+                static_cast<QDialog *>(dialog)->accept();
+            }
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             if (box->objectName() != u"UnsavedGamesQuestion"_s) {
                 warnings << box->text();
@@ -85,6 +107,8 @@ struct Player : QObject {
             }
             ++asked;
             const QString answer = answers.size() > 1 ? answers.takeFirst() : answers.first();
+            if (answer == u"EndSession"_s)
+                return endSession();
             TestSupport::control<QPushButton>(box, answer)->click();
             // Staying, the program goes on until the test ends it.
             if (answer == u"Stay"_s)
@@ -224,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(program->game().attempt(), 1);
         QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
         // Gone with the window, so that it never ends a later test's loop.
-        QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(1); });
         QPointer<MainWindow> watch(&window);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(watch);
@@ -276,14 +300,8 @@ private Q_SLOTS:
         QTest::qWait(200);
         QVERIFY(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s));
         QCOMPARE(figure(*statistics, u"Games_1"_s), u"hidden"_s);
-        auto games = [](const QString &record) {
-            Statistics kept;
-            const RecordFault fault =
-                RecordFile(record).read([&kept](QByteArrayView line) { kept.addLine(line); });
-            return fault.failed() ? -1 : kept.games(TestSupport::level(1));
-        };
-        QCOMPARE(games(QFileInfo(path).path() + u"/games-"_s +
-                       QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s),
+        QCOMPARE(gamesIn(QFileInfo(path).path() + u"/games-"_s +
+                         QDate::currentDate().toString(Qt::ISODate) + u".tsv"_s),
                  Games + 3);
 
         statistics->close();
@@ -293,11 +311,12 @@ private Q_SLOTS:
         statistics = openStatistics(window);
         QVERIFY(statistics && reading(*statistics));
         program.reset();
-        QCOMPARE(games(path), Games + 1);
+        QCOMPARE(gamesIn(path), Games + 1);
     }
     // Games that could not be saved are never dropped without a word: the program makes one
-    // more attempt as it ends, by "Выход" or by closing its window, then asks; at the end of
-    // the desktop session with nobody to ask, it writes them beside the record.
+    // more attempt as it ends, by "Выход" or by closing its window, then asks. Ended with
+    // nobody to ask, by the end of the desktop session or a signal, also while a question is
+    // open, it writes them beside the record, closes the question and says so in the log.
     void unsavedGamesAreNotLostAtTheEnd_data()
     {
         QTest::addColumn<QString>("route");
@@ -306,19 +325,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<bool>("roomAgain");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("exit, stay") << u"menu"_s << u"Stay"_s << QString() << false << 2;
+        // What ended the program with nobody to ask, as the log says it.
+        QTest::addColumn<QString>("endedBy");
+        QTest::newRow("exit, stay")
+            << u"menu"_s << u"Stay"_s << QString() << false << 2 << QString();
         QTest::newRow("close, quit without them")
-            << u"close"_s << u"QuitWithout"_s << QString() << false << 0;
+            << u"close"_s << u"QuitWithout"_s << QString() << false << 0 << QString();
         QTest::newRow("exit, saved to a new file")
-            << u"menu"_s << u"SaveToFile"_s << u"new"_s << false << 0;
+            << u"menu"_s << u"SaveToFile"_s << u"new"_s << false << 0 << QString();
         QTest::newRow("close, saved to a record of the player's")
-            << u"close"_s << u"SaveToFile"_s << u"record"_s << false << 0;
+            << u"close"_s << u"SaveToFile"_s << u"record"_s << false << 0 << QString();
         QTest::newRow("exit, another file refused, then quit without them")
-            << u"menu"_s << u"SaveToFile,QuitWithout"_s << u"foreign"_s << false << 0;
+            << u"menu"_s << u"SaveToFile,QuitWithout"_s << u"foreign"_s << false << 0 << QString();
+        QTest::newRow("exit, no file chosen, then quit without them")
+            << u"menu"_s << u"SaveToFile,QuitWithout"_s << QString() << false << 0 << QString();
         QTest::newRow("room again before the end")
-            << u"menu"_s << QString() << QString() << true << 0;
+            << u"menu"_s << QString() << QString() << true << 0 << QString();
         QTest::newRow("session ends, nobody to ask")
-            << u"session"_s << QString() << QString() << false << 0;
+            << u"session"_s << QString() << QString() << false << 0 << u"the session ended"_s;
+        QTest::newRow("session ends while the question is open")
+            << u"menu"_s << u"EndSession"_s << QString() << false << 0 << u"the session ended"_s;
+        QTest::newRow("SIGTERM while the file dialog is open")
+            << u"close"_s << u"SaveToFile"_s << u"SIGTERM"_s << false << 143 << u"SIGTERM"_s;
+        for (int number : {SIGTERM, SIGHUP, SIGINT, SIGQUIT})
+            QTest::newRow(qPrintable(TerminationSignals::name(number)))
+                << u"signal"_s << QString() << QString() << false << 128 + number
+                << TerminationSignals::name(number);
     }
     void unsavedGamesAreNotLostAtTheEnd()
     {
@@ -327,6 +359,7 @@ private Q_SLOTS:
         QFETCH(QString, chosen);
         QFETCH(bool, roomAgain);
         QFETCH(int, exitCode);
+        QFETCH(QString, endedBy);
         QTemporaryDir home;
         const QString folder = home.filePath(QCoreApplication::applicationName());
         QVERIFY(QDir().mkpath(folder));
@@ -340,6 +373,9 @@ private Q_SLOTS:
                                    RecordLine::header() + RecordLine::serialise(firstLevelGame(2)));
         if (chosen == u"foreign"_s)
             TestSupport::writeFile(file, notes);
+        // As the desktop starts a program, whatever started this test.
+        for (int number : {SIGTERM, SIGHUP, SIGINT, SIGQUIT})
+            std::signal(number, SIG_DFL);
         TestSupport::ScriptedRandom random;
         RecordingLauncher opened;
         auto program = start(home.path(), random, opened);
@@ -350,24 +386,24 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(record));
 
         // A refused file is said so, and the question comes again.
-        Player player(answer, file);
-        int ended = 0;
-        if (route == u"session"_s) {
+        Player player(answer, chosen.isEmpty() || chosen == u"SIGTERM"_s ? chosen : file);
+        if (!endedBy.isEmpty())
             QTest::ignoreMessage(QtWarningMsg,
                                  QRegularExpression(u"^Kept 2 unsaved games beside the record, "
-                                                    u"in \".*/games-unsaved-[-0-9]+\\.tsv\"$"_s));
-            QVERIFY(program->readyToEnd(false));
-        } else {
-            if (route == u"menu"_s)
-                QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s),
-                                   &QAction::trigger);
-            else
-                QTimer::singleShot(0, &window, &QWidget::close);
-            QTimer::singleShot(5000, &player, [] { QCoreApplication::exit(1); });
-            ended = QApplication::exec();
-        }
-        QCOMPARE(ended, route == u"session"_s ? 0 : exitCode);
-        QCOMPARE(player.asked, answer.isEmpty() ? 0 : chosen == u"foreign"_s ? 2 : 1);
+                                                    u"in \".*/games-unsaved-[-0-9]+\\.tsv\", "
+                                                    u"as the program ends: %1$"_s.arg(endedBy)));
+        if (route == u"session"_s)
+            QTimer::singleShot(0, qApp, &endSession);
+        else if (route == u"signal"_s)
+            QTimer::singleShot(0, [exitCode] { ::raise(exitCode - 128); });
+        else if (route == u"menu"_s)
+            QTimer::singleShot(0, window.findChild<QAction *>(u"MenuExit"_s), &QAction::trigger);
+        else
+            QTimer::singleShot(0, &window, &QWidget::close);
+        QTimer::singleShot(30000, &player, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), exitCode);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(player.asked, answer.isEmpty() ? 0 : int(answer.count(u',')) + 1);
         QCOMPARE(player.warnings.size(), chosen == u"foreign"_s ? 1 : 0);
         QCOMPARE(gamesIn(record), roomAgain ? 2 : -1);
         if (!roomAgain)
@@ -379,13 +415,13 @@ private Q_SLOTS:
                                                                   : chosen == u"record"_s ? 3
                                                                                           : 0);
         const QStringList beside = QDir(folder).entryList({u"games-unsaved-*"_s});
-        QCOMPARE(beside.size(), route == u"session"_s ? 1 : 0);
-        if (route == u"session"_s)
+        QCOMPARE(beside.size(), endedBy.isEmpty() ? 0 : 1);
+        if (!endedBy.isEmpty())
             QCOMPARE(gamesIn(folder + u'/' + beside.first()), 2);
         // Staying, the games are still there to be saved.
         if (exitCode == 2) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Kept 2 unsaved games"_s));
-            QVERIFY(program->readyToEnd(false));
+            endSession();
         }
     }
 };

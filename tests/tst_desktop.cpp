@@ -128,6 +128,47 @@ private Q_SLOTS:
     }
 
 #ifdef Q_OS_LINUX
+    // The display gone while games are unsaved (the record someone else's file): before the
+    // program ends, they go beside the record, and the log says where and why.
+    void unsavedGamesOutliveTheDisplay()
+    {
+        QTemporaryDir home;
+        const QString folder = home.filePath(u"org.example.Chuikomer"_s);
+        QVERIFY(QDir().mkpath(folder));
+        TestSupport::writeFile(folder + u"/games.tsv"_s, "not a record of games\n");
+        QProcess display;
+        display.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        QVERIFY(display.waitForReadyRead(20000));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        environment.insert(u"DISPLAY"_s, u":"_s + QString::fromLatin1(display.readAll().trimmed()));
+        environment.insert(u"XDG_DATA_HOME"_s, home.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(CHUIKOMER_EXE), {});
+        // A game by keyboard, once the window is there: a level, ten guesses.
+        QProcess keys;
+        keys.setProcessEnvironment(environment);
+        keys.start(u"sh"_s, {u"-c"_s, u"xdotool search --sync --onlyvisible --name '^Чуйкомер$' "
+                                      u"windowfocus --sync key --delay 50 shift+Tab "
+                                      u"space space space space space space space space space "
+                                      u"space space"_s});
+        QVERIFY(keys.waitForFinished(30000));
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT((log += program.readAllStandardError()).contains("Appending"),
+                                 20000);
+        display.kill();
+        QVERIFY(program.waitForFinished(20000));
+        log += program.readAllStandardError();
+        QCOMPARE(program.exitCode(), 1);
+        const auto kept = QRegularExpression(u"Kept 1 unsaved games beside the record, in "
+                                             u"\"(.*)\", as the program ends: the display was "
+                                             u"lost\n"_s)
+                              .match(QString::fromUtf8(log));
+        QVERIFY2(kept.hasMatch(), log.constData());
+        QCOMPARE(contents(kept.captured(1)).count('\n'), 2);
+    }
+
     // Without a test's launcher, the desktop's opener is started from the PATH in the
     // program's folder; without one on the PATH the start fails and nothing is opened. One
     // that finds no program for the target gives up later, and that is told too.

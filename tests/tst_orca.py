@@ -50,6 +50,7 @@ WORDS = {
         board_details=re.compile(r"^Наугад на этом уровне .*\nПопытка 1: загадано — .*, ваш ответ "
                                  r"— Красный круг, (не)?верно\..*\nПопытка 10: ", re.S),
         board="Табло результатов",
+        banner="Чуйкомер heading",
         # The verdict and its explanation again, first in what the board tells.
         verdict_again=re.compile(r"^(%s)\nНаугад на этом уровне угадывают в среднем 2 из 10\."
                                  % VERDICTS["ru"]),
@@ -57,8 +58,8 @@ WORDS = {
         statistics="Статистика dialog",
         games=re.compile(r"^Сыгран[оа] \d+ игр"),
         level_verdict=re.compile(r"^Первый уровень: (выделяется|верных меньше|от угадывания наугад)"
-                                 r".*\n\d+ игр\w*: \d+\s% верных.*\nСильное чутьё"),
-        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+\s%", re.M),
+                                 r".*\n\d+ игр\w*: \d+(,\d)?\s% верных.*\nСильное чутьё"),
+        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+(,\d)?\s%", re.M),
         figure=re.compile(r"^Первый уровень, сыграно игр: \d+"),
         about_item=re.compile(r"^О программе"),
         about="О программе dialog",
@@ -87,14 +88,15 @@ WORDS = {
         board_details=re.compile(r"^At this level, .*\nAttempt 1: .* was hidden, you guessed Red "
                                  r"circle, (right|wrong)\..*\nAttempt 10: ", re.S),
         board="Result board",
+        banner="Hunchmeter heading",
         verdict_again=re.compile(r"^(%s)\nAt this level, random guessing gets 2 of 10 right"
                                  % VERDICTS["en"]),
         statistics_item=re.compile(r"^Statistics"),
         statistics="Statistics dialog",
         games=re.compile(r"^\d+ games? played"),
         level_verdict=re.compile(r"^Level 1: (better than chance|worse than chance|cannot be told)"
-                                 r".*\n\d+ games?: \d+% right.*\nStrong intuition"),
-        chart=re.compile(r"^Level 1: after \d+ games?, \d+% right", re.M),
+                                 r".*\n\d+ games?: \d+(\.\d)?% right.*\nStrong intuition"),
+        chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d)?% right", re.M),
         figure=re.compile(r"^Level 1, games played: \d+"),
         about_item=re.compile(r"^About"),
         about="About dialog",
@@ -192,9 +194,13 @@ class GameByEar(unittest.TestCase):
         orca.press("Tab")
         orca.wait_for(W["board"], timeout=SPEECH)
         orca.wait_for(W["verdict_again"], timeout=SPEECH)
+        # Then the banner: the window's heading, which tells the game.
+        orca.press("Tab")
+        orca.wait_for(W["banner"], timeout=SPEECH)
+        orca.wait_for(W["intro_part"], timeout=SPEECH)
         said = orca.said()[self.said_before:]
-        # The introduction once at the start, once on F2.
-        self.assertEqual(sum(W["intro_part"] in u for u in said), 2, said)
+        # The introduction once at the start, once on F2, once on the banner.
+        self.assertEqual(sum(W["intro_part"] in u for u in said), 3, said)
 
     # Keys faster than anyone presses them: the verdict is still heard.
     def test_verdict_at_keys_30_ms_apart(self):

@@ -58,13 +58,13 @@ RecordProblem add(const RecordFile &file, int level, int hits)
     return file.append(RecordLine::serialise(game(level, hits))).fault.problem;
 }
 
-Statistics readAll(const RecordFile &file)
+StatisticsLoader::Sums readAll(const RecordFile &file)
 {
-    Statistics s;
     RecordReader reader = file.openForReading();
-    if (StatisticsLoader::sumUp(reader, s).failed())
+    StatisticsLoader::Sums sums = StatisticsLoader::sumUp(reader);
+    if (sums.fault.failed())
         qWarning("the record could not be read");
-    return s;
+    return sums;
 }
 
 QByteArray contents(const QString &path)
@@ -73,16 +73,16 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// Runs `work` on a thread of its own and waits a second for it: code that blocks fails the
-// test instead of hanging it. A thread that never returns is left behind, so `work` holds
-// copies, never references.
-template <typename Work> auto withinASecond(Work work)
+// Runs `work` on a thread of its own and waits a second (or `limit`) for it: code that blocks
+// fails the test instead of hanging it. A thread that never returns is left behind, so `work`
+// holds copies, never references.
+template <typename Work> auto withinASecond(Work work, std::chrono::seconds limit = {})
 {
     using Result = decltype(work());
     auto promise = std::make_shared<std::promise<Result>>();
     auto future = promise->get_future();
     std::thread([work, promise] { promise->set_value(work()); }).detach();
-    return future.wait_for(std::chrono::seconds(1)) == std::future_status::ready
+    return future.wait_for(std::max(limit, std::chrono::seconds(1))) == std::future_status::ready
                ? std::optional<Result>(future.get())
                : std::nullopt;
 }
@@ -100,6 +100,7 @@ struct Uses {
     RecordProblem appended;
     RecordProblem read;
     RecordProblem startedAnew;
+    RecordProblem chosen;
     int lines;
     int skipped;
 };
@@ -176,17 +177,17 @@ private Q_SLOTS:
         // written.
         text += "2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t1 8 15 7 14 6 13 5 12 1";
         TestSupport::writeFile(path, text);
-        const Statistics s = readAll(RecordFile(path));
-        QCOMPARE(s.games(Statistics::Total), 2);
-        QCOMPARE(s.hits(TestSupport::level(1)), 6);
-        QCOMPARE(s.skippedLines(), 6);
+        const auto s = readAll(RecordFile(path));
+        QCOMPARE(s.statistics.games(Statistics::Total), 2);
+        QCOMPARE(s.statistics.hits(TestSupport::level(1)), 6);
+        QCOMPARE(s.unreadableLines, 6);
 
         // The next game starts on a line of its own; the torn one stays no game.
         QCOMPARE(add(RecordFile(path), 2, 9), RecordProblem::None);
-        const Statistics after = readAll(RecordFile(path));
-        QCOMPARE(after.games(TestSupport::level(2)), 1);
-        QCOMPARE(after.games(TestSupport::level(3)), 0);
-        QCOMPARE(after.skippedLines(), 6);
+        const auto after = readAll(RecordFile(path));
+        QCOMPARE(after.statistics.games(TestSupport::level(2)), 1);
+        QCOMPARE(after.statistics.games(TestSupport::level(3)), 0);
+        QCOMPARE(after.unreadableLines, 6);
         QVERIFY(contents(path).startsWith(text));
     }
 
@@ -194,16 +195,61 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
-        QCOMPARE(RecordFile(path).read([](QByteArrayView) { QFAIL("a line in no file"); }),
+        QCOMPARE(RecordFile(path).openForReading().read(
+                     [](QByteArrayView) { QFAIL("a line in no file"); }),
                  RecordFault{});
         TestSupport::writeFile(path, {});
-        const Statistics s = readAll(RecordFile(path));
-        QCOMPARE(s.games(Statistics::Total), 0);
-        QCOMPARE(s.skippedLines(), 0);
+        const auto s = readAll(RecordFile(path));
+        QCOMPARE(s.statistics.games(Statistics::Total), 0);
+        QCOMPARE(s.unreadableLines, 0);
         // The first game of an empty file comes with the tag line.
         QCOMPARE(add(RecordFile(path), 1, 1), RecordProblem::None);
         QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(1, 1)));
+        // A tag line without its newline, as an editor leaves a record of no games, is ended.
+        TestSupport::writeFile(path, RecordLine::header().chopped(1));
+        QCOMPARE(readAll(RecordFile(path)).unreadableLines, 0);
+        QCOMPARE(add(RecordFile(path), 2, 2), RecordProblem::None);
+        QCOMPARE(add(RecordFile(path), 3, 3), RecordProblem::None);
+        QCOMPARE(readAll(RecordFile(path)).statistics.games(Statistics::Total), 2);
+        // As an earlier version marked it, taking it for a game cut off.
+        TestSupport::writeFile(path, RecordLine::header().chopped(1) + " [cut off]\n");
+        QCOMPARE(add(RecordFile(path), 2, 2), RecordProblem::None);
+        QCOMPARE(readAll(RecordFile(path)).statistics.games(Statistics::Total), 1);
     }
+
+#ifdef Q_OS_UNIX
+    // Starting anew keeps the games only in memory: they go into the new record and are
+    // counted there. With nowhere to keep a record, there is nothing to start anew.
+    void startingAnewKeepsTheGamesInMemory()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        TestSupport::writeFile(path, RecordLine::header());
+        const QDateTime played = game(1, 1).playedAt;
+        Record record(RecordFile(path), [played] { return played; });
+        Record homeless{RecordFile(QString())};
+        const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        record.keep(game(2, 4));
+        homeless.keep(game(2, 4));
+        ::close(held);
+        int counted = -1;
+        QObject::connect(&record, &Record::statisticsChanged,
+                         [&](const Statistics &sums) { counted = sums.games(Statistics::Total); });
+        QCOMPARE(record.startAnew(), RecordFault{});
+        QCOMPARE(counted, 1);
+        QCOMPARE(record.state().unsaved, 0);
+        QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(2, 4)));
+        QCOMPARE(contents(dir.filePath(
+                     u"games-%1.tsv"_s.arg(QDate::currentDate().toString(Qt::ISODate)))),
+                 RecordLine::header());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Clearing the record"_s));
+        QCOMPARE(homeless.startAnew().problem, RecordProblem::NoHome);
+        QCOMPARE(homeless.state().unsaved, 1);
+    }
+#endif
 
     void nowhereToWriteFailsWithoutHarm()
     {
@@ -226,20 +272,23 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
-        constexpr int Each = 400;
+        constexpr int Each = 150;
+        // As fast as games can end: each waits for the disk, then the next begins.
         auto writer = [&](int level) {
             const RecordFile file(path);
-            for (int i = 0; i < Each; ++i)
+            for (int i = 0; i < Each; ++i) {
                 QCOMPARE(add(file, level, i % 11), RecordProblem::None);
+                QThread::msleep(1);
+            }
         };
         std::thread first(writer, 1);
         std::thread second(writer, 3);
         first.join();
         second.join();
-        const Statistics s = readAll(RecordFile(path));
-        QCOMPARE(s.skippedLines(), 0);
-        QCOMPARE(s.games(TestSupport::level(1)), Each);
-        QCOMPARE(s.games(TestSupport::level(3)), Each);
+        const auto s = readAll(RecordFile(path));
+        QCOMPARE(s.unreadableLines, 0);
+        QCOMPARE(s.statistics.games(TestSupport::level(1)), Each);
+        QCOMPARE(s.statistics.games(TestSupport::level(3)), Each);
     }
 
     void startingAnewKeepsTheOldRecord()
@@ -254,10 +303,10 @@ private Q_SLOTS:
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
         QCOMPARE(file.startAnew(u"2026-12-07"_s), RecordFault{});
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07.tsv"_s)))
-                     .games(TestSupport::level(1)),
+                     .statistics.games(TestSupport::level(1)),
                  2);
         QCOMPARE(readAll(RecordFile(dir.filePath(u"games-2026-12-07-2.tsv"_s)))
-                     .games(TestSupport::level(2)),
+                     .statistics.games(TestSupport::level(2)),
                  1);
     }
 
@@ -269,9 +318,9 @@ private Q_SLOTS:
         QCOMPARE(add(file, 1, 1), RecordProblem::None);
         RecordReader reader = file.openForReading();
         QCOMPARE(add(file, 2, 2), RecordProblem::None);
-        Statistics s;
-        QCOMPARE(reader.read([&s](QByteArrayView line) { s.addLine(line); }), RecordFault{});
-        QCOMPARE(s.games(Statistics::Total), 1);
+        const auto s = StatisticsLoader::sumUp(reader);
+        QCOMPARE(s.fault, RecordFault{});
+        QCOMPARE(s.statistics.games(Statistics::Total), 1);
     }
 
 #ifdef Q_OS_UNIX
@@ -331,7 +380,7 @@ private Q_SLOTS:
         const auto uses = withinASecond([file] {
             Uses u{};
             u.appended = add(file, 1, 1);
-            u.read = file.read([&u](QByteArrayView) { ++u.lines; }).problem;
+            u.read = file.openForReading().read([&u](QByteArrayView) { ++u.lines; }).problem;
             u.startedAnew = file.startAnew(u"2026-12-07"_s).problem;
             return u;
         });
@@ -346,6 +395,67 @@ private Q_SLOTS:
             QCOMPARE(contents(path), kept);
         QVERIFY(!QFileInfo::exists(foreign + u".missing"_s));
         QVERIFY(!QFileInfo::exists(dir.filePath(u"games-2026-12-07.tsv"_s)));
+    }
+
+    // A file the player chooses for the games at the end takes them when it is a record of
+    // the player's, also through a link, or a new one; any other kind of file is left as it
+    // was, within a second, and nothing is made where a link leads nowhere. Faults of the disk
+    // and of owners: faultsLeaveEverythingAsItWas.
+    void chosenFilesTakeTheGamesOrStayAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<RecordProblem>("problem");
+        QTest::newRow("new file") << u"new"_s << RecordProblem::None;
+        QTest::newRow("a record of the player's") << u"record"_s << RecordProblem::None;
+        QTest::newRow("link to a record") << u"link"_s << RecordProblem::None;
+        QTest::newRow("FIFO") << u"fifo"_s << RecordProblem::NotAFile;
+        QTest::newRow("folder") << u"folder"_s << RecordProblem::NotAFile;
+        QTest::newRow("dangling link") << u"dangling"_s << RecordProblem::SymbolicLink;
+        QTest::newRow("new file past a file-size limit") << u"limit"_s << RecordProblem::TooLarge;
+    }
+    void chosenFilesTakeTheGamesOrStayAsTheyWere()
+    {
+        QFETCH(QString, plant);
+        QFETCH(RecordProblem, problem);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        const QByteArray name = QFile::encodeName(path);
+        const QString target = dir.filePath(u"record.tsv"_s);
+        const QByteArray record = RecordLine::header() + RecordLine::serialise(game(1, 1));
+        const QByteArray lines =
+            RecordLine::serialise(game(2, 2)) + RecordLine::serialise(game(3, 3));
+        if (plant == u"record"_s)
+            TestSupport::writeFile(path, record);
+        else if (plant == u"fifo"_s)
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (plant == u"folder"_s)
+            QVERIFY(QDir().mkdir(path));
+        if (plant == u"link"_s)
+            TestSupport::writeFile(target, record);
+        if (plant == u"link"_s || plant == u"dangling"_s)
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(), name.constData()), 0);
+        const auto before = snapshot(dir.path());
+        rlimit unlimited{};
+        ::getrlimit(RLIMIT_FSIZE, &unlimited);
+        const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); });
+        rlimit small = unlimited;
+        small.rlim_cur = 10;
+        if (plant == u"limit"_s)
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        if (problem != RecordProblem::None)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        const auto appended =
+            withinASecond([path, lines] { return RecordFile::appendToChosen(path, lines); });
+        QVERIFY2(appended, "the chosen file blocked");
+        QCOMPARE(appended->fault.problem, problem);
+        QCOMPARE(appended->lines, problem == RecordProblem::None ? 2 : 0);
+        if (problem != RecordProblem::None) {
+            QCOMPARE(snapshot(dir.path()), before);
+            return;
+        }
+        QCOMPARE(contents(plant == u"link"_s ? target : path),
+                 (plant == u"new"_s ? RecordLine::header() : record) + lines);
+        QCOMPARE(kind(path), mode_t(plant == u"link"_s ? S_IFLNK : S_IFREG));
     }
 
     // Any name at all takes an archive's number, a dangling link included: the record goes
@@ -379,23 +489,25 @@ private Q_SLOTS:
     void twoCreatorsWriteOneHeader()
     {
         QTemporaryDir dir;
-        const auto created = withinASecond([path = dir.path()] {
-            QByteArray all;
-            for (int round = 0; round < 100; ++round) {
-                const RecordFile file(path + u"/games-"_s + QString::number(round) + u".tsv"_s);
-                std::latch ready(2);
-                auto create = [&](int level) {
-                    ready.arrive_and_wait();
-                    return add(file, level, 1);
-                };
-                auto other = std::async(std::launch::async, create, 2);
-                const bool written = create(1) == RecordProblem::None;
-                if (!written || other.get() != RecordProblem::None)
-                    return QByteArray("not written");
-                all += contents(file.path());
-            }
-            return all;
-        });
+        const auto created = withinASecond(
+            [path = dir.path()] {
+                QByteArray all;
+                for (int round = 0; round < 100; ++round) {
+                    const RecordFile file(path + u"/games-"_s + QString::number(round) + u".tsv"_s);
+                    std::latch ready(2);
+                    auto create = [&](int level) {
+                        ready.arrive_and_wait();
+                        return add(file, level, 1);
+                    };
+                    auto other = std::async(std::launch::async, create, 2);
+                    const bool written = create(1) == RecordProblem::None;
+                    if (!written || other.get() != RecordProblem::None)
+                        return QByteArray("not written");
+                    all += contents(file.path());
+                }
+                return all;
+            },
+            std::chrono::seconds(30));
         QVERIFY2(created, "creating the record blocked");
         QCOMPARE(created->count(RecordLine::header()), 100);
         QCOMPARE(created->count('\n'), 300);
@@ -418,7 +530,7 @@ private Q_SLOTS:
         ::close(clearing);
         QCOMPARE(appended.wait_for(std::chrono::seconds(1)), std::future_status::ready);
         QCOMPARE(appended.get(), RecordProblem::None);
-        QCOMPARE(readAll(RecordFile(archive)).games(Statistics::Total), 1);
+        QCOMPARE(readAll(RecordFile(archive)).statistics.games(Statistics::Total), 1);
         QCOMPARE(contents(file.path()), RecordLine::header() + RecordLine::serialise(game(3, 7)));
     }
     // The data folder as the XDG base directory rules name it: a relative XDG_DATA_HOME is
@@ -429,23 +541,44 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("home");
         // Where the record goes, under the test's folder; empty for nowhere.
         QTest::addColumn<QByteArray>("folder");
+        // Planted on the way: a link of the user's own, another user's home or link.
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<RecordProblem>("problem");
+        using P = RecordProblem;
         QTest::newRow("XDG_DATA_HOME") << "@/data"_ba
                                        << "@/home"_ba
-                                       << "@/data/tst_record"_ba;
-        QTest::newRow("relative XDG_DATA_HOME, ignored") << "data"_ba
-                                                         << "@/home"_ba
-                                                         << "@/home/.local/share/tst_record"_ba;
-        QTest::newRow("not UTF-8")
-            << "@/d\xff\xfe\x80"_ba << QByteArray() << "@/d\xff\xfe\x80/tst_record"_ba;
+                                       << "@/data/tst_record"_ba << QString() << P::None;
+        QTest::newRow("relative XDG_DATA_HOME, ignored")
+            << "data"_ba
+            << "@/home"_ba
+            << "@/home/.local/share/tst_record"_ba << QString() << P::None;
+        QTest::newRow("not UTF-8") << "@/d\xff\xfe\x80"_ba << QByteArray()
+                                   << "@/d\xff\xfe\x80/tst_record"_ba << QString() << P::None;
         QTest::newRow("relative HOME, no XDG_DATA_HOME")
-            << QByteArray() << "home"_ba << QByteArray();
-        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray();
+            << QByteArray() << "home"_ba << QByteArray() << QString() << P::NoHome;
+        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray() << QString()
+                                 << P::NoHome;
+        QTest::newRow("missing home")
+            << QByteArray() << "@/gone"_ba << QByteArray() << QString() << P::Failed;
+        QTest::newRow("the user's own link on the way")
+            << QByteArray() << "@/home"_ba
+            << "@/shared/tst_record"_ba << u"own link"_s << P::None;
+        // Root with another user's HOME, where that user linked ~/.local/share to a folder of
+        // root's, as /etc is.
+        QTest::newRow("another user's home")
+            << QByteArray() << "@/home"_ba << QByteArray() << u"foreign home"_s << P::ForeignFolder;
+        QTest::newRow("another user's link on the way")
+            << QByteArray() << "@/home"_ba << QByteArray() << u"foreign link"_s << P::ForeignLink;
     }
     void dataFolderIsNamedAsTheSystemNamesIt()
     {
         QFETCH(QByteArray, dataHome);
         QFETCH(QByteArray, home);
         QFETCH(QByteArray, folder);
+        QFETCH(QString, plant);
+        QFETCH(RecordProblem, problem);
+        if (plant.startsWith(u"foreign"_s) && ::geteuid() != 0)
+            QSKIP("only root can give a home or a link away");
         QTemporaryDir dir;
         const QByteArray top = QFile::encodeName(dir.path());
         const QByteArray savedData = qgetenv("XDG_DATA_HOME");
@@ -462,11 +595,25 @@ private Q_SLOTS:
             else
                 qputenv(name, QByteArray(value).replace('@', top));
         }
+        const QByteArray homeName = top + "/home";
+        if (home == "@/home")
+            QVERIFY(QDir().mkpath(QFile::decodeName(homeName + "/.local")));
+        if (!plant.isEmpty()) {
+            const QByteArray link = homeName + "/.local/share";
+            const QByteArray target = top + (plant == u"own link"_s ? "/shared" : "/system");
+            QVERIFY(QDir().mkpath(QFile::decodeName(target)));
+            QCOMPARE(::symlink(target.constData(), link.constData()), 0);
+            if (plant == u"foreign link"_s)
+                QCOMPARE(::lchown(link.constData(), OtherUser, OtherUser), 0);
+            if (plant != u"own link"_s)
+                QCOMPARE(::chown(homeName.constData(), OtherUser, OtherUser), 0);
+        }
+        const auto before = snapshot(dir.path());
         QDir::setCurrent(dir.path());
         const RecordFile file = RecordFile::inDataFolder();
-        if (folder.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"neither HOME nor"_s));
-        QCOMPARE(add(file, 1, 1), folder.isEmpty() ? RecordProblem::NoHome : RecordProblem::None);
+        if (problem != RecordProblem::None)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Appending to the record"_s));
+        QCOMPARE(add(file, 1, 1), problem);
         struct stat info {
         };
         const QByteArray record = folder.replace('@', top) + "/games.tsv";
@@ -476,8 +623,9 @@ private Q_SLOTS:
         ::unlink(record.constData());
         for (QByteArray made = folder; made.size() > top.size();
              made.truncate(made.lastIndexOf('/')))
-            ::rmdir(made.constData());
-        QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+            if (!before.contains(QFile::decodeName(made)))
+                ::rmdir(made.constData());
+        QCOMPARE(snapshot(dir.path()), before);
     }
 
     // Faults of the disk, the folders and the users, planted: the record and everything around
@@ -487,41 +635,46 @@ private Q_SLOTS:
     void faultsLeaveEverythingAsItWas_data()
     {
         QTest::addColumn<QString>("fault");
-        // What appending and starting anew fail with, None where they are not tried.
+        // What appending, starting anew and appending to the record as a file the player chose
+        // at the end fail with, None where they are not tried.
         QTest::addColumn<RecordProblem>("appended");
         QTest::addColumn<RecordProblem>("cleared");
+        QTest::addColumn<RecordProblem>("chosen");
         QTest::addColumn<RecordProblem>("read");
         QTest::addColumn<int>("games");
         QTest::addColumn<bool>("passes");
         using P = RecordProblem;
         QTest::newRow("file-size limit")
-            << u"limit"_s << P::TooLarge << P::None << P::None << 1 << true;
-        QTest::newRow("full disk") << u"full"_s << P::NoSpace << P::None << P::None << 0 << true;
+            << u"limit"_s << P::TooLarge << P::None << P::TooLarge << P::None << 1 << true;
+        QTest::newRow("full disk")
+            << u"full"_s << P::NoSpace << P::None << P::NoSpace << P::None << 0 << true;
         QTest::newRow("read-only disk")
-            << u"read-only"_s << P::ReadOnly << P::ReadOnly << P::None << 1 << true;
-        QTest::newRow("no permission")
-            << u"no permission"_s << P::NoPermission << P::None << P::None << 0 << true;
+            << u"read-only"_s << P::ReadOnly << P::ReadOnly << P::ReadOnly << P::None << 1 << true;
+        QTest::newRow("no permission") << u"no permission"_s << P::NoPermission << P::None
+                                       << P::NoPermission << P::None << 0 << true;
         QTest::newRow("another user's data folder")
-            << u"foreign folder"_s << P::ForeignFolder << P::ForeignFolder << P::ForeignFolder << 0
-            << false;
-        QTest::newRow("another user's home")
-            << u"foreign home"_s << P::ForeignFolder << P::None << P::None << 0 << false;
+            << u"foreign folder"_s << P::ForeignFolder << P::ForeignFolder << P::OtherOwner
+            << P::ForeignFolder << 0 << false;
+        QTest::newRow("another user's home") << u"foreign home"_s << P::ForeignFolder << P::None
+                                             << P::Failed << P::None << 0 << false;
         QTest::newRow("data folder linked elsewhere")
-            << u"folder link"_s << P::FolderLink << P::FolderLink << P::FolderLink << 0 << false;
-        QTest::newRow("no header")
-            << u"no header"_s << P::ForeignFile << P::ForeignFile << P::ForeignFile << 0 << false;
-        QTest::newRow("newer version")
-            << u"newer"_s << P::NewerVersion << P::NewerVersion << P::NewerVersion << 1 << false;
+            << u"folder link"_s << P::FolderLink << P::FolderLink << P::None << P::FolderLink << 0
+            << false;
+        QTest::newRow("no header") << u"no header"_s << P::ForeignFile << P::ForeignFile
+                                   << P::ForeignFile << P::ForeignFile << 0 << false;
+        QTest::newRow("newer version") << u"newer"_s << P::NewerVersion << P::NewerVersion
+                                       << P::NewerVersion << P::NewerVersion << 1 << false;
         QTest::newRow("every archive name taken")
-            << u"names taken"_s << P::None << P::NoArchiveName << P::None << 1 << false;
+            << u"names taken"_s << P::None << P::NoArchiveName << P::None << P::None << 1 << false;
         QTest::newRow("lock held by a stopped copy")
-            << u"locked"_s << P::Busy << P::Busy << P::None << 1 << true;
+            << u"locked"_s << P::Busy << P::Busy << P::Busy << P::None << 1 << true;
     }
     void faultsLeaveEverythingAsItWas()
     {
         QFETCH(QString, fault);
         QFETCH(RecordProblem, appended);
         QFETCH(RecordProblem, cleared);
+        QFETCH(RecordProblem, chosen);
         QFETCH(RecordProblem, read);
         QFETCH(int, games);
         QFETCH(bool, passes);
@@ -612,17 +765,21 @@ private Q_SLOTS:
         const auto before = snapshot(top.path());
 
         const RecordFile file(path);
-        auto exercise = [&](bool append, bool clear) {
+        auto exercise = [&](bool append, bool clear, bool choose) {
             ::seteuid(runAs);
-            const auto uses = withinASecond([file, append, clear] {
+            const auto uses = withinASecond([file, append, clear, choose] {
                 Uses u{};
                 if (append)
                     u.appended = add(file, 1, 1);
-                Statistics s;
+                if (choose)
+                    u.chosen =
+                        RecordFile::appendToChosen(file.path(), RecordLine::serialise(game(1, 1)))
+                            .fault.problem;
                 RecordReader reader = file.openForReading();
-                u.read = StatisticsLoader::sumUp(reader, s).problem;
-                u.lines = s.games(Statistics::Total);
-                u.skipped = s.skippedLines();
+                const auto s = StatisticsLoader::sumUp(reader);
+                u.read = s.fault.problem;
+                u.lines = s.statistics.games(Statistics::Total);
+                u.skipped = s.unreadableLines;
                 if (clear)
                     u.startedAnew = file.startAnew(u"2026-12-07"_s).problem;
                 return u;
@@ -634,18 +791,20 @@ private Q_SLOTS:
         const QMap<P, int> errors{{P::NoSpace, ENOSPC},
                                   {P::ReadOnly, EROFS},
                                   {P::NoPermission, EACCES},
-                                  {P::TooLarge, EFBIG}};
+                                  {P::TooLarge, EFBIG},
+                                  {P::Failed, ENOENT}};
         for (const auto &[what, problem] :
-             {std::pair{"Appending to", appended}, {"Clearing", cleared}})
+             {std::pair{"Appending to", appended}, {"Clearing", cleared}, {"Appending to", chosen}})
             if (problem != P::None)
                 QTest::ignoreMessage(QtWarningMsg,
                                      qPrintable(u"%1 the record \"%2\" failed: %3"_s.arg(
                                          QLatin1StringView(what), path,
                                          RecordLog::describe({problem, errors.value(problem)}))));
-        const auto uses = exercise(appended != P::None, cleared != P::None);
+        const auto uses = exercise(appended != P::None, cleared != P::None, chosen != P::None);
         QVERIFY2(uses, "the record's user blocked");
         QCOMPARE(uses->appended, appended);
         QCOMPARE(uses->startedAnew, cleared);
+        QCOMPARE(uses->chosen, chosen);
         QCOMPARE(uses->read, read);
         QCOMPARE(uses->lines, games);
         QCOMPARE(snapshot(top.path()), before);
@@ -653,7 +812,7 @@ private Q_SLOTS:
         std::exchange(undo, [] {})();
         if (!passes)
             return;
-        const auto after = exercise(true, false);
+        const auto after = exercise(true, false, false);
         QVERIFY(after);
         QCOMPARE(after->appended, P::None);
         QCOMPARE(after->lines, games + 1);
@@ -758,7 +917,7 @@ private Q_SLOTS:
         // The statistics count the games in memory with those in the file.
         int summed = -1;
         QObject::connect(&record, &Record::statisticsChanged,
-                         [&] { summed = record.takeStatistics().games(Statistics::Total); });
+                         [&](const Statistics &sums) { summed = sums.games(Statistics::Total); });
         record.read();
         QTRY_VERIFY(summed >= 0);
         QCOMPARE(summed, readable + told);

@@ -279,6 +279,8 @@ private Q_SLOTS:
             names.insert(GameTexts::pictureName(i));
         names.remove(QString());
         QCOMPARE(names.size(), Level::MostPictures);
+        QVERIFY(GameTexts::pictureName(-1).isEmpty());
+        QVERIFY(GameTexts::pictureName(Level::MostPictures).isEmpty());
     }
 };
 

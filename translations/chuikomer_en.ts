@@ -435,13 +435,13 @@
     <message numerus="yes">
         <source>Выйти без них</source>
         <translation>
-            <numerusform>Quit Without It</numerusform>
-            <numerusform>Quit Without Them</numerusform>
+            <numerusform>Quit Without Saving</numerusform>
+            <numerusform>Quit Without Saving</numerusform>
         </translation>
     </message>
     <message>
         <source>Остаться</source>
-        <translation>Stay</translation>
+        <translation>Don&apos;t Quit</translation>
     </message>
     <message>
         <source>Сохранить игры</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Запись игр (*.tsv)</source>
-        <translation>Game records (*.tsv)</translation>
+        <translation>Games files (*.tsv)</translation>
     </message>
     <message>
         <source>Статистика</source>
@@ -460,31 +460,11 @@
     <name>RecordNotes</name>
     <message>
         <source>Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не найти.</source>
-        <translation>Neither HOME nor XDG_DATA_HOME gives a full path, so no folder for the game record can be found.</translation>
-    </message>
-    <message>
-        <source>На месте файла записи стоит символическая ссылка, а через ссылки программа не пишет.</source>
-        <translation>In place of the record file there is a symbolic link, and the program does not write through links.</translation>
-    </message>
-    <message>
-        <source>На месте файла записи стоит не обычный файл.</source>
-        <translation>In place of the record file there is something other than a regular file.</translation>
-    </message>
-    <message>
-        <source>У файла записи есть другие имена (жёсткие ссылки): он может быть чужим.</source>
-        <translation>The record file has other names (hard links): it may be someone else&apos;s.</translation>
-    </message>
-    <message>
-        <source>Файл записи принадлежит другому пользователю.</source>
-        <translation>The record file belongs to another user.</translation>
-    </message>
-    <message>
-        <source>Файл не начинается со строки записи игр, значит, он чужой, и программа его не меняет.</source>
-        <translation>The file does not begin with the header of a game record, so it is someone else&apos;s, and the program does not change it.</translation>
+        <translation>Neither HOME nor XDG_DATA_HOME gives a full path, so there is no folder to keep the games in.</translation>
     </message>
     <message>
         <source>Запись сделана более новой версией программы, и эта версия её не меняет.</source>
-        <translation>The record was written by a newer version of the program, and this version does not change it.</translation>
+        <translation>A newer version of the program wrote the games file, so this version leaves it unchanged.</translation>
     </message>
     <message>
         <source>Папка данных — символическая ссылка, а через ссылки программа не пишет.</source>
@@ -492,15 +472,11 @@
     </message>
     <message>
         <source>На месте папки данных стоит не папка.</source>
-        <translation>In place of the data folder there is something other than a folder.</translation>
-    </message>
-    <message>
-        <source>Папка данных или папка, в которой её нужно создать, принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
-        <translation>The data folder, or the folder it must be created in, belongs to another user, and the program creates nothing in other users&apos; folders.</translation>
+        <translation>Something other than a folder stands where the data folder should be.</translation>
     </message>
     <message>
         <source>Запись занята другой копией программы, которая не отвечает.</source>
-        <translation>The record is held by another copy of the program, which does not respond.</translation>
+        <translation>Another copy of the program is using the games file and does not respond.</translation>
     </message>
     <message>
         <source>На диске нет места.</source>
@@ -512,15 +488,11 @@
     </message>
     <message>
         <source>Нет прав доступа к файлу или папке.</source>
-        <translation>No permission for the file or folder.</translation>
+        <translation>You have no permission to use the file or its folder.</translation>
     </message>
     <message>
         <source>Файл достиг предельного размера, заданного в системе.</source>
-        <translation>The file has reached the size limit set by the system.</translation>
-    </message>
-    <message>
-        <source>Все имена для сегодняшнего архива уже заняты.</source>
-        <translation>Every name for today&apos;s archive is already taken.</translation>
+        <translation>The file has reached the size limit the system sets.</translation>
     </message>
     <message>
         <source>Система сообщила об ошибке: %1.</source>
@@ -529,41 +501,19 @@
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</source>
         <translation>
-            <numerusform>%n game of this run could not be saved: it is kept in memory while the program is open.</numerusform>
-            <numerusform>%n games of this run could not be saved: they are kept in memory while the program is open.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n игр этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</source>
-        <translation>
-            <numerusform>%n game of this run could not be saved to %1: it is kept in memory while the program is open.</numerusform>
-            <numerusform>%n games of this run could not be saved to %1: they are kept in memory while the program is open.</numerusform>
+            <numerusform>%n game could not be saved: it is kept in memory while the program is open.</numerusform>
+            <numerusform>%n games could not be saved: they are kept in memory while the program is open.</numerusform>
         </translation>
     </message>
     <message>
         <source>Игры этого запуска не сохраняются: их негде хранить.</source>
-        <translation>The games of this run are not saved: there is nowhere to keep them.</translation>
-    </message>
-    <message>
-        <source>Запись %1 сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
-        <translation>The record %1 was written by a newer version of the program: this shows what this version understands of it, and new games are not added to it.</translation>
-    </message>
-    <message>
-        <source>Прежние игры не удалось прочитать из %1.</source>
-        <translation>The earlier games could not be read from %1.</translation>
+        <translation>The games you play now are not saved: there is nowhere to keep them.</translation>
     </message>
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить.</source>
         <translation>
-            <numerusform>%n game of this run could not be saved.</numerusform>
-            <numerusform>%n games of this run could not be saved.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n игр этого запуска не удалось сохранить в %1.</source>
-        <translation>
-            <numerusform>%n game of this run could not be saved to %1.</numerusform>
-            <numerusform>%n games of this run could not be saved to %1.</numerusform>
+            <numerusform>%n game could not be saved.</numerusform>
+            <numerusform>%n games could not be saved.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -574,12 +524,64 @@
         </translation>
     </message>
     <message>
-        <source>Не удалось сохранить игры в %1.</source>
-        <translation>The games could not be saved to %1.</translation>
+        <source>На месте файла стоит символическая ссылка, и программа через неё не пишет.</source>
+        <translation>A symbolic link stands in place of the file, and the program does not write through it.</translation>
     </message>
     <message>
-        <source>Не удалось начать запись заново в %1.</source>
-        <translation>The record could not be started anew in %1.</translation>
+        <source>На месте файла стоит не обычный файл.</source>
+        <translation>That name is taken by something other than a regular file.</translation>
+    </message>
+    <message>
+        <source>У файла записи есть и другие имена (жёсткие ссылки), и программа его не меняет, чтобы не изменить файл под чужим именем.</source>
+        <translation>The games file has other names as well (hard links), so the program leaves it unchanged rather than change a file that is also known by another name.</translation>
+    </message>
+    <message>
+        <source>Файл принадлежит другому пользователю.</source>
+        <translation>The file belongs to another user.</translation>
+    </message>
+    <message>
+        <source>Файл не начинается со строки записи игр, поэтому программа его не меняет.</source>
+        <translation>The file does not start with the line that marks a games file, so the program leaves it unchanged.</translation>
+    </message>
+    <message>
+        <source>Папка данных или папка над ней принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
+        <translation>The data folder, or a folder above it, belongs to another user, and the program creates nothing in other users&apos; folders.</translation>
+    </message>
+    <message>
+        <source>Символическую ссылку на пути к папке данных создал другой пользователь, и программа по ней не идёт.</source>
+        <translation>A symbolic link on the way to the data folder belongs to another user, so the program does not follow it.</translation>
+    </message>
+    <message>
+        <source>Все имена для файла прежних игр с сегодняшней датой уже заняты.</source>
+        <translation>Every name for a file of the earlier games with today&apos;s date is already taken.</translation>
+    </message>
+    <message>
+        <source>Файл записи игр: %1.</source>
+        <translation>Games file: %1.</translation>
+    </message>
+    <message>
+        <source>Пропущено нечитаемых строк в записи игр: %1.</source>
+        <translation>Unreadable lines skipped in the games file: %1.</translation>
+    </message>
+    <message>
+        <source>Запись сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
+        <translation>A newer version of the program wrote the games file: this shows what this version understands of it, and new games are not added to it.</translation>
+    </message>
+    <message>
+        <source>Прежние игры не удалось прочитать.</source>
+        <translation>The earlier games could not be read.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить игры в выбранный файл.</source>
+        <translation>The games could not be saved to the file you chose.</translation>
+    </message>
+    <message>
+        <source>Файл: %1.</source>
+        <translation>File: %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось очистить статистику.</source>
+        <translation>The statistics could not be cleared.</translation>
     </message>
 </context>
 <context>
@@ -930,8 +932,8 @@
     <message>
         <source>Начать запись игр заново?
 Прежняя запись не удаляется: она останется в файле с сегодняшней датой.</source>
-        <translation>Start the game record anew?
-The old record is not deleted: it stays in a file with today&apos;s date.</translation>
+        <translation>Clear the statistics and start a new games file?
+The games played so far are not deleted: they stay in a file named with today&apos;s date.</translation>
     </message>
     <message>
         <source>Очистить</source>
@@ -940,10 +942,6 @@ The old record is not deleted: it stays in a file with today&apos;s date.</trans
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Пропущено нечитаемых строк в записи: %1.</source>
-        <translation>Unreadable lines skipped in the record: %1.</translation>
     </message>
 </context>
 </TS>

@@ -459,26 +459,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>На месте файла записи стоит символическая ссылка, а через ссылки программа не пишет.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>На месте файла записи стоит не обычный файл.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>У файла записи есть другие имена (жёсткие ссылки): он может быть чужим.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файл записи принадлежит другому пользователю.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файл не начинается со строки записи игр, значит, он чужой, и программа его не меняет.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Запись сделана более новой версией программы, и эта версия её не меняет.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -488,10 +468,6 @@
     </message>
     <message>
         <source>На месте папки данных стоит не папка.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Папка данных или папка, в которой её нужно создать, принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -515,10 +491,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Все имена для сегодняшнего архива уже заняты.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Система сообщила об ошибке: %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -530,24 +502,8 @@
             <numerusform>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n игр этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</source>
-        <translation>
-            <numerusform>%n игру этого запуска не удалось сохранить в %1: она хранится в памяти, пока программа открыта.</numerusform>
-            <numerusform>%n игры этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</numerusform>
-            <numerusform>%n игр этого запуска не удалось сохранить в %1: они хранятся в памяти, пока программа открыта.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Игры этого запуска не сохраняются: их негде хранить.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Запись %1 сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Прежние игры не удалось прочитать из %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -559,14 +515,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n игр этого запуска не удалось сохранить в %1.</source>
-        <translation>
-            <numerusform>%n игру этого запуска не удалось сохранить в %1.</numerusform>
-            <numerusform>%n игры этого запуска не удалось сохранить в %1.</numerusform>
-            <numerusform>%n игр этого запуска не удалось сохранить в %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Сохранить их в другой файл перед выходом?</source>
         <translation>
             <numerusform>Сохранить её в другой файл перед выходом?</numerusform>
@@ -575,11 +523,63 @@
         </translation>
     </message>
     <message>
-        <source>Не удалось сохранить игры в %1.</source>
+        <source>На месте файла стоит символическая ссылка, и программа через неё не пишет.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Не удалось начать запись заново в %1.</source>
+        <source>На месте файла стоит не обычный файл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У файла записи есть и другие имена (жёсткие ссылки), и программа его не меняет, чтобы не изменить файл под чужим именем.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл принадлежит другому пользователю.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл не начинается со строки записи игр, поэтому программа его не меняет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Папка данных или папка над ней принадлежит другому пользователю, а в чужих папках программа ничего не создаёт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Символическую ссылку на пути к папке данных создал другой пользователь, и программа по ней не идёт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все имена для файла прежних игр с сегодняшней датой уже заняты.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл записи игр: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пропущено нечитаемых строк в записи игр: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись сделана более новой версией программы: здесь показано то, что эта версия в ней понимает, а новые игры в неё не записываются.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прежние игры не удалось прочитать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить игры в выбранный файл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось очистить статистику.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -946,10 +946,6 @@
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Пропущено нечитаемых строк в записи: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

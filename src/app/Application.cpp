@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSessionManager>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 Application::Application(Desktop desktop, Game::Random random)
     : desktop_(std::move(desktop)), game_(board_, std::move(random)),
@@ -56,6 +59,10 @@ void Application::connectCommands()
     });
 }
 
+// The program ends by the player's command or window, asking about the games it could not
+// save; or without asking, when the session ends (the session manager's "die", which Qt turns
+// into a request to quit), or a signal says so. Qt's own quitting with the last window is
+// left out, so that every request to quit is the system's.
 void Application::connectEnding()
 {
     MainWindow *window = window_.get();
@@ -64,13 +71,34 @@ void Application::connectEnding()
         if (!exitWhenReady())
             event->ignore();
     });
-    // Told to the program before the session ends: the player may stay, and the session with.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window,
-                     [this](QSessionManager &session) {
-                         if (!readyToEnd(session.allowsInteraction()))
-                             session.cancel();
-                         session.release();
-                     });
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    qApp->installEventFilter(this);
+    // A checkpoint, or the start of a shutdown that may yet be cancelled: the session manager
+    // does not say which. One more attempt; nothing moved, nothing asked.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
+                     [this](QSessionManager &) { record_.saveUnsaved(); });
+    QObject::connect(&signals_, &TerminationSignals::received, this, [this](int number) {
+        endUnattended(TerminationSignals::name(number), 128 + number);
+    });
+}
+
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != qApp || event->type() != QEvent::Quit)
+        return false;
+    endUnattended(u"the session ended"_s, 0);
+    event->accept();
+    return true;
+}
+
+void Application::endUnattended(const QString &why, int exitCode)
+{
+    if (std::exchange(ending_, true))
+        return;
+    if (!record_.saveUnsaved())
+        record_.saveUnsavedBeside(why);
+    // Every event loop ends, a question's included.
+    QCoreApplication::exit(exitCode);
 }
 
 // The record's news to the statistics window, for as long as it stays open.
@@ -81,7 +109,7 @@ void Application::connectRecord()
     QObject::connect(&record_, &Record::stateChanged, window, &StatisticsWindow::setRecordState);
     QObject::connect(&record_, &Record::readingProgressed, window, &StatisticsWindow::setProgress);
     QObject::connect(&record_, &Record::statisticsChanged, window,
-                     [this, window] { window->setStatistics(record_.takeStatistics()); });
+                     &StatisticsWindow::setStatistics);
     QObject::connect(window, &QObject::destroyed, &record_, &Record::stopReading);
 }
 
@@ -101,22 +129,23 @@ void Application::start()
 
 bool Application::exitWhenReady()
 {
-    if (!readyToEnd(true))
+    if (!readyToEnd())
         return false;
-    QCoreApplication::exit(0);
+    // Ended meanwhile with nobody to ask, and with its own exit status.
+    if (!ending_)
+        QCoreApplication::exit(0);
     return true;
 }
 
-bool Application::readyToEnd(bool canAsk)
+bool Application::readyToEnd()
 {
-    if (record_.saveUnsaved())
+    if (ending_ || record_.saveUnsaved())
         return true;
-    if (!canAsk) {
-        record_.saveUnsavedBeside();
-        return true;
-    }
     for (;;) {
-        switch (RecordMessages::askAboutUnsaved(window_.get(), record_.state())) {
+        const auto answer = RecordMessages::askAboutUnsaved(window_.get(), record_.state());
+        if (ending_)
+            return true;
+        switch (answer) {
         case RecordMessages::Answer::Stay:
             return false;
         case RecordMessages::Answer::QuitWithout:
@@ -126,12 +155,16 @@ bool Application::readyToEnd(bool canAsk)
             break;
         }
         const QString path = RecordMessages::chooseFile(window_.get());
+        if (ending_)
+            return true;
         if (path.isEmpty())
             continue;
         const RecordFault fault = record_.saveUnsavedTo(path);
         if (!fault.failed())
             return true;
         RecordMessages::notSavedTo(window_.get(), path, fault);
+        if (ending_)
+            return true;
     }
 }
 

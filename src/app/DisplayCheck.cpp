@@ -5,10 +5,13 @@
 
 #include "DisplayTexts.h"
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
+#include <QThread>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -43,13 +46,17 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
 }
 
 QtMessageHandler beforeLostDisplay = nullptr;
+std::function<void()> lastWords;
 
 // The display plugins say so in a warning and end the program themselves: X11 "The X11
-// connection broke", Wayland "The Wayland connection broke".
+// connection broke", Wayland "The Wayland connection broke". X11 says it on the main thread,
+// where whatever the program still has to do can be done.
 void exitOnLostDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtWarningMsg && message.contains(u"connection broke"_s)) {
         std::fputs(lostDisplay.constData(), stderr);
+        if (lastWords && QThread::currentThread() == QCoreApplication::instance()->thread())
+            std::exchange(lastWords, nullptr)();
         std::_Exit(EXIT_FAILURE);
     }
     if (beforeLostDisplay)
@@ -82,8 +89,9 @@ QByteArray noDisplayMessage()
     return DisplayTexts::noDisplay().toLocal8Bit();
 }
 
-void reportLostDisplay()
+void reportLostDisplay(std::function<void()> beforeExit)
 {
+    lastWords = std::move(beforeExit);
     lostDisplay = DisplayTexts::lostDisplay().toLocal8Bit();
     beforeLostDisplay = qInstallMessageHandler(exitOnLostDisplay);
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 
 class QProcessEnvironment;
 
@@ -31,8 +32,8 @@ bool scaleFactorSensible(const QByteArray &value);
 void dropSenselessScaleFactor();
 
 // From now on, a lost connection to the display ends the program with words of its own
-// (status 1) instead of Qt's.
-void reportLostDisplay();
+// (status 1) instead of Qt's, after `beforeExit`, which Qt leaves no event loop for.
+void reportLostDisplay(std::function<void()> beforeExit);
 
 // Until the returned guard goes, a failure to open the display ends the program with
 // noDisplayMessage() and exit status 1 instead of an abort.

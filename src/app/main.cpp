@@ -35,12 +35,16 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     guard.reset();
-    DisplayCheck::reportLostDisplay();
 #endif
     Language::installForUser();
     // The folder is known before any window exists, and never changes afterwards.
     Application program(Desktop(ApplicationFolder::find()),
                         SealedDraw(SystemRandom::fill).random());
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    DisplayCheck::reportLostDisplay([&program] {
+        program.endUnattended(QStringLiteral("the display was lost"), EXIT_FAILURE);
+    });
+#endif
     program.start();
     return QApplication::exec();
 }

@@ -77,11 +77,6 @@ QByteArray header()
     return QByteArray(Tag) + '\t' + QByteArray::number(Version) + '\n';
 }
 
-bool isHeader(QByteArrayView line)
-{
-    return line.startsWith(Tag);
-}
-
 std::optional<int> headerVersion(QByteArrayView line)
 {
     constexpr qsizetype Number = sizeof Tag;
@@ -102,6 +97,9 @@ std::optional<int> headerVersion(QByteArrayView line)
 
 RecordProblem headerProblem(QByteArrayView line)
 {
+    // A header left unended, which an earlier version took for a game cut off and marked so.
+    if (line.endsWith(CutOffMark))
+        line.chop(qsizetype(sizeof CutOffMark) - 1);
     const std::optional<int> version = headerVersion(line);
     if (!version)
         return RecordProblem::ForeignFile;

@@ -20,9 +20,12 @@ namespace RecordLine
 // lines it does not understand, and a record of a newer version is only read.
 constexpr int Version = 1;
 
+// What ends a line that a copy of the program stopped while writing, so that it never turns
+// into a game: no field of one can hold it.
+constexpr char CutOffMark[] = " [cut off]";
+
 // The first line of every record, newline included.
 QByteArray header();
-bool isHeader(QByteArrayView line);
 // The version a header line (with or without its newline) names; nothing when it is none.
 std::optional<int> headerVersion(QByteArrayView line);
 // What a file whose first line this is means to this version: its own record (None), a newer

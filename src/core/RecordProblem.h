@@ -22,9 +22,12 @@ enum class RecordProblem {
     // Refused: the data folder is a symbolic link, or something else than a folder.
     FolderLink,
     NotAFolder,
-    // Refused: the data folder, or the folder a missing one would be made in, is another
-    // user's; nothing is ever created there.
+    // Refused: the data folder, the folder a missing one would be made in, or the home above
+    // it is another user's; nothing is ever created there.
     ForeignFolder,
+    // Refused: a symbolic link on the way to the data folder was made by another user, who
+    // could lead it anywhere.
+    ForeignLink,
     // Another copy of the program holds the record and did not let go in time.
     Busy,
     // The system's reasons, as errno tells them: ENOSPC or EDQUOT, EROFS, EACCES or EPERM, EFBIG.

@@ -8,7 +8,7 @@
 #include <QString>
 
 // What the player is to be told about the record: where it is, how many games of this run it
-// could not keep, and why.
+// could not keep, and why, and what of it could not be read.
 struct RecordState {
     // The record's file as the player reads its name; empty when there is no data folder.
     QString path;
@@ -18,4 +18,6 @@ struct RecordState {
     // Why the last reading could not show the whole record: it could not be opened or read,
     // it is someone else's, or a newer version wrote it (then what this one understands shows).
     RecordFault unreadable;
+    // Lines of the record that hold no game this version reads, at the last reading.
+    int unreadableLines = 0;
 };

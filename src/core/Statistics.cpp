@@ -3,8 +3,6 @@
 
 #include "Statistics.h"
 
-#include "RecordLine.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -26,16 +24,6 @@ void Statistics::add(const FinishedGame &game)
 {
     auto &series = running_[game.level.place()];
     series.push_back((series.empty() ? 0 : series.back()) + game.hits());
-}
-
-void Statistics::addLine(QByteArrayView line)
-{
-    if (line.trimmed().isEmpty() || RecordLine::isHeader(line))
-        return;
-    if (const auto game = RecordLine::parse(line))
-        add(*game);
-    else
-        ++skipped_;
 }
 
 std::vector<Level> Statistics::levelsPlayed() const

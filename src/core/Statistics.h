@@ -7,7 +7,6 @@
 #include "FinishedGame.h"
 #include "Level.h"
 
-#include <QByteArrayView>
 #include <array>
 #include <optional>
 #include <span>
@@ -39,12 +38,7 @@ public:
     static constexpr qint64 MostGamesAhead = 1000;
 
     void add(const FinishedGame &game);
-    // A record line without its newline; one that is not a readable game is counted as skipped.
-    void addLine(QByteArrayView line);
-    // A line that is no game whatever it holds, as one cut off at the record's end.
-    void skipLine() { ++skipped_; }
 
-    int skippedLines() const { return skipped_; }
     // The levels with at least one game, in order.
     std::vector<Level> levelsPlayed() const;
     // The lines worth showing: each level played, then Total where there is more than one.
@@ -79,5 +73,4 @@ private:
     Finding totalFinding() const;
 
     std::array<std::vector<qint32>, Level::Count> running_;
-    int skipped_ = 0;
 };

@@ -18,22 +18,33 @@ namespace Platform
 
 // The user's data folder, named after `application`, from the environment alone and byte for
 // byte as the system names it: on Linux $XDG_DATA_HOME/<application> when XDG_DATA_HOME is an
-// absolute path, else $HOME/.local/share/<application>. Empty when it cannot be named: Qt would
-// make one up under the root on a system without a home.
-QByteArray dataFolder(const QByteArray &application);
+// absolute path, else $HOME/.local/share/<application>; `home` is $HOME when the folder is in
+// it, which must then be the user's own for anything to be made there. Both empty when they
+// cannot be named: Qt would make one up under the root on a system without a home. Windows
+// names no home.
+struct DataFolder {
+    QByteArray home;
+    QByteArray path;
+};
+DataFolder dataFolder(const QByteArray &application);
 
 // A folder opened for the record and its archives: its descriptor where the system has them,
-// its path everywhere.
+// its path everywhere, and whether anything may be made in it.
 struct Folder {
     int fd = -1;
     QByteArray path;
+    bool mayCreate = false;
 };
 
 // Opens `path` as this user's own real folder, never through a symbolic link at its last name,
-// and never blocking. With `create`, a missing one is made, and the folders above it as needed,
-// each only inside a folder of this user's. Without, a missing folder is nothing and None.
-// Windows shows no owner: there the folder is made and named, never opened.
-std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault);
+// and never blocking. On the way, a link is followed only when this user or root made it
+// (ForeignLink otherwise). With `create`, a missing folder is made, and the folders above it
+// as needed, each only inside a folder of this user's, and only when `home` (a folder above
+// `path`, or empty for none) is this user's own (ForeignFolder otherwise). Without, a missing
+// folder is nothing and None. Windows shows no owner: there the folder is made and named,
+// never opened.
+std::optional<Folder> openOwnFolder(const QByteArray &path, const QByteArray &home, bool create,
+                                    RecordFault &fault);
 void closeFolder(const Folder &folder);
 
 // The record is opened to be read, or to be read and appended to.
@@ -41,9 +52,10 @@ enum class Access { Read, Append };
 
 // Opens `name` in `folder` for this user's own plain file only, never following a link, never
 // blocking, and without opening anything else even for a moment. With `create`, a missing file
-// is made (exclusively, so that one of two creators makes it); without, it gives -1 and None.
-// Otherwise -1 and the reason, or the descriptor and None. Windows shows no owner or link
-// count to check: there it is the plain opening.
+// is made (exclusively, so that one of two creators makes it) where the folder allows it
+// (ForeignFolder otherwise); without, it gives -1 and None. Otherwise -1 and the reason, or the
+// descriptor and None. Windows shows no owner or link count to check: there it is the plain
+// opening.
 int openOwnFile(const Folder &folder, const QByteArray &name, Access access, bool create,
                 RecordFault &fault);
 
@@ -53,9 +65,13 @@ int createNewFile(const Folder &folder, const QByteArray &name);
 // Removes `name` from `folder`.
 void removeFile(const Folder &folder, const QByteArray &name);
 
-// Opens a file the player chose, to append to it, making it if missing; links are followed,
-// as the player named it. -1 and the reason when it is no plain file or cannot be opened.
-int openChosenFile(const QByteArray &path, RecordFault &fault);
+// Opens a file the player chose, to append to it. A missing one is made under that very name,
+// never through a link, and `created` says so; an existing one is looked at before it is opened,
+// links followed as the player named it, and must be a plain file of this user's. -1 and the
+// reason otherwise.
+int openChosenFile(const QByteArray &path, RecordFault &fault, bool &created);
+// Closes `fd`, a file openChosenFile made, and removes it, when `path` still names it.
+void discardChosenFile(const QByteArray &path, int fd);
 
 bool closeFile(int fd);
 
@@ -81,8 +97,12 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset);
 // a failure (a full disk, a quota, a size limit), whose reason errno then holds.
 qint64 writeAll(int fd, const QByteArray &data);
 
-// Writes all of `data`; false on any failure.
-bool writeWhole(int fd, const QByteArray &data);
+// Waits until what was written to the file is on the disk, so that a power cut cannot take it.
+bool syncData(int fd);
+// The same for the names in a folder: a file made, renamed or removed there; or in the folder
+// that holds the file `path`.
+bool syncFolder(const Folder &folder);
+bool syncFolderOf(const QByteArray &path);
 
 // Cuts the file back to `size` bytes; cutting takes no room on a full disk.
 bool cutBack(int fd, qint64 size);

@@ -34,7 +34,7 @@ Record::~Record()
 
 RecordState Record::state() const
 {
-    return {file_.path(), int(unsaved_.size()), notSaved_, unreadable_};
+    return {file_.path(), int(unsaved_.size()), notSaved_, unreadable_, unreadableLines_};
 }
 
 void Record::keep(FinishedGame game)
@@ -89,17 +89,14 @@ void Record::read()
     stopReading();
     RecordReader reader = file_.openForReading();
     if (reader.size() <= ReadAtOnceBytes) {
-        Statistics sums;
-        const RecordFault fault = StatisticsLoader::sumUp(reader, sums);
-        finishReading(std::move(sums), fault);
+        finishReading(StatisticsLoader::sumUp(reader));
         return;
     }
     Q_EMIT readingProgressed(0);
     loader_ = new StatisticsLoader(
         // 100 only once the games are handed over, with this run's added.
         std::move(reader), [this](int percent) { Q_EMIT readingProgressed(std::min(percent, 99)); },
-        [this](Statistics sums, RecordFault fault) { finishReading(std::move(sums), fault); },
-        this);
+        [this](StatisticsLoader::Sums sums) { finishReading(std::move(sums)); }, this);
 }
 
 void Record::stopReading()
@@ -108,36 +105,33 @@ void Record::stopReading()
     writtenWhileReading_.clear();
 }
 
-void Record::finishReading(Statistics sums, RecordFault fault)
+void Record::finishReading(StatisticsLoader::Sums sums)
 {
     // Called by the loader itself, which goes once it has returned.
     if (loader_)
         loader_->deleteLater();
     loader_ = nullptr;
     for (const FinishedGame &game : writtenWhileReading_)
-        sums.add(game);
+        sums.statistics.add(game);
     writtenWhileReading_.clear();
     for (const FinishedGame &game : unsaved_)
-        sums.add(game);
-    unreadable_ = fault;
+        sums.statistics.add(game);
+    unreadable_ = sums.fault;
+    unreadableLines_ = sums.unreadableLines;
     Q_EMIT stateChanged(state());
-    sums_ = std::move(sums);
-    Q_EMIT statisticsChanged();
-    sums_ = {};
+    Q_EMIT statisticsChanged(sums.statistics);
     Q_EMIT readingProgressed(100);
 }
 
-// Without a home there is no file to rename, and starting anew forgets the games in memory.
+// The games in memory stay: they go into the new record, with the next game if not now.
 RecordFault Record::startAnew()
 {
-    const RecordFault fault = file_.startAnew(today());
-    if (fault.failed() && fault.problem != RecordProblem::NoHome)
+    if (const RecordFault fault = file_.startAnew(today()); fault.failed())
         return fault;
     stopReading();
-    unsaved_.clear();
-    notSaved_ = {};
-    // Nothing left to add: the window is handed empty sums, as after a reading.
-    finishReading({}, fault);
+    // Nothing left to add: the window is handed the games in memory, as after a reading.
+    finishReading({});
+    saveUnsaved();
     return {};
 }
 
@@ -155,18 +149,21 @@ RecordFault Record::saveUnsavedTo(const QString &path)
     return appended.fault;
 }
 
-QString Record::saveUnsavedBeside()
+QString Record::saveUnsavedBeside(const QString &why)
 {
     if (unsaved_.empty())
         return {};
     QString written;
     if (file_.writeBeside(today(), unsavedLines(), written).failed()) {
-        qCWarning(recordLog).nospace()
-            << unsaved_.size() << " unsaved games could not be written anywhere and are lost";
+        qCWarning(recordLog).nospace() << unsaved_.size()
+                                       << " unsaved games could not be written anywhere and are "
+                                          "lost, as the program ends: "
+                                       << qUtf8Printable(why);
         return {};
     }
     qCWarning(recordLog).nospace()
-        << "Kept " << unsaved_.size() << " unsaved games beside the record, in " << written;
+        << "Kept " << unsaved_.size() << " unsaved games beside the record, in " << written
+        << ", as the program ends: " << qUtf8Printable(why);
     forgetUnsaved(unsaved_.size());
     Q_EMIT stateChanged(state());
     return written;

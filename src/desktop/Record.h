@@ -8,14 +8,13 @@
 #include "RecordState.h"
 #include "Statistics.h"
 
+#include "StatisticsLoader.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <functional>
-#include <utility>
 #include <vector>
-
-class StatisticsLoader;
 
 // The record of games as the program keeps it. Each finished game is appended as it ends; one
 // that cannot be stays in memory and is tried again with the next, and once more at the end,
@@ -23,6 +22,8 @@ class StatisticsLoader;
 // shows the statistics, a long one on a thread of its own, with the games of this run that the
 // reading does not see added. News goes out by signals; what the player is to be told about the
 // record is its state. Nothing is asked of the file system before the first game or reading.
+// The games in memory are this run's until they are written or the player lets them go:
+// starting anew keeps them, for the new record.
 class Record : public QObject
 {
     Q_OBJECT
@@ -47,8 +48,9 @@ public:
     // Drops a reading under way: nothing more is told of it.
     void stopReading();
 
-    // Renames the record aside with today's date, drops a reading under way and the games in
-    // memory, and tells of a record with no games; or leaves everything and says why not.
+    // Renames the record aside with today's date, drops a reading under way, tells of a record
+    // with only the games in memory, and tries to write them to the new record; or leaves
+    // everything and says why not (NoHome: there is no record to start anew).
     RecordFault startAnew();
 
     // One more attempt at the games in memory; true when none are left.
@@ -57,19 +59,16 @@ public:
     // written there leave memory.
     RecordFault saveUnsavedTo(const QString &path);
     // With nobody to ask: the games in memory written beside the record under a new name, and
-    // where logged. Their file, or empty when they could not be written anywhere.
-    QString saveUnsavedBeside();
+    // where logged, with `why` the program ends. Their file, or empty when they could not be
+    // written anywhere.
+    QString saveUnsavedBeside(const QString &why);
     // The player let the games in memory go.
     void dropUnsaved();
 
-    // The sums statisticsChanged tells of, handed over once while it is handled, so that a
-    // record of millions of games is never copied; empty otherwise.
-    Statistics takeStatistics() { return std::exchange(sums_, {}); }
-
 Q_SIGNALS:
-    // A reading is done, or the record started anew: every game of the record and of this run
-    // is summed up, for takeStatistics().
-    void statisticsChanged();
+    // A reading is done, or the record started anew: every game of the record and of this run,
+    // summed up.
+    void statisticsChanged(const Statistics &sums);
     // How far a long reading has got, from 0; 100 once any reading is done.
     void readingProgressed(int percent);
     // A game kept, saved or not, while no reading is under way: one under way counts it itself.
@@ -79,7 +78,7 @@ Q_SIGNALS:
 
 private:
     void appendUnsaved(std::size_t toldBefore);
-    void finishReading(Statistics sums, RecordFault fault);
+    void finishReading(StatisticsLoader::Sums sums);
     QByteArray unsavedLines() const;
     void forgetUnsaved(std::size_t count);
 
@@ -89,7 +88,7 @@ private:
     std::vector<FinishedGame> unsaved_;
     RecordFault notSaved_;
     RecordFault unreadable_;
-    Statistics sums_;
+    int unreadableLines_ = 0;
     QPointer<StatisticsLoader> loader_;
     // Written while a long reading runs, which does not see them.
     std::vector<FinishedGame> writtenWhileReading_;

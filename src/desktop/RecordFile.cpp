@@ -12,6 +12,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +22,6 @@ namespace
 // Archive names tried before giving up: a folder full of planted names must not hold the
 // clearing up for long.
 constexpr int MaxArchiveNames = 1000;
-// What ends a line something else left unended: no field of a game can hold it.
-constexpr char CutOff[] = " [cut off]\n";
 // Enough of the file's start to hold its header line.
 constexpr qint64 HeaderRoom = 256;
 
@@ -33,8 +32,9 @@ char lastByte(int fd, qint64 size)
     return size > 0 && Platform::readAt(fd, &c, 1, size - 1) == 1 ? c : 0;
 }
 
-// Whether a file of `size` bytes begins with the header of a version this program writes to.
-RecordFault checkHeader(int fd, qint64 size)
+// Whether a file of `size` bytes begins with the header of a version this program writes to;
+// `ended` tells whether its header line has its newline.
+RecordFault checkHeader(int fd, qint64 size, bool &ended)
 {
     QByteArray start(std::min(size, HeaderRoom), Qt::Uninitialized);
     const qint64 n = Platform::readAt(fd, start.data(), start.size(), 0);
@@ -42,12 +42,21 @@ RecordFault checkHeader(int fd, qint64 size)
         return RecordLog::fromError(errno);
     const QByteArrayView read(start.constData(), n);
     const qsizetype end = read.indexOf('\n');
+    ended = end >= 0 || n < size;
     return {RecordLine::headerProblem(read.first(end < 0 ? read.size() : end)), 0};
 }
 
-// Appends to a file whose lock is held. A failed write is cut back to the size before it, which
-// needs no room on a full disk, so that no game is left torn or half counted.
-RecordFile::Appended appendLocked(int fd, const QByteArray &lines)
+RecordFault checkHeader(int fd, qint64 size)
+{
+    bool ended = false;
+    return checkHeader(fd, size, ended);
+}
+
+// Appends to a file whose lock is held, and waits until the lines are on the disk, and with
+// `syncFolder` the name of a file they begin. A failed write is cut back to the size before
+// it, which needs no room on a full disk, so that no game is left torn or half counted.
+RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
+                                  const std::function<bool()> &syncFolder)
 {
     const std::optional<qint64> size = Platform::fileSize(fd);
     if (!size)
@@ -56,18 +65,22 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines)
     if (*size == 0) {
         data = RecordLine::header();
     } else {
-        if (const RecordFault refused = checkHeader(fd, *size); refused.failed())
+        bool ended = false;
+        if (const RecordFault refused = checkHeader(fd, *size, ended); refused.failed())
             return {0, refused};
         // A line left unended by a copy stopped while it wrote is no game, and must not turn
         // into one, cut as it may be between the digits of a picture: it is marked as cut off
-        // and ended, so that these games start on a line of their own.
-        if (lastByte(fd, *size) != '\n')
-            data = CutOff;
+        // and ended, so that these games start on a line of their own. A header left unended,
+        // as an editor may leave a record whose games were all deleted, is only ended.
+        if (!ended)
+            data = "\n";
+        else if (lastByte(fd, *size) != '\n')
+            data = QByteArray(RecordLine::CutOffMark) + '\n';
     }
     const qsizetype before = data.size();
     data += lines;
     const qint64 written = Platform::writeAll(fd, data);
-    if (written == data.size())
+    if (written == data.size() && Platform::syncData(fd) && (*size > 0 || syncFolder()))
         return {int(lines.count('\n')), {}};
     const RecordFault fault = RecordLog::fromError(errno);
     if (Platform::cutBack(fd, *size))
@@ -111,7 +124,7 @@ QByteArray numberedName(const QByteArray &name, const QString &tag, int n)
 
 } // namespace
 
-RecordFile::RecordFile(QByteArray path)
+RecordFile::RecordFile(QByteArray path, QByteArray home) : home_(std::move(home))
 {
     Platform::surviveFileSizeLimit();
     if (path.isEmpty())
@@ -127,9 +140,9 @@ RecordFile::RecordFile(const QString &path) : RecordFile(QFile::encodeName(path)
 
 RecordFile RecordFile::inDataFolder()
 {
-    const QByteArray folder =
+    const auto [home, folder] =
         Platform::dataFolder(QFile::encodeName(QCoreApplication::applicationName()));
-    return RecordFile(folder.isEmpty() ? folder : folder + '/' + FileName);
+    return RecordFile(folder.isEmpty() ? folder : folder + '/' + FileName, home);
 }
 
 QString RecordFile::defaultPath()
@@ -157,14 +170,17 @@ RecordFile::Appended RecordFile::appendOnce(const QByteArray &lines) const
     if (folder_.isEmpty())
         return {0, {RecordProblem::NoHome, 0}};
     RecordFault fault;
-    const auto folder = Platform::openOwnFolder(folder_, true, fault);
+    const auto folder = Platform::openOwnFolder(folder_, home_, true, fault);
     if (!folder)
         return {0, fault};
     const int fd = openLocked(*folder, name_, Platform::Access::Append, true, fault);
-    Platform::closeFolder(*folder);
-    if (fd < 0)
+    if (fd < 0) {
+        Platform::closeFolder(*folder);
         return {0, fault};
-    const Appended appended = appendLocked(fd, lines);
+    }
+    const Appended appended =
+        appendLocked(fd, lines, [&folder] { return Platform::syncFolder(*folder); });
+    Platform::closeFolder(*folder);
     // What was written stays written, whatever closing says.
     Platform::closeFile(fd);
     return appended;
@@ -176,18 +192,13 @@ RecordReader RecordFile::openForReading() const
         return RecordReader(-1, {RecordProblem::NoHome, 0}, path());
     RecordFault fault;
     int fd = -1;
-    if (const auto folder = Platform::openOwnFolder(folder_, false, fault)) {
+    if (const auto folder = Platform::openOwnFolder(folder_, home_, false, fault)) {
         fd = Platform::openOwnFile(*folder, name_, Platform::Access::Read, false, fault);
         Platform::closeFolder(*folder);
     }
     if (fault.failed())
         RecordLog::warn("Opening", path(), fault);
     return RecordReader(fd, fault, path());
-}
-
-RecordFault RecordFile::read(const std::function<void(QByteArrayView line)> &take) const
-{
-    return openForReading().read(take);
 }
 
 RecordFault RecordFile::startAnew(const QString &date) const
@@ -203,7 +214,7 @@ RecordFault RecordFile::renameAside(const QString &date) const
     if (folder_.isEmpty())
         return {RecordProblem::NoHome, 0};
     RecordFault fault;
-    const auto folder = Platform::openOwnFolder(folder_, false, fault);
+    const auto folder = Platform::openOwnFolder(folder_, home_, false, fault);
     if (!folder)
         return fault;
     // Opened only to be checked and locked: a refused name is not renamed either.
@@ -218,6 +229,9 @@ RecordFault RecordFile::renameAside(const QString &date) const
                 Platform::renameWithoutReplacing(*folder, name_, numberedName(name_, date, n));
         if (renamed == Platform::Rename::Failed)
             fault = RecordLog::fromError(errno);
+        // Renamed it is, whatever the disk says: the new name is made to last if it can be.
+        else if (renamed == Platform::Rename::Done)
+            Platform::syncFolder(*folder);
         else if (!fault.failed() && renamed == Platform::Rename::NameTaken)
             fault = {RecordProblem::NoArchiveName, 0};
         // Closing lets the appenders waiting on the lock go on, to the new record.
@@ -242,11 +256,12 @@ RecordFault RecordFile::createBeside(const QString &date, const QByteArray &line
     if (folder_.isEmpty())
         return {RecordProblem::NoHome, 0};
     RecordFault fault;
-    const auto folder = Platform::openOwnFolder(folder_, true, fault);
+    const auto folder = Platform::openOwnFolder(folder_, home_, true, fault);
     if (!folder)
         return fault;
-    fault = {RecordProblem::NoArchiveName, 0};
-    for (int n = 1; n <= MaxArchiveNames; ++n) {
+    fault = folder->mayCreate ? RecordFault{RecordProblem::NoArchiveName, 0}
+                              : RecordFault{RecordProblem::ForeignFolder, 0};
+    for (int n = 1; folder->mayCreate && n <= MaxArchiveNames; ++n) {
         const QByteArray name = numberedName(name_, u"unsaved-"_s + date, n);
         const int fd = Platform::createNewFile(*folder, name);
         if (fd < 0 && errno == EEXIST)
@@ -258,6 +273,9 @@ RecordFault RecordFile::createBeside(const QString &date, const QByteArray &line
         const QByteArray data = RecordLine::header() + lines;
         fault = Platform::writeAll(fd, data) == data.size() ? RecordFault{}
                                                             : RecordLog::fromError(errno);
+        // The last chance for these games: a file the disk may not keep beats none.
+        if (!fault.failed() && Platform::syncData(fd))
+            Platform::syncFolder(*folder);
         Platform::closeFile(fd);
         if (fault.failed())
             Platform::removeFile(*folder, name);
@@ -272,16 +290,21 @@ RecordFault RecordFile::createBeside(const QString &date, const QByteArray &line
 RecordFile::Appended RecordFile::appendToChosen(const QString &path, const QByteArray &lines)
 {
     Platform::surviveFileSizeLimit();
+    const QByteArray name = QFile::encodeName(path);
     RecordFault fault;
+    bool created = false;
     Appended appended;
-    const int fd = Platform::openChosenFile(QFile::encodeName(path), fault);
+    const int fd = Platform::openChosenFile(name, fault, created);
     if (fd < 0)
         appended.fault = fault;
     else if (!Platform::lockBriefly(fd))
         appended.fault = {RecordProblem::Busy, 0};
     else
-        appended = appendLocked(fd, lines);
-    if (fd >= 0)
+        appended = appendLocked(fd, lines, [&name] { return Platform::syncFolderOf(name); });
+    // A file made for games that could not go in is taken away again.
+    if (fd >= 0 && created && appended.lines == 0)
+        Platform::discardChosenFile(name, fd);
+    else if (fd >= 0)
         Platform::closeFile(fd);
     if (appended.fault.failed())
         RecordLog::warn("Appending to", path, appended.fault);

@@ -7,14 +7,13 @@
 #include "RecordReader.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
-#include <functional>
 
 // The file that keeps every finished game, one line each, after a header line that names its
 // version. It is only ever appended to, whole lines in one write under the file's lock, so that
 // two running copies of the program never interleave; a write that fails is cut back, so that
-// the record stays as it was; starting anew renames it, never deletes.
+// the record stays as it was; a game counts as written once it is on the disk; starting anew
+// renames it, never deletes.
 // Only this user's own real data folder is used, and in it only this user's own plain file with
 // no other name that begins with the header: whatever else stands there is left untouched, and
 // nothing is ever written through a link or made in another user's folder. A record of a newer
@@ -26,8 +25,9 @@ public:
     static constexpr char FileName[] = "games.tsv";
 
     // The record at `path`, byte for byte as the system names it; an empty path is a record
-    // with no home: every use fails with NoHome.
-    explicit RecordFile(QByteArray path);
+    // with no home: every use fails with NoHome. Nothing is made below `home`, a folder above
+    // it, unless this user owns it (Platform::openOwnFolder).
+    explicit RecordFile(QByteArray path, QByteArray home = {});
     explicit RecordFile(const QString &path);
 
     // In the user's data folder, named after the application (Platform::dataFolder): on Linux
@@ -52,8 +52,6 @@ public:
     // The record as it stands now, to be read whenever and wherever; a missing file is an
     // empty record.
     RecordReader openForReading() const;
-    // Reads it at once (RecordReader::read).
-    RecordFault read(const std::function<void(QByteArrayView line)> &take) const;
 
     // Renames the record after `date` ("games-2026-12-07.tsv", numbered if the name is taken
     // by anything at all), so that the next game starts a new one. None also when there was
@@ -67,7 +65,8 @@ public:
     RecordFault writeBeside(const QString &date, const QByteArray &lines, QString &written) const;
 
     // Adds `lines` to a file the player chose: after them when it is a record already, under
-    // the header when it is new or empty; any other file is someone else's and left as it is.
+    // the header when it is new or empty; any other file is left as it is, and a new one that
+    // took none of them is removed again (Platform::openChosenFile says which files are taken).
     static Appended appendToChosen(const QString &path, const QByteArray &lines);
 
 private:
@@ -77,4 +76,5 @@ private:
 
     QByteArray folder_;
     QByteArray name_;
+    QByteArray home_;
 };

@@ -55,7 +55,10 @@ QString describe(const RecordFault &fault)
     case RecordProblem::NotAFolder:
         return u"refused, the data folder is not a folder"_s;
     case RecordProblem::ForeignFolder:
-        return u"refused, the data folder or the folder it would be made in is another user's"_s;
+        return u"refused, the data folder, the folder it would be made in or the home is "
+               u"another user's"_s;
+    case RecordProblem::ForeignLink:
+        return u"refused, a symbolic link on the way to the data folder is another user's"_s;
     case RecordProblem::Busy:
         return u"another copy of the program holds the record's lock"_s;
     case RecordProblem::NoArchiveName:

@@ -59,9 +59,10 @@ RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &t
     QByteArray carried;
     qint64 done = 0;
     bool first = true;
+    // The header is checked here, once, and handed to nobody.
     auto hand = [&](QByteArrayView line) {
-        if (std::exchange(first, false) && !checkHeader(line))
-            return false;
+        if (std::exchange(first, false))
+            return checkHeader(line);
         take(line);
         return true;
     };

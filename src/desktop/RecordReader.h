@@ -30,9 +30,10 @@ public:
     const RecordFault &fault() const { return fault_; }
     qint64 size() const { return size_; }
 
-    // Hands over each whole line without its newline, a block at a time, holding no more of the
-    // file than one block and one line. Once only. A record that does not begin with the header
-    // hands over nothing and is ForeignFile; one of a newer version is read, and NewerVersion.
+    // Hands over each whole line after the header without its newline, a block at a time,
+    // holding no more of the file than one block and one line. Once only. A record that does not
+    // begin with the header hands over nothing and is ForeignFile; one of a newer version is
+    // read, and NewerVersion. A header without its newline is a header all the same.
     RecordFault read(const std::function<void(QByteArrayView line)> &take,
                      const Progress &progress = {});
     // Whether the last line had no newline: a game cut off while written, which is no game.

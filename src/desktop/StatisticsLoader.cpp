@@ -3,6 +3,8 @@
 
 #include "StatisticsLoader.h"
 
+#include "RecordLine.h"
+
 StatisticsLoader::StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded,
                                    QObject *parent)
     : QObject(parent), progressed_(std::move(progressed)), loaded_(std::move(loaded))
@@ -18,14 +20,21 @@ StatisticsLoader::~StatisticsLoader()
     // What the thread posted before it stopped goes with this object, unhandled.
 }
 
-RecordFault StatisticsLoader::sumUp(RecordReader &reader, Statistics &sums,
-                                    const RecordReader::Progress &progress)
+StatisticsLoader::Sums StatisticsLoader::sumUp(RecordReader &reader,
+                                               const RecordReader::Progress &progress)
 {
-    const RecordFault fault =
-        reader.read([&sums](QByteArrayView line) { sums.addLine(line); }, progress);
+    Sums sums;
+    sums.fault = reader.read(
+        [&sums](QByteArrayView line) {
+            if (const auto game = RecordLine::parse(line))
+                sums.statistics.add(*game);
+            else if (!line.trimmed().isEmpty())
+                ++sums.unreadableLines;
+        },
+        progress);
     if (reader.tornAtEnd())
-        sums.skipLine();
-    return fault;
+        ++sums.unreadableLines;
+    return sums;
 }
 
 // On the reading thread: everything that reaches the windows is posted back.
@@ -33,8 +42,7 @@ void StatisticsLoader::run(RecordReader reader)
 {
     const qint64 size = reader.size();
     int shown = -1;
-    Statistics sums;
-    const RecordFault fault = sumUp(reader, sums, [&](qint64 done) {
+    Sums sums = sumUp(reader, [&](qint64 done) {
         const int percent = int(done * 100 / size);
         if (percent != shown) {
             shown = percent;
@@ -47,9 +55,9 @@ void StatisticsLoader::run(RecordReader reader)
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, sums = std::move(sums), fault]() mutable {
+        [this, sums = std::move(sums)]() mutable {
             thread_.join();
-            loaded_(std::move(sums), fault);
+            loaded_(std::move(sums));
         },
         Qt::QueuedConnection);
 }

@@ -17,15 +17,21 @@
 class StatisticsLoader : public QObject
 {
 public:
+    // A record summed up: its games, how many of its lines hold none that this version reads
+    // (a last one cut off while written included), and what kept it from being read whole.
+    struct Sums {
+        Statistics statistics;
+        int unreadableLines = 0;
+        RecordFault fault;
+    };
     using Progressed = std::function<void(int percent)>;
-    using Loaded = std::function<void(Statistics sums, RecordFault fault)>;
+    using Loaded = std::function<void(Sums sums)>;
 
     StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded, QObject *parent);
     ~StatisticsLoader() override;
 
-    // Every line of `reader` into `sums`, a torn last one counted as unreadable.
-    static RecordFault sumUp(RecordReader &reader, Statistics &sums,
-                             const RecordReader::Progress &progress = {});
+    // Every line of `reader` read as a game.
+    static Sums sumUp(RecordReader &reader, const RecordReader::Progress &progress = {});
 
 private:
     void run(RecordReader reader);

@@ -81,8 +81,7 @@ QString GameTexts::levelName(Level level)
 
 QString GameTexts::pictureName(int picture)
 {
-    if (picture < 0 || picture >= Pictures::GuessCount)
-        return {};
+    // Any other number is no picture, and falls through.
     switch (Pictures::Guess(picture)) {
     case Pictures::Guess::RedCircle:
         return tr("Красный круг");

@@ -3,6 +3,7 @@
 
 #include "RecordNotes.h"
 
+#include <QLocale>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -16,17 +17,16 @@ QString RecordNotes::cause(const RecordFault &fault)
         return tr("Ни HOME, ни XDG_DATA_HOME не задают полный путь, и папку для записи игр не "
                   "найти.");
     case RecordProblem::SymbolicLink:
-        return tr("На месте файла записи стоит символическая ссылка, а через ссылки программа "
-                  "не пишет.");
+        return tr("На месте файла стоит символическая ссылка, и программа через неё не пишет.");
     case RecordProblem::NotAFile:
-        return tr("На месте файла записи стоит не обычный файл.");
+        return tr("На месте файла стоит не обычный файл.");
     case RecordProblem::OtherNames:
-        return tr("У файла записи есть другие имена (жёсткие ссылки): он может быть чужим.");
+        return tr("У файла записи есть и другие имена (жёсткие ссылки), и программа его не "
+                  "меняет, чтобы не изменить файл под чужим именем.");
     case RecordProblem::OtherOwner:
-        return tr("Файл записи принадлежит другому пользователю.");
+        return tr("Файл принадлежит другому пользователю.");
     case RecordProblem::ForeignFile:
-        return tr("Файл не начинается со строки записи игр, значит, он чужой, и программа его "
-                  "не меняет.");
+        return tr("Файл не начинается со строки записи игр, поэтому программа его не меняет.");
     case RecordProblem::NewerVersion:
         return tr("Запись сделана более новой версией программы, и эта версия её не меняет.");
     case RecordProblem::FolderLink:
@@ -34,8 +34,11 @@ QString RecordNotes::cause(const RecordFault &fault)
     case RecordProblem::NotAFolder:
         return tr("На месте папки данных стоит не папка.");
     case RecordProblem::ForeignFolder:
-        return tr("Папка данных или папка, в которой её нужно создать, принадлежит другому "
-                  "пользователю, а в чужих папках программа ничего не создаёт.");
+        return tr("Папка данных или папка над ней принадлежит другому пользователю, а в чужих "
+                  "папках программа ничего не создаёт.");
+    case RecordProblem::ForeignLink:
+        return tr("Символическую ссылку на пути к папке данных создал другой пользователь, и "
+                  "программа по ней не идёт.");
     case RecordProblem::Busy:
         return tr("Запись занята другой копией программы, которая не отвечает.");
     case RecordProblem::NoSpace:
@@ -47,12 +50,18 @@ QString RecordNotes::cause(const RecordFault &fault)
     case RecordProblem::TooLarge:
         return tr("Файл достиг предельного размера, заданного в системе.");
     case RecordProblem::NoArchiveName:
-        return tr("Все имена для сегодняшнего архива уже заняты.");
+        return tr("Все имена для файла прежних игр с сегодняшней датой уже заняты.");
     case RecordProblem::Failed:
         return tr("Система сообщила об ошибке: %1.")
             .arg(QString::fromLocal8Bit(std::strerror(fault.error)));
     }
     return {};
+}
+
+// Last, after what happened and why, so that a screen reader comes to it only if asked.
+QString RecordNotes::where(const QString &path)
+{
+    return path.isEmpty() ? QString() : u' ' + tr("Файл записи игр: %1.").arg(path);
 }
 
 QStringList RecordNotes::notes(const RecordState &state)
@@ -61,51 +70,46 @@ QStringList RecordNotes::notes(const RecordState &state)
     const RecordProblem unread = state.unreadable.problem;
     const bool homeless = unread == RecordProblem::NoHome || state.path.isEmpty();
     if (state.unsaved > 0) {
-        QString note = state.path.isEmpty()
-                           ? tr("%n игр этого запуска не удалось сохранить: они хранятся в "
-                                "памяти, пока программа открыта.",
-                                nullptr, state.unsaved)
-                           : tr("%n игр этого запуска не удалось сохранить в %1: они хранятся в "
-                                "памяти, пока программа открыта.",
-                                nullptr, state.unsaved)
-                                 .arg(state.path);
+        QString note = tr("%n игр этого запуска не удалось сохранить: они хранятся в памяти, "
+                          "пока программа открыта.",
+                          nullptr, state.unsaved);
         // The reason once: the note on the reading gives it when it is the same.
         if (homeless || unread != state.notSaved.problem)
             note += u' ' + cause(state.notSaved);
-        notes << note;
+        notes << note + where(state.path);
     }
+    if (state.unreadableLines > 0)
+        notes << tr("Пропущено нечитаемых строк в записи игр: %1.")
+                     .arg(QLocale().toString(state.unreadableLines));
     if (unread == RecordProblem::None || (homeless && state.unsaved > 0))
         return notes;
     if (homeless)
         notes << tr("Игры этого запуска не сохраняются: их негде хранить.") + u' ' +
                      cause(state.unreadable);
     else if (unread == RecordProblem::NewerVersion)
-        notes << tr("Запись %1 сделана более новой версией программы: здесь показано то, что "
-                    "эта версия в ней понимает, а новые игры в неё не записываются.")
-                     .arg(state.path);
+        notes << tr("Запись сделана более новой версией программы: здесь показано то, что эта "
+                    "версия в ней понимает, а новые игры в неё не записываются.") +
+                     where(state.path);
     else
-        notes << tr("Прежние игры не удалось прочитать из %1.").arg(state.path) + u' ' +
-                     cause(state.unreadable);
+        notes << tr("Прежние игры не удалось прочитать.") + u' ' + cause(state.unreadable) +
+                     where(state.path);
     return notes;
 }
 
 QString RecordNotes::unsavedAtExit(const RecordState &state)
 {
-    const QString lost =
-        state.path.isEmpty()
-            ? tr("%n игр этого запуска не удалось сохранить.", nullptr, state.unsaved)
-            : tr("%n игр этого запуска не удалось сохранить в %1.", nullptr, state.unsaved)
-                  .arg(state.path);
-    return lost + u' ' + cause(state.notSaved) + u"\n\n"_s +
+    return tr("%n игр этого запуска не удалось сохранить.", nullptr, state.unsaved) + u' ' +
+           cause(state.notSaved) + where(state.path) + u"\n\n"_s +
            tr("Сохранить их в другой файл перед выходом?", nullptr, state.unsaved);
 }
 
 QString RecordNotes::notSavedTo(const QString &path, const RecordFault &fault)
 {
-    return tr("Не удалось сохранить игры в %1.").arg(path) + u' ' + cause(fault);
+    return tr("Не удалось сохранить игры в выбранный файл.") + u' ' + cause(fault) + u' ' +
+           tr("Файл: %1.").arg(path);
 }
 
 QString RecordNotes::notCleared(const RecordState &state, const RecordFault &fault)
 {
-    return tr("Не удалось начать запись заново в %1.").arg(state.path) + u' ' + cause(fault);
+    return tr("Не удалось очистить статистику.") + u' ' + cause(fault) + where(state.path);
 }

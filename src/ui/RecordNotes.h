@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-// What the player is told about the record, in whole sentences: why it could not be used, how
-// many games are only in memory, and what was not read.
+// What the player is told about the record, in whole sentences: what happened first, then why,
+// and where the record is last: how many games are only in memory, and what was not read.
 class RecordNotes
 {
     Q_DECLARE_TR_FUNCTIONS(RecordNotes)
@@ -25,4 +25,8 @@ public:
     static QString notSavedTo(const QString &path, const RecordFault &fault);
     // The record could not be started anew.
     static QString notCleared(const RecordState &state, const RecordFault &fault);
+
+private:
+    // Where the record is, as the last words of a note; nothing when it has no place.
+    static QString where(const QString &path);
 };

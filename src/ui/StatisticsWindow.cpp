@@ -167,6 +167,8 @@ void StatisticsWindow::addGame(const FinishedGame &game)
 void StatisticsWindow::setRecordState(const RecordState &state)
 {
     recordNotes_ = RecordNotes::notes(state);
+    unreadableLines_ = state.unreadableLines;
+    enableStartAnew();
     // Not while a long reading shows its progress in the notes' place.
     if (reading_->isHidden())
         showNotes();
@@ -219,17 +221,14 @@ void StatisticsWindow::fitToContent()
 // being read may be put aside all the same.
 void StatisticsWindow::enableStartAnew()
 {
-    startAnew_->setEnabled(statistics_.games(Statistics::Total) > 0 ||
-                           statistics_.skippedLines() > 0 || !reading_->isHidden());
+    startAnew_->setEnabled(statistics_.games(Statistics::Total) > 0 || unreadableLines_ > 0 ||
+                           !reading_->isHidden());
 }
 
 void StatisticsWindow::showNotes()
 {
     const Statistics &s = statistics_;
     QStringList notes = recordNotes_;
-    if (s.skippedLines() > 0)
-        notes << tr("Пропущено нечитаемых строк в записи: %1.")
-                     .arg(QLocale().toString(s.skippedLines()));
     if (s.games(Statistics::Total) == 0)
         notes << StatisticsTexts::noGames();
     notes_->setText(notes.join(u'\n'));

@@ -63,6 +63,8 @@ private:
 
     Statistics statistics_;
     QStringList recordNotes_;
+    // Lines of the record that hold no game, which starting anew puts aside too.
+    int unreadableLines_ = 0;
     bool placed_ = false;
     // The size the content asked for when the window was last sized to it.
     QSize fitted_;

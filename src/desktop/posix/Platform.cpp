@@ -12,7 +12,9 @@
 #include <QSet>
 #include <QStringList>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -36,13 +38,14 @@ RecordFault systemFault()
     return RecordLog::fromError(errno);
 }
 
-RecordProblem vet(const struct stat &info)
+// Whether a file is this user's own plain file, with no other name where `alone`.
+RecordProblem vet(const struct stat &info, bool alone = true)
 {
     if (S_ISLNK(info.st_mode))
         return RecordProblem::SymbolicLink;
     if (!S_ISREG(info.st_mode))
         return RecordProblem::NotAFile;
-    if (info.st_nlink != 1)
+    if (alone && info.st_nlink != 1)
         return RecordProblem::OtherNames;
     if (info.st_uid != ::geteuid())
         return RecordProblem::OtherOwner;
@@ -80,27 +83,86 @@ std::pair<QByteArray, QByteArray> splitLast(const QByteArray &path)
     return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
 }
 
-// A folder on the way to the data folder, links followed as the user's own paths may have
-// them; a missing one made, when asked, as the data folder is.
-int openFolderOnTheWay(const QByteArray &path, bool create, RecordFault &fault)
+// As the system counts the links on one path before it gives up.
+constexpr int MostLinks = 40;
+
+// Where the link `name` in `parent` leads, when this user or root made it: nobody else may lead
+// the program into a folder of their choosing, root's own ones least of all. The link is
+// opened itself, so that what is read is the link that was looked at.
+std::optional<QByteArray> trustedLink(int parent, const QByteArray &name, RecordFault &fault)
 {
-    const int fd = ::open(path.constData(), FolderFlags);
-    if (fd >= 0)
-        return fd;
-    if (errno != ENOENT || !create || path == "/") {
-        if (errno == ENOTDIR)
-            fault = {RecordProblem::NotAFolder, errno};
+    struct stat info {
+    };
+    QByteArray target(PATH_MAX, Qt::Uninitialized);
+#ifdef O_PATH
+    const int link = ::openat(parent, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    const bool looked = link >= 0 && ::fstatat(link, "", &info, AT_EMPTY_PATH) == 0;
+    const auto read = [&] { return ::readlinkat(link, "", target.data(), std::size_t(PATH_MAX)); };
+#else
+    const int link = -1;
+    const bool looked = ::fstatat(parent, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    const auto read = [&] {
+        return ::readlinkat(parent, name.constData(), target.data(), std::size_t(PATH_MAX));
+    };
+#endif
+    ssize_t length = -1;
+    if (looked && S_ISLNK(info.st_mode)) {
+        if (info.st_uid == ::geteuid() || info.st_uid == 0)
+            length = read();
         else
-            fault = errno == ENOENT ? RecordFault{} : systemFault();
-        return -1;
+            fault = {RecordProblem::ForeignLink, 0};
+    } else {
+        fault = {RecordProblem::NotAFolder, ENOTDIR};
     }
-    const auto [parentPath, name] = splitLast(path);
-    const int parent = openFolderOnTheWay(parentPath, create, fault);
-    if (parent < 0)
-        return -1;
-    const int made = makeFolderIn(parent, name, fault);
-    ::close(parent);
-    return made;
+    if (link >= 0)
+        ::close(link);
+    if (length <= 0 || length >= PATH_MAX) {
+        if (!fault.failed())
+            fault = {RecordProblem::Failed, length < 0 ? errno : ENAMETOOLONG};
+        return std::nullopt;
+    }
+    target.truncate(length);
+    return target;
+}
+
+// The folder `path` names, from the folder `from` (or the root, for an absolute path), one name
+// at a time: a new descriptor, or -1 with the fault (None when a name is missing and not to be
+// made). Links on the way are followed only as trustedLink allows; with `create`, a missing
+// folder is made, only inside a folder of this user's.
+int walk(int from, const QByteArray &path, bool create, RecordFault &fault)
+{
+    QByteArrayList names = path.split('/');
+    std::reverse(names.begin(), names.end());
+    int at = path.startsWith('/') ? ::open("/", FolderFlags) : ::fcntl(from, F_DUPFD_CLOEXEC, 0);
+    int links = 0;
+    while (at >= 0 && !names.isEmpty()) {
+        const QByteArray name = names.takeLast();
+        if (name.isEmpty() || name == ".")
+            continue;
+        int next = ::openat(at, name.constData(), FolderFlags | O_NOFOLLOW | O_NONBLOCK);
+        if (next < 0 && errno == ENOENT && create) {
+            next = makeFolderIn(at, name, fault);
+        } else if (next < 0 && (errno == ELOOP || errno == ENOTDIR)) {
+            const auto target = ++links > MostLinks ? std::nullopt : trustedLink(at, name, fault);
+            if (target) {
+                QByteArrayList more = target->split('/');
+                std::reverse(more.begin(), more.end());
+                names += more;
+                if (target->startsWith('/')) {
+                    ::close(at);
+                    at = ::open("/", FolderFlags);
+                }
+                continue;
+            }
+            if (!fault.failed())
+                fault = {RecordProblem::Failed, ELOOP};
+        } else if (next < 0) {
+            fault = errno == ENOENT ? RecordFault{} : systemFault();
+        }
+        ::close(at);
+        at = next;
+    }
+    return at;
 }
 
 // What a page of the program's may replace: this user's own plain file with no other name,
@@ -148,24 +210,29 @@ Write giveName(const QByteArray &temporary, const QByteArray &name)
 
 } // namespace
 
-QByteArray dataFolder(const QByteArray &application)
+DataFolder dataFolder(const QByteArray &application)
 {
+    const auto tidy = [](const QByteArray &path) {
+        QByteArray tidied;
+        for (const QByteArray &part : path.split('/'))
+            if (!part.isEmpty() && part != ".")
+                tidied += '/' + part;
+        return tidied;
+    };
     QByteArray base = qgetenv("XDG_DATA_HOME");
+    const QByteArray home = qgetenv("HOME").startsWith('/') ? tidy(qgetenv("HOME")) : QByteArray();
     // The XDG base directory rules: a relative path is ignored.
     if (!base.startsWith('/')) {
-        const QByteArray home = qgetenv("HOME");
-        if (!home.startsWith('/'))
+        if (home.isEmpty())
             return {};
         base = home + "/.local/share";
     }
-    QByteArray path;
-    for (const QByteArray &part : (base + '/' + application).split('/'))
-        if (!part.isEmpty() && part != ".")
-            path += '/' + part;
-    return path;
+    const QByteArray path = tidy(base + '/' + application);
+    return {path.startsWith(home + '/') ? home : QByteArray(), path};
 }
 
-std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault)
+std::optional<Folder> openOwnFolder(const QByteArray &path, const QByteArray &home, bool create,
+                                    RecordFault &fault)
 {
     fault = {};
     const auto [parentPath, name] = splitLast(path);
@@ -173,12 +240,34 @@ std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordF
         fault = {RecordProblem::NotAFolder, 0};
         return std::nullopt;
     }
-    const int parent = openFolderOnTheWay(parentPath, create, fault);
-    if (parent < 0)
+    // Below another user's home nothing is made, whatever may stand there.
+    int base = ::open("/", FolderFlags);
+    QByteArray rest = parentPath;
+    bool mayCreate = create;
+    if (!home.isEmpty() && path.startsWith(home + '/')) {
+        const int homeFolder = walk(base, home, false, fault);
+        ::close(base);
+        // No home, nothing made for it: not even as root, who could.
+        if (homeFolder < 0 && create && !fault.failed())
+            fault = {RecordProblem::Failed, ENOENT};
+        if (homeFolder < 0)
+            return std::nullopt;
+        base = homeFolder;
+        rest = parentPath.sliced(home.size());
+        mayCreate = create && ownedByMe(base);
+    }
+    const int parent = walk(base, rest.startsWith('/') ? rest.sliced(1) : rest, mayCreate, fault);
+    ::close(base);
+    if (parent < 0) {
+        if (create && !mayCreate && !fault.failed())
+            fault = {RecordProblem::ForeignFolder, 0};
         return std::nullopt;
+    }
     int fd = ::openat(parent, name.constData(), FolderFlags | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0 && errno == ENOENT && create) {
+    if (fd < 0 && errno == ENOENT && mayCreate) {
         fd = makeFolderIn(parent, name, fault);
+    } else if (fd < 0 && errno == ENOENT && create) {
+        fault = {RecordProblem::ForeignFolder, 0};
     } else if (fd < 0 && errno == ENOTDIR) {
         // A link to a folder is refused as not a folder too: which is it?
         struct stat seen {
@@ -200,7 +289,7 @@ std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordF
         fault = {RecordProblem::ForeignFolder, 0};
         return std::nullopt;
     }
-    return Folder{fd, path};
+    return Folder{fd, path, mayCreate};
 }
 
 void closeFolder(const Folder &folder)
@@ -225,6 +314,10 @@ int openOwnFile(const Folder &folder, const QByteArray &name, Access access, boo
             }
             if (!create)
                 return -1;
+            if (!folder.mayCreate) {
+                fault = {RecordProblem::ForeignFolder, 0};
+                return -1;
+            }
             const int fd =
                 ::openat(folder.fd, name.constData(), flags | O_CREAT | O_EXCL | NoFollow, 0644);
             if (fd >= 0)
@@ -259,6 +352,10 @@ int openOwnFile(const Folder &folder, const QByteArray &name, Access access, boo
 
 int createNewFile(const Folder &folder, const QByteArray &name)
 {
+    if (!folder.mayCreate) {
+        errno = EACCES;
+        return -1;
+    }
     return ::openat(folder.fd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | NoFollow, 0644);
 }
 
@@ -267,22 +364,56 @@ void removeFile(const Folder &folder, const QByteArray &name)
     ::unlinkat(folder.fd, name.constData(), 0);
 }
 
-int openChosenFile(const QByteArray &path, RecordFault &fault)
+int openChosenFile(const QByteArray &path, RecordFault &fault, bool &created)
 {
     fault = {};
-    const int fd =
-        ::open(path.constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        fault = errno == EISDIR ? RecordFault{RecordProblem::NotAFile, 0} : systemFault();
+    created = false;
+    constexpr int Flags = O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(path.constData(), Flags | O_CREAT | O_EXCL | O_NOFOLLOW, 0644);
+    if (fd >= 0) {
+        created = true;
+        return fd;
+    }
+    struct stat seen {
+    };
+    if (errno != EEXIST) {
+        fault = systemFault();
         return -1;
     }
-    struct stat info {
-    };
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+    if (::stat(path.constData(), &seen) != 0) {
+        // A link that leads nowhere is not followed to make a file wherever it points.
+        fault = errno == ENOENT ? RecordFault{RecordProblem::SymbolicLink, 0} : systemFault();
+        return -1;
+    }
+    fault.problem = vet(seen, false);
+    if (!fault.failed()) {
+        fd = ::open(path.constData(), Flags);
+        struct stat opened {
+        };
+        if (fd < 0)
+            fault = systemFault();
+        else if (::fstat(fd, &opened) != 0)
+            fault = systemFault();
+        else
+            fault.problem = vet(opened, false);
+    }
+    if (!fault.failed())
         return fd;
-    ::close(fd);
-    fault = {RecordProblem::NotAFile, 0};
+    if (fd >= 0)
+        ::close(fd);
     return -1;
+}
+
+void discardChosenFile(const QByteArray &path, int fd)
+{
+    struct stat opened {
+    };
+    struct stat named {
+    };
+    if (::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+        opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+        ::unlink(path.constData());
+    ::close(fd);
 }
 
 bool closeFile(int fd)
@@ -301,12 +432,13 @@ std::optional<qint64> fileSize(int fd)
 
 bool lockBriefly(int fd)
 {
-    for (int attempt = 0; attempt < 40; ++attempt) {
+    // Often, so that a copy that writes one game after another cannot keep it from the others.
+    for (int attempt = 0; attempt < 200; ++attempt) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return true;
         if (errno != EWOULDBLOCK && errno != EINTR)
             return false;
-        QThread::msleep(5);
+        QThread::msleep(1);
     }
     return false;
 }
@@ -351,6 +483,29 @@ qint64 writeAll(int fd, const QByteArray &data)
         done += n;
     }
     return done;
+}
+
+bool syncData(int fd)
+{
+    int result = 0;
+    do
+        result = ::fdatasync(fd);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+bool syncFolder(const Folder &folder)
+{
+    return ::fsync(folder.fd) == 0;
+}
+
+bool syncFolderOf(const QByteArray &path)
+{
+    const int fd = ::open(splitLast(path).first.constData(), FolderFlags);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return synced;
 }
 
 bool cutBack(int fd, qint64 size)

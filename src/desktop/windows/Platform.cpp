@@ -32,20 +32,22 @@ QByteArray inFolder(const Folder &folder, const QByteArray &name)
 
 } // namespace
 
-QByteArray dataFolder(const QByteArray &)
+DataFolder dataFolder(const QByteArray &)
 {
-    return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return {{},
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))};
 }
 
 // No owner to check here, and no folder to hold open: it is made and named.
-std::optional<Folder> openOwnFolder(const QByteArray &path, bool create, RecordFault &fault)
+std::optional<Folder> openOwnFolder(const QByteArray &path, const QByteArray &, bool create,
+                                    RecordFault &fault)
 {
     fault = {};
     const QString name = QFile::decodeName(path);
     if (QFileInfo(name).isDir())
-        return Folder{-1, path};
+        return Folder{-1, path, true};
     if (create && QDir().mkpath(name))
-        return Folder{-1, path};
+        return Folder{-1, path, true};
     if (create)
         fault = RecordLog::fromError(EACCES);
     return std::nullopt;
@@ -76,12 +78,22 @@ void removeFile(const Folder &folder, const QByteArray &name)
     ::_unlink(inFolder(folder, name).constData());
 }
 
-int openChosenFile(const QByteArray &path, RecordFault &fault)
+int openChosenFile(const QByteArray &path, RecordFault &fault, bool &created)
 {
-    const int fd =
-        ::_open(path.constData(), _O_RDWR | _O_APPEND | _O_BINARY | _O_CREAT, _S_IREAD | _S_IWRITE);
+    constexpr int Flags = _O_RDWR | _O_APPEND | _O_BINARY;
+    int fd = ::_open(path.constData(), Flags | _O_CREAT | _O_EXCL, _S_IREAD | _S_IWRITE);
+    created = fd >= 0;
+    if (fd < 0 && errno == EEXIST)
+        fd = ::_open(path.constData(), Flags);
     fault = fd >= 0 ? RecordFault{} : RecordLog::fromError(errno);
     return fd;
+}
+
+// An open file cannot be removed here, nor replaced meanwhile.
+void discardChosenFile(const QByteArray &path, int fd)
+{
+    ::_close(fd);
+    ::_unlink(path.constData());
 }
 
 bool closeFile(int fd)
@@ -132,6 +144,22 @@ qint64 writeAll(int fd, const QByteArray &data)
         done += n;
     }
     return done;
+}
+
+bool syncData(int fd)
+{
+    return ::_commit(fd) == 0;
+}
+
+// The system keeps a folder's names itself.
+bool syncFolder(const Folder &)
+{
+    return true;
+}
+
+bool syncFolderOf(const QByteArray &)
+{
+    return true;
 }
 
 bool cutBack(int fd, qint64 size)
