@@ -7,6 +7,7 @@
 // a random source that hides the pictures a test chooses, and records of games.
 
 #include "Game.h"
+#include "RecordLine.h"
 #include "Statistics.h"
 
 #include <QFile>
@@ -122,6 +123,23 @@ struct ScriptedRandom {
     }
     void hide(std::initializer_list<int> hidden, int offered) const { hideAll(hidden, offered); }
 };
+
+// `g` sealed as a game of the program would be, under ScriptedRandom's secrets.
+inline FinishedGame sealed(FinishedGame g)
+{
+    g.game = "0123456789abcdef";
+    for (int n = 1; n <= GameSize::Attempts; ++n)
+        g.secrets[std::size_t(n - 1)] = ScriptedRandom::secret(n);
+    return g;
+}
+
+// A record as the program writes it: the header, then `lines`, each with the hash of the line
+// before it.
+inline QByteArray recordOf(const QByteArray &lines)
+{
+    const QByteArray header = RecordLine::header();
+    return header + RecordLine::chained(header.chopped(1), lines);
+}
 
 // The level numbered `number`, 1..3, as the tests name them.
 inline Level level(int number)

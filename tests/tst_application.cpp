@@ -41,7 +41,7 @@ FinishedGame firstLevelGame(int hits)
         game.guessed[i] = game.hidden[i];
     for (int i = hits; i < Game::Attempts; ++i)
         game.guessed[i] = 1;
-    return game;
+    return TestSupport::sealed(game);
 }
 
 // What the session manager's last word comes to in Qt: the application is asked to quit.
@@ -269,9 +269,10 @@ private Q_SLOTS:
         const QString path = RecordFile::defaultPath();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         constexpr int Games = 60000;
-        QByteArray text = RecordLine::header();
+        QByteArray lines;
         for (int i = 0; i < Games; ++i)
-            text += RecordLine::serialise(firstLevelGame(1));
+            lines += RecordLine::serialise(firstLevelGame(1));
+        const QByteArray text = TestSupport::recordOf(lines);
         TestSupport::writeFile(path, text);
         MainWindow &window = program->mainWindow();
 
@@ -370,7 +371,7 @@ private Q_SLOTS:
         const QString file = home.filePath(u"saved.tsv"_s);
         if (chosen == u"record"_s)
             TestSupport::writeFile(file,
-                                   RecordLine::header() + RecordLine::serialise(firstLevelGame(2)));
+                                   TestSupport::recordOf(RecordLine::serialise(firstLevelGame(2))));
         if (chosen == u"foreign"_s)
             TestSupport::writeFile(file, notes);
         // As the desktop starts a program, whatever started this test.

@@ -71,7 +71,7 @@ FinishedGame numbered(int n, std::mt19937 &random)
         g.hidden[i] = rest % 5;
         g.guessed[i] = int(random() % 5);
     }
-    return g;
+    return TestSupport::sealed(g);
 }
 
 // The games the statistics window counts, level by level.

@@ -583,6 +583,17 @@
         <source>Не удалось очистить статистику.</source>
         <translation>The statistics could not be cleared.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</source>
+        <translation>
+            <numerusform>%n game fails the record&apos;s check and is left out of the statistics: line %1.</numerusform>
+            <numerusform>%n games fail the record&apos;s check and are left out of the statistics: lines %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
+        <translation>To see why, run “chuikomer --verify” on this file.</translation>
+    </message>
 </context>
 <context>
     <name>SealsWindow</name>
@@ -942,6 +953,45 @@ The games played so far are not deleted: they stay in a file named with today&ap
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyTexts</name>
+    <message>
+        <source>Строка %1: печать %2-й попытки не совпадает с её картинкой и секретом.</source>
+        <translation>Line %1: the seal of attempt %2 does not match its picture and secret.</translation>
+    </message>
+    <message>
+        <source>Строка %1: следующая строка хранит не её хеш — эту строку изменили, или после неё убрали или вставили строки.</source>
+        <translation>Line %1: the next line holds a different hash of it; this line was changed, or lines after it were removed or inserted.</translation>
+    </message>
+    <message>
+        <source>Строка %1: хранит хеш не той строки, что стоит перед ней.</source>
+        <translation>Line %1: the hash it holds is not that of the line before it.</translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печатей среди игр с печатями.</source>
+        <translation>Line %1: a game without seals among sealed games.</translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, все проходят проверку.</source>
+        <translation>Games checked: %1; all pass.</translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, не проходят проверку: %2.</source>
+        <translation>Games checked: %1; failing: %2.</translation>
+    </message>
+    <message>
+        <source>Строк без игры: %1.</source>
+        <translation>Lines without a game: %1.</translation>
+    </message>
+    <message>
+        <source>Запись игр %1 не проверена. %2</source>
+        <translation>The games file %1 was not checked. %2</translation>
+    </message>
+    <message>
+        <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
+        <translation>Checking a games file: %1 --verify FILE</translation>
     </message>
 </context>
 </TS>

@@ -582,6 +582,18 @@
         <source>Не удалось очистить статистику.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</source>
+        <translation>
+            <numerusform>%n игра не проходит проверку записи и не вошла в статистику: строка %1.</numerusform>
+            <numerusform>%n игры не проходят проверку записи и не вошли в статистику: строки %1.</numerusform>
+            <numerusform>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SealsWindow</name>
@@ -946,6 +958,45 @@
     </message>
     <message>
         <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyTexts</name>
+    <message>
+        <source>Строка %1: печать %2-й попытки не совпадает с её картинкой и секретом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: следующая строка хранит не её хеш — эту строку изменили, или после неё убрали или вставили строки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: хранит хеш не той строки, что стоит перед ней.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печатей среди игр с печатями.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, все проходят проверку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, не проходят проверку: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строк без игры: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись игр %1 не проверена. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,6 +8,7 @@
 #include "ProgramInfo.h"
 #include "SealedDraw.h"
 #include "SystemRandom.h"
+#include "VerifyCommand.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -17,6 +18,14 @@
 
 int main(int argc, char *argv[])
 {
+    // A check of a record needs no display, and shows no window.
+    if (VerifyCommand::asked(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        Language::installForUser();
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return VerifyCommand::run(QCoreApplication::arguments(), out, errors);
+    }
     DisplayCheck::dropSenselessScaleFactor();
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     QStringList arguments;
