@@ -581,9 +581,14 @@ private Q_SLOTS:
                 for (int round = 0; round < 100; ++round) {
                     const RecordFile file(path + u"/games-"_s + QString::number(round) + u".tsv"_s);
                     std::latch ready(2);
+                    // On a busy disk the other's sync may outlast the wait for the lock: the
+                    // program then writes the game with its next one, as this tries again.
                     auto create = [&](int level) {
                         ready.arrive_and_wait();
-                        return add(file, level, 1);
+                        RecordProblem problem = RecordProblem::Busy;
+                        for (int n = 0; n < 10 && problem == RecordProblem::Busy; ++n)
+                            problem = add(file, level, 1);
+                        return problem;
                     };
                     auto other = std::async(std::launch::async, create, 2);
                     const bool written = create(1) == RecordProblem::None;

@@ -4,6 +4,7 @@
 #include "RecordCheck.h"
 
 #include "RecordLine.h"
+#include "Sha256.h"
 
 RecordCheck::RecordCheck(Settled settled) : settled_(std::move(settled)) {}
 
@@ -17,14 +18,17 @@ void RecordCheck::add(QByteArrayView line)
             current.game = read->game;
             if (read->game.sealed()) {
                 sealedSeen_ = true;
-                for (int n = 1; n <= GameSize::Attempts && current.attempt == 0; ++n)
-                    if (read->game.seal(n) != read->seals[std::size_t(n - 1)])
+                for (int n = 1; n <= GameSize::Attempts && current.attempt == 0; ++n) {
+                    const auto i = std::size_t(n - 1);
+                    if (!Seal::holds(read->game.game, n, read->game.hidden[i] + 1, read->secrets[i],
+                                     read->seals[i]))
                         current.attempt = n;
+                }
                 if (current.attempt > 0)
                     current.failure = Failure::Seal;
                 // Either this line is not where it was written, or the one before it changed:
                 // neither is trusted.
-                if (read->hashBefore != hash_) {
+                if (!Sha256::matches(previous_, read->hashBefore)) {
                     if (pending_ && pending_->game && pending_->failure == Failure::None)
                         pending_->failure = Failure::Changed;
                     if (current.failure == Failure::None)
@@ -38,7 +42,7 @@ void RecordCheck::add(QByteArrayView line)
         }
         settle();
     }
-    hash_ = RecordLine::hashOf(line);
+    previous_ = line.toByteArray();
     pending_ = current;
 }
 

@@ -55,8 +55,8 @@ private:
 
     Settled settled_;
     qint64 number_ = 0;
-    // The hash the next line is to carry, and the line that hash is of, while not settled.
-    QByteArray hash_;
+    // The line before, whose hash the next one carries, and its game while not settled.
+    QByteArray previous_;
     std::optional<Line> pending_;
     bool sealedSeen_ = false;
 };

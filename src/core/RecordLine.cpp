@@ -3,7 +3,8 @@
 
 #include "RecordLine.h"
 
-#include <QCryptographicHash>
+#include "Sha256.h"
+
 #include <QDateTime>
 
 using namespace Qt::StringLiterals;
@@ -63,12 +64,21 @@ bool split(QByteArrayView field, qsizetype size,
     return true;
 }
 
+// Lower-case hex only, as written.
 bool readSecret(QByteArrayView hex, Seal::Secret &secret)
 {
-    const QByteArray bytes = QByteArray::fromHex(hex.toByteArray());
-    if (bytes.size() != Seal::SecretBytes || bytes.toHex() != hex)
+    auto digit = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
+    if (hex.size() != 2 * Seal::SecretBytes)
         return false;
-    std::copy(bytes.begin(), bytes.end(), secret.begin());
+    for (std::size_t i = 0; i < secret.size(); ++i) {
+        const int high = digit(hex[2 * i]);
+        const int low = digit(hex[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        secret[i] = std::uint8_t(high << 4 | low);
+    }
     return true;
 }
 
@@ -146,7 +156,7 @@ QByteArray serialise(const FinishedGame &game)
 
 QByteArray hashOf(QByteArrayView line)
 {
-    return QCryptographicHash::hash(line, QCryptographicHash::Sha256).toHex();
+    return Sha256::hex(line);
 }
 
 QByteArray chained(QByteArrayView previous, QByteArrayView lines)
@@ -196,7 +206,7 @@ std::optional<Read> read(QByteArrayView line)
         return std::nullopt;
     if (count == FirstFields)
         return read;
-    std::array<QByteArrayView, GameSize::Attempts> secrets;
+    std::array<QByteArrayView, GameSize::Attempts> &secrets = read.secrets;
     if (!Seal::isGame(fields[4]) || !split(fields[5], 2 * Seal::SecretBytes, secrets) ||
         !split(fields[6], 64, read.seals) || !Seal::isSeal(fields[7]))
         return std::nullopt;

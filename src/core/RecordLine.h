@@ -51,6 +51,7 @@ QByteArray hashOf(QByteArrayView line);
 // A game line as read: the game, and for a sealed one the seals and the hash it carries.
 struct Read {
     FinishedGame game;
+    std::array<QByteArrayView, GameSize::Attempts> secrets;
     std::array<QByteArrayView, GameSize::Attempts> seals;
     QByteArrayView hashBefore;
 };

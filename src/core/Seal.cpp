@@ -3,8 +3,10 @@
 
 #include "Seal.h"
 
-#include <QCryptographicHash>
+#include "Sha256.h"
+
 #include <algorithm>
+#include <cstdio>
 
 namespace
 {
@@ -38,7 +40,20 @@ QByteArray of(QByteArrayView game, int attempt, int pictureFromOne, QByteArrayVi
     const QByteArray text = "chuikomer-seal:" + game.toByteArray() + ':' +
                             QByteArray::number(attempt) + ':' + QByteArray::number(pictureFromOne) +
                             ':' + secretHex.toByteArray();
-    return QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex();
+    return Sha256::hex(text);
+}
+
+bool holds(QByteArrayView game, int attempt, int pictureFromOne, QByteArrayView secretHex,
+           QByteArrayView seal)
+{
+    // Read back for every game of a record at every reading: made on the stack.
+    char text[96];
+    const int size = std::snprintf(text, sizeof text, "chuikomer-seal:%.*s:%d:%d:%.*s",
+                                   int(game.size()), game.data(), attempt, pictureFromOne,
+                                   int(secretHex.size()), secretHex.data());
+    return isGame(game) && lowerHex(secretHex, 2 * SecretBytes) && attempt >= 1 &&
+           pictureFromOne >= 1 && size > 0 && size < int(sizeof text) &&
+           Sha256::matches(QByteArrayView(text, size), seal);
 }
 
 bool isGame(QByteArrayView game)

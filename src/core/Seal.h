@@ -28,6 +28,9 @@ QByteArray of(QByteArrayView game, int attempt, int picture, const Secret &secre
 // The same from the record's text: the picture numbered from 1, the secret in hex. Empty when a
 // field is not what the format says.
 QByteArray of(QByteArrayView game, int attempt, int pictureFromOne, QByteArrayView secretHex);
+// Whether `seal` is the seal of those fields of the record.
+bool holds(QByteArrayView game, int attempt, int pictureFromOne, QByteArrayView secretHex,
+           QByteArrayView seal);
 bool isGame(QByteArrayView game);
 bool isSeal(QByteArrayView seal);
 
