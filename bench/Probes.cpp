@@ -10,8 +10,9 @@
 #include "ProgramInfo.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "SealedDraw.h"
 #include "Stats.h"
-#include "TimeSeededRandom.h"
+#include "SystemRandom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -172,6 +173,7 @@ bool writeRecord(const QString &path, int games)
     FinishedGame game;
     game.playedAt = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
     QByteArray text = RecordLine::header();
+    QByteArray previous = text.chopped(1);
     QFile file(path);
     if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly))
         return false;
@@ -181,9 +183,13 @@ bool writeRecord(const QString &path, int games)
         for (int n = 0; n < Game::Attempts; ++n) {
             game.hidden[n] = picture(random);
             game.guessed[n] = picture(random);
+            for (auto &byte : game.secrets[n])
+                byte = std::uint8_t(random());
         }
+        game.game = QByteArray::number(0x1000000000000000ull + quint64(i), 16);
         game.playedAt = game.playedAt.addSecs(60);
-        text += RecordLine::serialise(game);
+        previous = RecordLine::chained(previous, RecordLine::serialise(game)).chopped(1);
+        text += previous + '\n';
         if (text.size() > (1 << 20) && file.write(text) == text.size())
             text.clear();
     }
@@ -215,8 +221,8 @@ void nameApplication()
 // The program as main() puts it together.
 std::unique_ptr<Application> startProgram()
 {
-    auto program =
-        std::make_unique<Application>(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
+    auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()),
+                                                 SealedDraw(SystemRandom::fill).random());
     return program;
 }
 

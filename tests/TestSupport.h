@@ -6,6 +6,8 @@
 // What several tests share: the palette, scans over an image's pixels, a control by its name,
 // a random source that hides the pictures a test chooses, and records of games.
 
+#include "Game.h"
+#include "RecordLine.h"
 #include "Statistics.h"
 
 #include <QFile>
@@ -86,30 +88,58 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// A random source that hands out queued values, then 0. Copies share the queue, so a test can queue
-// more after handing the source to a game.
+// A draw that hides the queued pictures, then the first, each under a secret of its own. Copies
+// share the queue, so a test can queue more after handing the draw to a game.
 struct ScriptedRandom {
-    std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
+    std::shared_ptr<std::deque<int>> pictures = std::make_shared<std::deque<int>>();
+    std::shared_ptr<int> drawn = std::make_shared<int>(0);
 
-    double operator()() const
+    operator Game::Random() const
     {
-        if (values->empty())
-            return 0.0;
-        const double v = values->front();
-        values->pop_front();
-        return v;
+        return {[] { return QByteArray("0123456789abcdef"); },
+                [*this](int) {
+                    Game::Drawn d;
+                    if (!pictures->empty()) {
+                        d.picture = pictures->front();
+                        pictures->pop_front();
+                    }
+                    d.secret = secret(++*drawn);
+                    return d;
+                }};
     }
-    // Hides these pictures at the next attempts: each the middle of its interval.
-    template <typename Range> void hideAll(const Range &pictures, int offered) const
+    // The secret of the n-th picture drawn, from 1.
+    static Seal::Secret secret(int n)
     {
-        for (int p : pictures)
-            values->push_back((p + 0.5) / offered);
+        Seal::Secret s;
+        for (std::size_t i = 0; i < s.size(); ++i)
+            s[i] = std::uint8_t(n * 37 + int(i) * 11 + 5);
+        return s;
     }
-    void hide(std::initializer_list<int> pictures, int offered) const
+    // Hides these pictures at the next attempts.
+    template <typename Range> void hideAll(const Range &hidden, int /*offered*/) const
     {
-        hideAll(pictures, offered);
+        for (int p : hidden)
+            pictures->push_back(p);
     }
+    void hide(std::initializer_list<int> hidden, int offered) const { hideAll(hidden, offered); }
 };
+
+// `g` sealed as a game of the program would be, under ScriptedRandom's secrets.
+inline FinishedGame sealed(FinishedGame g)
+{
+    g.game = "0123456789abcdef";
+    for (int n = 1; n <= GameSize::Attempts; ++n)
+        g.secrets[std::size_t(n - 1)] = ScriptedRandom::secret(n);
+    return g;
+}
+
+// A record as the program writes it: the header, then `lines`, each with the hash of the line
+// before it.
+inline QByteArray recordOf(const QByteArray &lines)
+{
+    const QByteArray header = RecordLine::header();
+    return header + RecordLine::chained(header.chopped(1), lines);
+}
 
 // The level numbered `number`, 1..3, as the tests name them.
 inline Level level(int number)

@@ -221,7 +221,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         RecordingLauncher launcher;
-        Application program(launcher.desktop(dir.path() + u'/'), [] { return 0.0; });
+        Application program(launcher.desktop(dir.path() + u'/'), TestSupport::ScriptedRandom{});
         program.start();
         MainWindow &window = program.mainWindow();
         std::vector<QImage> flags;

@@ -5,17 +5,22 @@
 #include "ProgramSupport.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "SealsWindow.h"
 #include "StatisticsLoader.h"
 #include "TerminationSignals.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,7 +41,7 @@ FinishedGame firstLevelGame(int hits)
         game.guessed[i] = game.hidden[i];
     for (int i = hits; i < Game::Attempts; ++i)
         game.guessed[i] = 1;
-    return game;
+    return TestSupport::sealed(game);
 }
 
 // What the session manager's last word comes to in Qt: the application is asked to quit.
@@ -112,6 +117,35 @@ struct Player : QObject {
     }
 };
 
+// Everything the player, a screen reader or the disk could tell now, without spaces and in
+// lower case: every accessible text of every window, the log so far, the clipboard, and every
+// file under `folder`.
+QString everythingTold(const QString &folder, const QStringList &log)
+{
+    QStringList told = log;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *at) {
+        if (!at)
+            return;
+        for (QAccessible::Text t :
+             {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+            told << at->text(t);
+        for (int i = 0; i < at->childCount(); ++i)
+            walk(at->child(i));
+    };
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible()) {
+            walk(QAccessible::queryAccessibleInterface(top));
+            for (const QWidget *w : top->findChildren<QWidget *>())
+                told << w->toolTip();
+        }
+    told << QApplication::clipboard()->text();
+    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        told << QString::fromLatin1(contents(files.next()));
+    static const QRegularExpression space(u"\\s"_s);
+    return told.join(QString()).remove(space).toLower();
+}
+
 } // namespace
 
 class TestApplication : public QObject
@@ -119,6 +153,45 @@ class TestApplication : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A secret never shows before the game is over, wherever one could look: the windows, what
+    // a screen reader gets, the clipboard, the log and the record. After, the seals window has
+    // every one.
+    void secretsStayHiddenUntilTheGameIsOver()
+    {
+        QTemporaryDir home;
+        TestSupport::ScriptedRandom random;
+        RecordingLauncher opened;
+        static QStringList log;
+        log.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &message) { log << message; });
+        const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+        auto program = start(home.path(), random, opened);
+        MainWindow &window = program->mainWindow();
+        window.findChild<QAction *>(u"MenuSeals"_s)->trigger();
+        QVERIFY(window.findChild<SealsWindow *>());
+        QVERIFY(openStatistics(window));
+        random.hide({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, 5);
+        QTest::mouseClick(window.findChild<QPushButton *>(u"kLevel_0"_s), Qt::LeftButton);
+        auto *copy = window.findChild<QPushButton *>(u"CopySeals"_s);
+        for (int n = 1; n <= Game::Attempts; ++n) {
+            copy->click();
+            const QString told = everythingTold(home.path(), log);
+            QVERIFY(told.contains(QString::fromLatin1(program->game().seal(n))));
+            for (int k = 1; k <= n; ++k)
+                QVERIFY2(!told.contains(QString::fromLatin1(
+                             Seal::hex(TestSupport::ScriptedRandom::secret(k)))),
+                         qPrintable(u"attempt %1: the secret of attempt %2"_s.arg(n).arg(k)));
+            QTest::mouseClick(window.findChild<QPushButton *>(u"Command1_%1"_s.arg(n % 5)),
+                              Qt::LeftButton);
+        }
+        copy->click();
+        const QString told = everythingTold(home.path(), log);
+        for (int k = 1; k <= Game::Attempts; ++k)
+            QVERIFY(told.contains(
+                QString::fromLatin1(Seal::hex(TestSupport::ScriptedRandom::secret(k)))));
+    }
+
     void initTestCase() { Language::install(Language::Choice::Russian); }
 
     void separatorFollowsThePlatform_data()
@@ -164,8 +237,8 @@ private Q_SLOTS:
     void startShowsTheWindowAndExitEndsTheLoop()
     {
         QCOMPARE(ApplicationFolder::find(), QCoreApplication::applicationDirPath() + u'/');
-        auto program =
-            std::make_unique<Application>(Desktop(ApplicationFolder::find()), [] { return 0.0; });
+        auto program = std::make_unique<Application>(Desktop(ApplicationFolder::find()),
+                                                     TestSupport::ScriptedRandom{});
         program->start();
         MainWindow &window = program->mainWindow();
         QVERIFY(window.isVisible());
@@ -196,9 +269,10 @@ private Q_SLOTS:
         const QString path = RecordFile::defaultPath();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         constexpr int Games = 60000;
-        QByteArray text = RecordLine::header();
+        QByteArray lines;
         for (int i = 0; i < Games; ++i)
-            text += RecordLine::serialise(firstLevelGame(1));
+            lines += RecordLine::serialise(firstLevelGame(1));
+        const QByteArray text = TestSupport::recordOf(lines);
         TestSupport::writeFile(path, text);
         MainWindow &window = program->mainWindow();
 
@@ -297,7 +371,7 @@ private Q_SLOTS:
         const QString file = home.filePath(u"saved.tsv"_s);
         if (chosen == u"record"_s)
             TestSupport::writeFile(file,
-                                   RecordLine::header() + RecordLine::serialise(firstLevelGame(2)));
+                                   TestSupport::recordOf(RecordLine::serialise(firstLevelGame(2))));
         if (chosen == u"foreign"_s)
             TestSupport::writeFile(file, notes);
         // As the desktop starts a program, whatever started this test.

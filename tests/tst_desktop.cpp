@@ -116,7 +116,8 @@ private Q_SLOTS:
     {
         RecordingLauncher launcher;
         launcher.desktop(u"/nowhere/чуйкомер/"_s).openHelp(u"Справка.html"_s);
-        Application program(launcher.desktop(ApplicationFolder::find()), [] { return 0.0; });
+        Application program(launcher.desktop(ApplicationFolder::find()),
+                            TestSupport::ScriptedRandom{});
         program.start();
         program.mainWindow().findChild<QAction *>(u"HelpCalHelp"_s)->trigger();
         QCOMPARE(launcher.calls.size(), 2u);
@@ -213,7 +214,8 @@ private Q_SLOTS:
     {
         RecordingLauncher launcher;
         launcher.starts = false;
-        Application program(launcher.desktop(ApplicationFolder::find()), [] { return 0.0; });
+        Application program(launcher.desktop(ApplicationFolder::find()),
+                            TestSupport::ScriptedRandom{});
         program.start();
         MainWindow &window = program.mainWindow();
         const auto notices = [&window] {

@@ -145,7 +145,8 @@ private Q_SLOTS:
         Window w;
         const QList<QAction *> top = w.form.menuBar()->actions();
         QCOMPARE(texts(top), (QStringList{u"Меню"_s, u"Справка"_s}));
-        QCOMPARE(texts(top[0]->menu()->actions()), (QStringList{u"Статистика"_s, u"Выход"_s}));
+        QCOMPARE(texts(top[0]->menu()->actions()),
+                 (QStringList{u"Статистика"_s, u"Проверка"_s, u"Выход"_s}));
         QCOMPARE(texts(top[1]->menu()->actions()),
                  (QStringList{u"Вызов справки"_s, u"О программе"_s}));
         QCOMPARE(w.action(u"HelpCalHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));
@@ -156,6 +157,7 @@ private Q_SLOTS:
         QSignalSpy exit(&w.form, &MainWindow::exitRequested);
         QSignalSpy help(&w.form, &MainWindow::helpRequested);
         QSignalSpy about(&w.form, &MainWindow::aboutRequested);
+        QSignalSpy seals(&w.form, &MainWindow::sealsRequested);
         // F1 works at any time, also before a level is chosen and from any control.
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
@@ -166,6 +168,8 @@ private Q_SLOTS:
         QCOMPARE(help.count(), 2);
         w.action(u"HelpAbout"_s)->trigger();
         w.action(u"MenuExit"_s)->trigger();
+        w.action(u"MenuSeals"_s)->trigger();
+        QCOMPARE(seals.count(), 1);
         QCOMPARE(about.count(), 1);
         QCOMPARE(exit.count(), 1);
     }
@@ -303,8 +307,9 @@ private Q_SLOTS:
         const QString intro = said()[0];
         QVERIFY(intro.startsWith(u"Чуйкомер — игра, которая проверяет интуицию. | "_s));
         QVERIFY(intro.contains(u"10 попыток"_s));
-        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло. Сначала выберите "
-                               u"уровень: Shift+Tab ведёт к кнопкам уровней."_s));
+        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло, F4 — печать загаданной "
+                               u"картинки. Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
+                               u"уровней."_s));
         QVERIFY(accessible(w.picture(4), QAccessible::Description).contains(u"F2"_s));
         // The banner, a stop of the keyboard's round, is the window's heading and tells the game.
         QCOMPARE(QAccessible::queryAccessibleInterface(w.banner())->role(), QAccessible::Heading);
@@ -372,6 +377,16 @@ private Q_SLOTS:
         QVERIFY(!said()[16].contains(u"Сначала выберите уровень"_s));
         QCOMPARE(said().mid(1, 14), QStringList(game) << said()[13] << intro);
         QVERIFY(!accessible(w.board(), QAccessible::Description).contains(u"интуиция"_s));
+
+        // On demand, the seal of the picture to be guessed: its first sixteen digits.
+        QTest::keyClick(&w.form, Qt::Key_F4);
+        QTRY_COMPARE(said().size(), 18);
+        const QByteArray seal = w.game.seal(1);
+        QCOMPARE(said()[17],
+                 u"Печать 1-й картинки начинается с %1 %2 %3 %4. | Вся печать — в "
+                 "окне «Проверка» из меню."_s.arg(
+                     QString::fromLatin1(seal.mid(0, 4)), QString::fromLatin1(seal.mid(4, 4)),
+                     QString::fromLatin1(seal.mid(8, 4)), QString::fromLatin1(seal.mid(12, 4))));
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.

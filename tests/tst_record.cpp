@@ -9,6 +9,7 @@
 #include "Statistics.h"
 #include "StatisticsLoader.h"
 #include "TestSupport.h"
+#include "VerifyCommand.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -49,7 +50,7 @@ FinishedGame game(int level, int hits)
         g.hidden[i] = (i * 7) % g.offeredPictures();
         g.guessed[i] = i < hits ? g.hidden[i] : (g.hidden[i] + 1) % g.offeredPictures();
     }
-    return g;
+    return TestSupport::sealed(g);
 }
 
 // Appends a game as the program does: the tag line first in a new record.
@@ -141,21 +142,104 @@ private Q_SLOTS:
     // The format pinned, since records written by earlier versions must still be read.
     void aLineReadsBackAsItsGameInTheKeptFormat()
     {
-        QCOMPARE(RecordLine::header(), "#chuikomer-games\t1\n"_ba);
+        QCOMPARE(RecordLine::header(), "#chuikomer-games\t2\n"_ba);
         const FinishedGame third = game(3, 4);
-        const QByteArray line = RecordLine::serialise(third);
+        const QByteArray line = RecordLine::chained("", RecordLine::serialise(third));
         QVERIFY(line.startsWith("2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t"));
+        const QList<QByteArray> fields = line.chopped(1).split('\t');
+        QCOMPARE(fields.size(), 8);
+        QCOMPARE(fields[4], "0123456789abcdef"_ba);
+        QVERIFY(fields[5].startsWith(Seal::hex(TestSupport::ScriptedRandom::secret(1)) + ' '));
+        QVERIFY(fields[6].startsWith(third.seal(1) + ' ' + third.seal(2) + ' '));
+        // SHA-256 of the empty line before it.
+        QCOMPARE(fields[7], "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"_ba);
         const auto back = RecordLine::parse(line.chopped(1));
         QVERIFY(back);
         QCOMPARE(back->playedAt, third.playedAt);
         QCOMPARE(back->hidden, third.hidden);
         QCOMPARE(back->guessed, third.guessed);
+        QCOMPARE(back->game, third.game);
+        QCOMPARE(back->secrets, third.secrets);
         QCOMPARE(back->hits(), 4);
+        // A line without its hash, or with a secret too short, is no game.
+        QVERIFY(!RecordLine::parse(line.first(line.lastIndexOf('\t'))));
+        QVERIFY(!RecordLine::parse(QByteArray(line).remove(line.indexOf(fields[5]), 2)));
         // Pictures are counted from 1 in the file: a 0 is no picture.
         QVERIFY(!RecordLine::parse(
             "2026-12-07T09:22:20Z\t1\t0 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4"));
+        // The first version's line: a game without seals.
         QVERIFY(
-            RecordLine::parse("2026-12-07T09:22:20Z\t1\t1 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4"));
+            !RecordLine::parse("2026-12-07T09:22:20Z\t1\t1 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4")
+                 ->sealed());
+    }
+
+    // An edit anywhere shows at the lines it touches: the statistics leave their games out and
+    // name them, and a check from the command line names them and fails.
+    void editsShowAtTheirLines_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QList<qint64>>("failing");
+        QTest::newRow("as written") << u"none"_s << QList<qint64>{};
+        QTest::newRow("a hidden picture") << u"picture"_s << QList<qint64>{3, 4};
+        QTest::newRow("a secret") << u"secret"_s << QList<qint64>{3, 4};
+        QTest::newRow("a game sealed anew") << u"resealed"_s << QList<qint64>{3, 4};
+        QTest::newRow("a line removed") << u"removed"_s << QList<qint64>{2, 3};
+        QTest::newRow("a line copied to the end") << u"copied"_s << QList<qint64>{5, 6};
+        QTest::newRow("a game without seals after") << u"unsealed"_s << QList<qint64>{6};
+        QTest::newRow("an earlier version's record") << u"earlier"_s << QList<qint64>{};
+    }
+    void editsShowAtTheirLines()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QList<qint64>, failing);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        const RecordFile file(path);
+        const QByteArray unsealed =
+            "2026-12-07T09:22:20Z\t1\t1 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4";
+        if (edit == u"earlier"_s)
+            TestSupport::writeFile(path,
+                                   "#chuikomer-games\t1\n" + unsealed + '\n' + unsealed + '\n');
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(add(file, n % 3 + 1, n), RecordProblem::None);
+        QList<QByteArray> lines = contents(path).split('\n');
+        lines.removeLast();
+        QList<QByteArray> fields = lines[2].split('\t');
+        if (edit == u"picture"_s || edit == u"secret"_s) {
+            char &c = fields[edit == u"picture"_s ? 2 : 5][0];
+            c = c == '1' ? '2' : '1';
+            lines[2] = fields.join('\t');
+        } else if (edit == u"resealed"_s) {
+            FinishedGame g = *RecordLine::parse(lines[2]);
+            g.hidden[0] = (g.hidden[0] + 1) % g.offeredPictures();
+            g.secrets[0][0] ^= 1;
+            lines[2] = RecordLine::serialise(g).chopped(1) + '\t' + fields[7];
+        } else if (edit == u"removed"_s) {
+            lines.removeAt(2);
+        } else if (edit == u"copied"_s) {
+            lines << lines[2];
+        } else if (edit == u"unsealed"_s) {
+            lines << unsealed;
+        }
+        TestSupport::writeFile(path, lines.join('\n') + '\n');
+        QCOMPARE(lines[0], "#chuikomer-games\t2"_ba);
+
+        const auto sums = readAll(file);
+        QCOMPARE(sums.failedLines, failing);
+        QCOMPARE(sums.failedGames, failing.size());
+        QCOMPARE(sums.statistics.games(Statistics::Total), lines.size() - 1 - failing.size());
+        QString out;
+        QString errors;
+        QTextStream printed(&out);
+        QTextStream misused(&errors);
+        QCOMPARE(VerifyCommand::run({u"chuikomer"_s, u"--verify"_s, path}, printed, misused),
+                 failing.isEmpty() ? 0 : 1);
+        QList<qint64> named;
+        for (const QString &line : out.split(u'\n'))
+            if (line.startsWith(u"Строка "_s))
+                named << line.section(u' ', 1, 1).chopped(1).toLongLong();
+        QCOMPARE(named, failing);
+        QVERIFY(errors.isEmpty());
     }
 
     void unreadableLinesAreSkippedAndCounted()
@@ -163,7 +247,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
         const QByteArray good = RecordLine::serialise(game(1, 3));
-        QByteArray text = RecordLine::header() + good;
+        QByteArray text = TestSupport::recordOf(good);
         text += "garbage \xff\x00 line\n"_ba;
         // A newer version's line, with a field more.
         text += good.chopped(1) + "\tmore\n";
@@ -172,7 +256,7 @@ private Q_SLOTS:
         text += "2026-12-07T09:22:20Z\t1\t6" + pictures.sliced(2);
         text += "2026-12-07T09:22:20Z\t4" + pictures;
         text += "2026-02-30T09:22:20Z\t1" + pictures;
-        text += "\n" + good;
+        text += "\n" + RecordLine::chained("", good);
         // Cut off between the digits of the last picture, "15": a game in shape, not the one
         // written.
         text += "2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t1 8 15 7 14 6 13 5 12 1";
@@ -204,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(s.unreadableLines, 0);
         // The first game of an empty file comes with the tag line.
         QCOMPARE(add(RecordFile(path), 1, 1), RecordProblem::None);
-        QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(1, 1)));
+        QCOMPARE(contents(path), TestSupport::recordOf(RecordLine::serialise(game(1, 1))));
         // A tag line without its newline, as an editor leaves a record of no games, is ended.
         TestSupport::writeFile(path, RecordLine::header().chopped(1));
         QCOMPARE(readAll(RecordFile(path)).unreadableLines, 0);
@@ -241,7 +325,7 @@ private Q_SLOTS:
         QCOMPARE(record.startAnew(), RecordFault{});
         QCOMPARE(counted, 1);
         QCOMPARE(record.state().unsaved, 0);
-        QCOMPARE(contents(path), RecordLine::header() + RecordLine::serialise(game(2, 4)));
+        QCOMPARE(contents(path), TestSupport::recordOf(RecordLine::serialise(game(2, 4))));
         QCOMPARE(contents(dir.filePath(
                      u"games-%1.tsv"_s.arg(QDate::currentDate().toString(Qt::ISODate)))),
                  RecordLine::header());
@@ -347,7 +431,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"games.tsv"_s);
         const QByteArray name = QFile::encodeName(path);
         const QString foreign = dir.filePath(u"foreign.txt"_s);
-        const QByteArray kept = RecordLine::header() + RecordLine::serialise(game(3, 3));
+        const QByteArray kept = TestSupport::recordOf(RecordLine::serialise(game(3, 3)));
         TestSupport::writeFile(foreign, kept);
         const QByteArray to = QFile::encodeName(foreign);
         if (plant == u"fifo"_s)
@@ -421,7 +505,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"games.tsv"_s);
         const QByteArray name = QFile::encodeName(path);
         const QString target = dir.filePath(u"record.tsv"_s);
-        const QByteArray record = RecordLine::header() + RecordLine::serialise(game(1, 1));
+        const QByteArray record = TestSupport::recordOf(RecordLine::serialise(game(1, 1)));
         const QByteArray lines =
             RecordLine::serialise(game(2, 2)) + RecordLine::serialise(game(3, 3));
         if (plant == u"record"_s)
@@ -453,8 +537,10 @@ private Q_SLOTS:
             QCOMPARE(snapshot(dir.path()), before);
             return;
         }
+        const QByteArray was = plant == u"new"_s ? RecordLine::header() : record;
         QCOMPARE(contents(plant == u"link"_s ? target : path),
-                 (plant == u"new"_s ? RecordLine::header() : record) + lines);
+                 was + RecordLine::chained(
+                           was.chopped(1).sliced(was.chopped(1).lastIndexOf('\n') + 1), lines));
         QCOMPARE(kind(path), mode_t(plant == u"link"_s ? S_IFLNK : S_IFREG));
     }
 
@@ -495,9 +581,14 @@ private Q_SLOTS:
                 for (int round = 0; round < 100; ++round) {
                     const RecordFile file(path + u"/games-"_s + QString::number(round) + u".tsv"_s);
                     std::latch ready(2);
+                    // On a busy disk the other's sync may outlast the wait for the lock: the
+                    // program then writes the game with its next one, as this tries again.
                     auto create = [&](int level) {
                         ready.arrive_and_wait();
-                        return add(file, level, 1);
+                        RecordProblem problem = RecordProblem::Busy;
+                        for (int n = 0; n < 10 && problem == RecordProblem::Busy; ++n)
+                            problem = add(file, level, 1);
+                        return problem;
                     };
                     auto other = std::async(std::launch::async, create, 2);
                     const bool written = create(1) == RecordProblem::None;
@@ -531,7 +622,7 @@ private Q_SLOTS:
         QCOMPARE(appended.wait_for(std::chrono::seconds(1)), std::future_status::ready);
         QCOMPARE(appended.get(), RecordProblem::None);
         QCOMPARE(readAll(RecordFile(archive)).statistics.games(Statistics::Total), 1);
-        QCOMPARE(contents(file.path()), RecordLine::header() + RecordLine::serialise(game(3, 7)));
+        QCOMPARE(contents(file.path()), TestSupport::recordOf(RecordLine::serialise(game(3, 7))));
     }
     // The data folder as the XDG base directory rules name it: a relative XDG_DATA_HOME is
     // ignored, and a name in bytes that are not UTF-8 is kept to the last byte.
@@ -688,7 +779,7 @@ private Q_SLOTS:
         const QString path = folder + u"/games.tsv"_s;
         const QByteArray homeName = QFile::encodeName(home);
         const QByteArray folderName = QFile::encodeName(folder);
-        QByteArray record = RecordLine::header() + RecordLine::serialise(game(2, 5));
+        QByteArray record = TestSupport::recordOf(RecordLine::serialise(game(2, 5)));
         std::function<void()> undo = [] {};
         bool mounted = false;
         uid_t runAs = 0;
@@ -705,8 +796,10 @@ private Q_SLOTS:
             // The record ends just short of a page and the disk is full after it: the next
             // line is written in part.
             const QByteArray line = RecordLine::serialise(game(1, 1));
-            for (record = RecordLine::header(); record.size() + line.size() <= 4096;)
-                record += line;
+            QByteArray lines;
+            while ((record = TestSupport::recordOf(lines + line)).size() <= 4096)
+                lines += line;
+            record = TestSupport::recordOf(lines);
             games = int(record.count('\n')) - 1;
         }
         QVERIFY(QDir().mkpath(folder));
@@ -750,9 +843,9 @@ private Q_SLOTS:
         } else if (fault == u"no header"_s) {
             TestSupport::writeFile(path, "my own notes\n" + RecordLine::serialise(game(1, 1)));
         } else if (fault == u"newer"_s) {
-            const QByteArray line = RecordLine::serialise(game(1, 2));
-            TestSupport::writeFile(path, "#chuikomer-games\t2\tmore\n" + line + line.chopped(1) +
-                                             "\tmore\n");
+            const QByteArray header = "#chuikomer-games\t3\tmore";
+            const QByteArray line = RecordLine::chained(header, RecordLine::serialise(game(1, 2)));
+            TestSupport::writeFile(path, header + '\n' + line + line.chopped(1) + "\tmore\n");
         } else if (fault == u"names taken"_s) {
             for (int n = 1; n <= 1000; ++n)
                 QVERIFY(QDir(folder).mkdir(u"games-2026-12-07"_s +
@@ -904,7 +997,7 @@ private Q_SLOTS:
                 ++readable;
                 const QDateTime from = game->playedAt < others ? mine : others;
                 const FinishedGame written = played(from, int(from.secsTo(game->playedAt)));
-                QCOMPARE(line + '\n', RecordLine::serialise(written));
+                QCOMPARE(line.first(line.lastIndexOf('\t')) + '\n', RecordLine::serialise(written));
                 kept += from == mine;
             }
         };

@@ -25,7 +25,7 @@ QString fault(const Board &board, const Game &game)
 {
     const bool over = game.score().has_value();
     const auto offered = [&](int p) { return game.offers(p); };
-    for (int n = 1; n <= Board::Cells; ++n) {
+    for (int n = 1; n <= GameSize::Attempts; ++n) {
         const Board::Cell &cell = board.cell(n);
         const bool answered = over || n < game.attempt();
         const auto wrong = [n](const char *what) {
@@ -71,7 +71,7 @@ FinishedGame numbered(int n, std::mt19937 &random)
         g.hidden[i] = rest % 5;
         g.guessed[i] = int(random() % 5);
     }
-    return g;
+    return TestSupport::sealed(g);
 }
 
 // The games the statistics window counts, level by level.
@@ -98,7 +98,10 @@ private Q_SLOTS:
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            LoggedGame logged([&] { return unit(rng); });
+            LoggedGame logged(Game::Random{[] { return QByteArray("0123456789abcdef"); },
+                                           [&](int offered) {
+                                               return Game::Drawn{int(unit(rng) * offered), {}};
+                                           }});
             Game &game = logged.game;
             const int events = length(rng);
             for (int e = 0; e < events; ++e) {
@@ -141,7 +144,7 @@ private Q_SLOTS:
         int played = 0;
         int checkpoints = 0;
         for (int round = 0; round < 20; ++round) {
-            Application program(Desktop(std::nullopt), [] { return 0.0; });
+            Application program(Desktop(std::nullopt), TestSupport::ScriptedRandom{});
             program.start();
             QPointer<StatisticsWindow> window;
             std::optional<int> held;

@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "ResultBoard.h"
 #include "StatisticsWindow.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QLabel>
@@ -71,7 +72,7 @@ void addMainWindowRows(const char *language)
 {
     ResultBoard board;
     // Picture 0 hidden at every attempt: guessing 0 is right, 1 wrong.
-    Game game(board, [] { return 0.0; });
+    Game game(board, TestSupport::ScriptedRandom{});
     MainWindow window(game, board);
     const auto *status = window.findChild<QLabel *>(u"Label1"_s);
     const auto *rules = window.findChild<QLabel *>(u"Label2"_s);
@@ -160,7 +161,7 @@ private Q_SLOTS:
     void windowTextsAsPlayersKnowThem()
     {
         ResultBoard board;
-        Game game(board, [] { return 0.0; });
+        Game game(board, TestSupport::ScriptedRandom{});
         const MainWindow main(game, board);
         const QMap<QString, QString> m = shown(main);
         QCOMPARE(m[u"title"_s], u"Чуйкомер"_s);
@@ -199,7 +200,7 @@ private Q_SLOTS:
         const AboutWindow about;
         const QMap<QString, QString> a = shown(about);
         ResultBoard board;
-        Game game(board, [] { return 0.0; });
+        Game game(board, TestSupport::ScriptedRandom{});
         const MainWindow main(game, board);
         const QMap<QString, QString> m = shown(main);
         const QString prompt = GameTexts::attemptRequest(3);

@@ -339,10 +339,6 @@
         </translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло.</source>
-        <translation>F2 repeats the rules; F3 reads the board.</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>the rules, then what to do first</comment>
         <translation>%1 %2</translation>
@@ -362,6 +358,38 @@
         <source>%1 %2</source>
         <comment>what to do first, then the keys</comment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
+        <translation>F2 repeats the rules; F3 reads the board; F4 tells the hidden picture&apos;s seal.</translation>
+    </message>
+    <message>
+        <source>Печать %1-й картинки начинается с %2.</source>
+        <translation>The seal for attempt %1 begins with %2.</translation>
+    </message>
+    <message>
+        <source>Вся печать — в окне «Проверка» из меню.</source>
+        <translation>The whole seal is in the Verify window, in the menu.</translation>
+    </message>
+    <message>
+        <source>Игра окончена, все печати сходятся.</source>
+        <translation>The game is over, and all seals hold.</translation>
+    </message>
+    <message>
+        <source>Игра окончена, но не все печати сходятся.</source>
+        <translation>The game is over, but not all seals hold.</translation>
+    </message>
+    <message>
+        <source>Секреты и печати — в окне «Проверка» из меню.</source>
+        <translation>The secrets and seals are in the Verify window, in the menu.</translation>
+    </message>
+    <message>
+        <source>Печати появятся, когда начнётся игра.</source>
+        <translation>Seals appear once a game begins.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +582,111 @@
     <message>
         <source>Не удалось очистить статистику.</source>
         <translation>The statistics could not be cleared.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</source>
+        <translation>
+            <numerusform>%n game fails the record&apos;s check and is left out of the statistics: line %1.</numerusform>
+            <numerusform>%n games fail the record&apos;s check and are left out of the statistics: lines %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
+        <translation>To see why, run “chuikomer --verify” on this file.</translation>
+    </message>
+</context>
+<context>
+    <name>SealsWindow</name>
+    <message>
+        <source>Проверка</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Печати</source>
+        <translation>Seals</translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation>Attempt</translation>
+    </message>
+    <message>
+        <source>Картинка</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Печать и секрет</source>
+        <translation>Seal and secret</translation>
+    </message>
+    <message>
+        <source>Сходится</source>
+        <translation>Holds</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Скопировать печати, а после игры и секреты, как текст.</source>
+        <translation>Copy the seals, and after the game the secrets too, as text.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Попытка %1, печать %2</source>
+        <translation>Attempt %1, seal %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>НЕТ</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
+        <translation>Attempt %1: %2, number %3, seal %4, secret %5, %6</translation>
+    </message>
+    <message>
+        <source>сходится</source>
+        <translation>holds</translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation>does not hold</translation>
+    </message>
+    <message>
+        <source>загадана</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
+        <translation>No game has begun: choose a level, and the seal of the first hidden picture appears here.</translation>
+    </message>
+    <message>
+        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
+        <translation>Game %1. Each picture&apos;s seal appears as soon as the picture is hidden, before you guess: note it. After the game the secrets appear here, and every seal can be checked.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
+        <translation>
+            <numerusform>Game %1 is over. The %n seal holds: the picture was hidden before you guessed.</numerusform>
+            <numerusform>Game %1 is over. All %n seals hold: each picture was hidden before you guessed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
+        <translation>Game %1 is over. Not all seals hold: the pictures in the rows marked “NO” are not the ones that were hidden.</translation>
+    </message>
+    <message>
+        <source>Игра %1</source>
+        <translation>Game %1</translation>
     </message>
 </context>
 <context>
@@ -820,6 +953,45 @@ The games played so far are not deleted: they stay in a file named with today&ap
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyTexts</name>
+    <message>
+        <source>Строка %1: печать %2-й попытки не совпадает с её картинкой и секретом.</source>
+        <translation>Line %1: the seal of attempt %2 does not match its picture and secret.</translation>
+    </message>
+    <message>
+        <source>Строка %1: следующая строка хранит не её хеш — эту строку изменили, или после неё убрали или вставили строки.</source>
+        <translation>Line %1: the next line holds a different hash of it; this line was changed, or lines after it were removed or inserted.</translation>
+    </message>
+    <message>
+        <source>Строка %1: хранит хеш не той строки, что стоит перед ней.</source>
+        <translation>Line %1: the hash it holds is not that of the line before it.</translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печатей среди игр с печатями.</source>
+        <translation>Line %1: a game without seals among sealed games.</translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, все проходят проверку.</source>
+        <translation>Games checked: %1; all pass.</translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, не проходят проверку: %2.</source>
+        <translation>Games checked: %1; failing: %2.</translation>
+    </message>
+    <message>
+        <source>Строк без игры: %1.</source>
+        <translation>Lines without a game: %1.</translation>
+    </message>
+    <message>
+        <source>Запись игр %1 не проверена. %2</source>
+        <translation>The games file %1 was not checked. %2</translation>
+    </message>
+    <message>
+        <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
+        <translation>Checking a games file: %1 --verify FILE</translation>
     </message>
 </context>
 </TS>

@@ -336,10 +336,6 @@
         </translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>the rules, then what to do first</comment>
         <translation type="unfinished"></translation>
@@ -357,6 +353,38 @@
     <message>
         <source>%1 %2</source>
         <comment>what to do first, then the keys</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать %1-й картинки начинается с %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вся печать — в окне «Проверка» из меню.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра окончена, все печати сходятся.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра окончена, но не все печати сходятся.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Секреты и печати — в окне «Проверка» из меню.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печати появятся, когда начнётся игра.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -552,6 +580,113 @@
     </message>
     <message>
         <source>Не удалось очистить статистику.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</source>
+        <translation>
+            <numerusform>%n игра не проходит проверку записи и не вошла в статистику: строка %1.</numerusform>
+            <numerusform>%n игры не проходят проверку записи и не вошли в статистику: строки %1.</numerusform>
+            <numerusform>%n игр не проходят проверку записи и не вошли в статистику: строки %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealsWindow</name>
+    <message>
+        <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печати</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картинка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать и секрет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скопировать печати, а после игры и секреты, как текст.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1, печать %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>НЕТ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>загадана</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
+        <translation>
+            <numerusform>Игра %1 окончена. Все %n печать сходится: каждая картинка была загадана до вашего ответа.</numerusform>
+            <numerusform>Игра %1 окончена. Все %n печати сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
+            <numerusform>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -823,6 +958,45 @@
     </message>
     <message>
         <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyTexts</name>
+    <message>
+        <source>Строка %1: печать %2-й попытки не совпадает с её картинкой и секретом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: следующая строка хранит не её хеш — эту строку изменили, или после неё убрали или вставили строки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: хранит хеш не той строки, что стоит перед ней.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печатей среди игр с печатями.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, все проходят проверку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверено игр: %1, не проходят проверку: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строк без игры: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запись игр %1 не проверена. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

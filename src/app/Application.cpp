@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "OpenFailureNotice.h"
 #include "RecordMessages.h"
+#include "SealsWindow.h"
 #include "StatisticsWindow.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ void Application::connectCommands()
     QObject::connect(window, &MainWindow::aboutRequested, window, [this] { showAbout(); });
     QObject::connect(window, &MainWindow::statisticsRequested, window,
                      [this] { showStatistics(); });
+    QObject::connect(window, &MainWindow::sealsRequested, window, [this] { showSeals(); });
     // Told over whichever window the player looks at; the opener may give up after this
     // program has closed the window that asked. Help no browser showed, the program shows.
     desktop_.setComplaint([main = QPointer<MainWindow>(window)](const OpenFailure &failure) {
@@ -192,6 +194,20 @@ void Application::showStatistics()
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();
+}
+
+// Its seals follow the game for as long as it stays open.
+void Application::showSeals()
+{
+    if (!seals_) {
+        seals_ = new SealsWindow(game_, window_.get());
+        QObject::connect(&game_, &Game::changed, seals_, &SealsWindow::showGame);
+        QObject::connect(seals_, &SealsWindow::helpRequested, window_.get(),
+                         [this] { openHelp(); });
+    }
+    seals_->show();
+    seals_->raise();
+    seals_->activateWindow();
 }
 
 void Application::startRecordAnew()

@@ -14,6 +14,7 @@
 #include <memory>
 
 class MainWindow;
+class SealsWindow;
 class StatisticsWindow;
 
 // The program put together: the game and its board, the main window that shows them, the
@@ -50,6 +51,7 @@ private:
     void openHelp();
     void showAbout();
     void showStatistics();
+    void showSeals();
     void startRecordAnew();
     // Whether the program ends: false when the player stays.
     bool exitWhenReady();
@@ -64,6 +66,7 @@ private:
     Record record_;
     std::unique_ptr<MainWindow> window_;
     QPointer<StatisticsWindow> statistics_;
+    QPointer<SealsWindow> seals_;
     TerminationSignals signals_;
     // Set once the program ends with nobody to ask: no question is asked from then on.
     bool ending_ = false;

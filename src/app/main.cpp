@@ -6,7 +6,9 @@
 #include "DisplayCheck.h"
 #include "Language.h"
 #include "ProgramInfo.h"
-#include "TimeSeededRandom.h"
+#include "SealedDraw.h"
+#include "SystemRandom.h"
+#include "VerifyCommand.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -16,6 +18,14 @@
 
 int main(int argc, char *argv[])
 {
+    // A check of a record needs no display, and shows no window.
+    if (VerifyCommand::asked(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        Language::installForUser();
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return VerifyCommand::run(QCoreApplication::arguments(), out, errors);
+    }
     DisplayCheck::dropSenselessScaleFactor();
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     QStringList arguments;
@@ -37,7 +47,8 @@ int main(int argc, char *argv[])
 #endif
     Language::installForUser();
     // The folder is known before any window exists, and never changes afterwards.
-    Application program(Desktop(ApplicationFolder::find()), TimeSeededRandom{});
+    Application program(Desktop(ApplicationFolder::find()),
+                        SealedDraw(SystemRandom::fill).random());
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     DisplayCheck::reportLostDisplay([&program] {
         program.endUnattended(QStringLiteral("the display was lost"), EXIT_FAILURE);

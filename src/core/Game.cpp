@@ -4,7 +4,6 @@
 #include "Game.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 Game::Game(Board &board, Random random) : board_(board), random_(std::move(random)) {}
@@ -20,6 +19,8 @@ void Game::chooseLevel(Level level)
         return;
     level_ = level;
     board_.clear();
+    gameId_ = random_.newGame();
+    seals_ = {};
     attempt_ = 0;
     startNextAttempt();
     Q_EMIT changed();
@@ -29,11 +30,25 @@ void Game::startNextAttempt()
 {
     ++attempt_;
     const int offered = level_->pictures();
-    // A sound number lies in [0, 1) and needs none of the clamping; it only keeps a faulty
-    // one from hiding a picture that is not offered.
-    double r = random_();
-    r = std::isnan(r) ? 0.0 : std::clamp(r, 0.0, 1.0);
-    board_.startAttempt(attempt_, std::min(static_cast<int>(std::floor(r * offered)), offered - 1));
+    Drawn drawn = random_.draw(offered);
+    // A sound draw is in range; this only keeps a faulty one from hiding a picture that is not
+    // offered, and seals what is hidden.
+    drawn.picture = std::clamp(drawn.picture, 0, offered - 1);
+    secrets_[std::size_t(attempt_ - 1)] = drawn.secret;
+    seals_[std::size_t(attempt_ - 1)] = Seal::of(gameId_, attempt_, drawn.picture, drawn.secret);
+    board_.startAttempt(attempt_, drawn.picture);
+}
+
+QByteArray Game::seal(int n) const
+{
+    return n >= 1 && n <= Attempts ? seals_[std::size_t(n - 1)] : QByteArray();
+}
+
+std::optional<Seal::Secret> Game::secret(int n) const
+{
+    if (!gameOver() || n < 1 || n > Attempts)
+        return std::nullopt;
+    return secrets_[std::size_t(n - 1)];
 }
 
 void Game::guess(int picture)
@@ -54,7 +69,7 @@ void Game::guess(int picture)
 FinishedGame Game::endGame()
 {
     attempt_ = NoGame;
-    FinishedGame finished{{}, *level_, {}, {}};
+    FinishedGame finished{{}, *level_, {}, {}, gameId_, secrets_};
     for (int n = 1; n <= Attempts; ++n) {
         board_.reveal(n);
         if (hidden(n) != guessed(n))
@@ -63,6 +78,16 @@ FinishedGame Game::endGame()
         finished.guessed[n - 1] = guessed(n);
     }
     return finished;
+}
+
+bool Game::sealsHold() const
+{
+    for (int n = 1; n <= Attempts; ++n) {
+        const std::optional<Seal::Secret> s = secret(n);
+        if (!s || Seal::of(gameId_, n, hidden(n), *s) != seal(n))
+            return false;
+    }
+    return true;
 }
 
 std::optional<int> Game::score() const

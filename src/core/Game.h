@@ -7,13 +7,16 @@
 #include "FinishedGame.h"
 #include "GameSize.h"
 #include "Level.h"
+#include "Seal.h"
 
 #include <QObject>
 #include <functional>
 #include <optional>
 
 // The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a score
-// after the tenth. The attempts are kept on the board. It tells its news by signals and says
+// after the tenth. Each hidden picture is sealed as its attempt starts (Seal), so that the player
+// can note the seal before guessing; the secrets that open the seals are told once the game is
+// over, never before. The attempts are kept on the board. It tells its news by signals and says
 // nothing in words: whoever shows it reads its state.
 class Game : public QObject
 {
@@ -23,8 +26,17 @@ public:
     static constexpr int Attempts = GameSize::Attempts;
     static constexpr int NoGame = -1;
 
-    // A number uniform in [0, 1), taken once per attempt.
-    using Random = std::function<double()>;
+    // An attempt's hidden picture, 0..offered - 1, and the secret its seal is made with.
+    struct Drawn {
+        int picture = 0;
+        Seal::Secret secret{};
+    };
+    // Where the hidden pictures come from: a new game's identity (Seal::GameBytes in hex), and
+    // each attempt's picture among those offered with its secret.
+    struct Random {
+        std::function<QByteArray()> newGame;
+        std::function<Drawn(int offered)> draw;
+    };
 
     Game(Board &board, Random random);
 
@@ -48,6 +60,15 @@ public:
     int guessed(int n) const { return board_.cell(n).guessed; }
     // Number of right guesses, once a game is over and until the next level choice.
     std::optional<int> score() const;
+    // The game's identity in its seals: of the game in play or the last one.
+    QByteArray gameId() const { return gameId_; }
+    // The seal of attempt n, once begun; empty before.
+    QByteArray seal(int n) const;
+    // The secret of attempt n, once the game is over; never while it is played.
+    std::optional<Seal::Secret> secret(int n) const;
+    // Once the game is over, whether every picture on the board is the one its seal was made
+    // with; false while it is played.
+    bool sealsHold() const;
 
 Q_SIGNALS:
     // After every level choice and every guess that counted, with the board's cells already
@@ -63,6 +84,9 @@ private:
 
     Board &board_;
     Random random_;
+    QByteArray gameId_;
+    std::array<QByteArray, Attempts> seals_;
+    std::array<Seal::Secret, Attempts> secrets_{};
 
     int attempt_ = NoGame;
     std::optional<Level> level_;

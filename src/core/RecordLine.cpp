@@ -3,6 +3,8 @@
 
 #include "RecordLine.h"
 
+#include "Sha256.h"
+
 #include <QDateTime>
 
 using namespace Qt::StringLiterals;
@@ -14,7 +16,9 @@ namespace
 {
 
 constexpr char Tag[] = "#chuikomer-games";
-constexpr int Fields = 4;
+// Version 1's fields, and this version's.
+constexpr int FirstFields = 4;
+constexpr int Fields = 8;
 constexpr char TimeFormat[] = "yyyy-MM-dd'T'HH:mm:ss'Z'";
 
 QByteArray pictures(const std::array<int, GameSize::Attempts> &list)
@@ -44,6 +48,38 @@ bool readPictures(QByteArrayView field, int offered, std::array<int, GameSize::A
         list[i] = number - 1;
     }
     return at == field.size();
+}
+
+// Ten items of `size` characters separated by single spaces.
+bool split(QByteArrayView field, qsizetype size,
+           std::array<QByteArrayView, GameSize::Attempts> &items)
+{
+    if (field.size() != GameSize::Attempts * (size + 1) - 1)
+        return false;
+    for (int i = 0; i < GameSize::Attempts; ++i) {
+        items[i] = field.sliced(i * (size + 1), size);
+        if (i > 0 && field[i * (size + 1) - 1] != ' ')
+            return false;
+    }
+    return true;
+}
+
+// Lower-case hex only, as written.
+bool readSecret(QByteArrayView hex, Seal::Secret &secret)
+{
+    auto digit = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
+    if (hex.size() != 2 * Seal::SecretBytes)
+        return false;
+    for (std::size_t i = 0; i < secret.size(); ++i) {
+        const int high = digit(hex[2 * i]);
+        const int low = digit(hex[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        secret[i] = std::uint8_t(high << 4 | low);
+    }
+    return true;
 }
 
 // "2026-12-07T09:22:20Z", read by hand: the record is read whole whenever the window opens.
@@ -109,11 +145,35 @@ RecordProblem headerProblem(QByteArrayView line)
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
-    return time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' +
-           pictures(game.hidden) + '\t' + pictures(game.guessed) + '\n';
+    QByteArray line = time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' +
+                      pictures(game.hidden) + '\t' + pictures(game.guessed) + '\t' + game.game;
+    for (int i = 0; i < GameSize::Attempts; ++i)
+        line += (i == 0 ? '\t' : ' ') + Seal::hex(game.secrets[i]);
+    for (int n = 1; n <= GameSize::Attempts; ++n)
+        line += (n == 1 ? '\t' : ' ') + game.seal(n);
+    return line + '\n';
 }
 
-std::optional<FinishedGame> parse(QByteArrayView line)
+QByteArray hashOf(QByteArrayView line)
+{
+    return Sha256::hex(line);
+}
+
+QByteArray chained(QByteArrayView previous, QByteArrayView lines)
+{
+    QByteArray out;
+    QByteArray hash = hashOf(previous);
+    for (qsizetype from = 0, end; (end = lines.indexOf('\n', from)) >= 0; from = end + 1) {
+        const qsizetype start = out.size();
+        out += lines.sliced(from, end - from);
+        out += '\t' + hash;
+        hash = hashOf(QByteArrayView(out).sliced(start));
+        out += '\n';
+    }
+    return out;
+}
+
+std::optional<Read> read(QByteArrayView line)
 {
     if (line.endsWith('\r'))
         line.chop(1);
@@ -130,9 +190,10 @@ std::optional<FinishedGame> parse(QByteArrayView line)
             break;
         from = tab + 1;
     }
-    if (count != Fields)
+    if (count != Fields && count != FirstFields)
         return std::nullopt;
-    FinishedGame game;
+    Read read;
+    FinishedGame &game = read.game;
     game.playedAt = readTime(fields[0]);
     if (!game.playedAt.isValid() || fields[1].size() != 1)
         return std::nullopt;
@@ -143,7 +204,18 @@ std::optional<FinishedGame> parse(QByteArrayView line)
     if (!readPictures(fields[2], game.offeredPictures(), game.hidden) ||
         !readPictures(fields[3], game.offeredPictures(), game.guessed))
         return std::nullopt;
-    return game;
+    if (count == FirstFields)
+        return read;
+    std::array<QByteArrayView, GameSize::Attempts> &secrets = read.secrets;
+    if (!Seal::isGame(fields[4]) || !split(fields[5], 2 * Seal::SecretBytes, secrets) ||
+        !split(fields[6], 64, read.seals) || !Seal::isSeal(fields[7]))
+        return std::nullopt;
+    for (int i = 0; i < GameSize::Attempts; ++i)
+        if (!readSecret(secrets[i], game.secrets[i]))
+            return std::nullopt;
+    game.game = fields[4].toByteArray();
+    read.hashBefore = fields[7];
+    return read;
 }
 
 } // namespace RecordLine

@@ -5,6 +5,7 @@
 
 #include "RecordProblem.h"
 
+#include <QList>
 #include <QString>
 
 // What the player is to be told about the record: where it is, how many games of this run it
@@ -20,4 +21,8 @@ struct RecordState {
     RecordFault unreadable;
     // Lines of the record that hold no game this version reads, at the last reading.
     int unreadableLines = 0;
+    // Games of the record that fail their check (RecordCheck), left out of the statistics, and
+    // the first of their lines, numbered as an editor numbers them.
+    int failedGames = 0;
+    QList<qint64> failedLines;
 };

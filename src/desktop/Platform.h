@@ -97,6 +97,9 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset);
 // a failure (a full disk, a quota, a size limit), whose reason errno then holds.
 qint64 writeAll(int fd, const QByteArray &data);
 
+// Writes `data` over the bytes at `offset` of a file opened for appending.
+bool rewriteAt(int fd, qint64 offset, const QByteArray &data);
+
 // Waits until what was written to the file is on the disk, so that a power cut cannot take it.
 bool syncData(int fd);
 // The same for the names in a folder: a file made, renamed or removed there; or in the folder

@@ -34,7 +34,8 @@ Record::~Record()
 
 RecordState Record::state() const
 {
-    return {file_.path(), int(unsaved_.size()), notSaved_, unreadable_, unreadableLines_};
+    return {file_.path(),     int(unsaved_.size()), notSaved_,   unreadable_,
+            unreadableLines_, failedGames_,         failedLines_};
 }
 
 void Record::keep(FinishedGame game)
@@ -118,6 +119,8 @@ void Record::finishReading(StatisticsLoader::Sums sums)
         sums.statistics.add(game);
     unreadable_ = sums.fault;
     unreadableLines_ = sums.unreadableLines;
+    failedGames_ = sums.failedGames;
+    failedLines_ = sums.failedLines;
     Q_EMIT stateChanged(state());
     Q_EMIT statisticsChanged(sums.statistics);
     Q_EMIT readingProgressed(100);

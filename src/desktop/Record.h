@@ -89,6 +89,8 @@ private:
     RecordFault notSaved_;
     RecordFault unreadable_;
     int unreadableLines_ = 0;
+    int failedGames_ = 0;
+    QList<qint64> failedLines_;
     QPointer<StatisticsLoader> loader_;
     // Written while a long reading runs, which does not see them.
     std::vector<FinishedGame> writtenWhileReading_;

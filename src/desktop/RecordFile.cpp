@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -46,6 +47,40 @@ RecordFault checkHeader(int fd, qint64 size, bool &ended)
     return {RecordLine::headerProblem(read.first(end < 0 ? read.size() : end)), 0};
 }
 
+// The file's last line without its newline, which the next line's hash is of; nothing when it
+// cannot be read.
+std::optional<QByteArray> lastLine(int fd, qint64 size)
+{
+    qint64 from = size - (lastByte(fd, size) == '\n' ? 1 : 0);
+    QByteArray line;
+    while (from > 0) {
+        const qint64 step = std::min<qint64>(from, HeaderRoom * 16);
+        QByteArray chunk(step, Qt::Uninitialized);
+        if (Platform::readAt(fd, chunk.data(), step, from - step) != step)
+            return std::nullopt;
+        const qsizetype end = chunk.lastIndexOf('\n');
+        line.prepend(end < 0 ? chunk : chunk.sliced(end + 1));
+        if (end >= 0)
+            break;
+        from -= step;
+    }
+    return line;
+}
+
+// A record of an earlier version is brought up to this one before lines of this one go in,
+// so that the earlier version leaves it alone rather than add games without seals.
+RecordFault upgradeHeader(int fd)
+{
+    char version = 0;
+    if (Platform::readAt(fd, &version, 1, RecordLine::VersionAt) != 1)
+        return RecordLog::fromError(errno);
+    if (version != '1')
+        return {};
+    const QByteArray now = QByteArray::number(RecordLine::Version);
+    return Platform::rewriteAt(fd, RecordLine::VersionAt, now) ? RecordFault{}
+                                                               : RecordLog::fromError(errno);
+}
+
 RecordFault checkHeader(int fd, qint64 size)
 {
     bool ended = false;
@@ -62,12 +97,19 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
     if (!size)
         return {0, RecordLog::fromError(errno)};
     QByteArray data;
+    std::optional<QByteArray> previous;
     if (*size == 0) {
         data = RecordLine::header();
+        previous = data.chopped(1);
     } else {
         bool ended = false;
         if (const RecordFault refused = checkHeader(fd, *size, ended); refused.failed())
             return {0, refused};
+        if (const RecordFault refused = upgradeHeader(fd); refused.failed())
+            return {0, refused};
+        previous = lastLine(fd, *size);
+        if (!previous)
+            return {0, RecordLog::fromError(errno)};
         // A line left unended by a copy stopped while it wrote is no game, and must not turn
         // into one, cut as it may be between the digits of a picture: it is marked as cut off
         // and ended, so that these games start on a line of their own. A header left unended,
@@ -76,9 +118,12 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
             data = "\n";
         else if (lastByte(fd, *size) != '\n')
             data = QByteArray(RecordLine::CutOffMark) + '\n';
+        if (data.size() > 1)
+            *previous += RecordLine::CutOffMark;
     }
     const qsizetype before = data.size();
-    data += lines;
+    const QByteArray chained = RecordLine::chained(*previous, lines);
+    data += chained;
     const qint64 written = Platform::writeAll(fd, data);
     if (written == data.size() && Platform::syncData(fd) && (*size > 0 || syncFolder()))
         return {int(lines.count('\n')), {}};
@@ -88,7 +133,7 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
     // Left as the write stopped: the lines it finished are in the record, and must not be
     // written again.
     const qint64 ended = std::max<qint64>(written - before, 0);
-    return {int(QByteArrayView(lines).first(ended).count('\n')), fault};
+    return {int(QByteArrayView(chained).first(ended).count('\n')), fault};
 }
 
 // The record opened and locked while it still bears its name: a clear in another instance may
@@ -270,7 +315,8 @@ RecordFault RecordFile::createBeside(const QString &date, const QByteArray &line
             fault = RecordLog::fromError(errno);
             break;
         }
-        const QByteArray data = RecordLine::header() + lines;
+        const QByteArray header = RecordLine::header();
+        const QByteArray data = header + RecordLine::chained(header.chopped(1), lines);
         fault = Platform::writeAll(fd, data) == data.size() ? RecordFault{}
                                                             : RecordLog::fromError(errno);
         // The last chance for these games: a file the disk may not keep beats none.

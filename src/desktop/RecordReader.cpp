@@ -29,7 +29,7 @@ RecordReader::RecordReader(int fd, RecordFault fault, QString path)
 
 RecordReader::RecordReader(RecordReader &&other) noexcept
     : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
-      fault_(other.fault_), torn_(other.torn_)
+      fault_(other.fault_), torn_(other.torn_), header_(std::move(other.header_))
 {
 }
 
@@ -42,6 +42,7 @@ RecordReader::~RecordReader()
 // The first line: the header, else the file is someone else's.
 bool RecordReader::checkHeader(QByteArrayView line)
 {
+    header_ = line.toByteArray();
     const RecordProblem problem = RecordLine::headerProblem(line);
     if (problem != RecordProblem::None) {
         fault_ = {problem, 0};

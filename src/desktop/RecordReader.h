@@ -5,6 +5,7 @@
 
 #include "RecordProblem.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
@@ -38,6 +39,8 @@ public:
                      const Progress &progress = {});
     // Whether the last line had no newline: a game cut off while written, which is no game.
     bool tornAtEnd() const { return torn_; }
+    // The header line as read, without its newline: the first game's hash is of it.
+    const QByteArray &header() const { return header_; }
 
 private:
     bool checkHeader(QByteArrayView line);
@@ -47,4 +50,5 @@ private:
     qint64 size_ = 0;
     RecordFault fault_;
     bool torn_ = false;
+    QByteArray header_;
 };

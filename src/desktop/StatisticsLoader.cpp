@@ -3,7 +3,9 @@
 
 #include "StatisticsLoader.h"
 
-#include "RecordLine.h"
+#include "RecordCheck.h"
+
+#include <utility>
 
 StatisticsLoader::StatisticsLoader(RecordReader reader, Progressed progressed, Loaded loaded,
                                    QObject *parent)
@@ -24,14 +26,23 @@ StatisticsLoader::Sums StatisticsLoader::sumUp(RecordReader &reader,
                                                const RecordReader::Progress &progress)
 {
     Sums sums;
+    RecordCheck check([&sums](const RecordCheck::Line &line) {
+        if (line.game && line.failure == RecordCheck::Failure::None)
+            sums.statistics.add(*line.game);
+        else if (line.game && ++sums.failedGames <= FailedLinesNamed)
+            sums.failedLines << line.number;
+        else if (!line.blank)
+            ++sums.unreadableLines;
+    });
+    bool first = true;
     sums.fault = reader.read(
-        [&sums](QByteArrayView line) {
-            if (const auto game = RecordLine::parse(line))
-                sums.statistics.add(*game);
-            else if (!line.trimmed().isEmpty())
-                ++sums.unreadableLines;
+        [&](QByteArrayView line) {
+            if (std::exchange(first, false))
+                check.add(reader.header());
+            check.add(line);
         },
         progress);
+    check.finish();
     if (reader.tornAtEnd())
         ++sums.unreadableLines;
     return sums;

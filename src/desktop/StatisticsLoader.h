@@ -17,11 +17,16 @@
 class StatisticsLoader : public QObject
 {
 public:
-    // A record summed up: its games, how many of its lines hold none that this version reads
-    // (a last one cut off while written included), and what kept it from being read whole.
+    // A record summed up: its games that pass their check (RecordCheck), how many of its lines
+    // hold none that this version reads (a last one cut off while written included), how many
+    // games fail their check and are left out, and what kept it from being read whole.
+    // Lines of failing games named at most: the rest is for `chuikomer --verify`.
+    static constexpr int FailedLinesNamed = 10;
     struct Sums {
         Statistics statistics;
         int unreadableLines = 0;
+        int failedGames = 0;
+        QList<qint64> failedLines;
         RecordFault fault;
     };
     using Progressed = std::function<void(int percent)>;

@@ -11,6 +11,7 @@
 #include "GameTexts.h"
 #include "Pictures.h"
 #include "ResultBoard.h"
+#include "SealsWindow.h"
 #include "TitleBanner.h"
 
 #include <QAction>
@@ -123,6 +124,8 @@ void MainWindow::createMenus()
     menu->setObjectName(u"Menu"_s);
     QAction *statistics = menu->addAction(tr("Статистика"));
     statistics->setObjectName(u"MenuStatistics"_s);
+    QAction *seals = menu->addAction(tr("Проверка"));
+    seals->setObjectName(u"MenuSeals"_s);
     QAction *exit = menu->addAction(tr("Выход"));
     exit->setObjectName(u"MenuExit"_s);
     QMenu *help = menuBar()->addMenu(tr("Справка"));
@@ -139,6 +142,7 @@ void MainWindow::createMenus()
     connect(callHelp, &QAction::triggered, this, &MainWindow::helpRequested);
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
     connect(statistics, &QAction::triggered, this, &MainWindow::statisticsRequested);
+    connect(seals, &QAction::triggered, this, &MainWindow::sealsRequested);
 
     // The menus have no mnemonics and this style opens none on Alt alone: F10, as on GNOME,
     // is the keyboard's way in.
@@ -166,6 +170,7 @@ void MainWindow::createKeys()
     };
     key(u"RulesKey"_s, Qt::Key_F2, &MainWindow::announceRules);
     key(u"BoardKey"_s, Qt::Key_F3, &MainWindow::announceBoard);
+    key(u"SealKey"_s, Qt::Key_F4, &MainWindow::announceSeal);
 }
 
 void MainWindow::createControls(QWidget *client)
@@ -376,7 +381,7 @@ QString MainWindow::rulesSpoken()
 
 QString MainWindow::keysSpoken()
 {
-    return tr("F2 повторяет правила, F3 читает табло.");
+    return tr("F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.");
 }
 
 // What the game is and its rules; before a game, what to do first.
@@ -405,6 +410,24 @@ void MainWindow::announceBoard()
         now.explanation.isEmpty()
             ? attempts
             : tr("%1\n%2", "the explanation, then the attempts").arg(now.explanation, attempts));
+}
+
+// The seal of the picture to be guessed, its first digits: enough to note and to find again in
+// the seals window, which shows it whole.
+void MainWindow::announceSeal()
+{
+    const int attempt = game_.attempt();
+    if (attempt != Game::NoGame) {
+        const QString start = SealsWindow::grouped(game_.seal(attempt).left(16));
+        announcer_->announce(tr("Печать %1-й картинки начинается с %2.").arg(attempt).arg(start),
+                             tr("Вся печать — в окне «Проверка» из меню."));
+    } else if (game_.score()) {
+        announcer_->announce(game_.sealsHold() ? tr("Игра окончена, все печати сходятся.")
+                                               : tr("Игра окончена, но не все печати сходятся."),
+                             tr("Секреты и печати — в окне «Проверка» из меню."));
+    } else {
+        announcer_->announce(tr("Печати появятся, когда начнётся игра."));
+    }
 }
 
 // What a picture button says while no game runs, for those who cannot see the prompt missing.

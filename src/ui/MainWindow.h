@@ -47,6 +47,7 @@ Q_SIGNALS:
     void helpRequested();
     void aboutRequested();
     void statisticsRequested();
+    void sealsRequested();
     // The window is asked to close: whoever listens keeps it open by ignoring the event.
     void closing(QCloseEvent *event);
 
@@ -78,6 +79,7 @@ private:
     void pressPicture(int picture);
     void announceRules();
     void announceBoard();
+    void announceSeal();
     void describePictures();
     void describeBoard(const Status &status);
     void watchForScreenReader();

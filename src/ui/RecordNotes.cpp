@@ -78,6 +78,18 @@ QStringList RecordNotes::notes(const RecordState &state)
             note += u' ' + cause(state.notSaved);
         notes << note + where(state.path);
     }
+    if (state.failedGames > 0) {
+        QStringList lines;
+        for (qint64 line : state.failedLines)
+            lines << QLocale().toString(line);
+        if (state.failedGames > state.failedLines.size())
+            lines << u"…"_s;
+        notes << tr("%n игр не проходят проверку записи и не вошли в статистику: строки %1.",
+                    nullptr, state.failedGames)
+                         .arg(lines.join(u", "_s)) +
+                     u' ' + tr("Почему, скажет команда «chuikomer --verify» с этим файлом.") +
+                     where(state.path);
+    }
     if (state.unreadableLines > 0)
         notes << tr("Пропущено нечитаемых строк в записи игр: %1.")
                      .arg(QLocale().toString(state.unreadableLines));

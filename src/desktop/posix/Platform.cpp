@@ -468,6 +468,20 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset)
     return ::pread(fd, buffer, std::size_t(size), offset);
 }
 
+bool rewriteAt(int fd, qint64 offset, const QByteArray &data)
+{
+    // Appending would take pwrite's offset for the end of the file.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_APPEND) < 0)
+        return false;
+    const bool written =
+        ::pwrite(fd, data.constData(), std::size_t(data.size()), offset) == data.size();
+    const int error = errno;
+    ::fcntl(fd, F_SETFL, flags);
+    errno = error;
+    return written;
+}
+
 qint64 writeAll(int fd, const QByteArray &data)
 {
     qsizetype done = 0;

@@ -134,6 +134,22 @@ qint64 readAt(int fd, char *buffer, qint64 size, qint64 offset)
     return ::_read(fd, buffer, unsigned(size));
 }
 
+bool rewriteAt(int fd, qint64 offset, const QByteArray &data)
+{
+    // Below the C library, whose appending would move the write to the end.
+    const auto file = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    OVERLAPPED at{};
+    at.Offset = DWORD(offset);
+    at.OffsetHigh = DWORD(offset >> 32);
+    DWORD written = 0;
+    if (file == INVALID_HANDLE_VALUE ||
+        !::WriteFile(file, data.constData(), DWORD(data.size()), &written, &at)) {
+        errno = EIO;
+        return false;
+    }
+    return written == DWORD(data.size());
+}
+
 qint64 writeAll(int fd, const QByteArray &data)
 {
     qsizetype done = 0;
