@@ -151,8 +151,9 @@ class GameByEar(unittest.TestCase):
         # The session keeps what earlier tests' programs said, and the games they played.
         self.said_before = len(self.orca.said())
         self.addCleanup(self.orca.stop, self.orca.start([PROGRAM], W["environment"]))
-        # The window is up, and the keys go to it. A loaded machine may take its time.
-        self.orca.wait_for(W["frame"], timeout=SPEECH)
+        # The window is up, and the keys go to it. A loaded machine may take its time, and
+        # there Orca may cut the window's name short for the rules that follow it: the name is
+        # heard again when the About window closes.
         self.orca.wait_for(W["first_picture"], timeout=SPEECH)
 
     def play(self, pause):
