@@ -4,12 +4,67 @@
 #include "Sha256.h"
 
 #include <QCryptographicHash>
+#include <QLibrary>
 #include <algorithm>
-
-#ifdef CHUIKOMER_LIBCRYPTO
 #include <memory>
-#include <openssl/evp.h>
-#endif
+
+namespace
+{
+
+// The system's libcrypto, where it has one, which hashes with the processor's own instructions:
+// a record is checked whole at every reading, eleven hashes a game, and Qt's SHA-256 is about
+// ten times slower. Loaded at the first hash, so that it costs the start-up nothing.
+class LibCrypto
+{
+public:
+    static const LibCrypto &get()
+    {
+        static const LibCrypto crypto;
+        return crypto;
+    }
+
+    bool digest(QByteArrayView data, Sha256::Digest &digest) const
+    {
+        if (!sha256_)
+            return false;
+        thread_local const std::unique_ptr<void, void (*)(void *)> context(contextNew_(),
+                                                                           contextFree_);
+        unsigned int size = 0;
+        return context && init_(context.get(), sha256_, nullptr) == 1 &&
+               update_(context.get(), data.data(), std::size_t(data.size())) == 1 &&
+               final_(context.get(), digest.data(), &size) == 1 && size == digest.size();
+    }
+
+private:
+    LibCrypto() : library_(QStringLiteral("crypto"), 3)
+    {
+        if (!library_.load())
+            return;
+        auto fetch = resolve<void *(void *, const char *, const char *)>("EVP_MD_fetch");
+        contextNew_ = resolve<void *()>("EVP_MD_CTX_new");
+        contextFree_ = resolve<void(void *)>("EVP_MD_CTX_free");
+        init_ = resolve<int(void *, void *, void *)>("EVP_DigestInit_ex");
+        update_ = resolve<int(void *, const void *, std::size_t)>("EVP_DigestUpdate");
+        final_ = resolve<int(void *, unsigned char *, unsigned int *)>("EVP_DigestFinal_ex");
+        if (fetch && contextNew_ && contextFree_ && init_ && update_ && final_)
+            sha256_ = fetch(nullptr, "SHA256", nullptr);
+    }
+
+    template <typename Function> Function *resolve(const char *name)
+    {
+        return reinterpret_cast<Function *>(library_.resolve(name));
+    }
+
+    QLibrary library_;
+    void *sha256_ = nullptr;
+    void *(*contextNew_)() = nullptr;
+    void (*contextFree_)(void *) = nullptr;
+    int (*init_)(void *, void *, void *) = nullptr;
+    int (*update_)(void *, const void *, std::size_t) = nullptr;
+    int (*final_)(void *, unsigned char *, unsigned int *) = nullptr;
+};
+
+} // namespace
 
 namespace Sha256
 {
@@ -17,19 +72,8 @@ namespace Sha256
 Digest of(QByteArrayView data)
 {
     Digest digest;
-#ifdef CHUIKOMER_LIBCRYPTO
-    // Where the system has it, libcrypto's, which uses the processor's hashing instructions: a
-    // record is checked whole at every reading, eleven hashes a game, and Qt's own is about ten
-    // times slower.
-    static EVP_MD *const sha256 = EVP_MD_fetch(nullptr, "SHA256", nullptr);
-    thread_local const std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX *)> context(EVP_MD_CTX_new(),
-                                                                                   EVP_MD_CTX_free);
-    unsigned int size = 0;
-    if (sha256 && context && EVP_DigestInit_ex(context.get(), sha256, nullptr) &&
-        EVP_DigestUpdate(context.get(), data.data(), std::size_t(data.size())) &&
-        EVP_DigestFinal_ex(context.get(), digest.data(), &size) && size == digest.size())
+    if (LibCrypto::get().digest(data, digest))
         return digest;
-#endif
     const QByteArray result = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
     std::copy(result.begin(), result.end(), digest.begin());
     return digest;
