@@ -190,6 +190,10 @@ private Q_SLOTS:
         for (int k = 1; k <= Game::Attempts; ++k)
             QVERIFY(told.contains(
                 QString::fromLatin1(Seal::hex(TestSupport::ScriptedRandom::secret(k)))));
+        // Every guess missed, and every seal holds all the same.
+        const auto *seals = window.findChild<SealsWindow *>()->findChild<QTableWidget *>();
+        for (int row = 0; row < Game::Attempts; ++row)
+            QCOMPARE(seals->item(row, seals->columnCount() - 1)->text(), u"да"_s);
     }
 
     void initTestCase() { Language::install(Language::Choice::Russian); }
@@ -281,7 +285,7 @@ private Q_SLOTS:
         // Nothing is handed over before the event loop runs again.
         Q_EMIT program->game().finished(firstLevelGame(10));
         Q_EMIT program->game().finished(firstLevelGame(10));
-        QTRY_VERIFY(!reading(*statistics));
+        QTRY_VERIFY_WITH_TIMEOUT(!reading(*statistics), 60000);
         // Sized to its figures once they came, not to the reading.
         QCOMPARE(statistics->size(), statistics->sizeHint());
         const auto shown = [](int n) { return QLocale().toString(n).replace(u'\u00a0', u' '); };

@@ -185,7 +185,9 @@ private Q_SLOTS:
         QTest::newRow("a game sealed anew") << u"resealed"_s << QList<qint64>{3, 4};
         QTest::newRow("a line removed") << u"removed"_s << QList<qint64>{2, 3};
         QTest::newRow("a line copied to the end") << u"copied"_s << QList<qint64>{5, 6};
-        QTest::newRow("a game without seals after") << u"unsealed"_s << QList<qint64>{6};
+        QTest::newRow("the last game's last picture") << u"last"_s << QList<qint64>{5};
+        QTest::newRow("eleven games without seals after")
+            << u"unsealed"_s << QList<qint64>{6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
         QTest::newRow("an earlier version's record") << u"earlier"_s << QList<qint64>{};
     }
     void editsShowAtTheirLines()
@@ -219,14 +221,18 @@ private Q_SLOTS:
         } else if (edit == u"copied"_s) {
             lines << lines[2];
         } else if (edit == u"unsealed"_s) {
-            lines << unsealed;
+            lines << QList<QByteArray>(11, unsealed);
+        } else if (edit == u"last"_s) {
+            char &c = lines.last()[lines.last().indexOf('\t', 23) - 1];
+            c = c == '1' ? '2' : '1';
         }
         TestSupport::writeFile(path, lines.join('\n') + '\n');
         QCOMPARE(lines[0], "#chuikomer-games\t2"_ba);
 
         const auto sums = readAll(file);
-        QCOMPARE(sums.failedLines, failing);
+        QCOMPARE(sums.failedLines, failing.first(std::min<qsizetype>(failing.size(), 10)));
         QCOMPARE(sums.failedGames, failing.size());
+        QCOMPARE(sums.unreadableLines, 0);
         QCOMPARE(sums.statistics.games(Statistics::Total), lines.size() - 1 - failing.size());
         QString out;
         QString errors;

@@ -39,4 +39,7 @@ pictures[2] = "5" if pictures[2] != "5" else "4"
 fields[2] = " ".join(pictures)
 edited[2] = "\t".join(fields)
 assert check(edited) == (1, ["Line 3", "Line 4"]), check(edited)
+# Nothing to check is no pass.
+missing = subprocess.run([program, "--verify", "/nonexistent/games.tsv"], capture_output=True)
+assert missing.returncode == 2 and missing.stderr, missing
 print("ok")

@@ -31,7 +31,7 @@ StatisticsLoader::Sums StatisticsLoader::sumUp(RecordReader &reader,
             sums.statistics.add(*line.game);
         else if (line.game && ++sums.failedGames <= FailedLinesNamed)
             sums.failedLines << line.number;
-        else if (!line.blank)
+        else if (!line.game && !line.blank)
             ++sums.unreadableLines;
     });
     bool first = true;
