@@ -85,7 +85,11 @@ SealsWindow::SealsWindow(const Game &game, QWidget *mainWindow) : QDialog(mainWi
     const QFontMetrics monoMetrics(mono);
     table_->setColumnWidth(Sealed,
                            monoMetrics.horizontalAdvance(QString(DigitsPerLine + 7, u'0')) + 12);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // A number and a word need no more room than their headings, and the seals theirs: the
+    // pictures' names take what is left, wrapped, so that every column stays in sight.
+    table_->setColumnWidth(Attempt, table_->horizontalHeader()->sectionSizeHint(Attempt) + 8);
+    table_->setColumnWidth(Holds, table_->horizontalHeader()->sectionSizeHint(Holds) + 16);
+    table_->horizontalHeader()->setSectionResizeMode(Picture, QHeaderView::Stretch);
     layout->addWidget(table_, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -218,8 +222,8 @@ QSize SealsWindow::sizeHint() const
     const QMargins margins = layout()->contentsMargins();
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < Columns; ++c)
-        width += c == Holds ? table_->horizontalHeader()->sectionSizeHint(c) + 16
-                            : table_->columnWidth(c);
+        width += c == Picture ? table_->horizontalHeader()->sectionSizeHint(c) + 40
+                              : table_->columnWidth(c);
     const int row = 3 * QFontMetrics(table_->item(0, Sealed)->font()).lineSpacing() + 8;
     const int tableHeight = table_->horizontalHeader()->sizeHint().height() + Game::Attempts * row +
                             2 * table_->frameWidth();
