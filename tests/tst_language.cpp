@@ -33,6 +33,8 @@ void LanguageTest::followsTheUser_data()
     QTest::newRow("POSIX") << QStringList{u"POSIX"_s} << false;
     QTest::newRow("ru_RU") << QStringList{u"ru-RU"_s, u"ru"_s} << false;
     QTest::newRow("en_GB") << QStringList{u"en-GB"_s, u"en"_s} << true;
+    // As Qt gives them for ru_UA: no bare "ru" among them.
+    QTest::newRow("ru_UA") << QStringList{u"ru-UA"_s, u"ru-Cyrl-UA"_s} << false;
     QTest::newRow("de_DE") << QStringList{u"de-DE"_s, u"de"_s} << true;
     QTest::newRow("LANGUAGE=de:en") << QStringList{u"de"_s, u"en"_s} << true;
     QTest::newRow("LANGUAGE=de:ru") << QStringList{u"de"_s, u"ru"_s} << false;
