@@ -13,13 +13,30 @@
 namespace
 {
 
+// A window's frame and its title bar, as the window system has them: the widget's own copy can
+// lag behind a move, and miss the frame altogether when the window manager adds it without
+// moving the window. The title bar is what the frame holds above the window's client area.
+struct Frame {
+    QRect whole;
+    QRect client;
+    QRect titleBar;
+};
+
+Frame frameOf(const QWidget &window)
+{
+    const QWindow *handle = window.windowHandle();
+    const QRect whole = handle ? handle->frameGeometry() : window.frameGeometry();
+    const QRect client = handle ? handle->geometry() : window.geometry();
+    return {whole, client, QRect(whole.topLeft(), QPoint(whole.right(), client.top() - 1))};
+}
+
 // The point to centre on: the middle of another window's frame, or of the window's screen.
 QPoint target(const QWidget &window, const QWidget *over)
 {
     if (over)
-        return over->frameGeometry().center();
+        return frameOf(*over).whole.center();
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().center() : window.frameGeometry().center();
+    return screen ? screen->availableGeometry().center() : frameOf(window).whole.center();
 }
 
 // The available area of the screen at `point`, else of the window's own screen.
@@ -33,33 +50,31 @@ QRect areaAt(const QWidget &window, QPoint point)
 
 QMargins frameMargins(const QWidget &w)
 {
-    const QRect frame = w.frameGeometry();
-    const QRect client = w.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const Frame f = frameOf(w);
+    return {f.client.left() - f.whole.left(), f.client.top() - f.whole.top(),
+            f.whole.right() - f.client.right(), f.whole.bottom() - f.client.bottom()};
 }
 
 bool framed(const QWidget &window)
 {
-    return window.frameGeometry() != window.geometry();
+    const Frame f = frameOf(window);
+    return f.whole != f.client;
+}
+
+// Puts the frame's top left corner at `point`. Qt places a window not made yet by its frame;
+// a made one goes by its client area, told to the window itself too where the widget takes it
+// to stand there already: the widget's copy of its geometry can lag behind the window's.
+void moveFrame(QWidget &window, QPoint point, const QMargins &margins)
+{
+    if (!window.testAttribute(Qt::WA_WState_Created))
+        return window.move(point);
+    const QRect client(point + QPoint(margins.left(), margins.top()), window.size());
+    window.setGeometry(client);
+    if (QWindow *handle = window.windowHandle(); handle && handle->geometry() != client)
+        handle->setGeometry(client);
 }
 
 enum class Placement { Centre, Beside, Stay };
-
-// A window's frame and its title bar, as the window system has them: the widget's own copy can
-// lag behind a move. The title bar is what the frame holds above the window's client area.
-struct Frame {
-    QRect whole;
-    QRect titleBar;
-};
-
-Frame frameOf(const QWidget &window)
-{
-    const QWindow *handle = window.windowHandle();
-    const QRect whole = handle ? handle->frameGeometry() : window.frameGeometry();
-    const QRect client = handle ? handle->geometry() : window.geometry();
-    return {whole, QRect(whole.topLeft(), QPoint(whole.right(), client.top() - 1))};
-}
 
 // Tops level; to the right or the left of `other` if the whole frame fits there, else against
 // the screen's edge on the side with more room.
@@ -85,20 +100,21 @@ bool place(QWidget &window, const QWidget *over, Placement placement, bool fit,
 {
     bool inPlace = true;
     // Where it stands, or the screen under where it is to go.
-    const QRect area = areaAt(window, placement == Placement::Stay ? window.frameGeometry().center()
+    const QRect area = areaAt(window, placement == Placement::Stay ? frameOf(window).whole.center()
                                                                    : target(window, over));
     // Not framed yet: most likely it will be framed as the window it stands over.
     const QMargins margins = framed(window) || !over ? frameMargins(window) : frameMargins(*over);
     QRect frame(QPoint(), window.size().grownBy(margins));
     if (placement == Placement::Stay)
-        frame.moveTopLeft(window.frameGeometry().topLeft());
+        frame.moveTopLeft(frameOf(window).whole.topLeft());
     else if (placement == Placement::Beside && over && !area.isEmpty())
         putBeside(frame, frameOf(*over).whole, area);
     else
         frame.moveCenter(target(window, over));
     if (area.isEmpty()) {
-        window.move(frame.topLeft());
-        return inPlace && frame.topLeft() == window.frameGeometry().topLeft();
+        inPlace = frame.topLeft() == frameOf(window).whole.topLeft();
+        moveFrame(window, frame.topLeft(), margins);
+        return inPlace;
     }
     frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
     // The rows it may take: all the screen's, or in a column with another window's title bar,
@@ -139,8 +155,8 @@ bool place(QWidget &window, const QWidget *over, Placement placement, bool fit,
     // Too large a frame keeps its title bar and left edge in sight.
     frame.moveTop(std::max(top, std::min(frame.top(), bottom + 1 - frame.height())));
     frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-    inPlace = inPlace && frame.topLeft() == window.frameGeometry().topLeft();
-    window.move(frame.topLeft());
+    inPlace = inPlace && frame.topLeft() == frameOf(window).whole.topLeft();
+    moveFrame(window, frame.topLeft(), margins);
     return inPlace;
 }
 
