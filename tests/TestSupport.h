@@ -88,26 +88,28 @@ inline void writeFile(const QString &path, const QByteArray &data)
     file.write(data);
 }
 
-// A draw that hides the queued pictures, then the first, each under a secret of its own. Copies
-// share the queue, so a test can queue more after handing the draw to a game.
+// A draw that hides the queued pictures, then the first, each game under a secret of its own.
+// Copies share the queue, so a test can queue more after handing the draw to a game.
 struct ScriptedRandom {
     std::shared_ptr<std::deque<int>> pictures = std::make_shared<std::deque<int>>();
     std::shared_ptr<int> drawn = std::make_shared<int>(0);
 
     operator Game::Random() const
     {
-        return {[] { return QByteArray("0123456789abcdef"); },
-                [*this](int) {
-                    Game::Drawn d;
-                    if (!pictures->empty()) {
-                        d.picture = pictures->front();
-                        pictures->pop_front();
-                    }
-                    d.secret = secret(++*drawn);
-                    return d;
-                }};
+        return [*this](int) {
+            Game::Drawn d;
+            d.game = "0123456789abcdef";
+            for (int &p : d.pictures) {
+                if (!pictures->empty()) {
+                    p = pictures->front();
+                    pictures->pop_front();
+                }
+            }
+            d.secret = secret(++*drawn);
+            return d;
+        };
     }
-    // The secret of the n-th picture drawn, from 1.
+    // The secret of the n-th game drawn, from 1.
     static Seal::Secret secret(int n)
     {
         Seal::Secret s;
@@ -128,8 +130,7 @@ struct ScriptedRandom {
 inline FinishedGame sealed(FinishedGame g)
 {
     g.game = "0123456789abcdef";
-    for (int n = 1; n <= GameSize::Attempts; ++n)
-        g.secrets[std::size_t(n - 1)] = ScriptedRandom::secret(n);
+    g.secret = ScriptedRandom::secret(1);
     return g;
 }
 

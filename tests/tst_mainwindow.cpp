@@ -378,12 +378,12 @@ private Q_SLOTS:
         QCOMPARE(said().mid(1, 14), QStringList(game) << said()[13] << intro);
         QVERIFY(!accessible(w.board(), QAccessible::Description).contains(u"интуиция"_s));
 
-        // On demand, the seal of the picture to be guessed: its first sixteen digits.
+        // On demand, the game's seal: its first sixteen digits.
         QTest::keyClick(&w.form, Qt::Key_F4);
         QTRY_COMPARE(said().size(), 18);
-        const QByteArray seal = w.game.seal(1);
+        const QByteArray seal = w.game.seal();
         QCOMPARE(said()[17],
-                 u"Печать 1-й картинки начинается с %1 %2 %3 %4. | Вся печать — в "
+                 u"Печать игры начинается с %1 %2 %3 %4. | Вся печать — в "
                  "окне «Проверка» из меню."_s.arg(
                      QString::fromLatin1(seal.mid(0, 4)), QString::fromLatin1(seal.mid(4, 4)),
                      QString::fromLatin1(seal.mid(8, 4)), QString::fromLatin1(seal.mid(12, 4))));

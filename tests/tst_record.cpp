@@ -6,10 +6,12 @@
 #include "RecordLine.h"
 #include "RecordLog.h"
 #include "RecordReader.h"
+#include "Sha256.h"
 #include "Statistics.h"
 #include "StatisticsLoader.h"
 #include "TestSupport.h"
 #include "VerifyCommand.h"
+#include "VerifyTexts.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -66,6 +68,31 @@ StatisticsLoader::Sums readAll(const RecordFile &file)
     if (sums.fault.failed())
         qWarning("the record could not be read");
     return sums;
+}
+
+// A record as the version before this one wrote it: each attempt sealed, each line with the
+// whole hash of the line before.
+QByteArray secondVersionRecord()
+{
+    QByteArray record = "#chuikomer-games\t2\n";
+    QByteArray previous = record.chopped(1);
+    for (int g = 0; g < 2; ++g) {
+        const FinishedGame one = game(g + 1, g + 3);
+        QByteArray secrets, seals;
+        for (int n = 1; n <= GameSize::Attempts; ++n) {
+            const QByteArray secret = Seal::hex(TestSupport::ScriptedRandom::secret(n));
+            secrets += (n > 1 ? " " : "") + secret;
+            seals += (n > 1 ? " " : "") +
+                     Sha256::hex("chuikomer-seal:0123456789abcdef:" + QByteArray::number(n) + ':' +
+                                 QByteArray::number(one.hidden[n - 1] + 1) + ':' + secret);
+        }
+        const QByteArray line =
+            RecordLine::serialise(one).first(RecordLine::serialise(one).indexOf("\t0123")) +
+            "\t0123456789abcdef\t" + secrets + '\t' + seals + '\t' + Sha256::hex(previous);
+        record += line + '\n';
+        previous = line;
+    }
+    return record;
 }
 
 QByteArray contents(const QString &path)
@@ -142,58 +169,72 @@ private Q_SLOTS:
     // The format pinned, since records written by earlier versions must still be read.
     void aLineReadsBackAsItsGameInTheKeptFormat()
     {
-        QCOMPARE(RecordLine::header(), "#chuikomer-games\t2\n"_ba);
+        QCOMPARE(RecordLine::header(), "#chuikomer-games\t3\n"_ba);
         const FinishedGame third = game(3, 4);
         const QByteArray line = RecordLine::chained("", RecordLine::serialise(third));
-        QVERIFY(line.startsWith("2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t"));
-        const QList<QByteArray> fields = line.chopped(1).split('\t');
-        QCOMPARE(fields.size(), 8);
-        QCOMPARE(fields[4], "0123456789abcdef"_ba);
-        QVERIFY(fields[5].startsWith(Seal::hex(TestSupport::ScriptedRandom::secret(1)) + ' '));
-        QVERIFY(fields[6].startsWith(third.seal(1) + ' ' + third.seal(2) + ' '));
-        // SHA-256 of the empty line before it.
-        QCOMPARE(fields[7], "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"_ba);
+        QCOMPARE(line, "2026-12-07T09:22:20Z\t3\t1 8 15 7 14 6 13 5 12 4\t1 8 15 7 15 7 14 6 13 5\t"
+                       "0123456789abcdef\t" +
+                           Seal::hex(TestSupport::ScriptedRandom::secret(1)) +
+                           // The SHA-256 of the empty line before it, its first half.
+                           "\te3b0c44298fc1c149afbf4c8996fb924\n");
+        QVERIFY(line.size() <= 200);
         const auto back = RecordLine::parse(line.chopped(1));
         QVERIFY(back);
         QCOMPARE(back->playedAt, third.playedAt);
         QCOMPARE(back->hidden, third.hidden);
         QCOMPARE(back->guessed, third.guessed);
         QCOMPARE(back->game, third.game);
-        QCOMPARE(back->secrets, third.secrets);
+        QCOMPARE(back->secret, third.secret);
         QCOMPARE(back->hits(), 4);
-        // A line without its hash, or with a secret too short, is no game.
+        // A line without its link, or with a secret too short, is no game; nor a picture 0.
         QVERIFY(!RecordLine::parse(line.first(line.lastIndexOf('\t'))));
-        QVERIFY(!RecordLine::parse(QByteArray(line).remove(line.indexOf(fields[5]), 2)));
-        // Pictures are counted from 1 in the file: a 0 is no picture.
+        QVERIFY(!RecordLine::parse(QByteArray(line).remove(line.indexOf("\t0123") + 20, 2)));
         QVERIFY(!RecordLine::parse(
             "2026-12-07T09:22:20Z\t1\t0 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4"));
-        // The first version's line: a game without seals.
+        // The first version's line: a game without a seal.
         QVERIFY(
             !RecordLine::parse("2026-12-07T09:22:20Z\t1\t1 3 5 2 4 1 3 5 2 4\t1 3 5 2 4 1 3 5 2 4")
                  ->sealed());
     }
 
-    // An edit anywhere shows at the lines it touches: the statistics leave their games out and
-    // name them, and a check from the command line names them and fails.
+    // An edit shows at the lines it touches, and what a spreadsheet or an editor does to a
+    // record does not: the statistics leave failing games out and name them, and a check from
+    // the command line names the same lines, with its head and exit status.
     void editsShowAtTheirLines_data()
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QList<qint64>>("failing");
-        QTest::newRow("as written") << u"none"_s << QList<qint64>{};
-        QTest::newRow("a hidden picture") << u"picture"_s << QList<qint64>{3, 4};
-        QTest::newRow("a secret") << u"secret"_s << QList<qint64>{3, 4};
-        QTest::newRow("a game sealed anew") << u"resealed"_s << QList<qint64>{3, 4};
-        QTest::newRow("a line removed") << u"removed"_s << QList<qint64>{2, 3};
-        QTest::newRow("a line copied to the end") << u"copied"_s << QList<qint64>{5, 6};
-        QTest::newRow("the last game's last picture") << u"last"_s << QList<qint64>{5};
+        QTest::addColumn<int>("unreadable");
+        QTest::addColumn<int>("status");
+        const QList<qint64> none;
+        QTest::newRow("as written") << u"none"_s << none << 0 << 0;
+        QTest::newRow("a hidden picture") << u"picture"_s << QList<qint64>{3, 4} << 0 << 1;
+        QTest::newRow("a guess") << u"guess"_s << QList<qint64>{3, 4} << 0 << 1;
+        QTest::newRow("a secret") << u"secret"_s << QList<qint64>{3, 4} << 0 << 1;
+        QTest::newRow("a line removed") << u"removed"_s << QList<qint64>{2, 3} << 0 << 1;
+        QTest::newRow("a line copied to the end") << u"copied"_s << QList<qint64>{5, 6} << 0 << 1;
+        QTest::newRow("every seal field stripped")
+            << u"stripped"_s << QList<qint64>{2, 3, 4, 5} << 0 << 1;
+        QTest::newRow("the last line's fields stripped")
+            << u"stripLast"_s << QList<qint64>{5} << 0 << 1;
         QTest::newRow("eleven games without seals after")
-            << u"unsealed"_s << QList<qint64>{6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-        QTest::newRow("an earlier version's record") << u"earlier"_s << QList<qint64>{};
+            << u"unsealed"_s << QList<qint64>{6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16} << 0 << 1;
+        QTest::newRow("an earlier version's record") << u"earlier"_s << none << 0 << 0;
+        QTest::newRow("a version-2 record continued") << u"second"_s << none << 0 << 0;
+        QTest::newRow("line ends of Windows") << u"crlf"_s << none << 0 << 0;
+        QTest::newRow("one line end of Windows") << u"crlfOne"_s << none << 0 << 0;
+        QTest::newRow("a spreadsheet's re-save") << u"spreadsheet"_s << none << 0 << 0;
+        QTest::newRow("no newline at the end") << u"unended"_s << none << 0 << 0;
+        QTest::newRow("a long tail cut off, then games") << u"tail"_s << none << 1 << 0;
+        QTest::newRow("a line no game") << u"garbage"_s << none << 1 << 1;
+        QTest::newRow("no game at all") << u"empty"_s << none << 0 << 1;
     }
     void editsShowAtTheirLines()
     {
         QFETCH(QString, edit);
         QFETCH(QList<qint64>, failing);
+        QFETCH(int, unreadable);
+        QFETCH(int, status);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"games.tsv"_s);
         const RecordFile file(path);
@@ -202,50 +243,80 @@ private Q_SLOTS:
         if (edit == u"earlier"_s)
             TestSupport::writeFile(path,
                                    "#chuikomer-games\t1\n" + unsealed + '\n' + unsealed + '\n');
-        for (int n = 1; n <= 4; ++n)
+        if (edit == u"second"_s)
+            TestSupport::writeFile(path, secondVersionRecord());
+        if (edit == u"tail"_s)
+            TestSupport::writeFile(path, TestSupport::recordOf(RecordLine::serialise(game(1, 2))) +
+                                             QByteArray(100'000, '\0'));
+        for (int n = 1; n <= (edit == u"empty"_s ? 0 : 4); ++n)
             QCOMPARE(add(file, n % 3 + 1, n), RecordProblem::None);
+        if (edit == u"empty"_s)
+            TestSupport::writeFile(path, RecordLine::header());
         QList<QByteArray> lines = contents(path).split('\n');
         lines.removeLast();
-        QList<QByteArray> fields = lines[2].split('\t');
-        if (edit == u"picture"_s || edit == u"secret"_s) {
-            char &c = fields[edit == u"picture"_s ? 2 : 5][0];
+        QList<QByteArray> fields = lines.value(2).split('\t');
+        QByteArray end = "\n";
+        if (edit == u"picture"_s || edit == u"guess"_s || edit == u"secret"_s) {
+            char &c = fields[edit == u"picture"_s ? 2 : edit == u"guess"_s ? 3 : 5][0];
             c = c == '1' ? '2' : '1';
             lines[2] = fields.join('\t');
-        } else if (edit == u"resealed"_s) {
-            FinishedGame g = *RecordLine::parse(lines[2]);
-            g.hidden[0] = (g.hidden[0] + 1) % g.offeredPictures();
-            g.secrets[0][0] ^= 1;
-            lines[2] = RecordLine::serialise(g).chopped(1) + '\t' + fields[7];
         } else if (edit == u"removed"_s) {
             lines.removeAt(2);
         } else if (edit == u"copied"_s) {
             lines << lines[2];
         } else if (edit == u"unsealed"_s) {
             lines << QList<QByteArray>(11, unsealed);
-        } else if (edit == u"last"_s) {
-            char &c = lines.last()[lines.last().indexOf('\t', 23) - 1];
-            c = c == '1' ? '2' : '1';
+        } else if (edit == u"stripped"_s || edit == u"stripLast"_s) {
+            for (qsizetype i = edit == u"stripped"_s ? 1 : lines.size() - 1; i < lines.size(); ++i)
+                lines[i] = lines[i].split('\t').first(4).join('\t');
+        } else if (edit == u"crlf"_s) {
+            end = "\r\n";
+        } else if (edit == u"crlfOne"_s) {
+            lines[2] += '\r';
+        } else if (edit == u"spreadsheet"_s) {
+            for (qsizetype i = 1; i < lines.size(); ++i) {
+                const qsizetype hex = lines[i].indexOf("\t0123");
+                lines[i] = lines[i].first(hex) + lines[i].sliced(hex).toUpper() + "\t\t";
+            }
+        } else if (edit == u"garbage"_s) {
+            lines << "garbage";
         }
-        TestSupport::writeFile(path, lines.join('\n') + '\n');
-        QCOMPARE(lines[0], "#chuikomer-games\t2"_ba);
+        TestSupport::writeFile(path, lines.join(end) + (edit == u"unended"_s ? "" : end));
+        qsizetype games = 0;
+        for (const QByteArray &line : lines)
+            games += RecordLine::parse(line).has_value();
 
         const auto sums = readAll(file);
         QCOMPARE(sums.failedLines, failing.first(std::min<qsizetype>(failing.size(), 10)));
         QCOMPARE(sums.failedGames, failing.size());
-        QCOMPARE(sums.unreadableLines, 0);
-        QCOMPARE(sums.statistics.games(Statistics::Total), lines.size() - 1 - failing.size());
+        QCOMPARE(sums.unreadableLines, unreadable);
+        QCOMPARE(sums.statistics.games(Statistics::Total), games - failing.size());
         QString out;
         QString errors;
         QTextStream printed(&out);
         QTextStream misused(&errors);
-        QCOMPARE(VerifyCommand::run({u"chuikomer"_s, u"--verify"_s, path}, printed, misused),
-                 failing.isEmpty() ? 0 : 1);
+        QCOMPARE(VerifyCommand::run({"chuikomer", "--verify", QFile::encodeName(path)}, printed,
+                                    misused),
+                 status);
         QList<qint64> named;
         for (const QString &line : out.split(u'\n'))
-            if (line.startsWith(u"Строка "_s))
+            if (line.startsWith(u"Строка "_s) && !line.contains(u"не читается"_s) &&
+                !line.contains(u"оборванная"_s))
                 named << line.section(u' ', 1, 1).chopped(1).toLongLong();
         QCOMPARE(named, failing);
+        QCOMPARE(out.count(u"не читается"_s) + out.count(u"оборванная"_s), unreadable);
+        // The head is that of the last game, as the record shows it after it.
+        if (games > 0 && edit != u"stripLast"_s)
+            QVERIFY2(out.contains(VerifyTexts::grouped(sums.head)) && !sums.head.isEmpty(),
+                     qPrintable(out));
         QVERIFY(errors.isEmpty());
+        // A game written after it goes on the chain, and holds.
+        if (status == 0) {
+            QCOMPARE(add(file, 1, 5), RecordProblem::None);
+            const auto after = readAll(file);
+            QCOMPARE(after.failedGames, 0);
+            QCOMPARE(after.statistics.games(Statistics::Total), games + 1);
+        }
     }
 
     void unreadableLinesAreSkippedAndCounted()

@@ -98,10 +98,12 @@ private Q_SLOTS:
             pictureIndex(-2, 16);
         int games = 0;
         for (int sequence = 0; sequence < 100'000; ++sequence) {
-            LoggedGame logged(Game::Random{[] { return QByteArray("0123456789abcdef"); },
-                                           [&](int offered) {
-                                               return Game::Drawn{int(unit(rng) * offered), {}};
-                                           }});
+            LoggedGame logged([&](int offered) {
+                Game::Drawn d{"0123456789abcdef", {}, {}};
+                for (int &p : d.pictures)
+                    p = int(unit(rng) * offered);
+                return d;
+            });
             Game &game = logged.game;
             const int events = length(rng);
             for (int e = 0; e < events; ++e) {

@@ -4,7 +4,7 @@
 
 # Installs what building, running and testing the game needs on Debian 12, where missing.
 set -e
-packages="g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev libsm-dev qt6-tools-dev qt6-l10n-tools
+packages="g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev libsm-dev libssl-dev qt6-tools-dev qt6-l10n-tools
   reuse lintian g++-mingw-w64-x86-64-posix
   fonts-liberation fonts-dejavu-core
   xdg-utils xvfb xauth xdotool x11-utils openbox imagemagick

@@ -202,6 +202,7 @@ void Application::showSeals()
     if (!seals_) {
         seals_ = new SealsWindow(game_, window_.get());
         QObject::connect(&game_, &Game::changed, seals_, &SealsWindow::showGame);
+        QObject::connect(&record_, &Record::headWritten, seals_, &SealsWindow::setRecordCode);
         QObject::connect(seals_, &SealsWindow::helpRequested, window_.get(),
                          [this] { openHelp(); });
     }

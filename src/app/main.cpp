@@ -5,8 +5,11 @@
 #include "ApplicationFolder.h"
 #include "DisplayCheck.h"
 #include "Language.h"
+#include "Platform.h"
 #include "ProgramInfo.h"
 #include "SealedDraw.h"
+#include "Sha256.h"
+#include "SystemHash.h"
 #include "SystemRandom.h"
 #include "VerifyCommand.h"
 
@@ -18,13 +21,16 @@
 
 int main(int argc, char *argv[])
 {
+    Sha256::useEngine(&SystemHash::sha256);
     // A check of a record needs no display, and shows no window.
     if (VerifyCommand::asked(argc, argv)) {
+        Platform::useStartingConsole();
         QCoreApplication application(argc, argv);
         Language::installForUser();
         QTextStream out(stdout);
         QTextStream errors(stderr);
-        return VerifyCommand::run(QCoreApplication::arguments(), out, errors);
+        // The file's name byte for byte, as the system has it, whatever its encoding.
+        return VerifyCommand::run(QList<QByteArray>(argv, argv + argc), out, errors);
     }
     DisplayCheck::dropSenselessScaleFactor();
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)

@@ -17,17 +17,14 @@ struct FinishedGame {
     Level level;
     std::array<int, GameSize::Attempts> hidden{};
     std::array<int, GameSize::Attempts> guessed{};
-    // What sealed the hidden pictures: the game's identity and each attempt's secret. Empty in
-    // games kept before seals were.
+    // What sealed the hidden pictures: the game's identity and secret. Empty in games kept
+    // before seals were.
     QByteArray game;
-    std::array<Seal::Secret, GameSize::Attempts> secrets{};
+    Seal::Secret secret{};
 
     bool sealed() const { return !game.isEmpty(); }
-    // The seal of attempt n (1..10), as it was shown before its guess.
-    QByteArray seal(int n) const
-    {
-        return Seal::of(game, n, hidden[std::size_t(n - 1)], secrets[std::size_t(n - 1)]);
-    }
+    // The seal as it was shown before the first guess.
+    QByteArray seal() const { return Seal::of(game, level.number(), hidden, secret); }
 
     int offeredPictures() const { return level.pictures(); }
     int hits() const

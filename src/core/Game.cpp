@@ -19,8 +19,13 @@ void Game::chooseLevel(Level level)
         return;
     level_ = level;
     board_.clear();
-    gameId_ = random_.newGame();
-    seals_ = {};
+    const int offered = level.pictures();
+    drawn_ = random_(offered);
+    // A sound draw is in range; this only keeps a faulty one from hiding a picture that is not
+    // offered, and seals what is hidden.
+    for (int &p : drawn_.pictures)
+        p = std::clamp(p, 0, offered - 1);
+    seal_ = Seal::of(drawn_.game, level.number(), drawn_.pictures, drawn_.secret);
     attempt_ = 0;
     startNextAttempt();
     Q_EMIT changed();
@@ -29,26 +34,17 @@ void Game::chooseLevel(Level level)
 void Game::startNextAttempt()
 {
     ++attempt_;
-    const int offered = level_->pictures();
-    Drawn drawn = random_.draw(offered);
-    // A sound draw is in range; this only keeps a faulty one from hiding a picture that is not
-    // offered, and seals what is hidden.
-    drawn.picture = std::clamp(drawn.picture, 0, offered - 1);
-    secrets_[std::size_t(attempt_ - 1)] = drawn.secret;
-    seals_[std::size_t(attempt_ - 1)] = Seal::of(gameId_, attempt_, drawn.picture, drawn.secret);
-    board_.startAttempt(attempt_, drawn.picture);
+    board_.startAttempt(attempt_, drawn_.pictures[std::size_t(attempt_ - 1)]);
 }
 
-QByteArray Game::seal(int n) const
+std::optional<Seal::Secret> Game::secret() const
 {
-    return n >= 1 && n <= Attempts ? seals_[std::size_t(n - 1)] : QByteArray();
+    return gameOver() ? std::optional(drawn_.secret) : std::nullopt;
 }
 
-std::optional<Seal::Secret> Game::secret(int n) const
+std::optional<Seal::Pictures> Game::hiddenPictures() const
 {
-    if (!gameOver() || n < 1 || n > Attempts)
-        return std::nullopt;
-    return secrets_[std::size_t(n - 1)];
+    return gameOver() ? std::optional(drawn_.pictures) : std::nullopt;
 }
 
 void Game::guess(int picture)
@@ -69,7 +65,7 @@ void Game::guess(int picture)
 FinishedGame Game::endGame()
 {
     attempt_ = NoGame;
-    FinishedGame finished{{}, *level_, {}, {}, gameId_, secrets_};
+    FinishedGame finished{{}, *level_, {}, {}, drawn_.game, drawn_.secret};
     for (int n = 1; n <= Attempts; ++n) {
         board_.reveal(n);
         if (hidden(n) != guessed(n))
@@ -78,16 +74,6 @@ FinishedGame Game::endGame()
         finished.guessed[n - 1] = guessed(n);
     }
     return finished;
-}
-
-bool Game::sealsHold() const
-{
-    for (int n = 1; n <= Attempts; ++n) {
-        const std::optional<Seal::Secret> s = secret(n);
-        if (!s || Seal::of(gameId_, n, hidden(n), *s) != seal(n))
-            return false;
-    }
-    return true;
 }
 
 std::optional<int> Game::score() const

@@ -14,10 +14,10 @@
 #include <optional>
 
 // The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a score
-// after the tenth. Each hidden picture is sealed as its attempt starts (Seal), so that the player
-// can note the seal before guessing; the secrets that open the seals are told once the game is
-// over, never before. The attempts are kept on the board. It tells its news by signals and says
-// nothing in words: whoever shows it reads its state.
+// after the tenth. All ten pictures are drawn and sealed as the game starts (Seal), so that the
+// player can note the seal before the first guess; the secret that opens it is told once the
+// game is over, never before. The attempts are kept on the board. It tells its news by signals and
+// says nothing in words: whoever shows it reads its state.
 class Game : public QObject
 {
     Q_OBJECT
@@ -26,17 +26,15 @@ public:
     static constexpr int Attempts = GameSize::Attempts;
     static constexpr int NoGame = -1;
 
-    // An attempt's hidden picture, 0..offered - 1, and the secret its seal is made with.
+    // A game's hidden pictures, each 0..offered - 1, its identity (Seal::GameBytes in hex) and
+    // the secret its seal is made with.
     struct Drawn {
-        int picture = 0;
+        QByteArray game;
+        Seal::Pictures pictures{};
         Seal::Secret secret{};
     };
-    // Where the hidden pictures come from: a new game's identity (Seal::GameBytes in hex), and
-    // each attempt's picture among those offered with its secret.
-    struct Random {
-        std::function<QByteArray()> newGame;
-        std::function<Drawn(int offered)> draw;
-    };
+    // Where a new game's pictures come from, among those offered.
+    using Random = std::function<Drawn(int offered)>;
 
     Game(Board &board, Random random);
 
@@ -60,15 +58,13 @@ public:
     int guessed(int n) const { return board_.cell(n).guessed; }
     // Number of right guesses, once a game is over and until the next level choice.
     std::optional<int> score() const;
-    // The game's identity in its seals: of the game in play or the last one.
-    QByteArray gameId() const { return gameId_; }
-    // The seal of attempt n, once begun; empty before.
-    QByteArray seal(int n) const;
-    // The secret of attempt n, once the game is over; never while it is played.
-    std::optional<Seal::Secret> secret(int n) const;
-    // Once the game is over, whether every picture on the board is the one its seal was made
-    // with; false while it is played.
-    bool sealsHold() const;
+    // The game's identity and seal: of the game in play or the last one; empty before any.
+    QByteArray gameId() const { return drawn_.game; }
+    QByteArray seal() const { return seal_; }
+    // The secret that opens the seal, once the game is over; never while it is played.
+    std::optional<Seal::Secret> secret() const;
+    // The hidden pictures, once the game is over; never while it is played.
+    std::optional<Seal::Pictures> hiddenPictures() const;
 
 Q_SIGNALS:
     // After every level choice and every guess that counted, with the board's cells already
@@ -84,9 +80,8 @@ private:
 
     Board &board_;
     Random random_;
-    QByteArray gameId_;
-    std::array<QByteArray, Attempts> seals_;
-    std::array<Seal::Secret, Attempts> secrets_{};
+    Drawn drawn_;
+    QByteArray seal_;
 
     int attempt_ = NoGame;
     std::optional<Level> level_;

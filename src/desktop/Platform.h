@@ -77,6 +77,25 @@ bool closeFile(int fd);
 
 // The open file's size; nothing when it cannot be told.
 std::optional<qint64> fileSize(int fd);
+// What tells one state of a file from another: which file it is, its size and when it last
+// changed. Equal stamps mean nobody wrote it in between.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 changed = 0;
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+std::optional<FileStamp> fileStamp(int fd);
+
+// Where a program built for windows only was started from a console, its output goes there
+// (Windows); elsewhere output goes where it always does.
+void useStartingConsole();
+
+// Opens any file the user may read, links followed, for reading only: a regular file, never a
+// FIFO, a device or a folder, which could hold the reading up forever (NotAFile). -1 and the
+// reason otherwise.
+int openToRead(const QByteArray &path, RecordFault &fault);
 
 // Appending and clearing take turns through the file's lock. A copy that holds it for long
 // (stopped in a debugger, say) is waited for a fifth of a second at most: then false, and the

@@ -11,8 +11,8 @@
 #include "GameTexts.h"
 #include "Pictures.h"
 #include "ResultBoard.h"
-#include "SealsWindow.h"
 #include "TitleBanner.h"
+#include "VerifyTexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -381,7 +381,7 @@ QString MainWindow::rulesSpoken()
 
 QString MainWindow::keysSpoken()
 {
-    return tr("F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.");
+    return tr("F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.");
 }
 
 // What the game is and its rules; before a game, what to do first.
@@ -412,21 +412,19 @@ void MainWindow::announceBoard()
             : tr("%1\n%2", "the explanation, then the attempts").arg(now.explanation, attempts));
 }
 
-// The seal of the picture to be guessed, its first digits: enough to note and to find again in
-// the seals window, which shows it whole.
+// The game's seal, its first digits: enough to note before the first guess, and to find again
+// in the seals window, which shows it whole.
 void MainWindow::announceSeal()
 {
-    const int attempt = game_.attempt();
-    if (attempt != Game::NoGame) {
-        const QString start = SealsWindow::grouped(game_.seal(attempt).left(16));
-        announcer_->announce(tr("Печать %1-й картинки начинается с %2.").arg(attempt).arg(start),
+    if (game_.attempt() != Game::NoGame) {
+        const QString start = VerifyTexts::grouped(game_.seal().left(Seal::NotedDigits));
+        announcer_->announce(tr("Печать игры начинается с %1.").arg(start),
                              tr("Вся печать — в окне «Проверка» из меню."));
     } else if (game_.score()) {
-        announcer_->announce(game_.sealsHold() ? tr("Игра окончена, все печати сходятся.")
-                                               : tr("Игра окончена, но не все печати сходятся."),
-                             tr("Секреты и печати — в окне «Проверка» из меню."));
+        announcer_->announce(tr("Игра окончена. Её картинки и секрет — в окне «Проверка»: по "
+                                "ним проверяют печать, записанную до первого ответа."));
     } else {
-        announcer_->announce(tr("Печати появятся, когда начнётся игра."));
+        announcer_->announce(tr("Печать появится, когда начнётся игра."));
     }
 }
 

@@ -8,16 +8,14 @@
 #include "Fonts.h"
 #include "Game.h"
 #include "GameTexts.h"
+#include "VerifyTexts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -26,17 +24,34 @@ namespace
 {
 
 constexpr int TextPixels = 14;
+constexpr int SealPixels = 18;
 constexpr QSize ButtonSize{120, 30};
-// Hex digits a line of a cell holds: a seal takes two lines, a secret one.
-constexpr int DigitsPerLine = 32;
+// Groups of four digits a line of the seal holds: the noted part is the first line's half.
+constexpr int GroupsPerLine = 8;
 
-enum Column { Attempt, Picture, Sealed, Holds, Columns };
-
-// Whether attempt n's seal holds, once its secret is known.
-bool holds(const Game &game, int n)
+QLabel *label(QWidget *parent, const QString &name, Qt::TextFormat format)
 {
-    const std::optional<Seal::Secret> secret = game.secret(n);
-    return secret && Seal::of(game.gameId(), n, game.hidden(n), *secret) == game.seal(n);
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    l->setTextFormat(format);
+    // Reached with Tab: a label's text is read out as its name.
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    l->setFocusPolicy(Qt::StrongFocus);
+    return l;
+}
+
+// The seal in groups of four, two lines, the digits to note in bold.
+QString sealHtml(const QByteArray &seal)
+{
+    const QStringList groups = VerifyTexts::grouped(seal).split(u' ');
+    QString html;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if (i > 0)
+            html += i % GroupsPerLine == 0 ? u"<br>"_s : u" "_s;
+        html += i < Seal::NotedDigits / 4 ? u"<b>"_s + groups[i] + u"</b>"_s : groups[i];
+    }
+    return html;
 }
 
 } // namespace
@@ -53,50 +68,20 @@ SealsWindow::SealsWindow(const Game &game, QWidget *mainWindow) : QDialog(mainWi
     setFont(Fonts::sans(TextPixels, false));
 
     auto *layout = new QVBoxLayout(this);
-    summary_ = new QLabel(this);
-    summary_->setObjectName(u"SealsSummary"_s);
-    summary_->setWordWrap(true);
-    summary_->setTextFormat(Qt::PlainText);
-    // Reached with Tab: a label's text is read out as its name.
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    layout->addWidget(summary_);
-
-    table_ = new QTableWidget(Game::Attempts, Columns, this);
-    table_->setObjectName(u"Seals"_s);
-    table_->setAccessibleName(tr("Печати"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(true);
-    table_->setTextElideMode(Qt::ElideNone);
-    table_->verticalHeader()->hide();
-    table_->setHorizontalHeaderLabels(
-        {tr("Попытка"), tr("Картинка"), tr("Печать и секрет"), tr("Сходится")});
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPixelSize(TextPixels - 1);
-    for (int r = 0; r < Game::Attempts; ++r)
-        for (int c = 0; c < Columns; ++c) {
-            auto *item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            if (c == Sealed)
-                item->setFont(mono);
-            table_->setItem(r, c, item);
-        }
-    const QFontMetrics monoMetrics(mono);
-    table_->setColumnWidth(Sealed,
-                           monoMetrics.horizontalAdvance(QString(DigitsPerLine + 7, u'0')) + 12);
-    // A number and a word need no more room than their headings, and the seals theirs: the
-    // pictures' names take what is left, wrapped, so that every column stays in sight.
-    table_->setColumnWidth(Attempt, table_->horizontalHeader()->sectionSizeHint(Attempt) + 8);
-    table_->setColumnWidth(Holds, table_->horizontalHeader()->sectionSizeHint(Holds) + 16);
-    table_->horizontalHeader()->setSectionResizeMode(Picture, QHeaderView::Stretch);
-    layout->addWidget(table_, 1);
+    summary_ = label(this, u"SealsSummary"_s, Qt::PlainText);
+    seal_ = label(this, u"Seal"_s, Qt::RichText);
+    reveal_ = label(this, u"SealOpened"_s, Qt::PlainText);
+    record_ = label(this, u"RecordCode"_s, Qt::PlainText);
+    for (QLabel *l : {summary_, seal_, reveal_, record_})
+        layout->addWidget(l);
+    layout->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
     auto *buttonStyle = new ButtonStyle(this);
     copy_ = new QPushButton(tr("Копировать"), this);
     copy_->setObjectName(u"CopySeals"_s);
-    copy_->setAccessibleDescription(tr("Скопировать печати, а после игры и секреты, как текст."));
+    copy_->setAccessibleDescription(
+        tr("Скопировать печать, а после игры и всё, чем её проверяют, как текст."));
     auto *close = new QPushButton(tr("Закрыть"), this);
     close->setObjectName(u"CloseSeals"_s);
     for (QPushButton *b : {copy_, close}) {
@@ -109,7 +94,8 @@ SealsWindow::SealsWindow(const Game &game, QWidget *mainWindow) : QDialog(mainWi
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(copy_, &QPushButton::clicked, this, &SealsWindow::copy);
+    connect(copy_, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(text()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto *help = new QAction(this);
@@ -119,118 +105,86 @@ SealsWindow::SealsWindow(const Game &game, QWidget *mainWindow) : QDialog(mainWi
     addAction(help);
     connect(help, &QAction::triggered, this, &SealsWindow::helpRequested);
 
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPixelSize(SealPixels);
+    seal_->setFont(mono);
+    // Wide enough for the seal's lines, whatever the font.
+    const QMargins margins = layout->contentsMargins();
+    setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(GroupsPerLine * 5, u'0')) +
+                    margins.left() + margins.right() + 8);
     showGame();
-}
-
-QString SealsWindow::grouped(const QByteArray &hex)
-{
-    QString text;
-    for (qsizetype at = 0; at < hex.size(); at += 4) {
-        if (at > 0)
-            text += at % DigitsPerLine == 0 ? u'\n' : u' ';
-        text += QString::fromLatin1(hex.mid(at, 4));
-    }
-    return text;
 }
 
 void SealsWindow::showGame()
 {
-    const bool over = game_.score().has_value();
-    int begun = 0;
-    bool allHold = true;
-    for (int n = 1; n <= Game::Attempts; ++n) {
-        const QByteArray seal = game_.seal(n);
-        const std::optional<Seal::Secret> secret = game_.secret(n);
-        const bool shown = !seal.isEmpty();
-        begun += shown;
-        const int row = n - 1;
-        table_->setRowHidden(row, !shown);
-        if (!shown)
-            continue;
-        table_->item(row, Attempt)->setText(QString::number(n));
-        QString sealed = grouped(seal);
-        QString spoken =
-            tr("Попытка %1, печать %2").arg(n).arg(QString(sealed).replace(u'\n', u' '));
-        if (secret) {
-            const bool ok = holds(game_, n);
-            allHold = allHold && ok;
-            const QString picture = GameTexts::pictureName(game_.hidden(n));
-            table_->item(row, Picture)
-                ->setText(tr("%1 (%2)").arg(picture).arg(game_.hidden(n) + 1));
-            sealed += u'\n' + grouped(Seal::hex(*secret));
-            table_->item(row, Holds)->setText(ok ? tr("да") : tr("НЕТ"));
-            spoken = tr("Попытка %1: %2, номер %3, печать %4, секрет %5, %6")
-                         .arg(n)
-                         .arg(picture)
-                         .arg(game_.hidden(n) + 1)
-                         .arg(grouped(seal).replace(u'\n', u' '),
-                              grouped(Seal::hex(*secret)).replace(u'\n', u' '),
-                              ok ? tr("сходится") : tr("не сходится"));
-        } else {
-            table_->item(row, Picture)->setText(tr("загадана"));
-            table_->item(row, Holds)->setText({});
-        }
-        table_->item(row, Sealed)->setText(sealed);
-        for (int c = 0; c < Columns; ++c)
-            table_->item(row, c)->setData(Qt::AccessibleTextRole, spoken);
+    const QByteArray seal = game_.seal();
+    const std::optional<Seal::Secret> secret = game_.secret();
+    const std::optional<Seal::Pictures> pictures = game_.hiddenPictures();
+    if (seal.isEmpty()) {
+        summary_->setText(tr("Игра ещё не начата: выберите уровень, и здесь появится её печать — "
+                             "до первого ответа."));
+    } else if (!secret || !pictures) {
+        summary_->setText(tr("Печать игры %1 сделана из всех её десяти картинок до вашего первого "
+                             "ответа. Запишите её первые 16 цифр (выделены): после игры по ним "
+                             "можно будет проверить, что картинки не менялись.")
+                              .arg(QString::fromLatin1(game_.gameId())));
+    } else {
+        summary_->setText(tr("Игра %1 окончена. Доказательство честности — печать, которую вы "
+                             "записали до первого ответа: выполните команду ниже в оболочке и "
+                             "сравните её вывод с записанным. Сверка, которую делает сама "
+                             "программа, ничего не доказывает.")
+                              .arg(QString::fromLatin1(game_.gameId())));
     }
-    table_->setColumnHidden(Holds, !over);
-    table_->resizeRowsToContents();
-
-    const QString game = QString::fromLatin1(game_.gameId());
-    if (begun == 0)
-        summary_->setText(tr("Игра ещё не начата: выберите уровень, и здесь появится печать "
-                             "первой загаданной картинки."));
-    else if (!over)
-        summary_->setText(tr("Игра %1. Печать каждой картинки появляется, как только она "
-                             "загадана, до вашего ответа: запишите её. После игры здесь появятся "
-                             "секреты, и каждую печать можно будет проверить.")
-                              .arg(game));
-    else if (allHold)
-        summary_->setText(tr("Игра %1 окончена. Все %n печатей сходятся: каждая картинка была "
-                             "загадана до вашего ответа.",
-                             nullptr, Game::Attempts)
-                              .arg(game));
-    else
-        summary_->setText(tr("Игра %1 окончена. Не все печати сходятся: картинки в строках с "
-                             "«НЕТ» не те, что были загаданы.")
-                              .arg(game));
-    copy_->setEnabled(begun > 0);
+    seal_->setVisible(!seal.isEmpty());
+    seal_->setText(sealHtml(seal));
+    seal_->setAccessibleName(
+        tr("Печать игры: %1. Для записи достаточно первых 16 цифр: %2.")
+            .arg(VerifyTexts::grouped(seal), VerifyTexts::grouped(seal.left(Seal::NotedDigits))));
+    reveal_->setVisible(secret && pictures);
+    if (secret && pictures) {
+        QStringList names;
+        for (int n = 1; n <= Game::Attempts; ++n)
+            names << tr("%1. %2 (%3)")
+                         .arg(n)
+                         .arg(GameTexts::pictureName((*pictures)[std::size_t(n - 1)]))
+                         .arg((*pictures)[std::size_t(n - 1)] + 1);
+        reveal_->setText(
+            tr("Картинки: %1.\nСекрет: %2\nКоманда:\n%3")
+                .arg(names.join(u"; "_s), QString::fromLatin1(Seal::hex(*secret)),
+                     QString::fromLatin1(Seal::shellCommand(game_.gameId(), game_.level()->number(),
+                                                            *pictures, *secret))));
+    }
+    // The record's code is of the game just over, once it is written.
+    setRecordCode(secret ? recordCode_ : QByteArray());
+    copy_->setEnabled(!seal.isEmpty());
 }
 
-// As text a player keeps: the game, then each attempt's seal, and once it is over, the
-// picture, the secret and the command that checks the seal.
-void SealsWindow::copy()
+void SealsWindow::setRecordCode(const QByteArray &code)
 {
-    const QByteArray game = game_.gameId();
-    QStringList lines{tr("Игра %1").arg(QString::fromLatin1(game))};
-    for (int n = 1; n <= Game::Attempts && !game_.seal(n).isEmpty(); ++n) {
-        lines << tr("Попытка %1, печать %2").arg(n).arg(QString::fromLatin1(game_.seal(n)));
-        if (const std::optional<Seal::Secret> secret = game_.secret(n))
-            lines << u"printf 'chuikomer-seal:%1:%2:%3:%4' | sha256sum"_s
-                         .arg(QString::fromLatin1(game))
-                         .arg(n)
-                         .arg(game_.hidden(n) + 1)
-                         .arg(QString::fromLatin1(Seal::hex(*secret)));
-    }
-    QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+    recordCode_ = code;
+    const bool shown = !code.isEmpty() && game_.score().has_value();
+    record_->setVisible(shown);
+    if (shown)
+        record_->setText(tr("Контрольный код записи игр после этой игры: %1. Кто записал его, "
+                            "может позже убедиться командой chuikomer --verify, что запись до "
+                            "этой игры не менялась.")
+                             .arg(VerifyTexts::grouped(code)));
 }
 
-// Room for every column and for ten attempts of three lines each.
-QSize SealsWindow::sizeHint() const
+// As text a player keeps: the game and its seal, and once it is over, its pictures, secret,
+// the command that checks the seal, and the record's code.
+QString SealsWindow::text() const
 {
-    const QMargins margins = layout()->contentsMargins();
-    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < Columns; ++c)
-        width += c == Picture ? table_->horizontalHeader()->sectionSizeHint(c) + 40
-                              : table_->columnWidth(c);
-    const int row = 3 * QFontMetrics(table_->item(0, Sealed)->font()).lineSpacing() + 8;
-    const int tableHeight = table_->horizontalHeader()->sizeHint().height() + Game::Attempts * row +
-                            2 * table_->frameWidth();
-    const int summaryHeight = summary_->heightForWidth(width);
-    return {width + margins.left() + margins.right(), summaryHeight + tableHeight + 30 +
-                                                          3 * layout()->spacing() + margins.top() +
-                                                          margins.bottom()};
+    const QByteArray seal = game_.seal();
+    if (seal.isEmpty())
+        return {};
+    QStringList lines{tr("Игра %1").arg(QString::fromLatin1(game_.gameId())),
+                      tr("Печать: %1").arg(QString::fromLatin1(seal))};
+    if (!reveal_->isHidden())
+        lines << reveal_->text();
+    if (!record_->isHidden())
+        lines << record_->text();
+    return lines.join(u'\n') + u'\n';
 }
 
 void SealsWindow::showEvent(QShowEvent *event)

@@ -8,11 +8,12 @@
 class Game;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
-// The current game's seals, each as its attempt starts, for a player to note before guessing;
-// once the game is over, beside each its picture and secret, and whether every seal holds. Not
-// modal: the game goes on beside it. It reads the game and nothing else.
+// The current game's seal, from before its first guess, for a player to note: its first digits
+// are enough. Once the game is over, its pictures, its secret and the shell command that makes
+// the seal from them, so that the player compares it with the seal noted; and the record's
+// check code after it. Not modal: the game goes on beside it. It reads the game, and is told the
+// record's code.
 class SealsWindow : public QDialog
 {
     Q_OBJECT
@@ -21,13 +22,13 @@ public:
     // The game is the caller's, and outlives the window.
     SealsWindow(const Game &game, QWidget *mainWindow);
 
-    // The game changed: a new seal, or the secrets of a game just over.
+    // The game changed: a new seal, or the secret of a game just over.
     void showGame();
+    // The record's check code after its last game (RecordLine::head); empty when unknown.
+    void setRecordCode(const QByteArray &code);
 
-    QSize sizeHint() const override;
-
-    // "6c40 d874 …": a seal or secret in groups of four, as it is read out and copied by hand.
-    static QString grouped(const QByteArray &hex);
+    // What the window shows, as text a player keeps, and what Copy puts on the clipboard.
+    QString text() const;
 
 Q_SIGNALS:
     void helpRequested();
@@ -36,11 +37,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void copy();
-
     const Game &game_;
+    QByteArray recordCode_;
     bool placed_ = false;
     QLabel *summary_ = nullptr;
-    QTableWidget *table_ = nullptr;
+    QLabel *seal_ = nullptr;
+    QLabel *reveal_ = nullptr;
+    QLabel *record_ = nullptr;
     QPushButton *copy_ = nullptr;
 };

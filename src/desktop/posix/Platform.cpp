@@ -430,6 +430,37 @@ std::optional<qint64> fileSize(int fd)
     return info.st_size;
 }
 
+std::optional<FileStamp> fileStamp(int fd)
+{
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
+    return FileStamp{quint64(info.st_dev), quint64(info.st_ino), info.st_size,
+                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+void useStartingConsole() {}
+
+int openToRead(const QByteArray &path, RecordFault &fault)
+{
+    // Not blocking, so that a FIFO's opening does not wait for a writer before it is refused.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        fault = RecordLog::fromError(errno);
+        return -1;
+    }
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        fault = {RecordProblem::NotAFile, S_ISDIR(info.st_mode) ? EISDIR : 0};
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 bool lockBriefly(int fd)
 {
     // Often, so that a copy that writes one game after another cannot keep it from the others.

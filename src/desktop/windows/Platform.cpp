@@ -110,6 +110,44 @@ std::optional<qint64> fileSize(int fd)
     return info.st_size;
 }
 
+std::optional<FileStamp> fileStamp(int fd)
+{
+    struct _stati64 info {
+    };
+    if (::_fstati64(fd, &info) != 0)
+        return std::nullopt;
+    return FileStamp{quint64(info.st_dev), quint64(info.st_ino), info.st_size,
+                     qint64(info.st_mtime)};
+}
+
+void useStartingConsole()
+{
+    // Output already led elsewhere, to a file or a pipe, stays there.
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (_fileno(stdout) < 0 || _get_osfhandle(_fileno(stdout)) < 0)
+        std::freopen("CONOUT$", "w", stdout);
+    if (_fileno(stderr) < 0 || _get_osfhandle(_fileno(stderr)) < 0)
+        std::freopen("CONOUT$", "w", stderr);
+}
+
+int openToRead(const QByteArray &path, RecordFault &fault)
+{
+    const int fd = ::_open(path.constData(), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        fault = RecordLog::fromError(errno);
+        return -1;
+    }
+    struct _stati64 info {
+    };
+    if (::_fstati64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) {
+        fault = {RecordProblem::NotAFile, 0};
+        ::_close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // Neither is needed here: a file the C library holds open cannot be renamed away, so
 // clearing cannot slip between an appender's opening and its write.
 bool lockBriefly(int)

@@ -28,6 +28,8 @@ public:
         int failedGames = 0;
         QList<qint64> failedLines;
         RecordFault fault;
+        // The record's head after its last game (RecordLine::head); empty with none.
+        QByteArray head;
     };
     using Progressed = std::function<void(int percent)>;
     using Loaded = std::function<void(Sums sums)>;

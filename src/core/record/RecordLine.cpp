@@ -16,21 +16,12 @@ namespace
 {
 
 constexpr char Tag[] = "#chuikomer-games";
-// Version 1's fields, and this version's.
-constexpr int FirstFields = 4;
-constexpr int Fields = 8;
+// Each version's fields.
+constexpr int FieldsOf[] = {0, 4, 8, 7};
+constexpr int MostFields = 8;
+// Fields from this one on hold hex, which a spreadsheet may have put in upper case.
+constexpr int FirstHexField = 4;
 constexpr char TimeFormat[] = "yyyy-MM-dd'T'HH:mm:ss'Z'";
-
-QByteArray pictures(const std::array<int, GameSize::Attempts> &list)
-{
-    QByteArray text;
-    for (int p : list) {
-        if (!text.isEmpty())
-            text += ' ';
-        text += QByteArray::number(p + 1);
-    }
-    return text;
-}
 
 // A run of small decimal numbers separated by single spaces, from 1 to `offered`.
 bool readPictures(QByteArrayView field, int offered, std::array<int, GameSize::Attempts> &list)
@@ -58,31 +49,13 @@ bool split(QByteArrayView field, qsizetype size,
         return false;
     for (int i = 0; i < GameSize::Attempts; ++i) {
         items[i] = field.sliced(i * (size + 1), size);
-        if (i > 0 && field[i * (size + 1) - 1] != ' ')
+        if ((i > 0 && field[i * (size + 1) - 1] != ' ') || !Seal::isHex(items[i], size))
             return false;
     }
     return true;
 }
 
-// Lower-case hex only, as written.
-bool readSecret(QByteArrayView hex, Seal::Secret &secret)
-{
-    auto digit = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    if (hex.size() != 2 * Seal::SecretBytes)
-        return false;
-    for (std::size_t i = 0; i < secret.size(); ++i) {
-        const int high = digit(hex[2 * i]);
-        const int low = digit(hex[2 * i + 1]);
-        if (high < 0 || low < 0)
-            return false;
-        secret[i] = std::uint8_t(high << 4 | low);
-    }
-    return true;
-}
-
-// "2026-12-07T09:22:20Z", read by hand: the record is read whole whenever the window opens.
+// "2026-12-07T09:22:20Z", read by hand: a long record is read whole at its first reading.
 QDateTime readTime(QByteArrayView field)
 {
     static constexpr char Shape[] = "0000-00-00T00:00:00Z";
@@ -106,11 +79,21 @@ QDateTime readTime(QByteArrayView field)
     return QDateTime(date, time, Qt::UTC);
 }
 
+// The line without its line end and the empty fields a spreadsheet adds after the last.
+QByteArrayView trimmed(QByteArrayView line)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    while (line.endsWith('\t'))
+        line.chop(1);
+    return line;
+}
+
 } // namespace
 
-QByteArray header()
+QByteArray header(int version)
 {
-    return QByteArray(Tag) + '\t' + QByteArray::number(Version) + '\n';
+    return QByteArray(Tag) + '\t' + QByteArray::number(version) + '\n';
 }
 
 std::optional<int> headerVersion(QByteArrayView line)
@@ -145,29 +128,20 @@ RecordProblem headerProblem(QByteArrayView line)
 QByteArray serialise(const FinishedGame &game)
 {
     const QString time = game.playedAt.toUTC().toString(QLatin1StringView(TimeFormat));
-    QByteArray line = time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' +
-                      pictures(game.hidden) + '\t' + pictures(game.guessed) + '\t' + game.game;
-    for (int i = 0; i < GameSize::Attempts; ++i)
-        line += (i == 0 ? '\t' : ' ') + Seal::hex(game.secrets[i]);
-    for (int n = 1; n <= GameSize::Attempts; ++n)
-        line += (n == 1 ? '\t' : ' ') + game.seal(n);
-    return line + '\n';
-}
-
-QByteArray hashOf(QByteArrayView line)
-{
-    return Sha256::hex(line);
+    return time.toLatin1() + '\t' + QByteArray::number(game.level.number()) + '\t' +
+           Seal::pictures(game.hidden) + '\t' + Seal::pictures(game.guessed) + '\t' + game.game +
+           '\t' + Seal::hex(game.secret) + '\n';
 }
 
 QByteArray chained(QByteArrayView previous, QByteArrayView lines)
 {
     QByteArray out;
-    QByteArray hash = hashOf(previous);
+    QByteArray link = linkTo(previous);
     for (qsizetype from = 0, end; (end = lines.indexOf('\n', from)) >= 0; from = end + 1) {
         const qsizetype start = out.size();
         out += lines.sliced(from, end - from);
-        out += '\t' + hash;
-        hash = hashOf(QByteArrayView(out).sliced(start));
+        out += '\t' + link;
+        link = linkTo(QByteArrayView(out).sliced(start));
         out += '\n';
     }
     return out;
@@ -175,24 +149,29 @@ QByteArray chained(QByteArrayView previous, QByteArrayView lines)
 
 std::optional<Read> read(QByteArrayView line)
 {
-    if (line.endsWith('\r'))
-        line.chop(1);
-    std::array<QByteArrayView, Fields> fields;
+    line = trimmed(line);
+    std::array<QByteArrayView, MostFields> fields;
     int count = 0;
     qsizetype from = 0;
     while (true) {
         const qsizetype tab = line.indexOf('\t', from);
         // More fields: a newer version's line, which this one cannot read whole.
-        if (count == Fields)
+        if (count == MostFields)
             return std::nullopt;
         fields[count++] = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
         if (tab < 0)
             break;
         from = tab + 1;
     }
-    if (count != Fields && count != FirstFields)
-        return std::nullopt;
     Read read;
+    if (count == FieldsOf[1])
+        read.version = 1;
+    else if (count == FieldsOf[2])
+        read.version = 2;
+    else if (count == FieldsOf[3])
+        read.version = 3;
+    else
+        return std::nullopt;
     FinishedGame &game = read.game;
     game.playedAt = readTime(fields[0]);
     if (!game.playedAt.isValid() || fields[1].size() != 1)
@@ -204,18 +183,60 @@ std::optional<Read> read(QByteArrayView line)
     if (!readPictures(fields[2], game.offeredPictures(), game.hidden) ||
         !readPictures(fields[3], game.offeredPictures(), game.guessed))
         return std::nullopt;
-    if (count == FirstFields)
+    if (read.version == 1)
         return read;
-    std::array<QByteArrayView, GameSize::Attempts> &secrets = read.secrets;
-    if (!Seal::isGame(fields[4]) || !split(fields[5], 2 * Seal::SecretBytes, secrets) ||
-        !split(fields[6], 64, read.seals) || !Seal::isSeal(fields[7]))
+    if (!Seal::isGame(fields[4]))
         return std::nullopt;
-    for (int i = 0; i < GameSize::Attempts; ++i)
-        if (!readSecret(secrets[i], game.secrets[i]))
+    game.game = fields[4].toByteArray().toLower();
+    if (read.version == 2) {
+        read.link = fields[7];
+        if (!split(fields[5], 2 * Seal::SecretBytes, read.secrets) ||
+            !split(fields[6], 64, read.seals) || !Seal::isHex(read.link, 64))
             return std::nullopt;
-    game.game = fields[4].toByteArray();
-    read.hashBefore = fields[7];
+        return read;
+    }
+    read.link = fields[6];
+    if (!Seal::readSecret(fields[5], game.secret) || !Seal::isHex(read.link, LinkDigits))
+        return std::nullopt;
     return read;
+}
+
+QByteArray linkText(QByteArrayView line)
+{
+    return linkText(line, read(line).has_value());
+}
+
+QByteArray linkText(QByteArrayView line, bool game)
+{
+    if (game) {
+        QByteArray text = trimmed(line).toByteArray();
+        // Only the hex fields have letters to put in lower case; the time's T and Z stay.
+        qsizetype at = 0;
+        for (int field = 0; field < FirstHexField; ++field)
+            at = text.indexOf('\t', at) + 1;
+        for (qsizetype i = at; at > 0 && i < text.size(); ++i)
+            if (text[i] >= 'A' && text[i] <= 'F')
+                text[i] = char(text[i] - 'A' + 'a');
+        return text;
+    }
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line.last(std::min(line.size(), LongestLine)).toByteArray();
+}
+
+bool linksTo(const Read &read, QByteArrayView previous)
+{
+    return read.version >= 2 && Sha256::matches(previous, read.link);
+}
+
+QByteArray linkTo(QByteArrayView previous)
+{
+    return Sha256::hex(previous).first(LinkDigits);
+}
+
+QByteArray head(QByteArrayView line)
+{
+    return Sha256::hex(linkText(line)).first(HeadDigits);
 }
 
 } // namespace RecordLine

@@ -34,17 +34,8 @@ StatisticsLoader::Sums StatisticsLoader::sumUp(RecordReader &reader,
         else if (!line.game && !line.blank)
             ++sums.unreadableLines;
     });
-    bool first = true;
-    sums.fault = reader.read(
-        [&](QByteArrayView line) {
-            if (std::exchange(first, false))
-                check.add(reader.header());
-            check.add(line);
-        },
-        progress);
-    check.finish();
-    if (reader.tornAtEnd())
-        ++sums.unreadableLines;
+    sums.fault = reader.check(check, progress);
+    sums.head = check.head();
     return sums;
 }
 

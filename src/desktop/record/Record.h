@@ -14,14 +14,16 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The record of games as the program keeps it. Each finished game is appended as it ends; one
 // that cannot be stays in memory and is tried again with the next, and once more at the end,
-// when whoever ends the program can have them written elsewhere. The record is read for whoever
-// shows the statistics, a long one on a thread of its own, with the games of this run that the
-// reading does not see added. News goes out by signals; what the player is to be told about the
-// record is its state. Nothing is asked of the file system before the first game or reading.
+// when whoever ends the program can have them written elsewhere. The record is read and checked
+// for whoever shows the statistics the first time in a run, a long one on a thread of its own;
+// its sums are then kept, with each game written added, and read again only when the file
+// changed behind the program's back. News goes out by signals; what the player is to be told about
+// the record is its state. Nothing is asked of the file system before the first game or reading.
 // The games in memory are this run's until they are written or the player lets them go:
 // starting anew keeps them, for the new record.
 class Record : public QObject
@@ -42,8 +44,8 @@ public:
     void keep(FinishedGame game);
 
     // Sums up the whole record with this run's unsaved games: statisticsChanged follows, at once
-    // for a short record, later for a long one, with readingProgressed in between. A reading
-    // under way is dropped for the new one.
+    // for a short record or one read before and unchanged since, later for a long one, with
+    // readingProgressed in between. A reading under way is dropped for the new one.
     void read();
     // Drops a reading under way: nothing more is told of it.
     void stopReading();
@@ -75,9 +77,18 @@ Q_SIGNALS:
     void gameAdded(const FinishedGame &game);
     // Games left unsaved or saved after all, the record unreadable or read again.
     void stateChanged(const RecordState &state);
+    // Games went into the record, which now ends in `head` (RecordLine::head).
+    void headWritten(const QByteArray &head);
 
 private:
+    // The file's own sums, and the stamp of the file they are of.
+    struct Known {
+        StatisticsLoader::Sums sums;
+        std::optional<Platform::FileStamp> stamp;
+    };
     void appendUnsaved(std::size_t toldBefore);
+    // Keeps what was known of the file true after `count` games went into it.
+    void follow(const RecordFile::Appended &appended, std::size_t count);
     void finishReading(StatisticsLoader::Sums sums);
     QByteArray unsavedLines() const;
     void forgetUnsaved(std::size_t count);
@@ -91,7 +102,10 @@ private:
     int unreadableLines_ = 0;
     int failedGames_ = 0;
     QList<qint64> failedLines_;
+    std::optional<Known> known_;
     QPointer<StatisticsLoader> loader_;
-    // Written while a long reading runs, which does not see them.
+    // Written while a long reading runs, which does not see them, and the file as it is after
+    // them: none when another copy wrote meanwhile.
     std::vector<FinishedGame> writtenWhileReading_;
+    std::optional<Platform::FileStamp> readingStamp_;
 };

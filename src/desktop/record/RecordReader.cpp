@@ -15,8 +15,8 @@ namespace
 {
 
 constexpr qint64 BlockSize = 64 * 1024;
-// A line longer than this is no game; only its start is kept, enough to fail to read it.
-constexpr qsizetype LongestLine = 4096;
+// Of a longer line, the end that the chain knows it by, and a line end before it.
+constexpr qsizetype Kept = RecordLine::LongestLine + 1;
 
 } // namespace
 
@@ -24,12 +24,15 @@ RecordReader::RecordReader(int fd, RecordFault fault, QString path)
     : path_(std::move(path)), fd_(fd), fault_(fault)
 {
     if (fd_ >= 0)
-        size_ = Platform::fileSize(fd_).value_or(0);
+        stamp_ = Platform::fileStamp(fd_);
+    else if (!fault_.failed())
+        stamp_ = Platform::FileStamp{};
+    size_ = stamp_ ? std::max<qint64>(stamp_->size, 0) : 0;
 }
 
 RecordReader::RecordReader(RecordReader &&other) noexcept
     : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_),
-      fault_(other.fault_), torn_(other.torn_), header_(std::move(other.header_))
+      stamp_(other.stamp_), fault_(other.fault_), unended_(other.unended_)
 {
 }
 
@@ -42,7 +45,6 @@ RecordReader::~RecordReader()
 // The first line: the header, else the file is someone else's.
 bool RecordReader::checkHeader(QByteArrayView line)
 {
-    header_ = line.toByteArray();
     const RecordProblem problem = RecordLine::headerProblem(line);
     if (problem != RecordProblem::None) {
         fault_ = {problem, 0};
@@ -60,12 +62,19 @@ RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &t
     QByteArray carried;
     qint64 done = 0;
     bool first = true;
-    // The header is checked here, once, and handed to nobody.
     auto hand = [&](QByteArrayView line) {
-        if (std::exchange(first, false))
-            return checkHeader(line);
+        if (std::exchange(first, false) && !checkHeader(line))
+            return false;
         take(line);
         return true;
+    };
+    // What a line carried over from one block to the next keeps: its end, as the writer reads
+    // it back.
+    auto carry = [&](QByteArrayView part) {
+        if (part.size() >= Kept)
+            carried = part.last(Kept).toByteArray();
+        else
+            carried.append(part).remove(0, std::max<qsizetype>(carried.size() - Kept, 0));
     };
     while (done < size_) {
         const qint64 n = Platform::readOn(fd_, block.data(), std::min(BlockSize, size_ - done));
@@ -85,7 +94,7 @@ RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &t
             if (carried.isEmpty()) {
                 handed = hand(chunk.sliced(from, end - from));
             } else {
-                carried += chunk.sliced(from, std::min(end - from, LongestLine));
+                carry(chunk.sliced(from, end - from));
                 handed = hand(carried);
                 carried.clear();
             }
@@ -93,15 +102,20 @@ RecordFault RecordReader::read(const std::function<void(QByteArrayView line)> &t
                 return fault_;
             from = end + 1;
         }
-        carried += chunk.sliced(from, std::min(chunk.size() - from, LongestLine - carried.size()));
+        carry(chunk.sliced(from));
         if (progress && !progress(done))
             return fault_;
     }
     if (!carried.isEmpty()) {
-        if (first)
-            checkHeader(carried);
-        else
-            torn_ = true;
+        unended_ = !first;
+        hand(carried);
     }
     return fault_;
+}
+
+RecordFault RecordReader::check(RecordCheck &check, const Progress &progress)
+{
+    const RecordFault fault = read([&check](QByteArrayView line) { check.add(line); }, progress);
+    check.finish(unended_);
+    return fault;
 }

@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include "Platform.h"
 #include "RecordProblem.h"
 #include "RecordReader.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The file that keeps every finished game, one line each, after a header line that names its
 // version. It is only ever appended to, whole lines in one write under the file's lock, so that
@@ -44,6 +46,11 @@ public:
         // back; only when even that failed, those the failed write left whole.
         int lines = 0;
         RecordFault fault;
+        // The file just before the write and just after it, and its head after it
+        // (RecordLine::head), when all went in.
+        std::optional<Platform::FileStamp> before;
+        std::optional<Platform::FileStamp> after;
+        QByteArray head;
     };
     // Appends `lines` (each ending in its newline) in one write, after the header when the file
     // is new or empty, on a line of their own after a line something else left unended.
@@ -52,6 +59,9 @@ public:
     // The record as it stands now, to be read whenever and wherever; a missing file is an
     // empty record.
     RecordReader openForReading() const;
+
+    // Any readable plain file, named byte for byte, for checking alone: it is never written.
+    static RecordReader openToVerify(const QByteArray &path);
 
     // Renames the record after `date` ("games-2026-12-07.tsv", numbered if the name is taken
     // by anything at all), so that the next game starts a new one. None also when there was

@@ -20,6 +20,15 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
+// What an append that failed tells: why, and the lines it left whole all the same.
+RecordFile::Appended notAppended(RecordFault fault, int lines = 0)
+{
+    RecordFile::Appended appended;
+    appended.lines = lines;
+    appended.fault = fault;
+    return appended;
+}
+
 // Archive names tried before giving up: a folder full of planted names must not hold the
 // clearing up for long.
 constexpr int MaxArchiveNames = 1000;
@@ -47,38 +56,36 @@ RecordFault checkHeader(int fd, qint64 size, bool &ended)
     return {RecordLine::headerProblem(read.first(end < 0 ? read.size() : end)), 0};
 }
 
-// The file's last line without its newline, which the next line's hash is of; nothing when it
-// cannot be read.
-std::optional<QByteArray> lastLine(int fd, qint64 size)
+// What the chain knows the file's last line by (RecordLine::linkText): of a long one only its
+// end is read, as the reader keeps it. `header` tells whether it is the first line. Nothing
+// when it cannot be read.
+std::optional<QByteArray> lastLine(int fd, qint64 size, bool &header)
 {
-    qint64 from = size - (lastByte(fd, size) == '\n' ? 1 : 0);
-    QByteArray line;
-    while (from > 0) {
-        const qint64 step = std::min<qint64>(from, HeaderRoom * 16);
-        QByteArray chunk(step, Qt::Uninitialized);
-        if (Platform::readAt(fd, chunk.data(), step, from - step) != step)
-            return std::nullopt;
-        const qsizetype end = chunk.lastIndexOf('\n');
-        line.prepend(end < 0 ? chunk : chunk.sliced(end + 1));
-        if (end >= 0)
-            break;
-        from -= step;
-    }
-    return line;
+    const qint64 end = size - (lastByte(fd, size) == '\n' ? 1 : 0);
+    const qint64 from = std::max<qint64>(end - RecordLine::LongestLine - 1, 0);
+    QByteArray tail(end - from, Qt::Uninitialized);
+    if (Platform::readAt(fd, tail.data(), tail.size(), from) != tail.size())
+        return std::nullopt;
+    const qsizetype newline = tail.lastIndexOf('\n');
+    header = newline < 0 && from == 0;
+    return tail.sliced(newline + 1);
 }
 
-// A record of an earlier version is brought up to this one before lines of this one go in,
-// so that the earlier version leaves it alone rather than add games without seals.
+// A record of an earlier version is brought up to this one once lines of this one are in it
+// and on the disk, so that an earlier version leaves it alone, and a record's header never
+// says seals are kept before one is. The digit is rewritten in place: a crash leaves either
+// version, both of which read the record whole.
 RecordFault upgradeHeader(int fd)
 {
     char version = 0;
     if (Platform::readAt(fd, &version, 1, RecordLine::VersionAt) != 1)
         return RecordLog::fromError(errno);
-    if (version != '1')
-        return {};
     const QByteArray now = QByteArray::number(RecordLine::Version);
-    return Platform::rewriteAt(fd, RecordLine::VersionAt, now) ? RecordFault{}
-                                                               : RecordLog::fromError(errno);
+    if (version < '1' || version >= now[0])
+        return {};
+    return Platform::rewriteAt(fd, RecordLine::VersionAt, now) && Platform::syncData(fd)
+               ? RecordFault{}
+               : RecordLog::fromError(errno);
 }
 
 RecordFault checkHeader(int fd, qint64 size)
@@ -93,47 +100,60 @@ RecordFault checkHeader(int fd, qint64 size)
 RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
                                   const std::function<bool()> &syncFolder)
 {
-    const std::optional<qint64> size = Platform::fileSize(fd);
-    if (!size)
-        return {0, RecordLog::fromError(errno)};
+    RecordFile::Appended appended;
+    appended.before = Platform::fileStamp(fd);
+    if (!appended.before)
+        return notAppended(RecordLog::fromError(errno));
+    const qint64 size = appended.before->size;
     QByteArray data;
-    std::optional<QByteArray> previous;
-    if (*size == 0) {
+    QByteArray previous;
+    if (size == 0) {
         data = RecordLine::header();
-        previous = data.chopped(1);
+        previous = RecordLine::header().chopped(1);
     } else {
         bool ended = false;
-        if (const RecordFault refused = checkHeader(fd, *size, ended); refused.failed())
-            return {0, refused};
-        if (const RecordFault refused = upgradeHeader(fd); refused.failed())
-            return {0, refused};
-        previous = lastLine(fd, *size);
-        if (!previous)
-            return {0, RecordLog::fromError(errno)};
-        // A line left unended by a copy stopped while it wrote is no game, and must not turn
-        // into one, cut as it may be between the digits of a picture: it is marked as cut off
-        // and ended, so that these games start on a line of their own. A header left unended,
-        // as an editor may leave a record whose games were all deleted, is only ended.
-        if (!ended)
+        if (const RecordFault refused = checkHeader(fd, size, ended); refused.failed())
+            return notAppended(refused);
+        bool header = false;
+        const std::optional<QByteArray> last = lastLine(fd, size, header);
+        if (!last)
+            return notAppended(RecordLog::fromError(errno));
+        previous = RecordLine::linkText(*last);
+        // A line left unended is a game only where its end shows it whole (as an editor may
+        // leave the last one); one cut off by a copy stopped while it wrote must not turn into
+        // one, cut as it may be between the digits of a picture: it is marked as cut off and
+        // ended, so that these games start on a line of their own. A header left unended, as
+        // an editor may leave a record whose games were all deleted, is only ended.
+        const bool whole = RecordLine::read(*last).value_or(RecordLine::Read{}).version >= 2;
+        if (!ended || (lastByte(fd, size) != '\n' && whole))
             data = "\n";
-        else if (lastByte(fd, *size) != '\n')
+        else if (lastByte(fd, size) != '\n')
             data = QByteArray(RecordLine::CutOffMark) + '\n';
         if (data.size() > 1)
-            *previous += RecordLine::CutOffMark;
+            previous = RecordLine::linkText(*last + RecordLine::CutOffMark, false);
+        // The first game links to the header as this version writes it.
+        if (header)
+            previous = RecordLine::header().chopped(1);
     }
     const qsizetype before = data.size();
-    const QByteArray chained = RecordLine::chained(*previous, lines);
+    const QByteArray chained = RecordLine::chained(previous, lines);
     data += chained;
     const qint64 written = Platform::writeAll(fd, data);
-    if (written == data.size() && Platform::syncData(fd) && (*size > 0 || syncFolder()))
-        return {int(lines.count('\n')), {}};
+    if (written == data.size() && Platform::syncData(fd) && (size > 0 || syncFolder())) {
+        appended.lines = int(lines.count('\n'));
+        appended.fault = upgradeHeader(fd);
+        appended.after = Platform::fileStamp(fd);
+        appended.head = RecordLine::head(QByteArrayView(chained).chopped(1).sliced(
+            QByteArrayView(chained).chopped(1).lastIndexOf('\n') + 1));
+        return appended;
+    }
     const RecordFault fault = RecordLog::fromError(errno);
-    if (Platform::cutBack(fd, *size))
-        return {0, fault};
+    if (Platform::cutBack(fd, size))
+        return notAppended(fault);
     // Left as the write stopped: the lines it finished are in the record, and must not be
     // written again.
     const qint64 ended = std::max<qint64>(written - before, 0);
-    return {int(QByteArrayView(chained).first(ended).count('\n')), fault};
+    return notAppended(fault, int(QByteArrayView(chained).first(ended).count('\n')));
 }
 
 // The record opened and locked while it still bears its name: a clear in another instance may
@@ -213,15 +233,15 @@ RecordFile::Appended RecordFile::append(const QByteArray &lines) const
 RecordFile::Appended RecordFile::appendOnce(const QByteArray &lines) const
 {
     if (folder_.isEmpty())
-        return {0, {RecordProblem::NoHome, 0}};
+        return notAppended({RecordProblem::NoHome, 0});
     RecordFault fault;
     const auto folder = Platform::openOwnFolder(folder_, home_, true, fault);
     if (!folder)
-        return {0, fault};
+        return notAppended(fault);
     const int fd = openLocked(*folder, name_, Platform::Access::Append, true, fault);
     if (fd < 0) {
         Platform::closeFolder(*folder);
-        return {0, fault};
+        return notAppended(fault);
     }
     const Appended appended =
         appendLocked(fd, lines, [&folder] { return Platform::syncFolder(*folder); });
@@ -244,6 +264,13 @@ RecordReader RecordFile::openForReading() const
     if (fault.failed())
         RecordLog::warn("Opening", path(), fault);
     return RecordReader(fd, fault, path());
+}
+
+RecordReader RecordFile::openToVerify(const QByteArray &path)
+{
+    RecordFault fault;
+    const int fd = Platform::openToRead(path, fault);
+    return RecordReader(fd, fault, QFile::decodeName(path));
 }
 
 RecordFault RecordFile::startAnew(const QString &date) const

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 Команда Чуйкомера
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Seal.h"
+
+#include "Sha256.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace
+{
+
+int digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+namespace Seal
+{
+
+QByteArray hex(const Secret &secret)
+{
+    return QByteArray(reinterpret_cast<const char *>(secret.data()), SecretBytes).toHex();
+}
+
+QByteArray pictures(const Pictures &list)
+{
+    QByteArray text;
+    for (int p : list) {
+        if (!text.isEmpty())
+            text += ' ';
+        text += QByteArray::number(p + 1);
+    }
+    return text;
+}
+
+QByteArray text(QByteArrayView game, int level, const Pictures &list, const Secret &secret)
+{
+    return "chuikomer-game:" + game.toByteArray().toLower() + ':' + QByteArray::number(level) +
+           ':' + pictures(list) + ':' + hex(secret);
+}
+
+QByteArray shellCommand(QByteArrayView game, int level, const Pictures &list, const Secret &secret)
+{
+    return "printf 'chuikomer-game:%s:%s:%s:%s' " + game.toByteArray().toLower() + ' ' +
+           QByteArray::number(level) + " '" + pictures(list) + "' " + hex(secret) + " | sha256sum";
+}
+
+QByteArray of(QByteArrayView game, int level, const Pictures &list, const Secret &secret)
+{
+    return Sha256::hex(text(game, level, list, secret));
+}
+
+bool attemptSealHolds(QByteArrayView game, int attempt, int pictureFromOne,
+                      QByteArrayView secretHex, QByteArrayView seal)
+{
+    // Read back for every such game at every reading: made on the stack.
+    char text[96];
+    char secret[2 * SecretBytes];
+    if (!isGame(game) || !isHex(secretHex, 2 * SecretBytes) || attempt < 1 || pictureFromOne < 1)
+        return false;
+    std::transform(secretHex.begin(), secretHex.end(), secret,
+                   [](char c) { return char(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c); });
+    char id[2 * GameBytes];
+    std::transform(game.begin(), game.end(), id,
+                   [](char c) { return char(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c); });
+    const int size =
+        std::snprintf(text, sizeof text, "chuikomer-seal:%.*s:%d:%d:%.*s", int(sizeof id), id,
+                      attempt, pictureFromOne, int(sizeof secret), secret);
+    return size > 0 && size < int(sizeof text) && Sha256::matches(QByteArrayView(text, size), seal);
+}
+
+bool isHex(QByteArrayView text, qsizetype size)
+{
+    return text.size() == size &&
+           std::all_of(text.begin(), text.end(), [](char c) { return digit(c) >= 0; });
+}
+
+bool isGame(QByteArrayView game)
+{
+    return isHex(game, 2 * GameBytes);
+}
+
+bool readSecret(QByteArrayView hex, Secret &secret)
+{
+    if (!isHex(hex, 2 * SecretBytes))
+        return false;
+    for (std::size_t i = 0; i < secret.size(); ++i)
+        secret[i] =
+            std::uint8_t(digit(hex[qsizetype(2 * i)]) << 4 | digit(hex[qsizetype(2 * i + 1)]));
+    return true;
+}
+
+} // namespace Seal
