@@ -306,9 +306,18 @@ private Q_SLOTS:
         Q_EMIT program->game().finished(firstLevelGame(10));
         QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 30));
 
-        // Starting anew during a reading drops it: the old record is the archive now.
+        // Opened again, the figures are there at once; changed behind the program's back, the
+        // record is read again. Starting anew during that reading drops it.
         statistics->close();
         QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
+        statistics = openStatistics(window);
+        QVERIFY(statistics && !reading(*statistics));
+        QCOMPARE(figure(*statistics, u"Hits_1"_s), shown(Games + 30));
+        statistics->close();
+        QTRY_VERIFY(!window.findChild<StatisticsWindow *>());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) && file.write("\n") == 1);
+        file.close();
         statistics = openStatistics(window);
         QVERIFY(statistics && reading(*statistics));
         Q_EMIT statistics->startAnewRequested();

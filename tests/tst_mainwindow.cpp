@@ -307,8 +307,8 @@ private Q_SLOTS:
         const QString intro = said()[0];
         QVERIFY(intro.startsWith(u"Чуйкомер — игра, которая проверяет интуицию. | "_s));
         QVERIFY(intro.contains(u"10 попыток"_s));
-        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло, F4 — печать загаданной "
-                               u"картинки. Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
+        QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло, F4 — первые цифры печати "
+                               u"игры. Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
                                u"уровней."_s));
         QVERIFY(accessible(w.picture(4), QAccessible::Description).contains(u"F2"_s));
         // The banner, a stop of the keyboard's round, is the window's heading and tells the game.

@@ -35,7 +35,7 @@ WORDS = {
         intro="notification Чуйкомер — игра, которая проверяет интуицию.",
         intro_part="проверяет интуицию",
         rules=re.compile(r"^Компьютер загадывает .* 10 попыток.*\. F2 повторяет правила, F3 читает "
-                         r"табло, F4 — печать загаданной картинки\. Сначала выберите уровень"),
+                         r"табло, F4 — первые цифры печати игры\. Сначала выберите уровень"),
         rules_again=re.compile(r"^Компьютер загадывает .* 10 попыток.*\. F2 повторяет правила"),
         level_first="notification Сначала выберите уровень",
         first_level="Первый уровень push button",
@@ -73,7 +73,7 @@ WORDS = {
         intro="notification Hunchmeter is a game that tests your intuition.",
         intro_part="tests your intuition",
         rules=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules; F3 reads the "
-                         r"board; F4 tells the hidden picture's seal\. First choose a level"),
+                         r"board, F4 says the first digits of the game's seal\. First choose a level"),
         rules_again=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules"),
         level_first="notification Choose a level first",
         first_level="Level 1 push button",

@@ -920,7 +920,7 @@ private Q_SLOTS:
         } else if (fault == u"no header"_s) {
             TestSupport::writeFile(path, "my own notes\n" + RecordLine::serialise(game(1, 1)));
         } else if (fault == u"newer"_s) {
-            const QByteArray header = "#chuikomer-games\t3\tmore";
+            const QByteArray header = "#chuikomer-games\t4\tmore";
             const QByteArray line = RecordLine::chained(header, RecordLine::serialise(game(1, 2)));
             TestSupport::writeFile(path, header + '\n' + line + line.chopped(1) + "\tmore\n");
         } else if (fault == u"names taken"_s) {

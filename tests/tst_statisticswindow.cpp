@@ -542,7 +542,7 @@ private Q_SLOTS:
         QByteArray kept;
         if (plant == u"newer"_s || plant == u"locked"_s) {
             QVERIFY(QDir().mkpath(QFileInfo(record).path()));
-            kept = plant == u"newer"_s ? "#chuikomer-games\t3\n"_ba : RecordLine::header();
+            kept = plant == u"newer"_s ? "#chuikomer-games\t4\n"_ba : RecordLine::header();
             TestSupport::writeFile(record, kept);
         }
 #ifdef Q_OS_UNIX

@@ -364,32 +364,24 @@
         <translation>Verify</translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
-        <translation>F2 repeats the rules; F3 reads the board; F4 tells the hidden picture&apos;s seal.</translation>
-    </message>
-    <message>
-        <source>Печать %1-й картинки начинается с %2.</source>
-        <translation>The seal for attempt %1 begins with %2.</translation>
-    </message>
-    <message>
         <source>Вся печать — в окне «Проверка» из меню.</source>
         <translation>The whole seal is in the Verify window, in the menu.</translation>
     </message>
     <message>
-        <source>Игра окончена, все печати сходятся.</source>
-        <translation>The game is over, and all seals hold.</translation>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
+        <translation>F2 repeats the rules, F3 reads the board, F4 says the first digits of the game&apos;s seal.</translation>
     </message>
     <message>
-        <source>Игра окончена, но не все печати сходятся.</source>
-        <translation>The game is over, but not all seals hold.</translation>
+        <source>Печать игры начинается с %1.</source>
+        <translation>The game&apos;s seal begins with %1.</translation>
     </message>
     <message>
-        <source>Секреты и печати — в окне «Проверка» из меню.</source>
-        <translation>The secrets and seals are in the Verify window, in the menu.</translation>
+        <source>Игра окончена. Её картинки и секрет — в окне «Проверка»: по ним проверяют печать, записанную до первого ответа.</source>
+        <translation>The game is over. Its pictures and secret are in the Verify window: they check the seal you noted before your first guess.</translation>
     </message>
     <message>
-        <source>Печати появятся, когда начнётся игра.</source>
-        <translation>Seals appear once a game begins.</translation>
+        <source>Печать появится, когда начнётся игра.</source>
+        <translation>The seal appears when a game starts.</translation>
     </message>
 </context>
 <context>
@@ -602,91 +594,58 @@
         <translation>Verify</translation>
     </message>
     <message>
-        <source>Печати</source>
-        <translation>Seals</translation>
-    </message>
-    <message>
-        <source>Попытка</source>
-        <translation>Attempt</translation>
-    </message>
-    <message>
-        <source>Картинка</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>Печать и секрет</source>
-        <translation>Seal and secret</translation>
-    </message>
-    <message>
-        <source>Сходится</source>
-        <translation>Holds</translation>
-    </message>
-    <message>
         <source>Копировать</source>
         <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Скопировать печати, а после игры и секреты, как текст.</source>
-        <translation>Copy the seals, and after the game the secrets too, as text.</translation>
     </message>
     <message>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Попытка %1, печать %2</source>
-        <translation>Attempt %1, seal %2</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>да</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>НЕТ</source>
-        <translation>NO</translation>
-    </message>
-    <message>
-        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
-        <translation>Attempt %1: %2, number %3, seal %4, secret %5, %6</translation>
-    </message>
-    <message>
-        <source>сходится</source>
-        <translation>holds</translation>
-    </message>
-    <message>
-        <source>не сходится</source>
-        <translation>does not hold</translation>
-    </message>
-    <message>
-        <source>загадана</source>
-        <translation>hidden</translation>
-    </message>
-    <message>
-        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
-        <translation>No game has begun: choose a level, and the seal of the first hidden picture appears here.</translation>
-    </message>
-    <message>
-        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
-        <translation>Game %1. Each picture&apos;s seal appears as soon as the picture is hidden, before you guess: note it. After the game the secrets appear here, and every seal can be checked.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
-        <translation>
-            <numerusform>Game %1 is over. The %n seal holds: the picture was hidden before you guessed.</numerusform>
-            <numerusform>Game %1 is over. All %n seals hold: each picture was hidden before you guessed.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
-        <translation>Game %1 is over. Not all seals hold: the pictures in the rows marked “NO” are not the ones that were hidden.</translation>
-    </message>
-    <message>
         <source>Игра %1</source>
         <translation>Game %1</translation>
+    </message>
+    <message>
+        <source>Скопировать печать, а после игры и всё, чем её проверяют, как текст.</source>
+        <translation>Copy the seal, and after the game everything that checks it, as text.</translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится её печать — до первого ответа.</source>
+        <translation>No game yet: choose a level, and its seal appears here, before your first guess.</translation>
+    </message>
+    <message>
+        <source>Печать игры %1 сделана из всех её десяти картинок до вашего первого ответа. Запишите её первые 16 цифр (выделены): после игры по ним можно будет проверить, что картинки не менялись.</source>
+        <translation>The seal of game %1 was made from all ten of its pictures before your first guess. Note its first 16 digits (in bold): after the game they show whether the pictures were changed.</translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Доказательство честности — печать, которую вы записали до первого ответа: выполните команду ниже в оболочке и сравните её вывод с записанным. Сверка, которую делает сама программа, ничего не доказывает.</source>
+        <translation>Game %1 is over. The proof of a fair game is the seal you noted before your first guess: run the command below in a shell and compare its output with what you noted. A comparison the program makes itself proves nothing.</translation>
+    </message>
+    <message>
+        <source>Печать игры: %1. Для записи достаточно первых 16 цифр: %2.</source>
+        <translation>The game&apos;s seal: %1. The first 16 digits are enough to note: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Картинки: %1.
+Секрет: %2
+Команда:
+%3</source>
+        <translation>Pictures: %1.
+Secret: %2
+Command:
+%3</translation>
+    </message>
+    <message>
+        <source>Контрольные цифры записи игр после этой игры: %1. Кто записал их, может позже убедиться командой chuikomer --verify, что запись до этой игры не менялась.</source>
+        <translation>The games file&apos;s head after this game: %1. Whoever noted it can later show with chuikomer --verify that the file up to this game is unchanged.</translation>
+    </message>
+    <message>
+        <source>Печать: %1</source>
+        <translation>Seal: %1</translation>
     </message>
 </context>
 <context>
@@ -970,10 +929,6 @@ The games played so far are not deleted: they stay in a file named with today&ap
         <translation>Line %1: the hash it holds is not that of the line before it.</translation>
     </message>
     <message>
-        <source>Строка %1: игра без печатей среди игр с печатями.</source>
-        <translation>Line %1: a game without seals among sealed games.</translation>
-    </message>
-    <message>
         <source>Проверено игр: %1, все проходят проверку.</source>
         <translation>Games checked: %1; all pass.</translation>
     </message>
@@ -982,16 +937,44 @@ The games played so far are not deleted: they stay in a file named with today&ap
         <translation>Games checked: %1; failing: %2.</translation>
     </message>
     <message>
-        <source>Строк без игры: %1.</source>
-        <translation>Lines without a game: %1.</translation>
-    </message>
-    <message>
         <source>Запись игр %1 не проверена. %2</source>
         <translation>The games file %1 was not checked. %2</translation>
     </message>
     <message>
         <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
         <translation>Checking a games file: %1 --verify FILE</translation>
+    </message>
+    <message>
+        <source>Строка %1: игра, оборванная при записи (программу прервали), — не в счёт.</source>
+        <translation>Line %1: a game cut off while it was written (the program was stopped); not counted.</translation>
+    </message>
+    <message>
+        <source>Строка %1: не читается как игра.</source>
+        <translation>Line %1: no game can be read from it.</translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печати там, где программа пишет игры с печатью.</source>
+        <translation>Line %1: a game without a seal where the program writes games with one.</translation>
+    </message>
+    <message>
+        <source>В файле нет ни одной игры, которую можно прочесть: проверять нечего.</source>
+        <translation>The file holds no game that can be read: there is nothing to check.</translation>
+    </message>
+    <message>
+        <source>Строк, которые не читаются как игра: %1 — запись не проходит проверку.</source>
+        <translation>Lines from which no game can be read: %1; the file fails the check.</translation>
+    </message>
+    <message>
+        <source>Контрольные цифры записи (после игры в строке %1): %2</source>
+        <translation>Games file head (after the game on line %1): %2</translation>
+    </message>
+    <message>
+        <source>Это не обычный файл: проверяются только файлы, не папки, каналы и устройства.</source>
+        <translation>This is not a regular file: only files are checked, not folders, pipes or devices.</translation>
+    </message>
+    <message>
+        <source>Файл не начинается со строки записи игр, значит, это не запись игр.</source>
+        <translation>The file does not start with the line that marks a games file, so it is not one.</translation>
     </message>
 </context>
 </TS>

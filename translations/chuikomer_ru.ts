@@ -360,31 +360,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — печать загаданной картинки.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Печать %1-й картинки начинается с %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Вся печать — в окне «Проверка» из меню.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Игра окончена, все печати сходятся.</source>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Игра окончена, но не все печати сходятся.</source>
+        <source>Печать игры начинается с %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Секреты и печати — в окне «Проверка» из меню.</source>
+        <source>Игра окончена. Её картинки и секрет — в окне «Проверка»: по ним проверяют печать, записанную до первого ответа.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Печати появятся, когда начнётся игра.</source>
+        <source>Печать появится, когда начнётся игра.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -602,31 +594,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Печати</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Попытка</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Картинка</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Печать и секрет</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сходится</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Копировать</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Скопировать печати, а после игры и секреты, как текст.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -634,59 +602,46 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Попытка %1, печать %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>да</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>НЕТ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Попытка %1: %2, номер %3, печать %4, секрет %5, %6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>сходится</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>не сходится</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>загадана</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Игра ещё не начата: выберите уровень, и здесь появится печать первой загаданной картинки.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Игра %1. Печать каждой картинки появляется, как только она загадана, до вашего ответа: запишите её. После игры здесь появятся секреты, и каждую печать можно будет проверить.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</source>
-        <translation>
-            <numerusform>Игра %1 окончена. Все %n печать сходится: каждая картинка была загадана до вашего ответа.</numerusform>
-            <numerusform>Игра %1 окончена. Все %n печати сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
-            <numerusform>Игра %1 окончена. Все %n печатей сходятся: каждая картинка была загадана до вашего ответа.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Игра %1 окончена. Не все печати сходятся: картинки в строках с «НЕТ» не те, что были загаданы.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Игра %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скопировать печать, а после игры и всё, чем её проверяют, как текст.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра ещё не начата: выберите уровень, и здесь появится её печать — до первого ответа.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать игры %1 сделана из всех её десяти картинок до вашего первого ответа. Запишите её первые 16 цифр (выделены): после игры по ним можно будет проверить, что картинки не менялись.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Игра %1 окончена. Доказательство честности — печать, которую вы записали до первого ответа: выполните команду ниже в оболочке и сравните её вывод с записанным. Сверка, которую делает сама программа, ничего не доказывает.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать игры: %1. Для записи достаточно первых 16 цифр: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картинки: %1.
+Секрет: %2
+Команда:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Контрольные цифры записи игр после этой игры: %1. Кто записал их, может позже убедиться командой chuikomer --verify, что запись до этой игры не менялась.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -976,10 +931,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Строка %1: игра без печатей среди игр с печатями.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Проверено игр: %1, все проходят проверку.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -988,15 +939,43 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Строк без игры: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Запись игр %1 не проверена. %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Проверка записи игр: %1 --verify ФАЙЛ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: игра, оборванная при записи (программу прервали), — не в счёт.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: не читается как игра.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1: игра без печати там, где программа пишет игры с печатью.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В файле нет ни одной игры, которую можно прочесть: проверять нечего.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строк, которые не читаются как игра: %1 — запись не проходит проверку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Контрольные цифры записи (после игры в строке %1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Это не обычный файл: проверяются только файлы, не папки, каналы и устройства.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл не начинается со строки записи игр, значит, это не запись игр.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

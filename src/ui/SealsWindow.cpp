@@ -165,7 +165,7 @@ void SealsWindow::setRecordCode(const QByteArray &code)
     const bool shown = !code.isEmpty() && game_.score().has_value();
     record_->setVisible(shown);
     if (shown)
-        record_->setText(tr("Контрольный код записи игр после этой игры: %1. Кто записал его, "
+        record_->setText(tr("Контрольные цифры записи игр после этой игры: %1. Кто записал их, "
                             "может позже убедиться командой chuikomer --verify, что запись до "
                             "этой игры не менялась.")
                              .arg(VerifyTexts::grouped(code)));

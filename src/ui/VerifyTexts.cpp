@@ -70,7 +70,7 @@ QString VerifyTexts::summary(const Tally &tally)
 
 QString VerifyTexts::head(const QByteArray &head, qint64 line)
 {
-    return tr("Вершина записи (после игры в строке %1): %2").arg(line).arg(grouped(head));
+    return tr("Контрольные цифры записи (после игры в строке %1): %2").arg(line).arg(grouped(head));
 }
 
 QString VerifyTexts::notChecked(const QString &path, const QString &cause)

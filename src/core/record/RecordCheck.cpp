@@ -11,6 +11,7 @@ void RecordCheck::add(QByteArrayView line)
 {
     if (++number_ == 1) {
         headerVersion_ = RecordLine::headerVersion(line).value_or(0);
+        previous_ = RecordLine::linkText(line, false);
         return;
     }
     Line current;
@@ -29,13 +30,15 @@ void RecordCheck::add(QByteArrayView line)
             }
             if (current.attempt > 0)
                 current.failure = Failure::Seal;
-            // The first game links to the header its own version wrote, which a later one may
-            // have raised in place since.
-            const QByteArray before =
-                number_ == 2 ? RecordLine::header(version).chopped(1) : previous_;
+            // The first game links to the header as it stands, or as its own version wrote it
+            // before a later one raised it in place.
+            const bool linked =
+                RecordLine::linksTo(*read, previous_) ||
+                (number_ == 2 &&
+                 RecordLine::linksTo(*read, RecordLine::header(version).chopped(1)));
             // Either this line is not where it was written, or the one before it changed:
             // neither is trusted.
-            if (!RecordLine::linksTo(*read, before)) {
+            if (!linked) {
                 if (pending_ && pending_->game && pending_->failure == Failure::None)
                     pending_->failure = Failure::Changed;
                 if (current.failure == Failure::None)
