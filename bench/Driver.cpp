@@ -356,6 +356,7 @@ struct StatisticsRun {
     double allFiguresMs = 0;
     double longestFreezeMs = 0;
     double handOverMs = 0;
+    double againMs = 0;
     double rssGrowthMiB = 0;
     double perGameMs = 0;
     double perGameMaxMs = 0;
@@ -375,8 +376,9 @@ std::optional<StatisticsRun> readStatisticsLine(const std::string &out)
     double gameMicros = 0;
     double gameMaxMicros = 0;
     long long handOverMicros = 0;
+    long long againMicros = 0;
     if (!(line >> tag >> micros >> before >> after >> run.recordBytes >> loadedMicros >>
-          stallMicros >> gameMicros >> gameMaxMicros >> handOverMicros) ||
+          stallMicros >> gameMicros >> gameMaxMicros >> handOverMicros >> againMicros) ||
         tag != "STATISTICS")
         return std::nullopt;
     run.firstPaintMs = double(micros) / 1000.0;
@@ -386,6 +388,7 @@ std::optional<StatisticsRun> readStatisticsLine(const std::string &out)
     run.perGameMs = gameMicros / 1000.0;
     run.perGameMaxMs = gameMaxMicros / 1000.0;
     run.handOverMs = double(handOverMicros) / 1000.0;
+    run.againMs = double(againMicros) / 1000.0;
     return run;
 }
 
@@ -560,6 +563,10 @@ void printStatisticsReport(const Options &options, const std::vector<StatisticsR
     const Spread loaded = spreadOf(runs, &StatisticsRun::allFiguresMs);
     std::printf("  command to all figures shown: median %.1f ms, max %.1f ms\n", loaded.median,
                 loaded.max);
+    const Spread again = spreadOf(runs, &StatisticsRun::againMs);
+    std::printf("  opened again in the same run, all figures: median %.1f ms, max %.1f ms, "
+                "target <= 100 ms  %s\n",
+                again.median, again.max, verdict(again.max, 100));
     const Spread stall = spreadOf(runs, &StatisticsRun::longestFreezeMs);
     std::printf("  longest freeze while reading: median %.1f ms, max %.1f ms, target <= 100 ms"
                 "  %s\n",
