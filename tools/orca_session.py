@@ -41,6 +41,7 @@ import ctypes
 import os
 import re
 import select
+import shlex
 import shutil
 import signal
 import subprocess
@@ -153,18 +154,25 @@ class OrcaSession:
             conf.write("DisableAutoSpawn\n")
         self.env = env
 
-        # Xvfb picks a free display itself and writes its number once it accepts clients.
+        # Xvfb picks a free display itself and writes its number once it accepts clients. Left
+        # to itself it resets whenever its last client leaves, and drops whoever is connecting
+        # meanwhile: a program ending as the next one starts.
         read_end, write_end = os.pipe()
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], "xvfb", pass_fds=(write_end,))
+                     "-nolisten", "tcp", "-noreset"], "xvfb", pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as displayfd:
             env["DISPLAY"] = ":" + _read_line(displayfd, START_TIMEOUT, "Xvfb did not start")
 
-        self._spawn(["openbox", "--sm-disable"], "openbox")
-        _wait_until(lambda: b"window id" in subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env, capture_output=True).stdout,
-            START_TIMEOUT, "openbox did not start")
+        # Ready once it has started in full, which it tells without an X client of ours; on a
+        # busy machine that takes seconds, as in tools/with-xvfb.
+        ready = os.path.join(self.folder, "openbox-ready")
+        openbox = self._spawn(["openbox", "--sm-disable", "--startup",
+                               "touch " + shlex.quote(ready)], "openbox")
+        _wait_until(lambda: os.path.exists(ready) or openbox.poll() is not None,
+                    4 * START_TIMEOUT, "openbox did not start")
+        if not os.path.exists(ready):
+            raise RuntimeError("orca_session: openbox ended: " + self._output("openbox"))
 
         # The bus and all it starts (the AT-SPI bus and registry) form one process group.
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], "dbus",
@@ -185,6 +193,10 @@ class OrcaSession:
         self._spawn(interpreter + ["-c", ORCA_LAUNCHER, orca, "--debug-file", self.log], "orca")
         _wait_until(lambda: "ORCA: Starting registry" in self._log_text(),
                     START_TIMEOUT, "Orca did not start; see " + self.log)
+
+    def _output(self, name):
+        with open(os.path.join(self.folder, name + ".out"), errors="replace") as out:
+            return out.read()
 
     def _log_text(self):
         try:
