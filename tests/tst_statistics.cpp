@@ -173,18 +173,14 @@ private Q_SLOTS:
         const double strong = Statistics::strongShare(at);
         QCOMPARE(r.high < strong, strength == Strength::NotStrong);
         QCOMPARE(r.low > strong, strength == Strength::Strong);
-        // A strength not yet known would be at its share, after the games said and not before.
-        auto after = [&](qint64 more) {
-            const qint64 g = (games + more) * Game::Attempts;
-            return Statistics::strengthOf(at, g, std::llround(share * double(g)));
-        };
-        const std::optional<qint64> more = s.gamesToTellStrength(at);
-        if (strength != Strength::Unknown)
-            QVERIFY(!more);
-        else if (more)
-            QVERIFY(after(*more) != Strength::Unknown && after(*more - 1) == Strength::Unknown);
-        else
-            QCOMPARE(after(Statistics::MostGamesAhead), Strength::Unknown);
+        // An open question would settle on the share's side; a settled one has no outlook.
+        for (const auto &[o, threshold] : {std::pair(s.chanceOutlook(at), chanceAt(level)),
+                                           std::pair(s.strengthOutlook(at), strong)}) {
+            QCOMPARE(o.settled, Evidence::leavesOut(guesses, hits, threshold));
+            const bool at = std::abs(share - threshold) < 1e-12;
+            QCOMPARE(o.above, at ? std::nullopt : std::optional(share > threshold));
+            QVERIFY(!(o.games && (o.settled || at)));
+        }
         // A line by itself is its own total, which has no strong share to be below.
         QCOMPARE(s.finding(Statistics::Total),
                  finding == Finding::NoStrongEdge ? Finding::Unclear : finding);
@@ -379,6 +375,70 @@ private Q_SLOTS:
             QVERIFY(outside > 10 && outside < int(g.columns.size()) - 10);
         QCOMPARE(g.chanceLine.y1(), g.y(chanceAt(level)));
         QVERIFY(g.top >= chanceAt(level) && g.top <= 1);
+    }
+
+    // Simulated futures at the share so far: the games an outlook states are their median, and
+    // they settle on the side it says. A share exactly at the threshold, or one so near it that
+    // half the futures have not settled within the games looked ahead, states none.
+    void outlookIsTheMedianFuture_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<bool>("strong");
+        QTest::newRow("16% at level 2 after 25 games, strong?") << 2 << 25 << 40 << true;
+        QTest::newRow("29% at level 1 after 300 games, strong?") << 1 << 300 << 870 << true;
+        QTest::newRow("21 games, 64 right, apart from luck?") << 1 << 21 << 64 << false;
+        QTest::newRow("a 22% player after 100 games, apart from luck?") << 1 << 100 << 220 << false;
+        QTest::newRow("2 games at chance, strong?") << 1 << 2 << 4 << true;
+        QTest::newRow("21 games, 64 right, strong?") << 1 << 21 << 64 << true;
+        QTest::newRow("63 of 210, exactly strong") << 1 << 21 << 63 << true;
+    }
+    void outlookIsTheMedianFuture()
+    {
+        QFETCH(int, level);
+        QFETCH(int, games);
+        QFETCH(int, hits);
+        QFETCH(bool, strong);
+        const Level at = TestSupport::level(level);
+        const double threshold = strong ? Statistics::strongShare(at) : at.chance();
+        const Statistics::Outlook o = Statistics::outlook(games, hits, threshold);
+        const double share = double(hits) / double(games * Game::Attempts);
+        std::mt19937 random(unsigned(games * 1000 + hits));
+        std::binomial_distribution<int> game(Game::Attempts, share);
+        constexpr int Futures = 1000;
+        const qint64 ahead = o.games.value_or(Statistics::MostGamesAhead);
+        int settled = 0, before = 0, wrongSide = 0;
+        for (int f = 0; f < Futures; ++f) {
+            qint64 h = hits;
+            for (qint64 more = 1; more <= ahead; ++more) {
+                h += game(random);
+                const qint64 guesses = (games + more) * Game::Attempts;
+                const Evidence::Edges e = Evidence::knownEdges(guesses, threshold);
+                const bool up = e.above && h >= *e.above, down = e.below && h <= *e.below;
+                if (up || down) {
+                    ++settled;
+                    before += more < ahead;
+                    wrongSide += o.above && up != *o.above;
+                    break;
+                }
+            }
+        }
+        qInfo("settled within %lld more games: %.1f%%, within one fewer: %.1f%%", qlonglong(ahead),
+              settled * 100.0 / Futures, before * 100.0 / Futures);
+        if (std::abs(share - threshold) < 1e-12) {
+            QVERIFY(!o.above && !o.games);
+            QVERIFY(settled < Futures / 50);
+            return;
+        }
+        // A median, within the simulation's spread.
+        if (o.games) {
+            QVERIFY2(settled >= Futures * 45 / 100, qPrintable(QString::number(settled)));
+            QVERIFY2(before <= Futures * 55 / 100, qPrintable(QString::number(before)));
+        } else {
+            QVERIFY2(settled <= Futures * 55 / 100, qPrintable(QString::number(settled)));
+        }
+        QVERIFY(wrongSide <= Futures / 50);
     }
 };
 

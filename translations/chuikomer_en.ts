@@ -671,25 +671,25 @@ Command:
         <translation>games</translation>
     </message>
     <message>
-        <source>где бывает угадывающий наугад</source>
-        <translation>where blind guessing lands</translation>
+        <source>коридор угадывающего наугад</source>
+        <translation>blind guessing band</translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
-        <translation>The share of right guesses after each game, the blind-guessing line and the band where blind guessing lands: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и коридор, где бывает угадывающий наугад: линия выходит из коридора, только когда вывод — «%1» или «%2».</source>
+        <translation>Percent right after each game, the blind guessing line and the band a blind guesser stays in: the line leaves the band only when the verdict is “%1” or “%2”.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <source>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 и выше.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right; blind guessing %3, with its band from %4 up.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right; blind guessing %3, with its band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing band from %4 up.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing band from %4 up.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <source>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 до %5.</source>
         <translation>
-            <numerusform>%1: after %Ln game, %2 right; blind guessing %3, with its band from %4 to %5.</numerusform>
-            <numerusform>%1: after %Ln games, %2 right; blind guessing %3, with its band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln game, %2 right, blind guessing %3, blind guessing band from %4 to %5.</numerusform>
+            <numerusform>%1: after %Ln games, %2 right, blind guessing %3, blind guessing band from %4 to %5.</numerusform>
         </translation>
     </message>
 </context>
@@ -697,19 +697,23 @@ Command:
     <name>StatisticsSummary</name>
     <message>
         <source>наугад</source>
-        <translation>chance</translation>
+        <translation>blind guessing</translation>
     </message>
     <message>
-        <source>сильное</source>
-        <translation>strong</translation>
+        <source>ваш диапазон</source>
+        <translation>your range</translation>
+    </message>
+    <message>
+        <source>порог сильного чутья</source>
+        <translation>strong threshold</translation>
+    </message>
+    <message>
+        <source>доля верных сейчас</source>
+        <translation>percent right now</translation>
     </message>
 </context>
 <context>
     <name>StatisticsTable</name>
-    <message>
-        <source>Итоги</source>
-        <translation>Figures</translation>
-    </message>
     <message>
         <source>Сыграно игр</source>
         <translation>Games played</translation>
@@ -743,24 +747,28 @@ Command:
         <translation>%1, percent right: %2</translation>
     </message>
     <message>
-        <source>Границы доли</source>
-        <translation>Likely range</translation>
-    </message>
-    <message>
         <source>Доля наугад</source>
         <translation>Blind guessing</translation>
     </message>
     <message>
-        <source>%1, границы доли верных: %2</source>
-        <translation>%1, likely range of percent right: %2</translation>
-    </message>
-    <message>
-        <source>%1, границы доли верных: только у отдельных уровней</source>
-        <translation>%1, likely range of percent right: given for single levels only</translation>
-    </message>
-    <message>
         <source>%1, доля наугад: %2</source>
         <translation>%1, blind guessing: %2</translation>
+    </message>
+    <message>
+        <source>Числа по уровням</source>
+        <translation>Figures by level</translation>
+    </message>
+    <message>
+        <source>Диапазон доли</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>%1, диапазон доли верных: %2</source>
+        <translation>%1, range of percent right: %2</translation>
+    </message>
+    <message>
+        <source>%1, диапазон доли верных: только у отдельных уровней</source>
+        <translation>%1, range of percent right: for single levels only</translation>
     </message>
 </context>
 <context>
@@ -781,21 +789,17 @@ Command:
         <translation>No games yet: play a game, and the results will appear here.</translation>
     </message>
     <message>
-        <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
-        <translation>The total combines all levels, so it may differ from a single level.</translation>
-    </message>
-    <message>
         <source>%1 %</source>
         <comment>a share in per cent</comment>
         <translation>%1%</translation>
     </message>
     <message>
         <source>выделяется</source>
-        <translation>better than chance</translation>
+        <translation>better than blind guessing</translation>
     </message>
     <message>
         <source>верных меньше, чем бывает наугад</source>
-        <translation>worse than chance</translation>
+        <translation>worse than blind guessing</translation>
     </message>
     <message>
         <source>сильного чутья нет</source>
@@ -814,59 +818,146 @@ Command:
         <comment>a line of play and its verdict</comment>
         <translation>%1: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, наугад в среднем %2</source>
-        <translation>
-            <numerusform>%Ln game: %1 right, blind guessing %2 on average</numerusform>
-            <numerusform>%Ln games: %1 right, blind guessing %2 on average</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</source>
-        <translation>
-            <numerusform>%Ln game: %1 right, likely %2 to %3, blind guessing %4</numerusform>
-            <numerusform>%Ln games: %1 right, likely %2 to %3, blind guessing %4</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
         <translation>%1–%2%</translation>
     </message>
     <message>
-        <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
-        <translation>The bar: where your true share of right guesses likely lies, %1 to %2. The line: blind guessing, %3. The dot: your share now, %4. Strong intuition: %5 or more, 1.5 times blind guessing.</translation>
-    </message>
-    <message>
-        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
-        <translation>The bounds hold for %1 players out of %2, however often you check.</translation>
-    </message>
-    <message>
-        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
-        <translation>%1: all levels together not yet distinguishable from blind guessing</translation>
-    </message>
-    <message>
         <source>%1: от угадывания наугад пока не отличить</source>
         <translation>%1: not yet distinguishable from blind guessing</translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
-        <translation>Strong intuition (%1 or more): yes, likely at least %2.</translation>
+        <source>%1: все уровни вместе от угадывания наугад не отличить</source>
+        <translation>%1: all levels together cannot be told from blind guessing</translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
-        <translation>Strong intuition (%1 or more): no, likely at most %2.</translation>
+        <source>%1: от угадывания наугад не отличить</source>
+        <translation>%1: cannot be told from blind guessing</translation>
     </message>
     <message numerus="yes">
-        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё сильное.</source>
         <translation>
-            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more game at this rate.</numerusform>
-            <numerusform>Strong intuition (%1 or more): not clear yet; about %Ln more games at this rate.</numerusform>
+            <numerusform>Play about %Ln more game: at this share, half the time that is enough to show a strong intuition.</numerusform>
+            <numerusform>Play about %Ln more games: at this share, half the time that is enough to show a strong intuition.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что сильного чутья нет.</source>
+        <translation>
+            <numerusform>Play about %Ln more game: at this share, half the time that is enough to show there is no strong intuition.</numerusform>
+            <numerusform>Play about %Ln more games: at this share, half the time that is enough to show there is no strong intuition.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё есть.</source>
+        <translation>
+            <numerusform>Play about %Ln more game: at this share, half the time that is enough to show an intuition.</numerusform>
+            <numerusform>Play about %Ln more games: at this share, half the time that is enough to show an intuition.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что верных меньше, чем наугад.</source>
+        <translation>
+            <numerusform>Play about %Ln more game: at this share, half the time that is enough to show fewer right than blind guessing.</numerusform>
+            <numerusform>Play about %Ln more games: at this share, half the time that is enough to show fewer right than blind guessing.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
-        <translation>Strong intuition (%1 or more): not clear yet; at this rate it may never become clear.</translation>
+        <source>Узнавать здесь больше нечего: ваша доля верных — не больше %1.</source>
+        <translation>Nothing more to learn here: your percent right is at most %1.</translation>
+    </message>
+    <message>
+        <source>При такой доле от угадывания наугад может так и не отличиться.</source>
+        <translation>At this share it may never be told from blind guessing.</translation>
+    </message>
+    <message>
+        <source>При такой доле от угадывания наугад, скорее всего, не отличится и за %L1 игр.</source>
+        <translation>At this share it will most likely not be told from blind guessing within %L1 games.</translation>
+    </message>
+    <message>
+        <source>Сильное ли чутьё, при такой доле может и не проясниться.</source>
+        <translation>Whether the intuition is strong may never become clear at this share.</translation>
+    </message>
+    <message>
+        <source>Сильное ли чутьё, при такой доле, скорее всего, не прояснится и за %L1 игр.</source>
+        <translation>Whether the intuition is strong will most likely not become clear within %L1 games at this share.</translation>
+    </message>
+    <message>
+        <source>Это уже установлено: узнавать здесь больше нечего.</source>
+        <translation>This already stands: nothing more to learn here.</translation>
+    </message>
+    <message>
+        <source>Это уже установлено: чутьё есть, и оно сильное.</source>
+        <translation>This already stands: an intuition, and a strong one.</translation>
+    </message>
+    <message>
+        <source>Это уже установлено: чутьё есть, но не сильное.</source>
+        <translation>This already stands: an intuition, but not a strong one.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: верных %1, наугад %2 — в среднем по вашим уровням</source>
+        <translation>
+            <numerusform>%Ln game: %1 right, blind guessing %2 on average over your levels</numerusform>
+            <numerusform>%Ln games: %1 right, blind guessing %2 on average over your levels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: верных %1, диапазон %2, наугад %3</source>
+        <translation>
+            <numerusform>%Ln game: %1 right, range %2, blind guessing %3</numerusform>
+            <numerusform>%Ln games: %1 right, range %2, blind guessing %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): есть — вероятно, не меньше %2.</source>
+        <translation>Strong intuition (threshold %1): yes — likely at least %2.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): нет — вероятно, не больше %2.</source>
+        <translation>Strong intuition (threshold %1): no — likely at most %2.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно.</source>
+        <translation>Strong intuition (threshold %1): not clear yet.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле может и не проясниться.</source>
+        <translation>Strong intuition (threshold %1): not clear yet; at this share it may never become clear.</translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле, скорее всего, не прояснится и за %L2 игр.</source>
+        <translation>Strong intuition (threshold %1): not clear yet; at this share most likely not within %L2 games.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что оно есть.</source>
+        <translation>
+            <numerusform>Strong intuition (threshold %1): not clear yet; at this share, half the time about %Ln more game shows that there is one.</numerusform>
+            <numerusform>Strong intuition (threshold %1): not clear yet; at this share, half the time about %Ln more games show that there is one.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что его нет.</source>
+        <translation>
+            <numerusform>Strong intuition (threshold %1): not clear yet; at this share, half the time about %Ln more game shows that there is none.</numerusform>
+            <numerusform>Strong intuition (threshold %1): not clear yet; at this share, half the time about %Ln more games show that there is none.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Закрашен ваш диапазон, от %1 до %2: в нём, вероятно, ваша настоящая доля верных. Черта — наугад: %3. Пунктир — порог сильного чутья: %5, в полтора раза больше, чем наугад. Точка — доля верных сейчас: %4.</source>
+        <translation>The filled part is your range, %1 to %2: your true percent right is likely in it. The line is blind guessing: %3. The dashed line is the strong threshold: %5, half again blind guessing. The dot is your percent right now: %4.</translation>
+    </message>
+    <message>
+        <source>Всего — ответы всех уровней вместе: их больше, чем на любом уровне, поэтому разница с угадыванием наугад видна здесь раньше.</source>
+        <translation>Total counts the guesses of all levels together: there are more of them than at any one level, so a difference from blind guessing shows here sooner.</translation>
+    </message>
+    <message>
+        <source>Всего — ответы всех уровней вместе: разница одного уровня среди остальных может теряться.</source>
+        <translation>Total counts the guesses of all levels together: one level’s difference can be lost among the others.</translation>
+    </message>
+    <message>
+        <source>На каждом уровне ваша настоящая доля верных лежит в диапазоне с вероятностью %1, сколько бы раз вы сюда ни заглядывали.</source>
+        <translation>At each level, your true percent right lies in the range with %1 certainty, however often you look here.</translation>
     </message>
 </context>
 <context>
@@ -874,10 +965,6 @@ Command:
     <message>
         <source>Статистика</source>
         <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Чтение записи игр: %p%</source>
-        <translation>Reading the games file: %p%</translation>
     </message>
     <message>
         <source>Чтение записи игр</source>
@@ -912,6 +999,10 @@ The games played so far are not deleted: they stay in a file named with today&ap
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Чтение записи игр: %p %</source>
+        <translation>Reading the games file: %p%</translation>
     </message>
 </context>
 <context>

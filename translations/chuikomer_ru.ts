@@ -668,27 +668,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>где бывает угадывающий наугад</source>
+        <source>коридор угадывающего наугад</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» или «%2».</source>
+        <source>Доля верных ответов после каждой игры, линия «наугад» и коридор, где бывает угадывающий наугад: линия выходит из коридора, только когда вывод — «%1» или «%2».</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</source>
+        <source>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 и выше.</source>
         <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, коридор угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 и выше.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 и выше.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</source>
+        <source>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 до %5.</source>
         <translation>
-            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
-            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игры доля верных %2, наугад %3, коридор угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 до %5.</numerusform>
+            <numerusform>%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего наугад от %4 до %5.</numerusform>
         </translation>
     </message>
 </context>
@@ -699,16 +699,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>сильное</source>
+        <source>ваш диапазон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порог сильного чутья</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>доля верных сейчас</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>StatisticsTable</name>
-    <message>
-        <source>Итоги</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Сыграно игр</source>
         <translation type="unfinished"></translation>
@@ -742,23 +746,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Границы доли</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Доля наугад</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, границы доли верных: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, границы доли верных: только у отдельных уровней</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1, доля наугад: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Числа по уровням</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диапазон доли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, диапазон доли верных: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, диапазон доли верных: только у отдельных уровней</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -778,10 +786,6 @@
     </message>
     <message>
         <source>Игр пока нет: сыграйте, и результаты появятся здесь.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Всего складывает все уровни, поэтому может расходиться с отдельным уровнем.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -814,37 +818,9 @@
         <comment>a line of play and its verdict</comment>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, наугад в среднем %2</source>
-        <translation>
-            <numerusform>%Ln игра: %1 верных, наугад в среднем %2</numerusform>
-            <numerusform>%Ln игры: %1 верных, наугад в среднем %2</numerusform>
-            <numerusform>%Ln игр: %1 верных, наугад в среднем %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</source>
-        <translation>
-            <numerusform>%Ln игра: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
-            <numerusform>%Ln игры: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
-            <numerusform>%Ln игр: %1 верных, вероятно от %2 до %3, наугад %4</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1–%2 %</source>
         <comment>a range of shares in per cent</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Полоса — где, вероятно, ваша настоящая доля верных: от %1 до %2. Черта — наугад: %3. Точка — доля верных сейчас: %4. Сильное чутьё — от %5, в полтора раза больше, чем наугад.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Границы верны у %1 игроков из %2, сколько бы раз вы сюда ни заглядывали.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: все уровни вместе от угадывания наугад пока не отличить</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -852,23 +828,143 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): есть — вероятно, не меньше %2.</source>
+        <source>%1: все уровни вместе от угадывания наугад не отличить</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): нет — вероятно, не больше %2.</source>
+        <source>%1: от угадывания наугад не отличить</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</source>
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё сильное.</source>
         <translation>
-            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игра при такой доле.</numerusform>
-            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игры при такой доле.</numerusform>
-            <numerusform>Сильное чутьё (от %1): пока не ясно — ещё примерно %Ln игр при такой доле.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игры: при такой доле за это время в половине случаев станет ясно, что чутьё сильное.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё сильное.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё сильное.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что сильного чутья нет.</source>
+        <translation>
+            <numerusform>Сыграйте ещё около %Ln игры: при такой доле за это время в половине случаев станет ясно, что сильного чутья нет.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что сильного чутья нет.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что сильного чутья нет.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё есть.</source>
+        <translation>
+            <numerusform>Сыграйте ещё около %Ln игры: при такой доле за это время в половине случаев станет ясно, что чутьё есть.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё есть.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что чутьё есть.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что верных меньше, чем наугад.</source>
+        <translation>
+            <numerusform>Сыграйте ещё около %Ln игры: при такой доле за это время в половине случаев станет ясно, что верных меньше, чем наугад.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что верных меньше, чем наугад.</numerusform>
+            <numerusform>Сыграйте ещё около %Ln игр: при такой доле за это время в половине случаев станет ясно, что верных меньше, чем наугад.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Сильное чутьё (от %1): пока не ясно; при такой доле может и не проясниться.</source>
+        <source>Узнавать здесь больше нечего: ваша доля верных — не больше %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При такой доле от угадывания наугад может так и не отличиться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При такой доле от угадывания наугад, скорее всего, не отличится и за %L1 игр.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное ли чутьё, при такой доле может и не проясниться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное ли чутьё, при такой доле, скорее всего, не прояснится и за %L1 игр.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Это уже установлено: узнавать здесь больше нечего.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Это уже установлено: чутьё есть, и оно сильное.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Это уже установлено: чутьё есть, но не сильное.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: верных %1, наугад %2 — в среднем по вашим уровням</source>
+        <translation>
+            <numerusform>%Ln игра: верных %1, наугад %2 — в среднем по вашим уровням</numerusform>
+            <numerusform>%Ln игры: верных %1, наугад %2 — в среднем по вашим уровням</numerusform>
+            <numerusform>%Ln игр: верных %1, наугад %2 — в среднем по вашим уровням</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln игр: верных %1, диапазон %2, наугад %3</source>
+        <translation>
+            <numerusform>%Ln игра: верных %1, диапазон %2, наугад %3</numerusform>
+            <numerusform>%Ln игры: верных %1, диапазон %2, наугад %3</numerusform>
+            <numerusform>%Ln игр: верных %1, диапазон %2, наугад %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): есть — вероятно, не меньше %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): нет — вероятно, не больше %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле может и не проясниться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле, скорее всего, не прояснится и за %L2 игр.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что оно есть.</source>
+        <translation>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игру станет ясно, что оно есть.</numerusform>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игры станет ясно, что оно есть.</numerusform>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что оно есть.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что его нет.</source>
+        <translation>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игру станет ясно, что его нет.</numerusform>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игры станет ясно, что его нет.</numerusform>
+            <numerusform>Сильное чутьё (порог %1): пока не ясно; при такой доле в половине случаев примерно через %Ln игр станет ясно, что его нет.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Закрашен ваш диапазон, от %1 до %2: в нём, вероятно, ваша настоящая доля верных. Черта — наугад: %3. Пунктир — порог сильного чутья: %5, в полтора раза больше, чем наугад. Точка — доля верных сейчас: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Всего — ответы всех уровней вместе: их больше, чем на любом уровне, поэтому разница с угадыванием наугад видна здесь раньше.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Всего — ответы всех уровней вместе: разница одного уровня среди остальных может теряться.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На каждом уровне ваша настоящая доля верных лежит в диапазоне с вероятностью %1, сколько бы раз вы сюда ни заглядывали.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -876,10 +972,6 @@
     <name>StatisticsWindow</name>
     <message>
         <source>Статистика</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чтение записи игр: %p%</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -913,6 +1005,10 @@
     </message>
     <message>
         <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтение записи игр: %p %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

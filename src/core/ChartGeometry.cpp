@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
-#include <map>
 #include <optional>
 
 namespace
@@ -29,38 +27,11 @@ struct Counts {
     qint64 below;
 };
 
-// Kept from one drawing to the next, so that a finished game asks for the counts at a few new
-// games, not at all of them again; a known game nearby starts each search close to its end.
 Counts countsAfter(qint64 games, double chance)
 {
-    thread_local std::map<std::pair<double, qint64>, Counts> known;
-    const auto key = std::pair(chance, games);
-    auto next = known.lower_bound(key);
-    if (next != known.end() && next->first == key)
-        return next->second;
-    Evidence::Edges near;
-    auto nearest = known.end();
-    if (next != known.end() && next->first.first == chance)
-        nearest = next;
-    if (next != known.begin() && std::prev(next)->first.first == chance)
-        nearest = std::prev(next);
-    if (nearest != known.end()) {
-        const qint64 nearGames = nearest->first.second;
-        const qint64 shift =
-            std::llround(double((games - nearGames) * GameSize::Attempts) * chance);
-        if (nearest->second.above <= nearGames * GameSize::Attempts)
-            near.above = nearest->second.above + shift;
-        if (nearest->second.below >= 0)
-            near.below = nearest->second.below + shift;
-    }
-    constexpr std::size_t MostKept = 1 << 15;
-    if (known.size() >= MostKept)
-        known.clear();
     const qint64 guesses = games * GameSize::Attempts;
-    const Evidence::Edges e = Evidence::edges(guesses, chance, near);
-    const Counts counts{e.above.value_or(guesses + 1), e.below.value_or(-1)};
-    known.emplace(key, counts);
-    return counts;
+    const Evidence::Edges e = Evidence::knownEdges(guesses, chance);
+    return {e.above.value_or(guesses + 1), e.below.value_or(-1)};
 }
 
 // One level's record as the running count of right guesses after each game, 1..games.

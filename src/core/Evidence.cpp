@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <map>
 #include <vector>
 
 namespace Evidence
@@ -236,6 +238,34 @@ Edges edges(qint64 guesses, double chance, const Edges &near)
     if (reachedAt(0))
         e.below =
             crossing(reachedAt, expected, 0, near.below.value_or(qint64(std::floor(mean - reach))));
+    return e;
+}
+
+Edges knownEdges(qint64 guesses, double chance)
+{
+    thread_local std::map<std::pair<double, qint64>, Edges> known;
+    const auto key = std::pair(chance, guesses);
+    auto next = known.lower_bound(key);
+    if (next != known.end() && next->first == key)
+        return next->second;
+    auto nearest = known.end();
+    if (next != known.end() && next->first.first == chance)
+        nearest = next;
+    if (next != known.begin() && std::prev(next)->first.first == chance)
+        nearest = std::prev(next);
+    Edges near;
+    if (nearest != known.end()) {
+        const qint64 shift = std::llround(double(guesses - nearest->first.second) * chance);
+        if (nearest->second.above)
+            near.above = *nearest->second.above + shift;
+        if (nearest->second.below)
+            near.below = *nearest->second.below + shift;
+    }
+    constexpr std::size_t MostKept = 1 << 16;
+    if (known.size() >= MostKept)
+        known.clear();
+    const Edges e = edges(guesses, chance, near);
+    known.emplace(key, e);
     return e;
 }
 

@@ -60,5 +60,8 @@ struct Edges {
 };
 // `near`: the counts for a number of guesses close by, where known, to start the search from.
 Edges edges(qint64 guesses, double chance, const Edges &near = {});
+// The same, kept from one call to the next: the chart and the outlooks ask for the counts at
+// every number of games in turn, each search starting from the nearest one known.
+Edges knownEdges(qint64 guesses, double chance);
 
 } // namespace Evidence

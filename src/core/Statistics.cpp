@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace
 {
@@ -132,29 +133,78 @@ Statistics::Finding Statistics::finding(Line line) const
     return line ? judge(*line, guesses(line), hits(line)) : totalFinding();
 }
 
-std::optional<qint64> Statistics::gamesToTellStrength(Level level) const
+Statistics::Outlook Statistics::chanceOutlook(Level level) const
 {
-    const qint64 played = games(level);
-    if (played == 0 || strength(level) != Strength::Unknown)
-        return std::nullopt;
-    const double share = double(hits(level)) / double(guesses(level));
-    auto settledAfter = [&](qint64 more) {
-        const qint64 guesses = (played + more) * GameSize::Attempts;
-        return strengthOf(level, guesses, std::llround(share * double(guesses))) !=
-               Strength::Unknown;
-    };
-    // Doubling, then halving: the strength is told for good once the range is narrow enough,
-    // so the first count found this way is close to the first of all.
-    qint64 unsettled = 0, settled = 1;
-    while (!settledAfter(settled)) {
-        if (settled >= MostGamesAhead)
-            return std::nullopt;
-        unsettled = settled;
-        settled = std::min(2 * settled, MostGamesAhead);
+    return outlook(games(level), hits(level), level.chance());
+}
+
+Statistics::Outlook Statistics::strengthOutlook(Level level) const
+{
+    return outlook(games(level), hits(level), strongShare(level));
+}
+
+Statistics::Outlook Statistics::outlook(qint64 games, qint64 hits, double threshold)
+{
+    Outlook o;
+    if (games <= 0)
+        return o;
+    const qint64 guesses = games * GameSize::Attempts;
+    o.settled = Evidence::leavesOut(guesses, hits, threshold);
+    const double gap = double(hits) - threshold * double(guesses);
+    if (std::abs(gap) > 1e-9 * double(guesses))
+        o.above = gap > 0;
+    if (o.settled || !o.above)
+        return o;
+    // Every window refresh asks again for the same few.
+    using Key = std::tuple<double, qint64, qint64>;
+    thread_local std::vector<std::pair<Key, Outlook>> known;
+    const Key key{threshold, games, hits};
+    for (const auto &[k, known_] : known)
+        if (k == key)
+            return known_;
+
+    o.games = medianToSettle(games, hits, double(hits) / double(guesses), threshold);
+    if (known.size() >= 16)
+        known.erase(known.begin());
+    known.emplace_back(key, o);
+    return o;
+}
+
+std::optional<qint64> Statistics::medianToSettle(qint64 games, qint64 hits, double share,
+                                                 double threshold)
+{
+    // The count's distribution over the futures at the current share, game by game, with the
+    // futures that have settled taken out: exact, but for tails too thin to count.
+    std::array<double, GameSize::Attempts + 1> oneGame{};
+    for (int k = 0; k <= GameSize::Attempts; ++k)
+        oneGame[std::size_t(k)] =
+            std::exp(std::lgamma(GameSize::Attempts + 1) - std::lgamma(k + 1) -
+                     std::lgamma(GameSize::Attempts + 1 - k)) *
+            std::pow(share, k) * std::pow(1 - share, GameSize::Attempts - k);
+    constexpr double Thin = 1e-13;
+    std::vector<double> alive{1.0}, next;
+    qint64 first = hits;
+    double settled = 0;
+    for (qint64 more = 1; more <= MostGamesAhead; ++more) {
+        next.assign(alive.size() + GameSize::Attempts, 0.0);
+        for (std::size_t i = 0; i < alive.size(); ++i)
+            for (std::size_t k = 0; k <= std::size_t(GameSize::Attempts); ++k)
+                next[i + k] += alive[i] * oneGame[k];
+        const Evidence::Edges e =
+            Evidence::knownEdges((games + more) * GameSize::Attempts, threshold);
+        auto out = [&](std::size_t i) {
+            const qint64 count = first + qint64(i);
+            return (e.above && count >= *e.above) || (e.below && count <= *e.below);
+        };
+        std::size_t from = 0, to = next.size();
+        for (; to > from && (out(to - 1) || next[to - 1] < Thin); --to)
+            settled += out(to - 1) ? next[to - 1] : 0;
+        for (; from < to && (out(from) || next[from] < Thin); ++from)
+            settled += out(from) ? next[from] : 0;
+        alive.assign(next.begin() + qint64(from), next.begin() + qint64(to));
+        first += qint64(from);
+        if (settled >= 0.5 || alive.empty())
+            return more;
     }
-    while (settled - unsettled > 1) {
-        const qint64 middle = unsettled + (settled - unsettled) / 2;
-        (settledAfter(middle) ? settled : unsettled) = middle;
-    }
-    return settled;
+    return std::nullopt;
 }

@@ -34,8 +34,26 @@ public:
     // Whether a level's edge is strong: its range lies wholly at or above the strong share, or
     // wholly below it, or it is not known yet.
     enum class Strength { Unknown, NotStrong, Strong };
-    // How far ahead gamesToTellStrength() looks.
-    static constexpr qint64 MostGamesAhead = 1000;
+    // How far ahead an outlook looks, in games.
+    static constexpr qint64 MostGamesAhead = 5000;
+
+    // Whether a level's range leaves out a share that matters (the chance, or the strong
+    // share), and, while it does not, how that would settle if the player went on right as
+    // often as so far.
+    struct Outlook {
+        bool settled = false;
+        // The side of the threshold it stands or would settle on: the share's so far. None
+        // exactly at the threshold, where it settles in at most 1 future of Evidence::Needed.
+        std::optional<bool> above;
+        // The median of the games more it takes, over the futures at that share; none where
+        // fewer than half settle within MostGamesAhead.
+        std::optional<qint64> games;
+    };
+    static Outlook outlook(qint64 games, qint64 hits, double threshold);
+    // The median of the games more after which the range first leaves `threshold` out, for a
+    // player right with `share` from here on; none where it is past MostGamesAhead.
+    static std::optional<qint64> medianToSettle(qint64 games, qint64 hits, double share,
+                                                double threshold);
 
     void add(const FinishedGame &game);
 
@@ -61,9 +79,9 @@ public:
     // The share of right guesses from which an edge at a level is strong.
     static double strongShare(Level level) { return StrongFactor * level.chance(); }
     Strength strength(Level level) const;
-    // If the share of right guesses stayed as it is, after how many more games a level's
-    // strength would be known: none when it is, or not within MostGamesAhead.
-    std::optional<qint64> gamesToTellStrength(Level level) const;
+    // Against the chance, and against the strong share.
+    Outlook chanceOutlook(Level level) const;
+    Outlook strengthOutlook(Level level) const;
     // The rules for one level, after `guesses` with `hits` right.
     static Finding judge(Level level, qint64 guesses, qint64 hits);
     static Strength strengthOf(Level level, qint64 guesses, qint64 hits);

@@ -11,6 +11,8 @@
 #include <QToolTip>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 using Finding = Statistics::Finding;
 
 namespace
@@ -73,6 +75,7 @@ void StatisticsSummary::setContents(const QString &games, const std::vector<Line
     lines_ = lines;
     note_ = note;
     guarantee_ = guarantee;
+    top_ = axisTop(lines_);
     laidOut_.clear();
     // Heard as it reads: the games, then each line, on focus.
     setAccessibleName(games_);
@@ -90,20 +93,21 @@ QStringList StatisticsSummary::texts() const
     return all;
 }
 
-// The track, and the chance's name under it.
+// The chance's and the strong share's numbers, the track, and the axis's ends under it.
 int StatisticsSummary::rangeHeight() const
 {
-    return TrackTop + TrackHeight + TickReach + QFontMetrics(fontFor(Kind::Detail)).height();
+    return 2 * (QFontMetrics(fontFor(Kind::Detail)).height() + TickReach) + TrackHeight;
 }
 
 StatisticsSummary::Marks StatisticsSummary::marks(const StatisticsTexts::Shown &shares,
-                                                  Finding finding, int width)
+                                                  Finding finding, int width, double top)
 {
     Marks m;
     const Evidence::Range range = shares.range.value_or(Evidence::Range{});
-    const double furthest = std::max(range.high, shares.strong) + AxisRoom;
-    m.top = std::min(1.0, std::ceil(furthest / AxisStep - 1e-9) * AxisStep);
-    auto at = [&](double share) { return int(std::lround(share / m.top * (width - 1))); };
+    m.top = top;
+    auto at = [&](double share) {
+        return std::clamp(int(std::lround(share / m.top * (width - 1))), 0, width - 1);
+    };
     m.low = at(range.low);
     m.high = at(range.high);
     m.chance = at(shares.chance);
@@ -121,6 +125,20 @@ StatisticsSummary::Marks StatisticsSummary::marks(const StatisticsTexts::Shown &
     return m;
 }
 
+double StatisticsSummary::axisTop(const std::vector<Line> &lines)
+{
+    double furthest = 0;
+    for (const Line &line : lines)
+        if (line.shares && line.shares->range)
+            furthest = std::max({furthest, line.shares->range->high, line.shares->strong});
+    return std::min(1.0, std::ceil((furthest + AxisRoom) / AxisStep - 1e-9) * AxisStep);
+}
+
+QStringList StatisticsSummary::legend()
+{
+    return {tr("ваш диапазон"), tr("наугад"), tr("порог сильного чутья"), tr("доля верных сейчас")};
+}
+
 QFont StatisticsSummary::fontFor(Kind kind) const
 {
     QFont f = font();
@@ -128,7 +146,7 @@ QFont StatisticsSummary::fontFor(Kind kind) const
         f.setBold(true);
     if (kind == Kind::Note)
         f.setItalic(true);
-    if (kind == Kind::Guarantee || kind == Kind::Detail)
+    if (kind == Kind::Guarantee || kind == Kind::Detail || kind == Kind::Legend)
         f.setPixelSize(std::max(1, f.pixelSize() - 1));
     return f;
 }
@@ -153,9 +171,20 @@ const std::vector<StatisticsSummary::Piece> &StatisticsSummary::layOut(int width
         add(Kind::Games, FocusMargin, games_, -1);
         y += LineGap;
     }
+    bool ranges = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int line = int(i);
+        // What the drawn ranges mean, under the last of them.
+        if (ranges && !lines_[i].shares) {
+            const int h = paintLegend(nullptr, QRect(Indent, y, width - Indent - FocusMargin, 0));
+            pieces.push_back({Kind::Legend, QRect(Indent, y, width - Indent - FocusMargin, h),
+                              legend().join(u", "_s), -1});
+            y += h + LineGap;
+            ranges = false;
+        }
+        ranges = ranges || lines_[i].shares.has_value();
         add(Kind::Verdict, Indent, lines_[i].verdict, line);
+        add(Kind::Action, Indent, lines_[i].action, line);
         add(Kind::Numbers, Indent, lines_[i].numbers, line);
         // A level's range, with what follows beside it; the total's words alone.
         if (lines_[i].shares)
@@ -164,6 +193,12 @@ const std::vector<StatisticsSummary::Piece> &StatisticsSummary::layOut(int width
         else if (!lines_[i].detail.isEmpty())
             add(Kind::Detail, Indent, lines_[i].detail, line);
         y += LineGap;
+    }
+    if (ranges) {
+        const int h = paintLegend(nullptr, QRect(Indent, y, width - Indent - FocusMargin, 0));
+        pieces.push_back({Kind::Legend, QRect(Indent, y, width - Indent - FocusMargin, h),
+                          legend().join(u", "_s), -1});
+        y += h + LineGap;
     }
     if (!note_.isEmpty()) {
         add(Kind::Note, Indent, note_, -1);
@@ -230,9 +265,17 @@ void StatisticsSummary::paintEvent(QPaintEvent *)
             paintMark(painter, QRect(FocusMargin + 2, top, MarkSize, MarkSize),
                       lines_[std::size_t(piece.line)].finding);
         }
+        if (piece.kind == Kind::Action && !piece.text.isEmpty())
+            paintArrow(painter,
+                       QRect(FocusMargin + 2, piece.rect.top() + (metrics.height() - MarkSize) / 2,
+                             MarkSize, MarkSize));
         if (piece.kind == Kind::Detail && lines_[std::size_t(piece.line)].shares)
             paintRange(painter, QRect(Indent, piece.rect.top(), RangeWidth, rangeHeight()),
                        lines_[std::size_t(piece.line)]);
+        if (piece.kind == Kind::Legend) {
+            paintLegend(&painter, piece.rect);
+            continue;
+        }
         painter.setPen(text);
         painter.drawText(piece.rect, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, piece.text);
     }
@@ -285,15 +328,92 @@ void StatisticsSummary::paintMark(QPainter &painter, const QRect &box, Finding f
     painter.restore();
 }
 
+// What to do next: an arrow, not a control.
+void StatisticsSummary::paintArrow(QPainter &painter, const QRect &box) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(palette().windowText().color(), 2, Qt::SolidLine, Qt::RoundCap));
+    const QRectF r = QRectF(box).adjusted(2, 3, -2, -3);
+    painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    painter.drawLine(QPointF(r.right() - 4, r.top()), QPointF(r.right(), r.center().y()));
+    painter.drawLine(QPointF(r.right() - 4, r.bottom()), QPointF(r.right(), r.center().y()));
+    painter.restore();
+}
+
+namespace
+{
+
+const QColor LegendFill(112, 112, 112);
+
+// One mark of the range's drawing in `box`: 0 the range, 1 the chance, 2 the strong share,
+// 3 the share now.
+void paintSample(QPainter &painter, int mark, const QRect &box, const QColor &ink)
+{
+    painter.save();
+    const int x = box.center().x();
+    switch (mark) {
+    case 0:
+        painter.fillRect(box.adjusted(0, TrackTop, 0, -TrackTop), LegendFill);
+        break;
+    case 1:
+        painter.setPen(QPen(ink, 2));
+        painter.drawLine(x, box.top(), x, box.bottom());
+        break;
+    case 2:
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawLine(x, box.top(), x, box.bottom());
+        break;
+    default:
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setBrush(ink);
+        painter.setPen(ink);
+        painter.drawEllipse(QPointF(x + 0.5, box.center().y() + 0.5), DotRadius, DotRadius);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+int StatisticsSummary::paintLegend(QPainter *painter, const QRect &box) const
+{
+    const QFontMetrics metrics(fontFor(Kind::Legend));
+    constexpr int Sample = 18, Gap = 5, Spacing = 16;
+    const QColor ink = palette().windowText().color();
+    if (painter)
+        painter->setFont(fontFor(Kind::Legend));
+    int x = box.left(), y = box.top();
+    const QStringList names = legend();
+    for (int i = 0; i < names.size(); ++i) {
+        const int w = Sample + Gap + metrics.horizontalAdvance(names[i]);
+        if (x > box.left() && x + w > box.right() + 1) {
+            x = box.left();
+            y += metrics.height();
+        }
+        if (painter) {
+            paintSample(*painter, i, QRect(x, y + 1, Sample, metrics.height() - 2), ink);
+            painter->setPen(ink);
+            painter->drawText(QRect(x + Sample + Gap, y, w, metrics.height()),
+                              Qt::AlignLeft | Qt::AlignVCenter, names[i]);
+        }
+        x += w + Spacing;
+    }
+    return y + metrics.height() - box.top();
+}
+
 // The shares from 0 on a track, the range on it in the verdict's colour with a dot where the
-// share is now, a line across it at the chance and a dashed one at the strong share, each named
-// under it.
+// share is now, a line across it at the chance and a dashed one at the strong share, their
+// numbers over them; the axis's ends under it. One scale for every level.
 void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Line &line) const
 {
     painter.save();
-    const Marks m = marks(*line.shares, line.finding, box.width());
+    const StatisticsTexts::Shown &shares = *line.shares;
+    const Marks m = marks(shares, line.finding, box.width(), top_);
     const QColor ink = palette().windowText().color();
-    const QRect track(box.left(), box.top() + TrackTop, box.width(), TrackHeight);
+    painter.setFont(fontFor(Kind::Detail));
+    const QFontMetrics metrics(painter.font());
+    const QRect track(box.left(), box.top() + metrics.height() + TickReach, box.width(),
+                      TrackHeight);
     painter.fillRect(track, palette().base());
     painter.fillRect(
         QRect(QPoint(box.left() + m.low, track.top()), QPoint(box.left() + m.high, track.bottom())),
@@ -305,38 +425,42 @@ void StatisticsSummary::paintRange(QPainter &painter, const QRect &box, const Li
     painter.drawEllipse(QPointF(box.left() + m.share + 0.5, track.center().y() + 0.5), DotRadius,
                         DotRadius);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const int below = track.bottom() + TickReach;
+    const int above = track.top() - TickReach, below = track.bottom() + TickReach;
     painter.setPen(QPen(ink, 1, Qt::DashLine));
-    painter.drawLine(box.left() + m.strong, track.top() - TickReach, box.left() + m.strong, below);
+    painter.drawLine(box.left() + m.strong, above, box.left() + m.strong, below);
     painter.setPen(QPen(ink, 2));
-    painter.drawLine(box.left() + m.chance, track.top() - TickReach, box.left() + m.chance, below);
-    // The chance named to the left of its line, the strong share to the right of its own, so
-    // that the two never meet; the axis's ends where they leave them room.
-    painter.setFont(fontFor(Kind::Detail));
-    const QFontMetrics metrics(painter.font());
-    auto name = [&](int x, const QString &text, Qt::Alignment side) {
+    painter.drawLine(box.left() + m.chance, above, box.left() + m.chance, below);
+
+    // The chance's number to the left of its line, the strong share's to the right of its own,
+    // both over the track; the strong share's goes under it where they would meet, and is left
+    // to the words beside where there is no room there either.
+    auto label = [&](int x, const QString &text, bool leftOfX, int top) {
         const int w = metrics.horizontalAdvance(text);
-        const int left = side == Qt::AlignLeft    ? box.left() + x + 2
-                         : side == Qt::AlignRight ? box.left() + x - 1 - w
-                                                  : box.left() + x - w / 2;
-        return QRect(std::clamp(left, box.left(), box.right() + 1 - w), below + 1, w,
-                     metrics.height());
+        const int left = leftOfX ? box.left() + x - 2 - w : box.left() + x + 3;
+        return QRect(std::clamp(left, box.left(), box.right() + 1 - w), top, w, metrics.height());
     };
-    const QRect chanceName = name(m.chance, tr("наугад"), Qt::AlignRight);
-    const QRect strongName = name(m.strong, tr("сильное"), Qt::AlignLeft);
+    const QString chance = StatisticsTexts::percent(shares.chance, shares.decimals);
+    const QString strong = StatisticsTexts::percent(shares.strong, shares.decimals);
+    const QString zero = StatisticsTexts::percent(0, 0), end = StatisticsTexts::percent(m.top, 0);
+    const int overTrack = box.top(), underTrack = below + 1;
+    const QRect chanceAt = label(m.chance, chance, true, overTrack);
+    QRect strongAt = label(m.strong, strong, false, overTrack);
+    const QRect zeroAt(box.left(), underTrack, metrics.horizontalAdvance(zero), metrics.height());
+    const QRect endAt = label(box.width(), end, true, underTrack);
+    constexpr int Apart = 4;
+    auto meet = [](const QRect &a, const QRect &b) {
+        return a.adjusted(-Apart, 0, Apart, 0).intersects(b);
+    };
+    if (meet(strongAt, chanceAt))
+        strongAt = label(m.strong, strong, false, underTrack);
+    const bool strongShown =
+        !meet(strongAt, chanceAt) && !meet(strongAt, zeroAt) && !meet(strongAt, endAt);
     painter.setPen(ink);
-    painter.drawText(chanceName, Qt::AlignCenter, tr("наугад"));
-    if (!strongName.intersects(chanceName))
-        painter.drawText(strongName, Qt::AlignCenter, tr("сильное"));
+    painter.drawText(chanceAt, Qt::AlignCenter, chance);
+    if (strongShown)
+        painter.drawText(strongAt, Qt::AlignCenter, strong);
     painter.setPen(palette().placeholderText().color());
-    for (const auto &[x, text, side] :
-         {std::tuple(0, StatisticsTexts::percent(0, 0), Qt::AlignLeft),
-          std::tuple(box.width() - 1, StatisticsTexts::percent(m.top, 0), Qt::AlignRight)}) {
-        QRect end = name(x, text, Qt::AlignHCenter);
-        end.moveLeft(side == Qt::AlignLeft ? box.left() : box.right() + 1 - end.width());
-        if (!end.adjusted(-4, 0, 4, 0).intersects(chanceName) &&
-            !end.adjusted(-4, 0, 4, 0).intersects(strongName))
-            painter.drawText(end, Qt::AlignCenter, text);
-    }
+    painter.drawText(zeroAt, Qt::AlignCenter, zero);
+    painter.drawText(endAt, Qt::AlignCenter, end);
     painter.restore();
 }

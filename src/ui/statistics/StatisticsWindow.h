@@ -7,7 +7,9 @@
 #include "Statistics.h"
 
 #include <QDialog>
+#include <memory>
 
+class ContentFit;
 class QHBoxLayout;
 class QLabel;
 class QProgressBar;
@@ -30,6 +32,7 @@ class StatisticsWindow : public QDialog
 
 public:
     explicit StatisticsWindow(QWidget *mainWindow);
+    ~StatisticsWindow() override;
 
     void setStatistics(Statistics statistics);
     // A game just finished.
@@ -55,19 +58,15 @@ private:
     QScrollArea *createContents();
     QHBoxLayout *createButtons();
     void refresh();
-    void fitToContent();
     void showNotes();
     void enableStartAnew();
-    void showSummary();
     void confirmStartAnew();
 
     Statistics statistics_;
     QStringList recordNotes_;
     // Lines of the record that hold no game, which starting anew puts aside too.
     int unreadableLines_ = 0;
-    bool placed_ = false;
-    // The size the content asked for when the window was last sized to it.
-    QSize fitted_;
+    std::unique_ptr<ContentFit> fit_;
 
     QScrollArea *scroll_ = nullptr;
     QWidget *contents_ = nullptr;

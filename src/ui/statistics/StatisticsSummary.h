@@ -10,10 +10,10 @@
 #include <vector>
 
 // The statistics at a glance: how many games, then for each line of play its verdict under a
-// mark that is a shape as well as a colour, the numbers behind it, and for a level its range of
-// shares drawn against the chance, beside what follows from the verdict; last, what the
-// verdicts promise. Reached with Tab, and first in its window: a screen reader says all of it,
-// in that order, on focus.
+// mark that is a shape as well as a colour, what to do next, the numbers behind it, and for a
+// level its range of shares drawn against the chance on one scale for all, beside what follows
+// from the verdict; then what the drawing's marks mean, and last what the verdicts promise. Reached
+// with Tab, and first in its window: a screen reader says all of it, in that order, on focus.
 class StatisticsSummary : public QWidget
 {
     Q_OBJECT
@@ -22,6 +22,7 @@ public:
     struct Line {
         Statistics::Finding finding = Statistics::Finding::Unclear;
         QString verdict;
+        QString action;
         QString numbers;
         QString detail;
         // A level's shares as shown, its range drawn with them, and how to read it; the
@@ -40,8 +41,13 @@ public:
         int chance = 0;
         int strong = 0;
     };
-    static Marks marks(const StatisticsTexts::Shown &shares, Statistics::Finding finding,
-                       int width);
+    static Marks marks(const StatisticsTexts::Shown &shares, Statistics::Finding finding, int width,
+                       double top);
+    // The axis's end for all the ranges: a round share a little past the highest of them and
+    // of the strong shares.
+    static double axisTop(const std::vector<Line> &lines);
+    // What the drawing's marks mean, in the order drawn.
+    static QStringList legend();
 
     explicit StatisticsSummary(QWidget *parent = nullptr);
 
@@ -64,7 +70,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    enum class Kind { Games, Verdict, Numbers, Detail, Note, Guarantee };
+    enum class Kind { Games, Verdict, Action, Numbers, Detail, Legend, Note, Guarantee };
     struct Piece {
         Kind kind;
         QRect rect;
@@ -77,12 +83,16 @@ private:
     const std::vector<Piece> &layOut(int width) const;
     QFont fontFor(Kind kind) const;
     void paintMark(QPainter &painter, const QRect &box, Statistics::Finding finding) const;
+    void paintArrow(QPainter &painter, const QRect &box) const;
     void paintRange(QPainter &painter, const QRect &box, const Line &line) const;
+    // Laid out in rows as wide as `width` allows; paints them where `painter` is given.
+    int paintLegend(QPainter *painter, const QRect &box) const;
     int rangeHeight() const;
 
     QString games_;
     std::vector<Line> lines_;
     QString note_;
     QString guarantee_;
+    double top_ = 1;
     mutable std::vector<std::pair<int, std::vector<Piece>>> laidOut_;
 };

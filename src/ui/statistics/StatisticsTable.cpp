@@ -36,7 +36,7 @@ QString grouped(qint64 n)
 StatisticsTable::StatisticsTable(QWidget *parent) : QTableWidget(Rows, Level::Count + 1, parent)
 {
     setObjectName(u"Figures"_s);
-    setAccessibleName(tr("Итоги"));
+    setAccessibleName(tr("Числа по уровням"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
@@ -61,8 +61,8 @@ StatisticsTable::StatisticsTable(QWidget *parent) : QTableWidget(Rows, Level::Co
         header->setData(Qt::AccessibleTextRole, name);
         setHorizontalHeaderItem(c, header);
     }
-    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"), tr("Верных ответов"),
-                               tr("Доля верных"), tr("Границы доли"), tr("Доля наугад")};
+    const QStringList rowNames{tr("Сыграно игр"), tr("Дано ответов"),  tr("Верных ответов"),
+                               tr("Доля верных"), tr("Диапазон доли"), tr("Доля наугад")};
     for (int r = 0; r < Rows; ++r) {
         auto *header = new QTableWidgetItem(rowNames[r]);
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -92,22 +92,21 @@ Statistics::Line StatisticsTable::lineAt(int column)
 }
 
 // Each level played, then the total where there is more than one.
-void StatisticsTable::showFigures(const Statistics &s)
+void StatisticsTable::showFigures(const Statistics &s,
+                                  const std::vector<StatisticsTexts::Facts> &lines)
 {
-    const std::vector<Statistics::Line> lines = s.linesShown();
-    for (int c = 0; c <= Level::Count; ++c) {
-        const Statistics::Line line = lineAt(c);
-        const bool shown = std::find(lines.begin(), lines.end(), line) != lines.end();
-        setColumnHidden(c, !shown);
-        if (!shown)
-            continue;
+    for (int c = 0; c <= Level::Count; ++c)
+        setColumnHidden(c, true);
+    for (const StatisticsTexts::Facts &f : lines) {
+        const Statistics::Line line = f.line;
+        setColumnHidden(column(line), false);
         setFigure(Games, line, grouped(s.games(line)));
         setFigure(Guesses, line, grouped(s.guesses(line)));
         setFigure(Hits, line, grouped(s.hits(line)));
-        setFigure(Share, line, StatisticsTexts::share(s, line));
+        setFigure(Share, line, StatisticsTexts::share(f));
         // The total adds up levels whose true shares differ: it has no one share to bound.
-        setFigure(Range, line, line ? StatisticsTexts::range(s, *line) : u"—"_s);
-        setFigure(Chance, line, StatisticsTexts::chance(s, line));
+        setFigure(Range, line, line ? StatisticsTexts::range(f) : u"—"_s);
+        setFigure(Chance, line, StatisticsTexts::chance(f));
     }
     fit();
     // Without a current cell, the first Down goes to its first row.
@@ -140,8 +139,8 @@ void StatisticsTable::setFigure(Row row, Statistics::Line line, const QString &t
         spoken = tr("%1, доля верных: %2").arg(name, text);
         break;
     case Range:
-        spoken = line ? tr("%1, границы доли верных: %2").arg(name, said)
-                      : tr("%1, границы доли верных: только у отдельных уровней").arg(name);
+        spoken = line ? tr("%1, диапазон доли верных: %2").arg(name, said)
+                      : tr("%1, диапазон доли верных: только у отдельных уровней").arg(name);
         break;
     case Chance:
     case Rows:

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Statistics.h"
+#include "StatisticsTexts.h"
 
 #include <QTableWidget>
 
@@ -19,7 +19,9 @@ class StatisticsTable : public QTableWidget
 public:
     explicit StatisticsTable(QWidget *parent = nullptr);
 
-    void showFigures(const Statistics &statistics);
+    // `lines`: every line shown, as StatisticsTexts::lines() has them.
+    void showFigures(const Statistics &statistics,
+                     const std::vector<StatisticsTexts::Facts> &lines);
 
 private:
     enum Row { Games, Guesses, Hits, Share, Range, Chance, Rows };

@@ -57,10 +57,20 @@ Ends apart(double share, const ChartGeometry::Column &end, int fewest)
     }
 }
 
+// Dashes as wide as the share's line and as long as their gaps, so that both show where they
+// run together.
+void paintChanceLine(QPainter &painter, const QLineF &line)
+{
+    QPen pen(ChanceColour, 2);
+    pen.setDashPattern({3, 3});
+    painter.setPen(pen);
+    painter.drawLine(line);
+}
+
 QStringList legendTexts()
 {
     return {StatisticsChart::tr("доля верных"), StatisticsChart::tr("наугад"),
-            StatisticsChart::tr("где бывает угадывающий наугад")};
+            StatisticsChart::tr("коридор угадывающего наугад")};
 }
 
 } // namespace
@@ -167,8 +177,8 @@ QString StatisticsChart::description() const
     if (levels_.empty())
         return tr("График пуст: игр пока нет.");
     QStringList lines{
-        tr("Доля верных ответов после каждой игры, линия «наугад» и полоса, где бывает "
-           "угадывающий наугад: линия выходит из полосы, только когда вывод — «%1» "
+        tr("Доля верных ответов после каждой игры, линия «наугад» и коридор, где бывает "
+           "угадывающий наугад: линия выходит из коридора, только когда вывод — «%1» "
            "или «%2».")
             .arg(StatisticsTexts::findingName(Statistics::Finding::StandsOut),
                  StatisticsTexts::findingName(Statistics::Finding::BelowLuck))};
@@ -182,13 +192,13 @@ QString StatisticsChart::description() const
         const QString chance = StatisticsTexts::percent(p, e.decimals);
         const QString low = StatisticsTexts::percent(e.bandLow, e.decimals);
         if (end.bandHigh >= 1)
-            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад "
-                        "от %4 и выше.",
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего "
+                        "наугад от %4 и выше.",
                         nullptr, int(end.lastGame))
                          .arg(StatisticsTexts::lineName(level), share, chance, low);
         else
-            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, полоса угадывающего наугад "
-                        "от %4 до %5.",
+            lines << tr("%1: после %Ln игр доля верных %2, наугад %3, коридор угадывающего "
+                        "наугад от %4 до %5.",
                         nullptr, int(end.lastGame))
                          .arg(StatisticsTexts::lineName(level), share, chance, low,
                               StatisticsTexts::percent(e.bandHigh, e.decimals));
@@ -249,8 +259,7 @@ void StatisticsChart::paintPanel(QPainter &painter, Level level, const ChartGeom
     painter.drawPolyline(g.series);
     // Last, so that it shows where the share runs along it.
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
-    painter.drawLine(g.chanceLine);
+    paintChanceLine(painter, g.chanceLine);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(AxisColour);
@@ -301,8 +310,7 @@ void StatisticsChart::paintLegend(QPainter &painter, int y) const
         legendTexts()[0]);
     entry(
         [&](QRect r) {
-            painter.setPen(QPen(ChanceColour, 1, Qt::DashLine));
-            painter.drawLine(r.left(), r.center().y(), r.right(), r.center().y());
+            paintChanceLine(painter, QLineF(r.left(), r.center().y(), r.right(), r.center().y()));
         },
         legendTexts()[1]);
     entry([&](QRect r) { painter.fillRect(r, BandFill); }, legendTexts()[2]);

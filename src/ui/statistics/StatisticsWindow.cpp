@@ -4,11 +4,13 @@
 #include "StatisticsWindow.h"
 
 #include "ButtonStyle.h"
-#include "Centring.h"
+#include "ClearConfirmation.h"
+#include "ContentFit.h"
 #include "Fonts.h"
 #include "Game.h"
 #include "RecordNotes.h"
 #include "StatisticsChart.h"
+#include "StatisticsReport.h"
 #include "StatisticsSummary.h"
 #include "StatisticsTable.h"
 #include "StatisticsTexts.h"
@@ -16,7 +18,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -55,6 +56,7 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     layout->setSpacing(Spacing);
     layout->addWidget(createContents(), 1);
     layout->addLayout(createButtons());
+    fit_ = std::make_unique<ContentFit>(*this, *scroll_, *notes_, *summary_);
     // Read in the order they stand.
     setTabOrder(notes_, summary_);
     setTabOrder(summary_, chart_);
@@ -71,13 +73,15 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     refresh();
 }
 
+StatisticsWindow::~StatisticsWindow() = default;
+
 // The notes on the record, and the progress of a long reading beside them.
 QVBoxLayout *StatisticsWindow::createNotes()
 {
     notesBox_ = new QVBoxLayout;
     reading_ = new QProgressBar(contents_);
     reading_->setObjectName(u"Reading"_s);
-    reading_->setFormat(tr("Чтение записи игр: %p%"));
+    reading_->setFormat(tr("Чтение записи игр: %p %"));
     reading_->setAccessibleName(tr("Чтение записи игр"));
     reading_->hide();
     notesBox_->addWidget(reading_);
@@ -184,37 +188,25 @@ void StatisticsWindow::setProgress(int percent)
     if (reading)
         notes_->hide();
     enableStartAnew();
-    fitToContent();
+    fit_->follow();
     // A long record read: its verdicts are said as they would have been on opening.
     if (wasReading && !reading && isActiveWindow() && summary_->isVisibleTo(this))
         summary_->setFocus(Qt::OtherFocusReason);
 }
 
+// Each line is worked out once, for the summary and the table alike.
 void StatisticsWindow::refresh()
 {
     showNotes();
     const bool any = statistics_.games(Statistics::Total) > 0;
-    showSummary();
+    const std::vector<StatisticsTexts::Facts> lines = StatisticsTexts::lines(statistics_);
+    StatisticsReport::of(statistics_, lines).showIn(*summary_);
     summary_->setVisible(any);
-    table_->showFigures(statistics_);
+    table_->showFigures(statistics_, lines);
     table_->setVisible(any);
     chart_->setVisible(chart_->hasPanels());
     enableStartAnew();
-    fitToContent();
-}
-
-// Once shown, the window keeps to its content: larger with more to show, smaller after a fresh
-// start or once a long reading's progress goes.
-void StatisticsWindow::fitToContent()
-{
-    if (placed_ && isVisible()) {
-        contents_->layout()->activate();
-        layout()->activate();
-        if (sizeHint() != fitted_) {
-            fitted_ = sizeHint();
-            refit(*this);
-        }
-    }
+    fit_->follow();
 }
 
 // With nothing kept there is nothing to start anew; a record of unreadable lines or one still
@@ -235,73 +227,14 @@ void StatisticsWindow::showNotes()
     notes_->setVisible(!notes.isEmpty());
 }
 
-// Each level played, then the total where there is more than one.
-void StatisticsWindow::showSummary()
-{
-    const Statistics &s = statistics_;
-    std::vector<StatisticsSummary::Line> shown;
-    for (Statistics::Line line : s.linesShown()) {
-        StatisticsSummary::Line l{s.finding(line),
-                                  StatisticsTexts::verdict(s, line),
-                                  StatisticsTexts::numbers(s, line),
-                                  StatisticsTexts::detail(s, line),
-                                  std::nullopt,
-                                  QString()};
-        if (line) {
-            l.shares = StatisticsTexts::shown(s, line);
-            l.tip = StatisticsTexts::rangeTip(s, *line);
-        }
-        shown.push_back(std::move(l));
-    }
-    summary_->setContents(StatisticsTexts::gamesPlayed(s.games(Statistics::Total)), shown,
-                          StatisticsTexts::totalDiffers(s), StatisticsTexts::guarantee());
-}
-
-// A scroll area asks for a middling box whatever it holds; the window asks room for all of
-// it, no more, and is then cut down to the screen where it is placed.
 QSize StatisticsWindow::sizeHint() const
 {
-    QSize whole = contents_->sizeHint();
-    // A wrapped label asks for a narrow, tall box; the notes take a line each where the window
-    // is no wider for it than its figures make it anyway.
-    if (notes_->isVisibleTo(this)) {
-        const QRect lines = notes_->fontMetrics().boundingRect(
-            QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), 0, notes_->text());
-        whole.setWidth(
-            std::max(whole.width(), std::min(lines.width(), summary_->sizeHint().width())));
-    }
-    if (contents_->hasHeightForWidth())
-        whole.setHeight(contents_->heightForWidth(whole.width()));
-    // Room for the scroll bar that a screen too low for all of it brings in, so that the
-    // width still fits.
-    const int frame = 2 * scroll_->frameWidth();
-    whole +=
-        QSize(frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_), frame);
-    // Beside the buttons and the margins, which only the height adds up with; the layout
-    // counts the scroll area at no less than its minimum.
-    const QMargins margins = layout()->contentsMargins();
-    const int scrollHeight = scroll_->sizeHint()
-                                 .expandedTo(scroll_->minimumSizeHint())
-                                 .expandedTo(scroll_->minimumSize())
-                                 .height();
-    return QSize(whole.width() + margins.left() + margins.right(),
-                 QDialog::sizeHint().height() - scrollHeight + whole.height())
-        .expandedTo(minimumSizeHint());
+    return fit_ ? fit_->sizeHint() : QDialog::sizeHint();
 }
 
 void StatisticsWindow::confirmStartAnew()
 {
-    QMessageBox question(QMessageBox::Question, tr("Очистить статистику"),
-                         tr("Начать запись игр заново?\nПрежняя запись не удаляется: она "
-                            "останется в файле с сегодняшней датой."),
-                         QMessageBox::NoButton, this);
-    question.setObjectName(u"ConfirmStartAnew"_s);
-    QPushButton *yes = question.addButton(tr("Очистить"), QMessageBox::AcceptRole);
-    QPushButton *no = question.addButton(tr("Отмена"), QMessageBox::RejectRole);
-    question.setDefaultButton(no);
-    question.setEscapeButton(no);
-    question.exec();
-    if (question.clickedButton() == yes)
+    if (ClearConfirmation::confirmed(this))
         Q_EMIT startAnewRequested();
 }
 
@@ -310,10 +243,8 @@ void StatisticsWindow::confirmStartAnew()
 void StatisticsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        fitted_ = sizeHint();
-        fitBeside(*this, parentWidget());
+    if (!fit_->placed()) {
+        fit_->place(parentWidget());
         if (summary_->isVisibleTo(this))
             summary_->setFocus(Qt::OtherFocusReason);
     }
