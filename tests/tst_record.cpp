@@ -221,6 +221,10 @@ private Q_SLOTS:
             << u"unsealed"_s << QList<qint64>{6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16} << 0 << 1;
         QTest::newRow("an earlier version's record") << u"earlier"_s << none << 0 << 0;
         QTest::newRow("a version-2 record continued") << u"second"_s << none << 0 << 0;
+        QTest::newRow("a version-2 record re-saved by a spreadsheet")
+            << u"secondSpreadsheet"_s << none << 0 << 0;
+        QTest::newRow("an earlier version's header alone") << u"bareHeader"_s << none << 0 << 0;
+        QTest::newRow("a link's last digit") << u"link"_s << QList<qint64>{3, 4, 5} << 0 << 1;
         QTest::newRow("line ends of Windows") << u"crlf"_s << none << 0 << 0;
         QTest::newRow("one line end of Windows") << u"crlfOne"_s << none << 0 << 0;
         QTest::newRow("a spreadsheet's re-save") << u"spreadsheet"_s << none << 0 << 0;
@@ -243,8 +247,10 @@ private Q_SLOTS:
         if (edit == u"earlier"_s)
             TestSupport::writeFile(path,
                                    "#chuikomer-games\t1\n" + unsealed + '\n' + unsealed + '\n');
-        if (edit == u"second"_s)
+        if (edit.startsWith(u"second"_s))
             TestSupport::writeFile(path, secondVersionRecord());
+        if (edit == u"bareHeader"_s)
+            TestSupport::writeFile(path, "#chuikomer-games\t2\n");
         if (edit == u"tail"_s)
             TestSupport::writeFile(path, TestSupport::recordOf(RecordLine::serialise(game(1, 2))) +
                                              QByteArray(100'000, '\0'));
@@ -273,7 +279,10 @@ private Q_SLOTS:
             end = "\r\n";
         } else if (edit == u"crlfOne"_s) {
             lines[2] += '\r';
-        } else if (edit == u"spreadsheet"_s) {
+        } else if (edit == u"link"_s) {
+            char &c = lines[3][lines[3].size() - 1];
+            c = c == '0' ? '1' : '0';
+        } else if (edit.endsWith(u"preadsheet"_s)) {
             for (qsizetype i = 1; i < lines.size(); ++i) {
                 const qsizetype hex = lines[i].indexOf("\t0123");
                 lines[i] = lines[i].first(hex) + lines[i].sliced(hex).toUpper() + "\t\t";
@@ -317,6 +326,21 @@ private Q_SLOTS:
             QCOMPARE(after.failedGames, 0);
             QCOMPARE(after.statistics.games(Statistics::Total), games + 1);
         }
+    }
+
+    // A file rewritten to the same size within the same second is another file to read.
+    void stampsTellEditsOfTheSameSize()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"games.tsv"_s);
+        TestSupport::writeFile(path, RecordLine::header());
+        QFile file(path);
+        const QDateTime second = QDateTime::currentDateTime().addSecs(-10);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(second, QFileDevice::FileModificationTime));
+        const auto before = RecordFile(path).openForReading().stamp();
+        QVERIFY(file.setFileTime(second.addMSecs(1), QFileDevice::FileModificationTime));
+        QVERIFY(before && before != RecordFile(path).openForReading().stamp());
     }
 
     void unreadableLinesAreSkippedAndCounted()
