@@ -11,7 +11,7 @@ void RecordCheck::add(QByteArrayView line)
 {
     if (++number_ == 1) {
         headerVersion_ = RecordLine::headerVersion(line).value_or(0);
-        previous_ = RecordLine::linkText(line, false);
+        previous_ = RecordLine::linkDigest(line, false);
         return;
     }
     Line current;
@@ -49,7 +49,6 @@ void RecordCheck::add(QByteArrayView line)
         } else if (sealedSeen_) {
             current.failure = Failure::Unsealed;
         }
-        lastGame_ = line.toByteArray();
         headLine_ = number_;
     } else {
         current.blank = line.trimmed().isEmpty();
@@ -57,7 +56,9 @@ void RecordCheck::add(QByteArrayView line)
     }
     if (pending_)
         settle(*pending_);
-    previous_ = RecordLine::linkText(line, read.has_value());
+    previous_ = RecordLine::linkDigest(line, read.has_value());
+    if (read)
+        lastGame_ = previous_;
     pending_ = current;
     pendingVersion_ = version;
 }
@@ -68,7 +69,7 @@ void RecordCheck::finish(bool unended)
     if (unended && pending_ && pending_->game && pendingVersion_ < 2) {
         pending_->game.reset();
         if (headLine_ == pending_->number) {
-            lastGame_.clear();
+            lastGame_.reset();
             headLine_ = 0;
         }
     }
@@ -80,7 +81,10 @@ void RecordCheck::finish(bool unended)
 
 QByteArray RecordCheck::head() const
 {
-    return lastGame_.isEmpty() ? QByteArray() : RecordLine::head(lastGame_);
+    if (!lastGame_)
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(lastGame_->data()), RecordLine::HeadDigits / 2)
+        .toHex();
 }
 
 void RecordCheck::settle(const Line &line)

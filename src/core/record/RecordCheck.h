@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FinishedGame.h"
+#include "Sha256.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -66,14 +67,15 @@ private:
     Settled settled_;
     qint64 number_ = 0;
     int headerVersion_ = 0;
-    // What the line before is known by in the chain, and its game while not settled.
-    QByteArray previous_;
+    // The digest the line before is known by in the chain, and its game while not settled.
+    Sha256::Digest previous_{};
     std::optional<Line> pending_;
     int pendingVersion_ = 0;
     bool sealedSeen_ = false;
     // Games without seals in a record that keeps seals, and what follows them, until a sealed
     // game shows them to be of an earlier version, or the record ends without one.
     std::vector<Line> held_;
-    QByteArray lastGame_;
+    // The digest of the last game's line, which the head is the start of.
+    std::optional<Sha256::Digest> lastGame_;
     qint64 headLine_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "Sha256.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -224,7 +225,19 @@ QByteArray linkText(QByteArrayView line, bool game)
     return line.last(std::min(line.size(), LongestLine)).toByteArray();
 }
 
+Sha256::Digest linkDigest(QByteArrayView line, bool game)
+{
+    if (!game || std::any_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'F'; }))
+        return Sha256::of(linkText(line, game));
+    return Sha256::of(trimmed(line));
+}
+
 bool linksTo(const Read &read, QByteArrayView previous)
+{
+    return read.version >= 2 && Sha256::matches(previous, read.link);
+}
+
+bool linksTo(const Read &read, const Sha256::Digest &previous)
 {
     return read.version >= 2 && Sha256::matches(previous, read.link);
 }

@@ -5,6 +5,7 @@
 
 #include "FinishedGame.h"
 #include "RecordProblem.h"
+#include "Sha256.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -81,8 +82,13 @@ inline std::optional<FinishedGame> parse(QByteArrayView line)
 QByteArray linkText(QByteArrayView line);
 // The same for a line already read, as a game or not.
 QByteArray linkText(QByteArrayView line, bool game);
-// Whether `read`'s link is that of the line it follows, known by `previous` (a linkText()).
+// The SHA-256 of a line's linkText(), made without a copy where the line is already as this
+// program writes it.
+Sha256::Digest linkDigest(QByteArrayView line, bool game);
+// Whether `read`'s link is that of the line it follows, known by `previous` (a linkText()), or
+// by the digest of that.
 bool linksTo(const Read &read, QByteArrayView previous);
+bool linksTo(const Read &read, const Sha256::Digest &previous);
 // The link a line after `previous` (a linkText()) carries, as this version writes it.
 QByteArray linkTo(QByteArrayView previous);
 // The record's head after the game line `line`, in HeadDigits lower-case hex digits.

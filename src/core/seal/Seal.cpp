@@ -11,15 +11,20 @@
 namespace
 {
 
+// Each byte's value as a hex digit, in either case, or -1: a record is checked a byte at a time.
+constexpr std::array<std::int8_t, 256> Digits = [] {
+    std::array<std::int8_t, 256> d{};
+    for (int c = 0; c < 256; ++c)
+        d[std::size_t(c)] = std::int8_t(c >= '0' && c <= '9'   ? c - '0'
+                                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                               : -1);
+    return d;
+}();
+
 int digit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return Digits[std::uint8_t(c)];
 }
 
 } // namespace

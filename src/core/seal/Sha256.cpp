@@ -41,8 +41,12 @@ QByteArray hex(QByteArrayView data)
 
 bool matches(QByteArrayView data, QByteArrayView digits)
 {
+    return matches(of(data), digits);
+}
+
+bool matches(const Digest &digest, QByteArrayView digits)
+{
     static constexpr char Hex[] = "0123456789abcdef";
-    const Digest digest = of(data);
     if (digits.isEmpty() || digits.size() > 2 * qsizetype(digest.size()))
         return false;
     auto lower = [](char c) { return char(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c); };

@@ -25,5 +25,7 @@ QByteArray hex(QByteArrayView data);
 // Whether `digits`, in either case, are the hex() of `data` or its start, with nothing made on
 // the way.
 bool matches(QByteArrayView data, QByteArrayView digits);
+// Whether `digits`, in either case, are the start of `digest` in hex.
+bool matches(const Digest &digest, QByteArrayView digits);
 
 } // namespace Sha256
