@@ -139,10 +139,9 @@ void updateCost(int games)
     qsizetype sink = 0;
     for (int r = 0; r < Rounds; ++r) {
         s.add(gameOf(Level::all()[std::size_t(r % Level::Count)], 0.15, random));
-        for (Statistics::Line level : s.linesShown())
-            sink += StatisticsTexts::verdict(s, level).size() +
-                    StatisticsTexts::numbers(s, level).size() +
-                    StatisticsTexts::detail(s, level).size();
+        for (const StatisticsTexts::Facts &facts : StatisticsTexts::lines(s))
+            sink += StatisticsTexts::verdict(facts).size() + StatisticsTexts::action(facts).size() +
+                    StatisticsTexts::numbers(facts).size() + StatisticsTexts::detail(facts).size();
     }
     const double us =
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
