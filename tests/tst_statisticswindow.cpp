@@ -264,7 +264,7 @@ private Q_SLOTS:
                            "случаев станет ясно, что чутьё есть."_s,
                            u"21 игра: верных 30,5 %, диапазон 19,9–42,5 %, наугад 20,0 %"_s,
                            u"Сильное чутьё (порог 30,0 %): пока не ясно; при такой доле, скорее "
-                           "всего, не прояснится и за 5 000 игр."_s};
+                           "всего, не прояснится и за 2 000 игр."_s};
         Statistics sixteen;
         TestSupport::addGames(sixteen, 2, 25, 40);
         QTest::newRow("16% at level 2 after 25 games")
@@ -275,8 +275,8 @@ private Q_SLOTS:
         TestSupport::addGames(near, 1, 300, 870);
         QTest::newRow("29% at level 1 after 300 games")
             << near << QStringList{out}
-            << QStringList{u"Сыграйте ещё около 2 900 игр: при такой доле за это время в половине "
-                           "случаев станет ясно, что сильного чутья нет."_s};
+            << QStringList{u"Сильное ли чутьё, при такой доле, скорее всего, не прояснится и за "
+                           "2 000 игр."_s};
         Statistics atChance;
         TestSupport::addGames(atChance, 1, 2000, 4000);
         QTest::newRow("at chance over 2000 games")

@@ -35,7 +35,7 @@ public:
     // wholly below it, or it is not known yet.
     enum class Strength { Unknown, NotStrong, Strong };
     // How far ahead an outlook looks, in games.
-    static constexpr qint64 MostGamesAhead = 5000;
+    static constexpr qint64 MostGamesAhead = 2000;
 
     // Whether a level's range leaves out a share that matters (the chance, or the strong
     // share), and, while it does not, how that would settle if the player went on right as
