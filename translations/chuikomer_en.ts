@@ -586,6 +586,10 @@
         <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
         <translation>To see why, run “chuikomer --verify” on this file.</translation>
     </message>
+    <message>
+        <source>1 игру этого запуска не удалось сохранить: она хранится в памяти, пока программа открыта.</source>
+        <translation>1 game could not be saved: it is kept in memory while the program is open.</translation>
+    </message>
 </context>
 <context>
     <name>SealsWindow</name>

@@ -489,7 +489,7 @@
     <message numerus="yes">
         <source>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</source>
         <translation>
-            <numerusform>%n игру этого запуска не удалось сохранить: она хранится в памяти, пока программа открыта.</numerusform>
+            <numerusform>%n игру этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</numerusform>
             <numerusform>%n игры этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</numerusform>
             <numerusform>%n игр этого запуска не удалось сохранить: они хранятся в памяти, пока программа открыта.</numerusform>
         </translation>
@@ -584,6 +584,10 @@
     </message>
     <message>
         <source>Почему, скажет команда «chuikomer --verify» с этим файлом.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 игру этого запуска не удалось сохранить: она хранится в памяти, пока программа открыта.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -32,8 +32,9 @@ RecordMessages::Answer RecordMessages::askAboutUnsaved(QWidget *parent, const Re
     question.setObjectName(u"UnsavedGamesQuestion"_s);
     QPushButton *save = question.addButton(tr("Сохранить в файл…"), QMessageBox::AcceptRole);
     save->setObjectName(u"SaveToFile"_s);
-    QPushButton *without = question.addButton(tr("Выйти без них", nullptr, state.unsaved),
-                                              QMessageBox::DestructiveRole);
+    QPushButton *without =
+        question.addButton(tr("Выйти без них", nullptr, RecordNotes::pronounCount(state.unsaved)),
+                           QMessageBox::DestructiveRole);
     without->setObjectName(u"QuitWithout"_s);
     QPushButton *stay = question.addButton(tr("Остаться"), QMessageBox::RejectRole);
     stay->setObjectName(u"Stay"_s);

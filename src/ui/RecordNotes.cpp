@@ -70,9 +70,13 @@ QStringList RecordNotes::notes(const RecordState &state)
     const RecordProblem unread = state.unreadable.problem;
     const bool homeless = unread == RecordProblem::NoHome || state.path.isEmpty();
     if (state.unsaved > 0) {
-        QString note = tr("%n игр этого запуска не удалось сохранить: они хранятся в памяти, "
-                          "пока программа открыта.",
-                          nullptr, state.unsaved);
+        // The pronoun agrees with one game alone, not with 21 or 31.
+        QString note = state.unsaved == 1
+                           ? tr("1 игру этого запуска не удалось сохранить: она хранится в памяти, "
+                                "пока программа открыта.")
+                           : tr("%n игр этого запуска не удалось сохранить: они хранятся в памяти, "
+                                "пока программа открыта.",
+                                nullptr, state.unsaved);
         // The reason once: the note on the reading gives it when it is the same.
         if (homeless || unread != state.notSaved.problem)
             note += u' ' + cause(state.notSaved);
@@ -108,11 +112,16 @@ QStringList RecordNotes::notes(const RecordState &state)
     return notes;
 }
 
+int RecordNotes::pronounCount(int games)
+{
+    return games == 1 ? 1 : 2;
+}
+
 QString RecordNotes::unsavedAtExit(const RecordState &state)
 {
     return tr("%n игр этого запуска не удалось сохранить.", nullptr, state.unsaved) + u' ' +
            cause(state.notSaved) + where(state.path) + u"\n\n"_s +
-           tr("Сохранить их в другой файл перед выходом?", nullptr, state.unsaved);
+           tr("Сохранить их в другой файл перед выходом?", nullptr, pronounCount(state.unsaved));
 }
 
 QString RecordNotes::notSavedTo(const QString &path, const RecordFault &fault)

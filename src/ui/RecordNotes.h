@@ -16,6 +16,8 @@ class RecordNotes
 
 public:
     // The cause of a problem, one sentence.
+    // What a pronoun for `games` agrees with: one game alone is "it", 21 games are "they".
+    static int pronounCount(int games);
     static QString cause(const RecordFault &fault);
     // The statistics window's notes on the record, one paragraph each; none when all is well.
     static QStringList notes(const RecordState &state);
