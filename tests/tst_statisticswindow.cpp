@@ -214,7 +214,7 @@ private Q_SLOTS:
         const QString apartFromLuck = u"от угадывания наугад пока не отличить"_s;
         const QString never = u"от угадывания наугад не отличить"_s;
         const QString together = u"все уровни вместе от угадывания наугад не отличить"_s;
-        const QString noStrong = u"сильного чутья нет"_s;
+        const QString noStrong = u"от угадывания наугад не отличить, сильного чутья нет"_s;
         Statistics apart;
         TestSupport::addGames(apart, 1, 30, 90);
         TestSupport::addGames(apart, 2, 200, 200);

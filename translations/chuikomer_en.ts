@@ -963,6 +963,10 @@ Command:
         <source>На каждом уровне ваша настоящая доля верных лежит в диапазоне с вероятностью %1, сколько бы раз вы сюда ни заглядывали.</source>
         <translation>At each level, your true percent right lies in the range with %1 certainty, however often you look here.</translation>
     </message>
+    <message>
+        <source>%1: от угадывания наугад не отличить, %2</source>
+        <translation>%1: not distinguishable from blind guessing, %2</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>

@@ -971,6 +971,10 @@
         <source>На каждом уровне ваша настоящая доля верных лежит в диапазоне с вероятностью %1, сколько бы раз вы сюда ни заглядывали.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: от угадывания наугад не отличить, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>

@@ -154,8 +154,10 @@ QString StatisticsTexts::verdict(const Facts &f)
     case Finding::StandsOut:
         return tr("%1: %2 — верных больше, чем наугад").arg(name, findingName(f.finding));
     case Finding::BelowLuck:
-    case Finding::NoStrongEdge:
         return tr("%1: %2", "a line of play and its verdict").arg(name, findingName(f.finding));
+    case Finding::NoStrongEdge:
+        // Both questions: a player asks the first one first.
+        return tr("%1: от угадывания наугад не отличить, %2").arg(name, findingName(f.finding));
     case Finding::Unclear:
         break;
     }
