@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <tuple>
 
 namespace
@@ -155,15 +156,20 @@ Statistics::Outlook Statistics::outlook(qint64 games, qint64 hits, double thresh
         o.above = gap > 0;
     if (o.settled || !o.above)
         return o;
-    // Every window refresh asks again for the same few.
+    // Every window refresh asks again for the same few, and the thread that reads a record
+    // works them out before the window asks.
     using Key = std::tuple<double, qint64, qint64>;
-    thread_local std::vector<std::pair<Key, Outlook>> known;
+    static std::mutex guard;
+    static std::vector<std::pair<Key, Outlook>> known;
     const Key key{threshold, games, hits};
-    for (const auto &[k, known_] : known)
-        if (k == key)
-            return known_;
-
+    {
+        const std::lock_guard lock(guard);
+        for (const auto &[k, known_] : known)
+            if (k == key)
+                return known_;
+    }
     o.games = medianToSettle(games, hits, double(hits) / double(guesses), threshold);
+    const std::lock_guard lock(guard);
     if (known.size() >= 16)
         known.erase(known.begin());
     known.emplace_back(key, o);

@@ -53,6 +53,14 @@ void StatisticsLoader::run(RecordReader reader)
         }
         return !stop_;
     });
+    // The window's next steps are the costliest of its figures: worked out here, they are
+    // ready when it asks.
+    for (const Level level : sums.statistics.levelsPlayed()) {
+        if (stop_)
+            return;
+        sums.statistics.chanceOutlook(level);
+        sums.statistics.strengthOutlook(level);
+    }
     if (stop_)
         return;
     QMetaObject::invokeMethod(
