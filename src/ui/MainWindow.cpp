@@ -15,6 +15,7 @@
 #include "TitleBanner.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
@@ -385,8 +386,10 @@ void MainWindow::changeEvent(QEvent *event)
     }
 }
 
-// A screen reader started after the window has been told nothing of what went before: the
-// rules once more, when it has had a moment to settle.
+// A screen reader started after the window has been told nothing of what went before: where
+// the focus is, which brings it to the window, and the rules once more, when it has had a
+// moment to settle. So is one that was running, when the program's link to it came up only
+// after the window had come to the front, as it may on a busy machine.
 void MainWindow::watchForScreenReader()
 {
     struct Watch : QAccessible::ActivationObserver {
@@ -400,7 +403,13 @@ void MainWindow::watchForScreenReader()
     auto watch = std::make_unique<Watch>();
     watch->appeared = [this] {
         if (rulesAnnounced_)
-            QTimer::singleShot(ScreenReaderSettlesMs, this, &MainWindow::announceRules);
+            QTimer::singleShot(ScreenReaderSettlesMs, this, [this] {
+                if (QWidget *focus = QApplication::focusWidget()) {
+                    QAccessibleEvent told(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&told);
+                }
+                announceRules();
+            });
     };
     QAccessible::installActivationObserver(watch.get());
     screenReaderWatch_ = std::move(watch);
