@@ -246,12 +246,13 @@ class GameByEar(unittest.TestCase):
         orca.wait_for(W["frame"], timeout=SPEECH)
 
 
-# Orca started after the program: the rules are heard once it is there.
+# Orca started after the program: where the focus is and the rules are heard once it is there.
 class ScreenReaderStartedLate(unittest.TestCase):
     def test_rules_heard(self):
         with OrcaSession(screen_reader=False) as orca:
             orca.wait_for_window(orca.start([PROGRAM], W["environment"]))
             orca.start_screen_reader()
+            orca.wait_for(W["first_picture"], timeout=SPEECH)
             orca.wait_for(W["intro"], timeout=SPEECH)
             orca.wait_for(W["rules"], timeout=SPEECH)
 

@@ -15,6 +15,7 @@
 #include "VerifyTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
@@ -27,6 +28,48 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
+
+// A control's description, told to a screen reader once the focus comes to the control, where
+// it is read. Each change is an event the reader queues, and Orca drops the notifications
+// waiting once some fifty events wait: told to fifteen pictures and the board at every move,
+// a fast game on a busy machine lost its announcements. Before the window shows, nobody
+// listens, and every control is told at once.
+class FocusDescription : public QObject
+{
+public:
+    explicit FocusDescription(QWidget *control) : QObject(control), control_(control)
+    {
+        control->installEventFilter(this);
+    }
+
+    static void set(QWidget *control, const QString &description)
+    {
+        auto *told = control->findChild<FocusDescription *>({}, Qt::FindDirectChildrenOnly);
+        if (!told)
+            told = new FocusDescription(control);
+        told->wanted_ = description;
+        if (control->hasFocus() || !control->window()->isVisible())
+            told->tell();
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // Before the focus itself is told, which happens after this event.
+        if (event->type() == QEvent::FocusIn)
+            tell();
+        return false;
+    }
+
+private:
+    void tell()
+    {
+        if (control_->accessibleDescription() != wanted_)
+            control_->setAccessibleDescription(wanted_);
+    }
+
+    QWidget *const control_;
+    QString wanted_;
+};
 
 // Where everything stands in the client area, in pixels.
 namespace Layout
@@ -285,6 +328,8 @@ QString MainWindow::lastMove() const
 void MainWindow::showGame()
 {
     setWindowTitle(GameTexts::caption(game_.level()));
+    // Before the level buttons hand the focus on to a picture, which is told it with the focus.
+    describePictures();
     for (QPushButton *button : levelButtons_)
         button->setEnabled(game_.levelChoiceOpen());
     // The first row is every level's: it is never hidden, nor shown again.
@@ -301,8 +346,6 @@ void MainWindow::showGame()
         boardView_->setToolTip(now.explanation);
     }
     describeBoard(now);
-    // Now, before a screen reader asks about the focus change that came with the news.
-    describePictures();
     // The move confirmed, then the prompt or the verdict; after the verdict, where its details
     // are. Said once the event that changed the game is handled.
     const QString said =
@@ -329,8 +372,7 @@ void MainWindow::describeBoard(const Status &status)
                                     ? attempts
                                     : tr("%1\n%2\n%3", "verdict, explanation, attempts")
                                           .arg(status.text, status.explanation, attempts);
-    if (boardView_->accessibleDescription() != description)
-        boardView_->setAccessibleDescription(description);
+    FocusDescription::set(boardView_, description);
 }
 
 // Once, when the window first comes to the front: what the game is, then what to do first.
@@ -344,8 +386,10 @@ void MainWindow::changeEvent(QEvent *event)
     }
 }
 
-// A screen reader started after the window has been told nothing of what went before: the
-// rules once more, when it has had a moment to settle.
+// A screen reader started after the window has been told nothing of what went before: where
+// the focus is, which brings it to the window, and the rules once more, when it has had a
+// moment to settle. So is one that was running, when the program's link to it came up only
+// after the window had come to the front, as it may on a busy machine.
 void MainWindow::watchForScreenReader()
 {
     struct Watch : QAccessible::ActivationObserver {
@@ -359,7 +403,13 @@ void MainWindow::watchForScreenReader()
     auto watch = std::make_unique<Watch>();
     watch->appeared = [this] {
         if (rulesAnnounced_)
-            QTimer::singleShot(ScreenReaderSettlesMs, this, &MainWindow::announceRules);
+            QTimer::singleShot(ScreenReaderSettlesMs, this, [this] {
+                if (QWidget *focus = QApplication::focusWidget()) {
+                    QAccessibleEvent told(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&told);
+                }
+                announceRules();
+            });
     };
     QAccessible::installActivationObserver(watch.get());
     screenReaderWatch_ = std::move(watch);
@@ -448,9 +498,6 @@ void MainWindow::describePictures()
         game_.attempt() == Game::NoGame
             ? tr("%1 %2", "what to do first, then the keys").arg(levelFirst(), keysSpoken())
             : QString();
-    if (description == picturesDescribed_)
-        return;
-    picturesDescribed_ = description;
     for (QPushButton *button : pictureButtons_)
-        button->setAccessibleDescription(description);
+        FocusDescription::set(button, description);
 }

@@ -94,8 +94,6 @@ private:
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
-    // What the picture buttons last told, so that an unchanged one is not news again.
-    QString picturesDescribed_;
     bool rulesAnnounced_ = false;
     std::unique_ptr<QAccessible::ActivationObserver> screenReaderWatch_;
 };
