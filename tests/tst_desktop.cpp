@@ -137,7 +137,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder));
         TestSupport::writeFile(folder + u"/games.tsv"_s, "not a record of games\n");
         QProcess display;
-        display.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        display.start(u"Xvfb"_s,
+                      {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s, u"-noreset"_s});
         QVERIFY(display.waitForReadyRead(20000));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(u"QT_QPA_PLATFORM"_s);

@@ -57,9 +57,10 @@ WORDS = {
         statistics_item=re.compile(r"^Статистика"),
         statistics="Статистика dialog",
         games=re.compile(r"^Сыгран[оа] \d+ игр"),
+        # The verdict, then what to do next, the figures and the strength.
         level_verdict=re.compile(r"^Первый уровень: (выделяется|верных меньше|от угадывания наугад)"
-                                 r".*\n\d+ игр\w*: \d+(,\d)?\s% верных.*\nСильное чутьё"),
-        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+(,\d)?\s%", re.M),
+                                 r".*\n.*\n\d+ игр\w*: верных \d+(,\d+)?\s%.*\nСильное чутьё"),
+        chart=re.compile(r"^Первый уровень: после \d+ игр\w* доля верных \d+(,\d+)?\s%", re.M),
         figure=re.compile(r"^Первый уровень, сыграно игр: \d+"),
         about_item=re.compile(r"^О программе"),
         about="О программе dialog",
@@ -72,7 +73,7 @@ WORDS = {
         first_picture="Red circle push button",
         intro="notification Hunchmeter is a game that tests your intuition.",
         intro_part="tests your intuition",
-        rules=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules; F3 reads the "
+        rules=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules, F3 reads the "
                          r"board, F4 says the first digits of the game's seal\. First choose a level"),
         rules_again=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules"),
         level_first="notification Choose a level first",
@@ -94,10 +95,10 @@ WORDS = {
         statistics_item=re.compile(r"^Statistics"),
         statistics="Statistics dialog",
         games=re.compile(r"^\d+ games? played"),
-        level_verdict=re.compile(r"^Level 1: (better than chance|worse than chance|not yet "
-                                 r"distinguishable).*\n\d+ games?: \d+(\.\d)?% right.*\nStrong "
-                                 r"intuition"),
-        chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d)?% right", re.M),
+        level_verdict=re.compile(r"^Level 1: (better than|worse than|not yet distinguishable|"
+                                 r"not distinguishable).*\n.*\n\d+ games?: \d+(\.\d+)?% right.*\n"
+                                 r"Strong intuition"),
+        chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d+)?% right", re.M),
         figure=re.compile(r"^Level 1, games played: \d+"),
         about_item=re.compile(r"^About Hunchmeter"),
         about="About Hunchmeter dialog",
