@@ -195,6 +195,10 @@ private Q_SLOTS:
                               Qt::LeftButton);
         }
         copy->click();
+        // All of it in sight: the window grew to the revealed game.
+        for (const QLabel *label : window.findChild<SealsWindow *>()->findChildren<QLabel *>())
+            QVERIFY2(label->isHidden() || label->height() >= label->heightForWidth(label->width()),
+                     qPrintable(label->objectName()));
         const QString kept = QApplication::clipboard()->text();
         QVERIFY(kept.contains(secret));
         // The command the window gives makes, in a shell, the seal noted before the first

@@ -16,6 +16,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -157,6 +158,24 @@ void SealsWindow::showGame()
     // The record's code is of the game just over, once it is written.
     setRecordCode(secret ? recordCode_ : QByteArray());
     copy_->setEnabled(!seal.isEmpty());
+    growToContent();
+}
+
+// The revealed game says more than the seal alone: the window grows to show all of it, as far
+// as the screen goes, and stays on it.
+void SealsWindow::growToContent()
+{
+    if (!isVisible())
+        return;
+    const int wanted = layout()->totalHeightForWidth(width());
+    const QRect room = screen()->availableGeometry();
+    const int frame = frameGeometry().height() - height();
+    const int height = std::min(wanted, room.height() - frame);
+    if (height <= this->height())
+        return;
+    resize(width(), height);
+    if (frameGeometry().bottom() > room.bottom())
+        move(x(), std::max(room.top(), room.bottom() - frameGeometry().height() + 1));
 }
 
 void SealsWindow::setRecordCode(const QByteArray &code)
@@ -164,11 +183,13 @@ void SealsWindow::setRecordCode(const QByteArray &code)
     recordCode_ = code;
     const bool shown = !code.isEmpty() && game_.score().has_value();
     record_->setVisible(shown);
-    if (shown)
+    if (shown) {
         record_->setText(tr("Контрольные цифры записи игр после этой игры: %1. Кто записал их, "
                             "может позже убедиться командой chuikomer --verify, что запись до "
                             "этой игры не менялась.")
                              .arg(VerifyTexts::grouped(code)));
+        growToContent();
+    }
 }
 
 // As text a player keeps: the game and its seal, and once it is over, its pictures, secret,

@@ -37,6 +37,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void growToContent();
+
     const Game &game_;
     QByteArray recordCode_;
     bool placed_ = false;
