@@ -47,16 +47,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("hits");
-        QTest::newRow("none") << 1 << 0;
-        QTest::newRow("one") << 2 << 1;
-        QTest::newRow("three") << 1 << 3;
-        QTest::newRow("nine") << 3 << 9;
-        QTest::newRow("ten") << 3 << 10;
+        // Training shows each answer as soon as it is guessed.
+        QTest::addColumn<bool>("training");
+        QTest::newRow("none") << 1 << 0 << false;
+        QTest::newRow("one") << 2 << 1 << false;
+        QTest::newRow("three") << 1 << 3 << false;
+        QTest::newRow("nine") << 3 << 9 << false;
+        QTest::newRow("ten") << 3 << 10 << false;
+        QTest::newRow("training, none") << 1 << 0 << true;
+        QTest::newRow("training, three") << 2 << 3 << true;
+        QTest::newRow("training, ten") << 3 << 10 << true;
     }
     void scoreCountsHitsOfAWholeGame()
     {
         QFETCH(int, level);
         QFETCH(int, hits);
+        QFETCH(bool, training);
         const int offered = level * 5;
         std::array<int, 10> hidden{}, guessed{};
         for (int n = 0; n < 10; ++n) {
@@ -65,7 +71,18 @@ private Q_SLOTS:
             guessed[n] = n >= 10 - hits ? hidden[n] : (hidden[n] + 1) % offered;
         }
         Table t;
-        t.play(level, hidden, guessed);
+        t.game.setTraining(training);
+        t.record.log.clear();
+        t.random.hideAll(hidden, level * 5);
+        t.game.chooseLevel(TestSupport::level(level));
+        for (int n = 1; n <= 10; ++n) {
+            t.game.guess(guessed[n - 1]);
+            // The answer at once in training, none before the end in the test.
+            const Board::Cell &cell = t.record.board.cell(n);
+            QCOMPARE(cell.revealed, training || n == 10);
+            QCOMPARE(cell.struck, cell.revealed && hidden[n - 1] != guessed[n - 1]);
+            QCOMPARE(t.record.board.cell(std::min(n + 1, 10)).revealed, n == 10);
+        }
 
         QCOMPARE(t.game.attempt(), Game::NoGame);
         QCOMPARE(t.game.score().value_or(-1), hits);
@@ -86,6 +103,44 @@ private Q_SLOTS:
         QCOMPARE(t.record.finished[0].level, TestSupport::level(level));
         QCOMPARE(t.record.finished[0].hidden, hidden);
         QCOMPARE(t.record.finished[0].guessed, guessed);
+        QCOMPARE(t.record.finished[0].training, training);
+    }
+
+    // A game is played in one mode: a switch starts the level's game anew, with a new draw,
+    // and an abandoned game is no finished game.
+    void switchingTheModeStartsAnew_data()
+    {
+        QTest::addColumn<int>("guesses");
+        QTest::addColumn<bool>("training");
+        QTest::newRow("before any level") << -1 << true;
+        QTest::newRow("waiting for the first guess") << 0 << true;
+        QTest::newRow("mid-game") << 4 << true;
+        QTest::newRow("after the end") << 10 << true;
+        QTest::newRow("back to the test, mid-game") << 4 << false;
+    }
+    void switchingTheModeStartsAnew()
+    {
+        QFETCH(int, guesses);
+        QFETCH(bool, training);
+        Table t;
+        t.game.setTraining(!training);
+        if (guesses >= 0)
+            t.game.chooseLevel(TestSupport::level(3));
+        for (int g = 0; g < guesses; ++g)
+            t.game.guess(0);
+        const int finished = int(t.record.finished.size());
+        t.record.log.clear();
+        t.game.setTraining(training);
+        QCOMPARE(t.game.training(), training);
+        QCOMPARE(t.record.log.count(u"changed"_s), 1);
+        QCOMPARE(t.game.attempt(), guesses < 0 ? Game::NoGame : 1);
+        QCOMPARE(t.game.level(), guesses < 0 ? std::nullopt : std::optional(TestSupport::level(3)));
+        QCOMPARE(t.game.guessed(1), Board::NoPicture);
+        QCOMPARE(*t.random.drawn, guesses < 0 ? 0 : 2);
+        QCOMPARE(int(t.record.finished.size()), finished);
+        // The same mode again changes nothing.
+        t.game.setTraining(training);
+        QCOMPARE(t.record.log.count(u"changed"_s), 1);
     }
 
     void sameGuessEveryAttemptIsScoredPerAttempt()

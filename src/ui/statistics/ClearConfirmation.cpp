@@ -9,7 +9,7 @@
 bool ClearConfirmation::confirmed(QWidget *parent)
 {
     QMessageBox question(QMessageBox::Question, tr("Очистить статистику"),
-                         tr("Начать запись игр проверки заново?\nПрежняя запись не удаляется: "
+                         tr("Начать запись обычных игр заново?\nПрежняя запись не удаляется: "
                             "она останется в файле с сегодняшней датой. Запись тренировки не "
                             "меняется."),
                          QMessageBox::NoButton, parent);

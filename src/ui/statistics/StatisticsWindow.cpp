@@ -118,7 +118,7 @@ QScrollArea *StatisticsWindow::createContents()
 
     // Under the test's figures and after them in reading order, headed so that no one takes
     // them for the test.
-    trainingHeading_ = new QLabel(tr("Тренировка — отдельно от проверки"), contents_);
+    trainingHeading_ = new QLabel(tr("Тренировка — отдельно от обычных игр"), contents_);
     trainingHeading_->setObjectName(u"TrainingHeading"_s);
     trainingHeading_->setFont(Fonts::sans(TextPixels + 2, true));
     trainingHeading_->setWordWrap(true);
@@ -146,9 +146,9 @@ QHBoxLayout *StatisticsWindow::createButtons()
     auto *buttons = new QHBoxLayout;
     startAnew_ = new QPushButton(tr("Очистить…"), this);
     startAnew_->setObjectName(u"ClearButton"_s);
-    startAnew_->setAccessibleName(tr("Очистить статистику проверки"));
+    startAnew_->setAccessibleName(tr("Очистить статистику обычных игр"));
     startAnew_->setAccessibleDescription(
-        tr("Начать запись игр проверки заново; прежняя запись сохранится в файле с сегодняшней "
+        tr("Начать запись обычных игр заново; прежняя запись сохранится в файле с сегодняшней "
            "датой. Запись тренировки не меняется."));
     startAnew_->setToolTip(startAnew_->accessibleDescription());
     auto *close = new QPushButton(tr("Закрыть"), this);
