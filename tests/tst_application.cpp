@@ -353,6 +353,60 @@ private Q_SLOTS:
         program.reset();
         QCOMPARE(gamesIn(path), Games + 1);
     }
+    // A whole game in the mode the player chose, in that mode's record alone; the choice
+    // outlives the program, and the statistics show training apart, under its own heading.
+    void trainingIsKeptApart_data()
+    {
+        QTest::addColumn<bool>("training");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("untouched");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("training") << true << u"training.tsv"_s << u"games.tsv"_s
+                                  << u"Тренировка: Сыграна 1 игра."_s;
+        QTest::newRow("test") << false << u"games.tsv"_s << u"training.tsv"_s
+                              << u"Тренировка: Сыграно 0 игр."_s;
+    }
+    void trainingIsKeptApart()
+    {
+        QFETCH(bool, training);
+        QFETCH(QString, kept);
+        QFETCH(QString, untouched);
+        QFETCH(QString, heard);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QCoreApplication::applicationName()) + u'/';
+        TestSupport::ScriptedRandom random;
+        RecordingLauncher opened;
+        auto program = start(home.path(), random, opened);
+        // On and off again first: the last choice counts.
+        auto *menuItem = program->mainWindow().findChild<QAction *>(u"MenuTraining"_s);
+        menuItem->trigger();
+        if (!training)
+            menuItem->trigger();
+        QCOMPARE(program->game().training(), training);
+        QTest::mouseClick(program->mainWindow().findChild<QPushButton *>(u"kLevel_0"_s),
+                          Qt::LeftButton);
+        for (int n = 0; n < Game::Attempts; ++n)
+            QTest::mouseClick(program->mainWindow().findChild<QPushButton *>(u"Command1_0"_s),
+                              Qt::LeftButton);
+        QCOMPARE(gamesIn(folder + kept), 1);
+        QVERIFY(!QFileInfo::exists(folder + untouched));
+
+        program.reset();
+        program = start(home.path(), random, opened);
+        QCOMPARE(program->game().training(), training);
+        QCOMPARE(program->mainWindow().findChild<QAction *>(u"MenuTraining"_s)->isChecked(),
+                 training);
+        QCOMPARE(program->mainWindow().windowTitle().endsWith(u"тренировка"_s), training);
+        StatisticsWindow *statistics = openStatistics(program->mainWindow());
+        QVERIFY(statistics);
+        auto *trained = statistics->findChild<QWidget *>(u"TrainingSummary"_s);
+        QTRY_COMPARE(trained->isVisibleTo(statistics), training);
+        QCOMPARE(statistics->findChild<QWidget *>(u"TrainingHeading"_s)->isVisibleTo(statistics),
+                 training);
+        QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), heard);
+        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s), training);
+    }
+
     // Games that could not be saved are never dropped without a word: the program makes one
     // more attempt as it ends, by "Выход" or by closing its window, then asks. Ended with
     // nobody to ask, by the end of the desktop session or a signal, also while a question is
@@ -367,30 +421,42 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         // What ended the program with nobody to ask, as the log says it.
         QTest::addColumn<QString>("endedBy");
+        // Training games, kept in a record of their own, are handled alike.
+        QTest::addColumn<bool>("training");
         QTest::newRow("exit, stay")
-            << u"menu"_s << u"Stay"_s << QString() << false << 2 << QString();
+            << u"menu"_s << u"Stay"_s << QString() << false << 2 << QString() << false;
         QTest::newRow("close, quit without them")
-            << u"close"_s << u"QuitWithout"_s << QString() << false << 0 << QString();
+            << u"close"_s << u"QuitWithout"_s << QString() << false << 0 << QString() << false;
         QTest::newRow("exit, saved to a new file")
-            << u"menu"_s << u"SaveToFile"_s << u"new"_s << false << 0 << QString();
+            << u"menu"_s << u"SaveToFile"_s << u"new"_s << false << 0 << QString() << false;
         QTest::newRow("close, saved to a record of the player's")
-            << u"close"_s << u"SaveToFile"_s << u"record"_s << false << 0 << QString();
+            << u"close"_s << u"SaveToFile"_s << u"record"_s << false << 0 << QString() << false;
         QTest::newRow("exit, another file refused, then quit without them")
-            << u"menu"_s << u"SaveToFile,QuitWithout"_s << u"foreign"_s << false << 0 << QString();
+            << u"menu"_s << u"SaveToFile,QuitWithout"_s << u"foreign"_s << false << 0 << QString()
+            << false;
         QTest::newRow("exit, no file chosen, then quit without them")
-            << u"menu"_s << u"SaveToFile,QuitWithout"_s << QString() << false << 0 << QString();
+            << u"menu"_s << u"SaveToFile,QuitWithout"_s << QString() << false << 0 << QString()
+            << false;
         QTest::newRow("room again before the end")
-            << u"menu"_s << QString() << QString() << true << 0 << QString();
+            << u"menu"_s << QString() << QString() << true << 0 << QString() << false;
         QTest::newRow("session ends, nobody to ask")
-            << u"session"_s << QString() << QString() << false << 0 << u"the session ended"_s;
+            << u"session"_s << QString() << QString() << false << 0 << u"the session ended"_s
+            << false;
         QTest::newRow("session ends while the question is open")
-            << u"menu"_s << u"EndSession"_s << QString() << false << 0 << u"the session ended"_s;
+            << u"menu"_s << u"EndSession"_s << QString() << false << 0 << u"the session ended"_s
+            << false;
         QTest::newRow("SIGTERM while the file dialog is open")
-            << u"close"_s << u"SaveToFile"_s << u"SIGTERM"_s << false << 143 << u"SIGTERM"_s;
+            << u"close"_s << u"SaveToFile"_s << u"SIGTERM"_s << false << 143 << u"SIGTERM"_s
+            << false;
+        QTest::newRow("training, close, saved to a new file")
+            << u"close"_s << u"SaveToFile"_s << u"new"_s << false << 0 << QString() << true;
+        QTest::newRow("training, session ends, nobody to ask")
+            << u"session"_s << QString() << QString() << false << 0 << u"the session ended"_s
+            << true;
         for (int number : {SIGTERM, SIGHUP, SIGINT, SIGQUIT})
             QTest::newRow(qPrintable(TerminationSignals::name(number)))
                 << u"signal"_s << QString() << QString() << false << 128 + number
-                << TerminationSignals::name(number);
+                << TerminationSignals::name(number) << false;
     }
     void unsavedGamesAreNotLostAtTheEnd()
     {
@@ -400,11 +466,13 @@ private Q_SLOTS:
         QFETCH(bool, roomAgain);
         QFETCH(int, exitCode);
         QFETCH(QString, endedBy);
+        QFETCH(bool, training);
+        const QString name = training ? u"training"_s : u"games"_s;
         QTemporaryDir home;
         const QString folder = home.filePath(QCoreApplication::applicationName());
         QVERIFY(QDir().mkpath(folder));
         // Someone else's file where the record should be: the games stay in memory.
-        const QString record = folder + u"/games.tsv"_s;
+        const QString record = folder + u'/' + name + u".tsv"_s;
         const QByteArray notes = "not a record of games\n";
         TestSupport::writeFile(record, notes);
         const QString file = home.filePath(u"saved.tsv"_s);
@@ -420,18 +488,21 @@ private Q_SLOTS:
         RecordingLauncher opened;
         auto program = start(home.path(), random, opened);
         MainWindow &window = program->mainWindow();
-        Q_EMIT program->game().finished(firstLevelGame(7));
-        Q_EMIT program->game().finished(firstLevelGame(3));
+        FinishedGame played[] = {firstLevelGame(7), firstLevelGame(3)};
+        for (FinishedGame &game : played) {
+            game.training = training;
+            Q_EMIT program->game().finished(game);
+        }
         if (roomAgain)
             QVERIFY(QFile::remove(record));
 
         // A refused file is said so, and the question comes again.
         Player player(answer, chosen.isEmpty() || chosen == u"SIGTERM"_s ? chosen : file);
         if (!endedBy.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(u"^Kept 2 unsaved games beside the record, "
-                                                    u"in \".*/games-unsaved-[-0-9]+\\.tsv\", "
-                                                    u"as the program ends: %1$"_s.arg(endedBy)));
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(u"^Kept 2 unsaved games beside the record, "
+                                                 u"in \".*/%1-unsaved-[-0-9]+\\.tsv\", "
+                                                 u"as the program ends: %2$"_s.arg(name, endedBy)));
         if (route == u"session"_s)
             QTimer::singleShot(0, qApp, &endSession);
         else if (route == u"signal"_s)
@@ -454,7 +525,9 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo::exists(file) ? gamesIn(file) : 0, chosen == u"new"_s      ? 2
                                                                   : chosen == u"record"_s ? 3
                                                                                           : 0);
-        const QStringList beside = QDir(folder).entryList({u"games-unsaved-*"_s});
+        const QStringList beside = QDir(folder).entryList({name + u"-unsaved-*"_s});
+        // Nothing went to the other record.
+        QVERIFY(!QFileInfo::exists(folder + (training ? u"/games.tsv"_s : u"/training.tsv"_s)));
         QCOMPARE(beside.size(), endedBy.isEmpty() ? 0 : 1);
         if (!endedBy.isEmpty())
             QCOMPARE(gamesIn(folder + u'/' + beside.first()), 2);
