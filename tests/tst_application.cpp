@@ -361,10 +361,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("untouched");
         QTest::addColumn<QString>("heard");
+        // After one more game, played while the statistics show.
+        QTest::addColumn<QString>("then");
         QTest::newRow("training") << true << u"training.tsv"_s << u"games.tsv"_s
-                                  << u"Тренировка: Сыграна 1 игра."_s;
+                                  << u"Тренировка: Сыграна 1 игра."_s
+                                  << u"Тренировка: Сыграно 2 игры."_s;
         QTest::newRow("test") << false << u"games.tsv"_s << u"training.tsv"_s
-                              << u"Тренировка: Сыграно 0 игр."_s;
+                              << u"Тренировка: Сыграно 0 игр."_s << u"Тренировка: Сыграно 0 игр."_s;
     }
     void trainingIsKeptApart()
     {
@@ -372,6 +375,7 @@ private Q_SLOTS:
         QFETCH(QString, kept);
         QFETCH(QString, untouched);
         QFETCH(QString, heard);
+        QFETCH(QString, then);
         QTemporaryDir home;
         const QString folder = home.filePath(QCoreApplication::applicationName()) + u'/';
         TestSupport::ScriptedRandom random;
@@ -404,6 +408,11 @@ private Q_SLOTS:
         QCOMPARE(statistics->findChild<QWidget *>(u"TrainingHeading"_s)->isVisibleTo(statistics),
                  training);
         QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), heard);
+        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s), training);
+        program->game().chooseLevel(TestSupport::level(2));
+        for (int n = 0; n < Game::Attempts; ++n)
+            program->game().guess(1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), then);
         QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s), training);
     }
 
