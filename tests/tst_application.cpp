@@ -408,12 +408,12 @@ private Q_SLOTS:
         QCOMPARE(statistics->findChild<QWidget *>(u"TrainingHeading"_s)->isVisibleTo(statistics),
                  training);
         QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), heard);
-        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s), training);
+        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Обычных игр пока нет"_s), training);
         program->game().chooseLevel(TestSupport::level(2));
         for (int n = 0; n < Game::Attempts; ++n)
             program->game().guess(1);
         QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), then);
-        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Игр пока нет"_s), training);
+        QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Обычных игр пока нет"_s), training);
     }
 
     // Games that could not be saved are never dropped without a word: the program makes one

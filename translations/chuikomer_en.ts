@@ -1083,6 +1083,10 @@ The games played so far are not deleted: they stay in a file named with today&ap
         <comment>training&apos;s games</comment>
         <translation>Training: %1</translation>
     </message>
+    <message>
+        <source>Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.</source>
+        <translation>No regular games yet: their results will show here; training is below.</translation>
+    </message>
 </context>
 <context>
     <name>VerifyTexts</name>

@@ -1090,6 +1090,10 @@
         <comment>training&apos;s games</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VerifyTexts</name>

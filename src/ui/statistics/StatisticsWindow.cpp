@@ -205,6 +205,7 @@ void StatisticsWindow::refreshTraining()
     report.showIn(*trainingSummary_);
     trainingHeading_->setVisible(games > 0);
     trainingSummary_->setVisible(games > 0);
+    showNotes();
     fit_->follow();
 }
 
@@ -261,8 +262,11 @@ void StatisticsWindow::showNotes()
 {
     const Statistics &s = statistics_;
     QStringList notes = recordNotes_;
+    // With training games below, "no games" would not be true.
     if (s.games(Statistics::Total) == 0)
-        notes << StatisticsTexts::noGames();
+        notes << (training_.games(Statistics::Total) > 0
+                      ? tr("Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.")
+                      : StatisticsTexts::noGames());
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
 }
