@@ -154,14 +154,8 @@ private Q_SLOTS:
         QTest::newRow("verdict 1") << GameTexts::verdict(1) << u"Ваша интуиция работает на 10%"_s;
         QTest::newRow("verdict 9") << GameTexts::verdict(9) << u"Ваша интуиция работает на 90%"_s;
         QTest::newRow("verdict 10") << GameTexts::verdict(10) << u"Вы гений!!!"_s;
-        QTest::newRow("training caption") << GameTexts::caption(*Level::numbered(1), true)
-                                          << u"Чуйкомер: Первый уровень — тренировка"_s;
-        QTest::newRow("training prompt")
-            << GameTexts::attemptRequest(3, true) << u"Тренировка: угадайте 3-ю картинку"_s;
         QTest::newRow("training verdict 0")
             << GameTexts::verdict(0, true) << u"Тренировка: интуиция не работает"_s;
-        QTest::newRow("training verdict 3")
-            << GameTexts::verdict(3, true) << u"Тренировка: интуиция на 30%"_s;
         QTest::newRow("training verdict 10")
             << GameTexts::verdict(10, true) << u"Тренировка: вы гений!!!"_s;
         QTest::newRow("right") << GameTexts::answer(0, 0) << u"Верно: красный круг"_s;
