@@ -247,14 +247,6 @@
         <translation>%1 — training</translation>
     </message>
     <message>
-        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись.</source>
-        <translation>Training mode: after every guess you see the hidden picture. These games go to a record of their own.</translation>
-    </message>
-    <message>
-        <source>Обычная игра: загаданное видно после десятой попытки.</source>
-        <translation>Regular game: the hidden pictures show after the tenth guess.</translation>
-    </message>
-    <message>
         <source>Верно: %1</source>
         <translation>Right: %1</translation>
     </message>
@@ -288,6 +280,14 @@
     <message>
         <source>Тренировка: интуиция на %1%</source>
         <translation>Training: intuition at %1%</translation>
+    </message>
+    <message>
+        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись. F5 выключает тренировку.</source>
+        <translation>Training mode: after every guess you see the hidden picture. These games go to a record of their own. F5 turns training off.</translation>
+    </message>
+    <message>
+        <source>Обычная игра: загаданное видно после десятой попытки. F5 включает тренировку.</source>
+        <translation>Regular game: the hidden pictures show after the tenth guess. F5 turns training on.</translation>
     </message>
 </context>
 <context>
@@ -437,12 +437,12 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры, F5 включает и выключает тренировку.</source>
-        <translation>F2 repeats the rules, F3 reads the board, F4 says the first digits of the game&apos;s seal, F5 turns training on and off.</translation>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
+        <translation>F2 repeats the rules, F3 reads the board, F4 says the first digits of the game&apos;s seal.</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <comment>the mode, then the rules</comment>
+        <comment>the rules, then the mode</comment>
         <translation>%1 %2</translation>
     </message>
 </context>

@@ -246,14 +246,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Обычная игра: загаданное видно после десятой попытки.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Верно: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -286,6 +278,14 @@
     </message>
     <message>
         <source>Тренировка: интуиция на %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись. F5 выключает тренировку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обычная игра: загаданное видно после десятой попытки. F5 включает тренировку.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -433,12 +433,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры, F5 включает и выключает тренировку.</source>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <comment>the mode, then the rules</comment>
+        <comment>the rules, then the mode</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

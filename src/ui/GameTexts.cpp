@@ -71,8 +71,9 @@ QString GameTexts::caption(std::optional<Level> level, bool training)
 QString GameTexts::mode(bool training)
 {
     return training ? tr("Режим тренировки: после каждой попытки видно, что было загадано. Эти "
-                         "игры идут в отдельную запись.")
-                    : tr("Обычная игра: загаданное видно после десятой попытки.");
+                         "игры идут в отдельную запись. F5 выключает тренировку.")
+                    : tr("Обычная игра: загаданное видно после десятой попытки. F5 включает "
+                         "тренировку.");
 }
 
 QString GameTexts::answer(int hidden, int guessed)

@@ -415,21 +415,22 @@ QString MainWindow::rulesSpoken()
 
 QString MainWindow::keysSpoken()
 {
-    return tr("F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры, F5 "
-              "включает и выключает тренировку.");
+    return tr("F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.");
 }
 
-// What the game is and its rules; before a game, what to do first.
+// What the game is and its rules; before a game, what to do first; last, the mode and its key.
 void MainWindow::announceRules()
 {
-    const QString rules = tr("%1 %2", "the mode, then the rules")
-                              .arg(GameTexts::mode(game_.training()), rulesSpoken());
+    const QString rules = rulesSpoken();
     announcer_->announce(
         introduction(),
-        game_.attempt() != Game::NoGame
-            ? rules
-            : tr("%1 %2", "the rules, then what to do first")
-                  .arg(rules, tr("Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.")));
+        tr("%1 %2", "the rules, then the mode")
+            .arg(game_.attempt() != Game::NoGame
+                     ? rules
+                     : tr("%1 %2", "the rules, then what to do first")
+                           .arg(rules, tr("Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
+                                          "уровней.")),
+                 GameTexts::mode(game_.training())));
 }
 
 // The prompt or the verdict, then what the board holds.
