@@ -161,7 +161,7 @@ private Q_SLOTS:
         const QList<QAction *> top = w.form.menuBar()->actions();
         QCOMPARE(texts(top), (QStringList{u"Меню"_s, u"Справка"_s}));
         QCOMPARE(texts(top[0]->menu()->actions()),
-                 (QStringList{u"Тренировка"_s, u"Статистика"_s, u"Проверка"_s, u"Выход"_s}));
+                 (QStringList{u"Статистика"_s, u"Проверка"_s, u"Тренировка"_s, u"Выход"_s}));
         QCOMPARE(w.action(u"MenuTraining"_s)->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(texts(top[1]->menu()->actions()),
                  (QStringList{u"Вызов справки"_s, u"О программе"_s}));

@@ -129,6 +129,11 @@ void MainWindow::createMenus()
     menuBar()->setFont(Fonts::sans(MenuFontPixels, false));
     QMenu *menu = menuBar()->addMenu(tr("Меню"));
     menu->setObjectName(u"Menu"_s);
+    QAction *statistics = menu->addAction(tr("Статистика"));
+    statistics->setObjectName(u"MenuStatistics"_s);
+    QAction *seals = menu->addAction(tr("Проверка"));
+    seals->setObjectName(u"MenuSeals"_s);
+    // Below the two windows, which keep their places in the menu; the exit stays last.
     training_ = menu->addAction(tr("Тренировка"));
     training_->setObjectName(u"MenuTraining"_s);
     training_->setCheckable(true);
@@ -138,10 +143,6 @@ void MainWindow::createMenus()
     // A held F5 would flip the mode at every repeat.
     training_->setAutoRepeat(false);
     connect(training_, &QAction::triggered, this, &MainWindow::chooseTraining);
-    QAction *statistics = menu->addAction(tr("Статистика"));
-    statistics->setObjectName(u"MenuStatistics"_s);
-    QAction *seals = menu->addAction(tr("Проверка"));
-    seals->setObjectName(u"MenuSeals"_s);
     QAction *exit = menu->addAction(tr("Выход"));
     exit->setObjectName(u"MenuExit"_s);
     QMenu *help = menuBar()->addMenu(tr("Справка"));
