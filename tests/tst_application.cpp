@@ -37,9 +37,10 @@ Q_DECLARE_METATYPE(ApplicationFolder::Separators)
 namespace
 {
 
-FinishedGame firstLevelGame(int hits)
+FinishedGame firstLevelGame(int hits, bool training = false)
 {
     FinishedGame game;
+    game.training = training;
     game.playedAt = QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC);
     for (int i = 0; i < hits; ++i)
         game.guessed[i] = game.hidden[i];
@@ -357,6 +358,55 @@ private Q_SLOTS:
         program.reset();
         QCOMPARE(gamesIn(path), Games + 1);
     }
+    // A whole game in the mode the player chose, in that mode's record alone; the choice
+    // outlives the program, and the statistics show training apart, also a game finished
+    // while they show.
+    void trainingIsKeptApart_data()
+    {
+        QTest::addColumn<bool>("training");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("training") << true
+                                  << QStringList{u"Тренировка: Сыграна 1 игра."_s,
+                                                 u"Тренировка: Сыграно 2 игры."_s};
+        QTest::newRow("test") << false << QStringList(2, u"Тренировка: Сыграно 0 игр."_s);
+    }
+    void trainingIsKeptApart()
+    {
+        QFETCH(bool, training);
+        QFETCH(QStringList, heard);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QCoreApplication::applicationName()) + u'/';
+        TestSupport::ScriptedRandom random;
+        RecordingLauncher opened;
+        auto program = start(home.path(), random, opened);
+        const auto play = [&program] {
+            program->game().chooseLevel(TestSupport::level(2));
+            for (int n = 0; n < Game::Attempts; ++n)
+                program->game().guess(1);
+        };
+        // On, and off again for the test: the last choice counts.
+        for (int i = 0; i < (training ? 1 : 2); ++i)
+            program->mainWindow().findChild<QAction *>(u"MenuTraining"_s)->trigger();
+        play();
+        QCOMPARE(gamesIn(folder + u"training.tsv"_s), training ? 1 : 0);
+        QVERIFY(QFileInfo::exists(folder + u"games.tsv"_s) != training);
+
+        program.reset();
+        program = start(home.path(), random, opened);
+        QCOMPARE(program->mainWindow().findChild<QAction *>(u"MenuTraining"_s)->isChecked(),
+                 training);
+        StatisticsWindow *statistics = openStatistics(program->mainWindow());
+        QVERIFY(statistics);
+        auto *trained = statistics->findChild<QWidget *>(u"TrainingSummary"_s);
+        for (const QString &said : heard) {
+            QTRY_COMPARE(trained->isVisibleTo(statistics), training);
+            QCOMPARE(QAccessible::queryAccessibleInterface(trained)->text(QAccessible::Name), said);
+            QCOMPARE(figure(*statistics, u"Notes"_s).startsWith(u"Обычных игр пока нет"_s),
+                     training);
+            play();
+        }
+    }
+
     // Games that could not be saved are never dropped without a word: the program makes one
     // more attempt as it ends, by "Выход" or by closing its window, then asks. Ended with
     // nobody to ask, by the end of the desktop session or a signal, also while a question is
@@ -391,6 +441,11 @@ private Q_SLOTS:
             << u"menu"_s << u"EndSession"_s << QString() << false << 0 << u"the session ended"_s;
         QTest::newRow("SIGTERM while the file dialog is open")
             << u"close"_s << u"SaveToFile"_s << u"SIGTERM"_s << false << 143 << u"SIGTERM"_s;
+        // Training games, kept in a record of their own, are handled alike.
+        QTest::newRow("training, close, saved to a new file")
+            << u"close"_s << u"SaveToFile"_s << u"new"_s << false << 0 << QString();
+        QTest::newRow("training, session ends, nobody to ask")
+            << u"session"_s << QString() << QString() << false << 0 << u"the session ended"_s;
         for (int number : {SIGTERM, SIGHUP, SIGINT, SIGQUIT})
             QTest::newRow(qPrintable(TerminationSignals::name(number)))
                 << u"signal"_s << QString() << QString() << false << 128 + number
@@ -404,11 +459,13 @@ private Q_SLOTS:
         QFETCH(bool, roomAgain);
         QFETCH(int, exitCode);
         QFETCH(QString, endedBy);
+        const bool training = QByteArray(QTest::currentDataTag()).startsWith("training");
+        const QString name = training ? u"training"_s : u"games"_s;
         QTemporaryDir home;
         const QString folder = home.filePath(QCoreApplication::applicationName());
         QVERIFY(QDir().mkpath(folder));
         // Someone else's file where the record should be: the games stay in memory.
-        const QString record = folder + u"/games.tsv"_s;
+        const QString record = folder + u'/' + name + u".tsv"_s;
         const QByteArray notes = "not a record of games\n";
         TestSupport::writeFile(record, notes);
         const QString file = home.filePath(u"saved.tsv"_s);
@@ -424,18 +481,18 @@ private Q_SLOTS:
         RecordingLauncher opened;
         auto program = start(home.path(), random, opened);
         MainWindow &window = program->mainWindow();
-        Q_EMIT program->game().finished(firstLevelGame(7));
-        Q_EMIT program->game().finished(firstLevelGame(3));
+        Q_EMIT program->game().finished(firstLevelGame(7, training));
+        Q_EMIT program->game().finished(firstLevelGame(3, training));
         if (roomAgain)
             QVERIFY(QFile::remove(record));
 
         // A refused file is said so, and the question comes again.
         Player player(answer, chosen.isEmpty() || chosen == u"SIGTERM"_s ? chosen : file);
         if (!endedBy.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(u"^Kept 2 unsaved games beside the record, "
-                                                    u"in \".*/games-unsaved-[-0-9]+\\.tsv\", "
-                                                    u"as the program ends: %1$"_s.arg(endedBy)));
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(u"^Kept 2 unsaved games beside the record, "
+                                                 u"in \".*/%1-unsaved-[-0-9]+\\.tsv\", "
+                                                 u"as the program ends: %2$"_s.arg(name, endedBy)));
         if (route == u"session"_s)
             QTimer::singleShot(0, qApp, &endSession);
         else if (route == u"signal"_s)
@@ -458,7 +515,7 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo::exists(file) ? gamesIn(file) : 0, chosen == u"new"_s      ? 2
                                                                   : chosen == u"record"_s ? 3
                                                                                           : 0);
-        const QStringList beside = QDir(folder).entryList({u"games-unsaved-*"_s});
+        const QStringList beside = QDir(folder).entryList({name + u"-unsaved-*"_s});
         QCOMPARE(beside.size(), endedBy.isEmpty() ? 0 : 1);
         if (!endedBy.isEmpty())
             QCOMPARE(gamesIn(folder + u'/' + beside.first()), 2);

@@ -47,16 +47,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("hits");
-        QTest::newRow("none") << 1 << 0;
-        QTest::newRow("one") << 2 << 1;
-        QTest::newRow("three") << 1 << 3;
-        QTest::newRow("nine") << 3 << 9;
-        QTest::newRow("ten") << 3 << 10;
+        // Training shows each answer as soon as it is guessed.
+        QTest::addColumn<bool>("training");
+        QTest::newRow("none") << 1 << 0 << false;
+        QTest::newRow("one") << 2 << 1 << false;
+        QTest::newRow("three") << 1 << 3 << false;
+        QTest::newRow("nine") << 3 << 9 << false;
+        QTest::newRow("ten") << 3 << 10 << false;
+        QTest::newRow("training, three") << 2 << 3 << true;
+        QTest::newRow("training, ten") << 3 << 10 << true;
     }
     void scoreCountsHitsOfAWholeGame()
     {
         QFETCH(int, level);
         QFETCH(int, hits);
+        QFETCH(bool, training);
         const int offered = level * 5;
         std::array<int, 10> hidden{}, guessed{};
         for (int n = 0; n < 10; ++n) {
@@ -65,7 +70,15 @@ private Q_SLOTS:
             guessed[n] = n >= 10 - hits ? hidden[n] : (hidden[n] + 1) % offered;
         }
         Table t;
-        t.play(level, hidden, guessed);
+        t.game.setTraining(training);
+        t.record.log.clear();
+        t.random.hideAll(hidden, level * 5);
+        t.game.chooseLevel(TestSupport::level(level));
+        for (int n = 1; n <= 10; ++n) {
+            t.game.guess(guessed[n - 1]);
+            // The answer at once in training, every one after the tenth guess in the test.
+            QCOMPARE(t.record.board.cell(n).revealed, training || n == 10);
+        }
 
         QCOMPARE(t.game.attempt(), Game::NoGame);
         QCOMPARE(t.game.score().value_or(-1), hits);
@@ -86,6 +99,7 @@ private Q_SLOTS:
         QCOMPARE(t.record.finished[0].level, TestSupport::level(level));
         QCOMPARE(t.record.finished[0].hidden, hidden);
         QCOMPARE(t.record.finished[0].guessed, guessed);
+        QCOMPARE(t.record.finished[0].training, training);
     }
 
     void sameGuessEveryAttemptIsScoredPerAttempt()
@@ -139,6 +153,16 @@ private Q_SLOTS:
         QVERIFY(!t.game.levelChoiceOpen());
         QCOMPARE(t.game.guessed(1), Board::NoPicture);
         QVERIFY(!t.game.score());
+        // A switch of mode starts anew too, mid-game and also while the level buttons are
+        // closed, with a new draw; the same mode again changes nothing.
+        for (const int guesses : {3, 0, 0}) {
+            for (int i = 0; i < guesses; ++i)
+                t.game.guess(i);
+            t.game.setTraining(guesses > 0);
+            QCOMPARE(t.game.attempt(), 1);
+            QCOMPARE(t.game.guessed(1), Board::NoPicture);
+        }
+        QCOMPARE(*t.random.drawn, 4);
         // An abandoned game is no finished game.
         QVERIFY(t.record.finished.empty());
     }

@@ -40,10 +40,11 @@ struct Window {
     Game game{cells, random};
     MainWindow form{game, cells};
 
-    Window()
+    explicit Window(bool training = false)
     {
         QObject::connect(&game, &Game::changed, &form, &MainWindow::showGame);
         QObject::connect(&cells, &ResultBoard::changed, &form, &MainWindow::showBoard);
+        game.setTraining(training);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
@@ -70,6 +71,14 @@ QStringList texts(const QList<QAction *> &actions)
     return all;
 }
 
+// The test and training, for what is the same in both.
+void modes()
+{
+    QTest::addColumn<bool>("training");
+    QTest::newRow("test") << false;
+    QTest::newRow("training") << true;
+}
+
 QString accessible(QWidget *widget, QAccessible::Text what)
 {
     return QAccessible::queryAccessibleInterface(widget)->text(what);
@@ -91,12 +100,17 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The same in training but for the words that say so.
+    void layoutAsPlayersKnowIt_data() { modes(); }
     void layoutAsPlayersKnowIt()
     {
-        Window w;
+        QFETCH(bool, training);
+        const QString title = training ? u"Чуйкомер — тренировка"_s : u"Чуйкомер"_s;
+        const QString status = training ? u"Тренировка"_s : QString(15, u' ');
+        Window w(training);
         MainWindow &f = w.form;
         QCOMPARE(f.objectName(), u"frmForma"_s);
-        QCOMPARE(f.windowTitle(), u"Чуйкомер"_s);
+        QCOMPARE(f.windowTitle(), title);
         QCOMPARE(f.centralWidget()->size(), QSize(650, 308));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -117,8 +131,9 @@ private Q_SLOTS:
             QVERIFY(w.picture(i)->text().isEmpty());
             QCOMPARE(w.picture(i)->iconSize(), QSize(40, 40));
         }
-        QCOMPARE(w.status()->geometry(), QRect(304, 120, 91, 24));
-        QCOMPARE(w.status()->text(), QString(15, u' '));
+        QCOMPARE(w.status()->geometry(),
+                 QRect(304, 120, std::max(91, w.status()->sizeHint().width()), 24));
+        QCOMPARE(w.status()->text(), status);
         QCOMPARE(w.board()->geometry(), QRect(304, 144, 335, 130));
         QCOMPARE(w.rules()->geometry(), QRect(304, 272, 324, 32));
         QCOMPARE(
@@ -157,7 +172,8 @@ private Q_SLOTS:
         const QList<QAction *> top = w.form.menuBar()->actions();
         QCOMPARE(texts(top), (QStringList{u"Меню"_s, u"Справка"_s}));
         QCOMPARE(texts(top[0]->menu()->actions()),
-                 (QStringList{u"Статистика"_s, u"Проверка"_s, u"Выход"_s}));
+                 (QStringList{u"Статистика"_s, u"Проверка"_s, u"Тренировка"_s, u"Выход"_s}));
+        QCOMPARE(w.action(u"MenuTraining"_s)->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(texts(top[1]->menu()->actions()),
                  (QStringList{u"Вызов справки"_s, u"О программе"_s}));
         QCOMPARE(w.action(u"HelpCalHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));
@@ -185,9 +201,11 @@ private Q_SLOTS:
         QCOMPARE(exit.count(), 1);
     }
 
+    void focusOrder_data() { modes(); }
     void focusOrder()
     {
-        Window w;
+        QFETCH(bool, training);
+        Window w(training);
         MainWindow &f = w.form;
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -209,33 +227,40 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), w.board());
     }
 
-    // A whole game through real mouse clicks: 4 hits at the second level.
+    // A whole game through real mouse clicks: 4 hits at the second level; in training, each
+    // answer on the board at once, and the mode in the caption and the status.
+    void wholeGameByMouse_data() { modes(); }
     void wholeGameByMouse()
     {
-        Window w;
+        QFETCH(bool, training);
+        const QString mode = training ? u" — тренировка"_s : QString();
+        const QString request =
+            training ? u"Тренировка: угадайте %1-ю картинку"_s : u"Угадайте %1-ю картинку"_s;
+        const QString verdict =
+            training ? u"Тренировка: интуиция на 40%"_s : u"Ваша интуиция работает на 40%"_s;
+        Window w(training);
         MainWindow &f = w.form;
         const std::array<int, 10> hidden{9, 0, 5, 7, 2, 2, 8, 1, 6, 3};
         const std::array<int, 10> guessed{9, 1, 5, 6, 2, 3, 8, 4, 4, 4};
         w.random.hideAll(hidden, 10);
         w.click(w.level(1));
         const int requestWidth = w.status()->width();
-        QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s);
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: Второй уровень"_s + mode);
         for (int k = 0; k < 15; ++k)
             QCOMPARE(w.picture(k)->isVisible(), k < 10);
         for (int i = 0; i < 3; ++i)
             QVERIFY(!w.level(i)->isEnabled());
-        QCOMPARE(w.status()->text(), u"Угадайте 1-ю картинку"_s);
 
         ResultBoard expected;
         expected.startAttempt(1, hidden[0]);
         for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(w.status()->text(), u"Угадайте %1-ю картинку"_s.arg(n));
-            // Nothing on the board names a hidden picture before the reveal.
+            QCOMPARE(w.status()->text(), request.arg(n));
+            // Nothing on the board names a hidden picture before its reveal.
             const QString description = heard(w.board());
             QVERIFY(description.contains(u"Попытка %1: ждёт"_s.arg(n)));
             // The answered attempts and the waiting one, no more.
             QCOMPARE(description.count(u"Попытка"_s), n);
-            QVERIFY(!description.contains(u"загадано"_s));
+            QCOMPARE(description.count(u"загадано"_s), training ? n - 1 : 0);
             w.click(w.picture(guessed[n - 1]));
             expected.setGuess(n, guessed[n - 1]);
             if (n < 10)
@@ -248,12 +273,13 @@ private Q_SLOTS:
             if (hidden[n - 1] != guessed[n - 1])
                 expected.strike(n);
         }
-        QCOMPARE(w.status()->text(), u"Ваша интуиция работает на 40%"_s);
+        QCOMPARE(w.status()->text(), verdict);
         // The longest verdict widens the label, on one line inside the window.
         const QFontMetrics status(w.status()->font());
         QCOMPARE(w.status()->pos(), QPoint(304, 120));
         QVERIFY(w.status()->geometry().right() < 650);
-        QVERIFY(w.status()->width() > requestWidth);
+        if (!training)
+            QVERIFY(w.status()->width() > requestWidth);
         QVERIFY(w.status()->height() < 2 * status.height());
         QVERIFY(w.status()->width() >= status.horizontalAdvance(w.status()->text()));
         QCOMPARE(w.boardImage(), expected.image());
@@ -273,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(w.boardImage(), expected.image());
         w.random.hide({4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 5);
         w.click(w.level(0));
-        QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s);
+        QCOMPARE(f.windowTitle(), u"Чуйкомер: Первый уровень"_s + mode);
         QVERIFY(w.status()->toolTip().isEmpty());
         QCOMPARE(w.status()->width(), requestWidth);
         for (int k = 0; k < 15; ++k)
@@ -320,7 +346,8 @@ private Q_SLOTS:
         QVERIFY(intro.contains(u"10 попыток"_s));
         QVERIFY(intro.endsWith(u"F2 повторяет правила, F3 читает табло, F4 — первые цифры печати "
                                u"игры. Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
-                               u"уровней."_s));
+                               u"уровней. Обычная игра: загаданное видно после десятой попытки. F5 "
+                               u"включает тренировку."_s));
         QVERIFY(accessible(w.picture(4), QAccessible::Description).contains(u"F2"_s));
         // The banner, a stop of the keyboard's round, is the window's heading and tells the game.
         QCOMPARE(QAccessible::queryAccessibleInterface(w.banner())->role(), QAccessible::Heading);
@@ -405,6 +432,19 @@ private Q_SLOTS:
                  "окне «Проверка» из меню."_s.arg(
                      QString::fromLatin1(seal.mid(0, 4)), QString::fromLatin1(seal.mid(4, 4)),
                      QString::fromLatin1(seal.mid(8, 4)), QString::fromLatin1(seal.mid(12, 4))));
+
+        // F5: the mode said first, then the new game; in training each answer at once.
+        QTest::keyClick(&w.form, Qt::Key_F5);
+        w.click(w.picture(1));
+        w.click(w.picture(0));
+        QTRY_COMPARE(said().size(), 21);
+        QCOMPARE(said().mid(18),
+                 (QStringList{u"Режим тренировки: после каждой попытки видно, что было загадано. "
+                              u"Эти игры идут в отдельную запись. F5 выключает тренировку. Первый "
+                              u"уровень. Тренировка: угадайте 1-ю картинку | "_s,
+                              u"Мимо: загадан красный круг. Тренировка: угадайте 2-ю картинку | "_s,
+                              u"Верно: красный круг. Тренировка: угадайте 3-ю картинку | "_s}));
+        QVERIFY(w.action(u"MenuTraining"_s)->isChecked());
     }
 
     // The banner as a browser lays it out: title centred, 32 px serif, 14 px from the top.

@@ -81,17 +81,21 @@ void addMainWindowRows(const char *language)
         window.showGame();
         statuses << status->text();
     });
-    for (const Level level : Level::all()) {
-        game.chooseLevel(level);
-        game.guess(0);
-    }
-    for (int hits = 0; hits <= Game::Attempts; ++hits) {
-        game.chooseLevel(*Level::numbered(1));
-        for (int attempt = 0; attempt < Game::Attempts; ++attempt)
-            game.guess(attempt < hits ? 0 : 1);
+    // In either mode.
+    for (const bool training : {false, true}) {
+        game.setTraining(training);
+        for (const Level level : Level::all()) {
+            game.chooseLevel(level);
+            game.guess(0);
+        }
+        for (int hits = 0; hits <= Game::Attempts; ++hits) {
+            game.chooseLevel(*Level::numbered(1));
+            for (int attempt = 0; attempt < Game::Attempts; ++attempt)
+                game.guess(attempt < hits ? 0 : 1);
+        }
     }
     statuses.removeDuplicates();
-    QCOMPARE(statuses.size(), 2 * Game::Attempts + 1);
+    QCOMPARE(statuses.size(), 2 * (2 * Game::Attempts + 1));
     // A screen scaled by a fraction may round away a label's last two rows, the descenders'.
     addLabelRows(language, status, statuses, MainWindow::ClientSize.width(), RoundedAway);
     // The rules wrap within their box, and their capitals start a pixel below the board over
@@ -150,6 +154,14 @@ private Q_SLOTS:
         QTest::newRow("verdict 1") << GameTexts::verdict(1) << u"Ваша интуиция работает на 10%"_s;
         QTest::newRow("verdict 9") << GameTexts::verdict(9) << u"Ваша интуиция работает на 90%"_s;
         QTest::newRow("verdict 10") << GameTexts::verdict(10) << u"Вы гений!!!"_s;
+        QTest::newRow("training verdict 0")
+            << GameTexts::verdict(0, true) << u"Тренировка: интуиция не работает"_s;
+        QTest::newRow("training verdict 10")
+            << GameTexts::verdict(10, true) << u"Тренировка: вы гений!!!"_s;
+        QTest::newRow("right") << GameTexts::answer(0, 0) << u"Верно: красный круг"_s;
+        QTest::newRow("miss") << GameTexts::answer(3, 0) << u"Мимо: загадан синий ромб"_s;
+        QTest::newRow("miss, feminine") << GameTexts::answer(14, 0) << u"Мимо: загадана груша"_s;
+        QTest::newRow("miss, plural") << GameTexts::answer(11, 0) << u"Мимо: загаданы вишни"_s;
     }
     void gameTextsAsPlayersKnowThem()
     {

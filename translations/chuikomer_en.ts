@@ -241,6 +241,54 @@
         <source>Попытка %1: ждёт вашего ответа.</source>
         <translation>Attempt %1: waiting for your guess.</translation>
     </message>
+    <message>
+        <source>%1 — тренировка</source>
+        <comment>the caption in training</comment>
+        <translation>%1 — training</translation>
+    </message>
+    <message>
+        <source>Верно: %1</source>
+        <translation>Right: %1</translation>
+    </message>
+    <message>
+        <source>Мимо: загадана %1</source>
+        <comment>the picture hidden instead, feminine</comment>
+        <translation>Miss: it was %1</translation>
+    </message>
+    <message>
+        <source>Мимо: загаданы %1</source>
+        <comment>the picture hidden instead, plural</comment>
+        <translation>Miss: it was %1</translation>
+    </message>
+    <message>
+        <source>Мимо: загадан %1</source>
+        <comment>the picture hidden instead</comment>
+        <translation>Miss: it was %1</translation>
+    </message>
+    <message>
+        <source>Тренировка: угадайте %1-ю картинку</source>
+        <translation>Training, attempt %1: guess the picture</translation>
+    </message>
+    <message>
+        <source>Тренировка: интуиция не работает</source>
+        <translation>Training: intuition not working</translation>
+    </message>
+    <message>
+        <source>Тренировка: вы гений!!!</source>
+        <translation>Training: you are a genius!!!</translation>
+    </message>
+    <message>
+        <source>Тренировка: интуиция на %1%</source>
+        <translation>Training: intuition at %1%</translation>
+    </message>
+    <message>
+        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись. F5 выключает тренировку.</source>
+        <translation>Training mode: after every guess you see the hidden picture. These games go to a record of their own. F5 turns training off.</translation>
+    </message>
+    <message>
+        <source>Обычная игра: загаданное видно после десятой попытки. F5 включает тренировку.</source>
+        <translation>Regular game: the hidden pictures show after the tenth guess. F5 turns training on.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -368,10 +416,6 @@
         <translation>The whole seal is in the Verify window, in the menu.</translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
-        <translation>F2 repeats the rules, F3 reads the board, F4 says the first digits of the game&apos;s seal.</translation>
-    </message>
-    <message>
         <source>Печать игры начинается с %1.</source>
         <translation>The game&apos;s seal begins with %1.</translation>
     </message>
@@ -382,6 +426,24 @@
     <message>
         <source>Печать появится, когда начнётся игра.</source>
         <translation>The seal appears when a game starts.</translation>
+    </message>
+    <message>
+        <source>Тренировка</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the mode, then the game</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
+        <translation>F2 repeats the rules, F3 reads the board, F4 says the first digits of the game&apos;s seal.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the mode</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -446,6 +508,10 @@
     <message>
         <source>Статистика</source>
         <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Несохранённые игры тренировки</source>
+        <translation>Unsaved Training Games</translation>
     </message>
 </context>
 <context>
@@ -987,18 +1053,8 @@ Command:
         <translation>Clear Statistics</translation>
     </message>
     <message>
-        <source>Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой.</source>
-        <translation>Start a new games file; the old one is kept in a file named with today&apos;s date.</translation>
-    </message>
-    <message>
         <source>Закрыть</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>Начать запись игр заново?
-Прежняя запись не удаляется: она останется в файле с сегодняшней датой.</source>
-        <translation>Clear the statistics and start a new games file?
-The games played so far are not deleted: they stay in a file named with today&apos;s date.</translation>
     </message>
     <message>
         <source>Очистить</source>
@@ -1011,6 +1067,33 @@ The games played so far are not deleted: they stay in a file named with today&ap
     <message>
         <source>Чтение записи игр: %p %</source>
         <translation>Reading the games file: %p%</translation>
+    </message>
+    <message>
+        <source>Начать запись обычных игр заново?
+Прежняя запись не удаляется: она останется в файле с сегодняшней датой. Запись тренировки не меняется.</source>
+        <translation>Clear the statistics of regular games and start a new games file?
+The games played so far are not deleted: they stay in a file named with today&apos;s date. The training record is not changed.</translation>
+    </message>
+    <message>
+        <source>Тренировка — отдельно от обычных игр</source>
+        <translation>Training — kept apart from regular games</translation>
+    </message>
+    <message>
+        <source>Очистить статистику обычных игр</source>
+        <translation>Clear the statistics of regular games</translation>
+    </message>
+    <message>
+        <source>Начать запись обычных игр заново; прежняя запись сохранится в файле с сегодняшней датой. Запись тренировки не меняется.</source>
+        <translation>Start a new file of regular games; the old one is kept in a file named with today&apos;s date. The training record is not changed.</translation>
+    </message>
+    <message>
+        <source>Тренировка: %1</source>
+        <comment>training&apos;s games</comment>
+        <translation>Training: %1</translation>
+    </message>
+    <message>
+        <source>Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.</source>
+        <translation>No regular games yet: their results will show here; training is below.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,54 @@
         <source>Попытка %1: ждёт вашего ответа.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 — тренировка</source>
+        <comment>the caption in training</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Верно: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мимо: загадана %1</source>
+        <comment>the picture hidden instead, feminine</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мимо: загаданы %1</source>
+        <comment>the picture hidden instead, plural</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мимо: загадан %1</source>
+        <comment>the picture hidden instead</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка: угадайте %1-ю картинку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка: интуиция не работает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка: вы гений!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка: интуиция на %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Режим тренировки: после каждой попытки видно, что было загадано. Эти игры идут в отдельную запись. F5 выключает тренировку.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обычная игра: загаданное видно после десятой попытки. F5 включает тренировку.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -364,10 +412,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Печать игры начинается с %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -377,6 +421,24 @@
     </message>
     <message>
         <source>Печать появится, когда начнётся игра.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the mode, then the game</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the rules, then the mode</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -441,6 +503,10 @@
     </message>
     <message>
         <source>Статистика</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Несохранённые игры тренировки</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -995,16 +1061,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Начать запись игр заново?
-Прежняя запись не удаляется: она останется в файле с сегодняшней датой.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1017,6 +1074,32 @@
     </message>
     <message>
         <source>Чтение записи игр: %p %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать запись обычных игр заново?
+Прежняя запись не удаляется: она останется в файле с сегодняшней датой. Запись тренировки не меняется.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка — отдельно от обычных игр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очистить статистику обычных игр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать запись обычных игр заново; прежняя запись сохранится в файле с сегодняшней датой. Запись тренировки не меняется.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тренировка: %1</source>
+        <comment>training&apos;s games</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include "ApplicationFolder.h"
 #include "Language.h"
 #include "MainWindow.h"
+#include "ModeSetting.h"
 #include "OpenFailureNotice.h"
 #include "RecordMessages.h"
 #include "SealsWindow.h"
@@ -21,8 +22,12 @@ using namespace Qt::StringLiterals;
 
 Application::Application(Desktop desktop, Game::Random random)
     : desktop_(std::move(desktop)), game_(board_, std::move(random)),
-      record_(RecordFile::inDataFolder()), window_(std::make_unique<MainWindow>(game_, board_))
+      record_(RecordFile::inDataFolder()),
+      trainingRecord_(RecordFile::inDataFolder(RecordFile::TrainingFileName))
 {
+    // The window opens in the mode the player left.
+    game_.setTraining(ModeSetting::training());
+    window_ = std::make_unique<MainWindow>(game_, board_);
     connectGame();
     connectCommands();
     connectEnding();
@@ -35,7 +40,14 @@ void Application::connectGame()
     MainWindow *window = window_.get();
     QObject::connect(&game_, &Game::changed, window, &MainWindow::showGame);
     QObject::connect(&board_, &ResultBoard::changed, window, &MainWindow::showBoard);
-    QObject::connect(&game_, &Game::finished, &record_, &Record::keep);
+    QObject::connect(&game_, &Game::finished, window,
+                     [this](const FinishedGame &game) { recordOf(game).keep(game); });
+    QObject::connect(window, &MainWindow::trainingChosen, window, &ModeSetting::setTraining);
+}
+
+Record &Application::recordOf(const FinishedGame &game)
+{
+    return game.training ? trainingRecord_ : record_;
 }
 
 void Application::connectCommands()
@@ -75,8 +87,10 @@ void Application::connectEnding()
     qApp->installEventFilter(this);
     // A checkpoint, or the start of a shutdown that may yet be cancelled: the session manager
     // does not say which. One more attempt; nothing moved, nothing asked.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
-                     [this](QSessionManager &) { record_.saveUnsaved(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        record_.saveUnsaved();
+        trainingRecord_.saveUnsaved();
+    });
     QObject::connect(&signals_, &TerminationSignals::received, this, [this](int number) {
         endUnattended(TerminationSignals::name(number), 128 + number);
     });
@@ -95,8 +109,9 @@ void Application::endUnattended(const QString &why, int exitCode)
 {
     if (std::exchange(ending_, true))
         return;
-    if (!record_.saveUnsaved())
-        record_.saveUnsavedBeside(why);
+    for (Record *record : {&record_, &trainingRecord_})
+        if (!record->saveUnsaved())
+            record->saveUnsavedBeside(why);
     // Every event loop ends, a question's included.
     QCoreApplication::exit(exitCode);
 }
@@ -111,6 +126,11 @@ void Application::connectRecord()
     QObject::connect(&record_, &Record::statisticsChanged, window,
                      &StatisticsWindow::setStatistics);
     QObject::connect(window, &QObject::destroyed, &record_, &Record::stopReading);
+    QObject::connect(&trainingRecord_, &Record::gameAdded, window,
+                     &StatisticsWindow::addTrainingGame);
+    QObject::connect(&trainingRecord_, &Record::statisticsChanged, window,
+                     &StatisticsWindow::setTrainingStatistics);
+    QObject::connect(window, &QObject::destroyed, &trainingRecord_, &Record::stopReading);
 }
 
 Application::~Application() = default;
@@ -137,19 +157,26 @@ bool Application::exitWhenReady()
     return true;
 }
 
+// The test's games first, then training's.
 bool Application::readyToEnd()
 {
-    if (ending_ || record_.saveUnsaved())
+    return readyToEnd(record_) && readyToEnd(trainingRecord_);
+}
+
+bool Application::readyToEnd(Record &record)
+{
+    if (ending_ || record.saveUnsaved())
         return true;
     for (;;) {
-        const auto answer = RecordMessages::askAboutUnsaved(window_.get(), record_.state());
+        const auto answer = RecordMessages::askAboutUnsaved(window_.get(), record.state(),
+                                                            &record == &trainingRecord_);
         if (ending_)
             return true;
         switch (answer) {
         case RecordMessages::Answer::Stay:
             return false;
         case RecordMessages::Answer::QuitWithout:
-            record_.dropUnsaved();
+            record.dropUnsaved();
             return true;
         case RecordMessages::Answer::SaveToFile:
             break;
@@ -159,7 +186,7 @@ bool Application::readyToEnd()
             return true;
         if (path.isEmpty())
             continue;
-        const RecordFault fault = record_.saveUnsavedTo(path);
+        const RecordFault fault = record.saveUnsavedTo(path);
         if (!fault.failed())
             return true;
         RecordMessages::notSavedTo(window_.get(), path, fault);
@@ -190,6 +217,7 @@ void Application::showStatistics()
         connectRecord();
         statistics_->setRecordState(record_.state());
         record_.read();
+        trainingRecord_.read();
     }
     statistics_->show();
     statistics_->raise();

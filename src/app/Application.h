@@ -58,12 +58,17 @@ private:
     // Whether the program may end now. Games that could not be saved get one more attempt;
     // then the player is asked whether to save them to a file, quit without them or stay.
     bool readyToEnd();
+    bool readyToEnd(Record &record);
+    // Where a finished game goes: the test's record, or training's.
+    Record &recordOf(const FinishedGame &game);
 
     Desktop desktop_;
     // Before the window, which goes first and takes the connections to it along.
     ResultBoard board_;
     Game game_;
     Record record_;
+    // Training games, never counted with the test's.
+    Record trainingRecord_;
     std::unique_ptr<MainWindow> window_;
     QPointer<StatisticsWindow> statistics_;
     QPointer<SealsWindow> seals_;

@@ -21,6 +21,9 @@ struct FinishedGame {
     // before seals were.
     QByteArray game;
     Seal::Secret secret{};
+    // Played with the answer after every guess: it belongs to the training record, never to
+    // the test's. Not written in the line: the file it goes to says it.
+    bool training = false;
 
     bool sealed() const { return !game.isEmpty(); }
     // The seal as it was shown before the first guess.

@@ -15,8 +15,24 @@ bool Game::offers(int picture) const
 
 void Game::chooseLevel(Level level)
 {
-    if (!levelChoiceOpen())
+    if (levelChoiceOpen())
+        start(level);
+}
+
+void Game::setTraining(bool training)
+{
+    if (training == training_)
         return;
+    training_ = training;
+    // No game may mix the two modes, nor show a board of the other one under its name.
+    if (level_)
+        start(*level_);
+    else
+        Q_EMIT changed();
+}
+
+void Game::start(Level level)
+{
     level_ = level;
     board_.clear();
     const int offered = level.pictures();
@@ -52,6 +68,8 @@ void Game::guess(int picture)
     if (attempt_ == NoGame || !offers(picture))
         return;
     board_.setGuess(attempt_, picture);
+    if (training_)
+        showAnswer(attempt_);
     std::optional<FinishedGame> done;
     if (attempt_ >= Attempts)
         done = endGame();
@@ -66,14 +84,21 @@ FinishedGame Game::endGame()
 {
     attempt_ = NoGame;
     FinishedGame finished{{}, *level_, {}, {}, drawn_.game, drawn_.secret};
+    finished.training = training_;
     for (int n = 1; n <= Attempts; ++n) {
-        board_.reveal(n);
-        if (hidden(n) != guessed(n))
-            board_.strike(n);
+        if (!board_.cell(n).revealed)
+            showAnswer(n);
         finished.hidden[n - 1] = hidden(n);
         finished.guessed[n - 1] = guessed(n);
     }
     return finished;
+}
+
+void Game::showAnswer(int n)
+{
+    board_.reveal(n);
+    if (hidden(n) != guessed(n))
+        board_.strike(n);
 }
 
 std::optional<int> Game::score() const

@@ -16,8 +16,9 @@
 // The rules of the game: ten attempts, a hidden picture at each, a guess at each, and a score
 // after the tenth. All ten pictures are drawn and sealed as the game starts (Seal), so that the
 // player can note the seal before the first guess; the secret that opens it is told once the
-// game is over, never before. The attempts are kept on the board. It tells its news by signals and
-// says nothing in words: whoever shows it reads its state.
+// game is over, never before; in training, each one as soon as its guess is made. The attempts are
+// kept on the board. It tells its news by signals and says nothing in words: whoever shows it reads
+// its state.
 class Game : public QObject
 {
     Q_OBJECT
@@ -41,6 +42,10 @@ public:
     // Starts a new game at `level`, abandoning one in play; ignored while the choice is not
     // open.
     void chooseLevel(Level level);
+    // Training shows each hidden picture as soon as it is guessed; the test only after the
+    // tenth guess. A game is played in one mode: a change starts the level's game anew.
+    void setTraining(bool training);
+    bool training() const { return training_; }
     // The player's guess at the current attempt; ignored while no game runs, and for a picture
     // the level does not offer.
     void guess(int picture);
@@ -74,8 +79,11 @@ Q_SIGNALS:
     void finished(const FinishedGame &game);
 
 private:
+    void start(Level level);
     void startNextAttempt();
     FinishedGame endGame();
+    // The hidden picture of attempt n shown, struck through if the guess missed it.
+    void showAnswer(int n);
     bool gameOver() const { return attempt_ == NoGame && level_; }
 
     Board &board_;
@@ -84,5 +92,6 @@ private:
     QByteArray seal_;
 
     int attempt_ = NoGame;
+    bool training_ = false;
     std::optional<Level> level_;
 };

@@ -61,11 +61,39 @@ QString GameTexts::title()
     return tr("Чуйкомер");
 }
 
-QString GameTexts::caption(std::optional<Level> level)
+QString GameTexts::caption(std::optional<Level> level, bool training)
 {
-    if (!level)
-        return title();
-    return tr("%1: %2", "the title, then the level").arg(title(), levelName(*level));
+    const QString plain =
+        level ? tr("%1: %2", "the title, then the level").arg(title(), levelName(*level)) : title();
+    return training ? tr("%1 — тренировка", "the caption in training").arg(plain) : plain;
+}
+
+QString GameTexts::mode(bool training)
+{
+    return training ? tr("Режим тренировки: после каждой попытки видно, что было загадано. Эти "
+                         "игры идут в отдельную запись. F5 выключает тренировку.")
+                    : tr("Обычная игра: загаданное видно после десятой попытки. F5 включает "
+                         "тренировку.");
+}
+
+QString GameTexts::answer(int hidden, int guessed)
+{
+    if (hidden == guessed)
+        return tr("Верно: %1").arg(QLocale().toLower(pictureName(hidden)));
+    const QString name = QLocale().toLower(pictureName(hidden));
+    // Russian agrees the word with the picture's gender and number.
+    switch (Pictures::Guess(hidden)) {
+    case Pictures::Guess::PinkTrapezoid:
+    case Pictures::Guess::BlockPyramid:
+    case Pictures::Guess::RingPyramid:
+    case Pictures::Guess::Pear:
+        return tr("Мимо: загадана %1", "the picture hidden instead, feminine").arg(name);
+    case Pictures::Guess::ThreePawns:
+    case Pictures::Guess::Cherries:
+        return tr("Мимо: загаданы %1", "the picture hidden instead, plural").arg(name);
+    default:
+        return tr("Мимо: загадан %1", "the picture hidden instead").arg(name);
+    }
 }
 
 QString GameTexts::levelName(Level level)
@@ -117,13 +145,22 @@ QString GameTexts::pictureName(int picture)
     return {};
 }
 
-QString GameTexts::attemptRequest(int attempt)
+QString GameTexts::attemptRequest(int attempt, bool training)
 {
+    if (training)
+        return tr("Тренировка: угадайте %1-ю картинку").arg(attempt);
     return tr("Угадайте %1-ю картинку").arg(attempt);
 }
 
-QString GameTexts::verdict(int hits)
+QString GameTexts::verdict(int hits, bool training)
 {
+    if (training) {
+        if (hits <= 0)
+            return tr("Тренировка: интуиция не работает");
+        if (hits >= Game::Attempts)
+            return tr("Тренировка: вы гений!!!");
+        return tr("Тренировка: интуиция на %1%").arg(hits * 100 / Game::Attempts);
+    }
     if (hits <= 0)
         return tr("Ваша интуиция не работает.");
     if (hits >= Game::Attempts)
@@ -173,7 +210,8 @@ QString GameTexts::boardDescription(const Game &game)
     const int answered = over ? Game::Attempts : game.attempt() - 1;
     for (int n = 1; n <= answered; ++n) {
         const QString guess = pictureName(game.guessed(n));
-        if (!over)
+        // In training each answer shows as soon as the guess is made.
+        if (!over && !(game.training() && game.guessed(n) != Board::NoPicture))
             lines << tr("Попытка %1: ваш ответ — %2.").arg(n).arg(guess);
         else if (game.hidden(n) == game.guessed(n))
             lines << tr("Попытка %1: загадано — %2, ваш ответ — %3, верно.")

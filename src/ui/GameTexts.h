@@ -21,17 +21,24 @@ class GameTexts
 public:
     // "Чуйкомер"
     static QString title();
-    // The window's caption: the title, and once a level is chosen, the level.
-    static QString caption(std::optional<Level> level);
+    // The window's caption: the title, and once a level is chosen, the level; the mode in
+    // training.
+    static QString caption(std::optional<Level> level, bool training = false);
+    // What the mode is, as said when it is chosen and at start.
+    static QString mode(bool training);
+    // A training guess's answer: "Верно: красный круг", "Мимо: загадан синий ромб".
+    static QString answer(int hidden, int guessed);
     // "Первый уровень" … "Третий уровень": the level buttons and the statistics alike.
     static QString levelName(Level level);
     // What picture `picture` (0..14) shows: "Красный круг".
     static QString pictureName(int picture);
 
     // "Угадайте 3-ю картинку"
-    static QString attemptRequest(int attempt);
+    // "Тренировка: угадайте 3-ю картинку" in training.
+    static QString attemptRequest(int attempt, bool training = false);
     // "Ваша интуиция работает на 30%"
-    static QString verdict(int hits);
+    // "Тренировка: интуиция на 30%" in training.
+    static QString verdict(int hits, bool training = false);
     // What a score of `hits` at `level` means against pure guessing, in two sentences.
     static QString explanation(int hits, Level level);
     // The board in words, for screen readers: never names a hidden picture before the reveal.

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -117,7 +118,7 @@ MainWindow::MainWindow(Game &game, const ResultBoard &board, QWidget *parent)
     : QMainWindow(parent), game_(game), board_(board)
 {
     setObjectName(u"frmForma"_s);
-    setWindowTitle(GameTexts::caption(game_.level()));
+    setWindowTitle(GameTexts::caption(game_.level(), game_.training()));
     setWindowIcon(QIcon(QPixmap::fromImage(Pictures::windowIcon())));
     // A fixed frame with a title bar: movable and closable, never resized or maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -137,6 +138,12 @@ MainWindow::MainWindow(Game &game, const ResultBoard &board, QWidget *parent)
     createKeys();
     createControls(client);
     setFocusOrder();
+    shownTraining_ = game_.training();
+    if (game_.training()) {
+        status_->setText(modeShown());
+        status_->adjustSize();
+    }
+
     describeBoard(status());
     describePictures();
     watchForScreenReader();
@@ -169,6 +176,16 @@ void MainWindow::createMenus()
     statistics->setObjectName(u"MenuStatistics"_s);
     QAction *seals = menu->addAction(tr("Проверка"));
     seals->setObjectName(u"MenuSeals"_s);
+    // Below the two windows, which keep their places in the menu; the exit stays last.
+    training_ = menu->addAction(tr("Тренировка"));
+    training_->setObjectName(u"MenuTraining"_s);
+    training_->setCheckable(true);
+    training_->setChecked(game_.training());
+    training_->setShortcut(Qt::Key_F5);
+    training_->setShortcutContext(Qt::WindowShortcut);
+    // A held F5 would flip the mode at every repeat.
+    training_->setAutoRepeat(false);
+    connect(training_, &QAction::triggered, this, &MainWindow::chooseTraining);
     QAction *exit = menu->addAction(tr("Выход"));
     exit->setObjectName(u"MenuExit"_s);
     QMenu *help = menuBar()->addMenu(tr("Справка"));
@@ -310,9 +327,10 @@ void MainWindow::setFocusOrder()
 MainWindow::Status MainWindow::status() const
 {
     const std::optional<int> score = game_.score();
+    const bool training = game_.training();
     if (!score)
-        return {GameTexts::attemptRequest(game_.attempt()), {}};
-    return {GameTexts::verdict(*score), GameTexts::explanation(*score, *game_.level())};
+        return {GameTexts::attemptRequest(game_.attempt(), training), {}};
+    return {GameTexts::verdict(*score, training), GameTexts::explanation(*score, *game_.level())};
 }
 
 // What the player has just done, as the game now stands: the level chosen, or the picture
@@ -321,13 +339,25 @@ QString MainWindow::lastMove() const
 {
     if (game_.attempt() == 1)
         return GameTexts::levelName(*game_.level());
-    return GameTexts::pictureName(
-        game_.guessed(game_.attempt() == Game::NoGame ? Game::Attempts : game_.attempt() - 1));
+    const int n = game_.attempt() == Game::NoGame ? Game::Attempts : game_.attempt() - 1;
+    if (game_.training())
+        return GameTexts::answer(game_.hidden(n), game_.guessed(n));
+    return GameTexts::pictureName(game_.guessed(n));
+}
+
+// From the menu or F5: the game's mode, and whoever keeps it is told.
+void MainWindow::chooseTraining(bool training)
+{
+    game_.setTraining(training);
+    Q_EMIT trainingChosen(training);
 }
 
 void MainWindow::showGame()
 {
-    setWindowTitle(GameTexts::caption(game_.level()));
+    setWindowTitle(GameTexts::caption(game_.level(), game_.training()));
+    training_->setChecked(game_.training());
+    // A new mode is said first: its game starts, or there is none yet.
+    const bool modeChanged = std::exchange(shownTraining_, game_.training()) != game_.training();
     // Before the level buttons hand the focus on to a picture, which is told it with the focus.
     describePictures();
     for (QPushButton *button : levelButtons_)
@@ -335,7 +365,7 @@ void MainWindow::showGame()
     // The first row is every level's: it is never hidden, nor shown again.
     for (int k = Level::PicturesEach; k < Level::MostPictures; ++k)
         pictureButtons_[k]->setVisible(game_.offers(k));
-    const Status now = status();
+    const Status now = game_.level() ? status() : Status{modeShown(), {}};
     status_->setText(now.text);
     status_->adjustSize();
     // Each change of these is news to a screen reader, sent even when nothing changed.
@@ -348,8 +378,13 @@ void MainWindow::showGame()
     describeBoard(now);
     // The move confirmed, then the prompt or the verdict; after the verdict, where its details
     // are. Said once the event that changed the game is handled.
-    const QString said =
-        tr("%1. %2", "what the player just did, then what comes next").arg(lastMove(), now.text);
+    QString said = game_.level() ? tr("%1. %2", "what the player just did, then what comes next")
+                                       .arg(lastMove(), now.text)
+                                 : QString();
+    if (modeChanged)
+        said = said.isEmpty() ? GameTexts::mode(game_.training())
+                              : tr("%1 %2", "the mode, then the game")
+                                    .arg(GameTexts::mode(game_.training()), said);
     const QString details =
         now.explanation.isEmpty()
             ? QString()
@@ -434,16 +469,19 @@ QString MainWindow::keysSpoken()
     return tr("F2 повторяет правила, F3 читает табло, F4 — первые цифры печати игры.");
 }
 
-// What the game is and its rules; before a game, what to do first.
+// What the game is and its rules; before a game, what to do first; last, the mode and its key.
 void MainWindow::announceRules()
 {
     const QString rules = rulesSpoken();
     announcer_->announce(
         introduction(),
-        game_.attempt() != Game::NoGame
-            ? rules
-            : tr("%1 %2", "the rules, then what to do first")
-                  .arg(rules, tr("Сначала выберите уровень: Shift+Tab ведёт к кнопкам уровней.")));
+        tr("%1 %2", "the rules, then the mode")
+            .arg(game_.attempt() != Game::NoGame
+                     ? rules
+                     : tr("%1 %2", "the rules, then what to do first")
+                           .arg(rules, tr("Сначала выберите уровень: Shift+Tab ведёт к кнопкам "
+                                          "уровней.")),
+                 GameTexts::mode(game_.training())));
 }
 
 // The prompt or the verdict, then what the board holds.
@@ -476,6 +514,12 @@ void MainWindow::announceSeal()
     } else {
         announcer_->announce(tr("Печать появится, когда начнётся игра."));
     }
+}
+
+// Before any game, the status label says the mode only in training: the test's starts blank.
+QString MainWindow::modeShown() const
+{
+    return game_.training() ? tr("Тренировка") : QString(BlankStatusLength, u' ');
 }
 
 // What a picture button says while no game runs, for those who cannot see the prompt missing.

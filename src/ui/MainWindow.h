@@ -11,6 +11,7 @@
 #include <memory>
 
 class Announcer;
+class QAction;
 class BoardView;
 class QLabel;
 class QPushButton;
@@ -48,6 +49,8 @@ Q_SIGNALS:
     void aboutRequested();
     void statisticsRequested();
     void sealsRequested();
+    // The player switched training on or off; the game has already been told.
+    void trainingChosen(bool training);
     // The window is asked to close: whoever listens keeps it open by ignoring the event.
     void closing(QCloseEvent *event);
 
@@ -77,6 +80,8 @@ private:
     Status status() const;
     QString lastMove() const;
     void pressPicture(int picture);
+    void chooseTraining(bool training);
+    QString modeShown() const;
     void announceRules();
     void announceBoard();
     void announceSeal();
@@ -94,6 +99,9 @@ private:
     BoardView *boardView_ = nullptr;
     QLabel *rules_ = nullptr;
     Announcer *announcer_ = nullptr;
+    QAction *training_ = nullptr;
+    // The mode the window last showed, so that a change is said.
+    bool shownTraining_ = false;
     bool rulesAnnounced_ = false;
     std::unique_ptr<QAccessible::ActivationObserver> screenReaderWatch_;
 };

@@ -25,9 +25,11 @@ void warn(QWidget *parent, const QString &title, const QString &text)
 
 } // namespace
 
-RecordMessages::Answer RecordMessages::askAboutUnsaved(QWidget *parent, const RecordState &state)
+RecordMessages::Answer RecordMessages::askAboutUnsaved(QWidget *parent, const RecordState &state,
+                                                       bool training)
 {
-    QMessageBox question(QMessageBox::Warning, tr("Несохранённые игры"),
+    QMessageBox question(QMessageBox::Warning,
+                         training ? tr("Несохранённые игры тренировки") : tr("Несохранённые игры"),
                          RecordNotes::unsavedAtExit(state), QMessageBox::NoButton, parent);
     question.setObjectName(u"UnsavedGamesQuestion"_s);
     QPushButton *save = question.addButton(tr("Сохранить в файл…"), QMessageBox::AcceptRole);

@@ -19,8 +19,8 @@ public:
     enum class Answer { SaveToFile, QuitWithout, Stay };
 
     // What becomes of the games only in memory before the program ends. Escape, or closing the
-    // question, is to stay.
-    static Answer askAboutUnsaved(QWidget *parent, const RecordState &state);
+    // question, is to stay. Its title names training games as such.
+    static Answer askAboutUnsaved(QWidget *parent, const RecordState &state, bool training = false);
     // A file of the player's choice for them; empty when none was chosen. Nothing is replaced
     // there, so the file dialog does not ask about it.
     static QString chooseFile(QWidget *parent);

@@ -203,16 +203,16 @@ RecordFile::RecordFile(QByteArray path, QByteArray home) : home_(std::move(home)
 
 RecordFile::RecordFile(const QString &path) : RecordFile(QFile::encodeName(path)) {}
 
-RecordFile RecordFile::inDataFolder()
+RecordFile RecordFile::inDataFolder(const char *fileName)
 {
     const auto [home, folder] =
         Platform::dataFolder(QFile::encodeName(QCoreApplication::applicationName()));
-    return RecordFile(folder.isEmpty() ? folder : folder + '/' + FileName, home);
+    return RecordFile(folder.isEmpty() ? folder : folder + '/' + fileName, home);
 }
 
-QString RecordFile::defaultPath()
+QString RecordFile::defaultPath(const char *fileName)
 {
-    return inDataFolder().path();
+    return inDataFolder(fileName).path();
 }
 
 QString RecordFile::path() const

@@ -25,6 +25,8 @@ class RecordFile
 {
 public:
     static constexpr char FileName[] = "games.tsv";
+    // Training games, kept apart so that they never enter the test's figures.
+    static constexpr char TrainingFileName[] = "training.tsv";
 
     // The record at `path`, byte for byte as the system names it; an empty path is a record
     // with no home: every use fails with NoHome. Nothing is made below `home`, a folder above
@@ -34,9 +36,9 @@ public:
 
     // In the user's data folder, named after the application (Platform::dataFolder): on Linux
     // $XDG_DATA_HOME/org.example.Chuikomer/games.tsv. Names it, and asks nothing of the files.
-    static RecordFile inDataFolder();
+    static RecordFile inDataFolder(const char *fileName = FileName);
     // Its path, for tests and tools.
-    static QString defaultPath();
+    static QString defaultPath(const char *fileName = FileName);
 
     // As the player reads it; empty with no home.
     QString path() const;

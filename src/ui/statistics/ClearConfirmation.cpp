@@ -9,8 +9,9 @@
 bool ClearConfirmation::confirmed(QWidget *parent)
 {
     QMessageBox question(QMessageBox::Question, tr("Очистить статистику"),
-                         tr("Начать запись игр заново?\nПрежняя запись не удаляется: она "
-                            "останется в файле с сегодняшней датой."),
+                         tr("Начать запись обычных игр заново?\nПрежняя запись не удаляется: "
+                            "она останется в файле с сегодняшней датой. Запись тренировки не "
+                            "меняется."),
                          QMessageBox::NoButton, parent);
     question.setObjectName(QStringLiteral("ConfirmStartAnew"));
     QPushButton *yes = question.addButton(tr("Очистить"), QMessageBox::AcceptRole);

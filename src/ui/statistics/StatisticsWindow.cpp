@@ -61,6 +61,7 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     setTabOrder(notes_, summary_);
     setTabOrder(summary_, chart_);
     setTabOrder(chart_, table_);
+    setTabOrder(table_, trainingSummary_);
 
     auto *help = new QAction(this);
     help->setShortcut(Qt::Key_F1);
@@ -71,6 +72,7 @@ StatisticsWindow::StatisticsWindow(QWidget *mainWindow) : QDialog(mainWindow)
     connect(help, &QAction::triggered, this, &StatisticsWindow::helpRequested);
 
     refresh();
+    refreshTraining();
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
@@ -113,6 +115,17 @@ QScrollArea *StatisticsWindow::createContents()
     column->addWidget(chart_);
     table_ = new StatisticsTable(contents_);
     column->addWidget(table_, 0, Qt::AlignLeft);
+
+    // Under the test's figures and after them in reading order, headed so that no one takes
+    // them for the test.
+    trainingHeading_ = new QLabel(tr("Тренировка — отдельно от обычных игр"), contents_);
+    trainingHeading_->setObjectName(u"TrainingHeading"_s);
+    trainingHeading_->setFont(Fonts::sans(TextPixels + 2, true));
+    trainingHeading_->setWordWrap(true);
+    column->addWidget(trainingHeading_);
+    trainingSummary_ = new StatisticsSummary(contents_);
+    trainingSummary_->setObjectName(u"TrainingSummary"_s);
+    column->addWidget(trainingSummary_);
     column->addStretch();
 
     scroll_ = new QScrollArea(this);
@@ -133,9 +146,11 @@ QHBoxLayout *StatisticsWindow::createButtons()
     auto *buttons = new QHBoxLayout;
     startAnew_ = new QPushButton(tr("Очистить…"), this);
     startAnew_->setObjectName(u"ClearButton"_s);
-    startAnew_->setAccessibleName(tr("Очистить статистику"));
+    startAnew_->setAccessibleName(tr("Очистить статистику обычных игр"));
     startAnew_->setAccessibleDescription(
-        tr("Начать запись игр заново; прежняя запись сохранится в файле с сегодняшней датой."));
+        tr("Начать запись обычных игр заново; прежняя запись сохранится в файле с сегодняшней "
+           "датой. Запись тренировки не меняется."));
+    startAnew_->setToolTip(startAnew_->accessibleDescription());
     auto *close = new QPushButton(tr("Закрыть"), this);
     close->setObjectName(u"CloseButton"_s);
     for (QPushButton *b : {startAnew_, close}) {
@@ -166,6 +181,32 @@ void StatisticsWindow::addGame(const FinishedGame &game)
     statistics_.add(game);
     chart_->refresh();
     refresh();
+}
+
+void StatisticsWindow::setTrainingStatistics(Statistics statistics)
+{
+    training_ = std::move(statistics);
+    refreshTraining();
+}
+
+void StatisticsWindow::addTrainingGame(const FinishedGame &game)
+{
+    training_.add(game);
+    refreshTraining();
+}
+
+// Games and each level's share with its range, as for the test; no chart, no table. Hidden
+// while there is no training game.
+void StatisticsWindow::refreshTraining()
+{
+    const int games = training_.games(Statistics::Total);
+    StatisticsReport report = StatisticsReport::of(training_, StatisticsTexts::lines(training_));
+    report.games = tr("Тренировка: %1", "training's games").arg(report.games);
+    report.showIn(*trainingSummary_);
+    trainingHeading_->setVisible(games > 0);
+    trainingSummary_->setVisible(games > 0);
+    showNotes();
+    fit_->follow();
 }
 
 void StatisticsWindow::setRecordState(const RecordState &state)
@@ -221,8 +262,11 @@ void StatisticsWindow::showNotes()
 {
     const Statistics &s = statistics_;
     QStringList notes = recordNotes_;
+    // With training games below, "no games" would not be true.
     if (s.games(Statistics::Total) == 0)
-        notes << StatisticsTexts::noGames();
+        notes << (training_.games(Statistics::Total) > 0
+                      ? tr("Обычных игр пока нет: их итоги появятся здесь, тренировка — ниже.")
+                      : StatisticsTexts::noGames());
     notes_->setText(notes.join(u'\n'));
     notes_->setVisible(!notes.isEmpty());
 }

@@ -21,7 +21,8 @@ class StatisticsSummary;
 class StatisticsTable;
 
 // The figures of every kept game, per level and in total, what they mean against pure
-// guessing, and the chart. Not modal: the game goes on beside it. It reads nothing itself;
+// guessing, and the chart; under them, apart, training's games, which feedback makes another
+// kind of play. Not modal: the game goes on beside it. It reads nothing itself;
 // whoever keeps the record hands it the sums and is asked to start the record anew.
 // At a glance first: the games and each line's verdict, which a screen reader says on opening;
 // then the chart and the table for the details. As large as its content, as far as the screen
@@ -41,6 +42,9 @@ public:
     void setRecordState(const RecordState &state);
     // How far a long record has been read, shown until 100 (or more) says it is done.
     void setProgress(int percent);
+    // Training's own record, shown apart and never added to the test's figures.
+    void setTrainingStatistics(Statistics statistics);
+    void addTrainingGame(const FinishedGame &game);
 
     QSize sizeHint() const override;
 
@@ -58,6 +62,7 @@ private:
     QScrollArea *createContents();
     QHBoxLayout *createButtons();
     void refresh();
+    void refreshTraining();
     void showNotes();
     void enableStartAnew();
     void confirmStartAnew();
@@ -77,5 +82,8 @@ private:
     StatisticsSummary *summary_ = nullptr;
     StatisticsChart *chart_ = nullptr;
     StatisticsTable *table_ = nullptr;
+    Statistics training_;
+    QLabel *trainingHeading_ = nullptr;
+    StatisticsSummary *trainingSummary_ = nullptr;
     QPushButton *startAnew_ = nullptr;
 };
