@@ -95,7 +95,7 @@ WORDS = {
         statistics_item=re.compile(r"^Statistics"),
         statistics="Statistics dialog",
         games=re.compile(r"^\d+ games? played"),
-        level_verdict=re.compile(r"^Level 1: (better than|worse than|not yet distinguishable|"
+        level_verdict=re.compile(r"^Level 1: (better than|worse than|not yet distinguishable|cannot be told|"
                                  r"not distinguishable).*\n.*\n\d+ games?: \d+(\.\d+)?% right.*\n"
                                  r"Strong intuition"),
         chart=re.compile(r"^Level 1: after \d+ games?, \d+(\.\d+)?% right", re.M),
