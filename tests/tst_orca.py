@@ -39,6 +39,10 @@ WORDS = {
         rules_again=re.compile(r"^Компьютер загадывает .* 10 попыток.*\. F2 повторяет правила"),
         level_first="notification Сначала выберите уровень",
         first_level="Первый уровень push button",
+        training_on=re.compile(r"^(notification )?Режим тренировки"),
+        training_prompt=re.compile(r"Тренировка: угадайте 1-ю картинку"),
+        regular=re.compile(r"^(notification )?Обычная игра"),
+        answer=re.compile(r"^(notification )?(Верно: |Мимо: загадан)"),
         # Each move confirmed, then what comes next.
         first_prompt="notification Первый уровень. Угадайте 1-ю картинку",
         prompt="notification Красный круг. Угадайте %d-ю картинку",
@@ -78,6 +82,10 @@ WORDS = {
         rules_again=re.compile(r"^The computer hides .* 10 attempts.*\. F2 repeats the rules"),
         level_first="notification Choose a level first",
         first_level="Level 1 push button",
+        training_on=re.compile(r"^(notification )?Training mode"),
+        training_prompt=re.compile(r"Training, attempt 1: guess the picture"),
+        regular=re.compile(r"^(notification )?Regular game"),
+        answer=re.compile(r"^(notification )?(Right: |Miss: )"),
         first_prompt="notification Level 1. Attempt 1: guess the picture",
         prompt="notification Red circle. Attempt %d: guess the picture",
         verdict=re.compile(r"^notification Red circle\. (%s)$" % VERDICTS["en"]),
@@ -165,6 +173,20 @@ class GameByEar(unittest.TestCase):
         for _ in range(11):
             self.orca.press("space")
             time.sleep(pause)
+
+    # Training: the mode heard as it is switched on, and a guess answered at once; switched off
+    # again, since the mode outlives the program.
+    def test_training_heard(self):
+        orca = self.orca
+        orca.press("F5")
+        orca.wait_for(W["training_on"], timeout=SPEECH)
+        self.addCleanup(lambda: (orca.press("F5"), orca.wait_for(W["regular"], timeout=SPEECH)))
+        orca.press("shift+Tab")
+        orca.wait_for(W["first_level"], timeout=SPEECH)
+        orca.press("space")
+        orca.wait_for(W["training_prompt"], timeout=SPEECH)
+        orca.press("space")
+        orca.wait_for(W["answer"], timeout=SPEECH)
 
     # At a key a second beside a build: every guess confirmed with the next prompt, then the
     # verdict with where its details are, all in order; then on demand the board's details and
