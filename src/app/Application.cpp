@@ -230,7 +230,9 @@ void Application::showSeals()
     if (!seals_) {
         seals_ = new SealsWindow(game_, window_.get());
         QObject::connect(&game_, &Game::changed, seals_, &SealsWindow::showGame);
-        QObject::connect(&record_, &Record::headWritten, seals_, &SealsWindow::setRecordCode);
+        // Each game is written to its mode's record, whose code then follows it.
+        for (Record *record : {&record_, &trainingRecord_})
+            QObject::connect(record, &Record::headWritten, seals_, &SealsWindow::setRecordCode);
         QObject::connect(seals_, &SealsWindow::helpRequested, window_.get(),
                          [this] { openHelp(); });
     }
