@@ -82,6 +82,8 @@ struct Player : QObject {
     QString file;
     int asked = 0;
     QStringList warnings;
+    // The questions' titles, which name the record they are about.
+    QStringList titles;
 
     Player(const QString &a, QString f) : answers(a.split(u',')), file(std::move(f))
     {
@@ -111,6 +113,7 @@ struct Player : QObject {
                 return;
             }
             ++asked;
+            titles << box->windowTitle();
             const QString answer = answers.size() > 1 ? answers.takeFirst() : answers.first();
             if (answer == u"EndSession"_s)
                 return endSession();
@@ -405,6 +408,12 @@ private Q_SLOTS:
                      training);
             play();
         }
+        // Clearing starts the regular record anew and leaves training's as it is.
+        const QByteArray trainingKept = contents(folder + u"training.tsv"_s);
+        Q_EMIT statistics->startAnewRequested();
+        QCOMPARE(contents(folder + u"training.tsv"_s), trainingKept);
+        QVERIFY(!QFileInfo::exists(folder + u"games.tsv"_s) ||
+                gamesIn(folder + u"games.tsv"_s) == 0);
     }
 
     // Games that could not be saved are never dropped without a word: the program makes one
@@ -505,6 +514,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::exec(), exitCode);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(player.asked, answer.isEmpty() ? 0 : int(answer.count(u',')) + 1);
+        for (const QString &title : player.titles)
+            QCOMPARE(title.endsWith(u"тренировки"_s), training);
         QCOMPARE(player.warnings.size(), chosen == u"foreign"_s ? 1 : 0);
         QCOMPARE(gamesIn(record), roomAgain ? 2 : -1);
         if (!roomAgain)

@@ -7,6 +7,7 @@
 #include "ProgramSupport.h"
 #include "RecordFile.h"
 #include "RecordLine.h"
+#include "RecordNotes.h"
 #include "StatisticsChart.h"
 #include "StatisticsSummary.h"
 #include "StatisticsTexts.h"
@@ -200,6 +201,33 @@ class TestStatisticsWindow : public QObject
 private Q_SLOTS:
     void initTestCase() { Language::install(Language::Choice::Russian); }
 
+    // Counts as an estimate says them, and pronouns as the games they stand for.
+    void countsAndPronounsAsSaid_data()
+    {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<qint64>("roughly");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("1") << 1 << qint64(1) << u"она хранится"_s << u"Сохранить её"_s;
+        QTest::newRow("13") << 13 << qint64(15) << u"они хранятся"_s << u"Сохранить их"_s;
+        QTest::newRow("21") << 21 << qint64(20) << u"они хранятся"_s << u"Сохранить их"_s;
+        QTest::newRow("148") << 148 << qint64(150) << u"они хранятся"_s << u"Сохранить их"_s;
+        QTest::newRow("2857") << 2857 << qint64(2900) << u"они хранятся"_s << u"Сохранить их"_s;
+    }
+    void countsAndPronounsAsSaid()
+    {
+        QFETCH(int, games);
+        QFETCH(qint64, roughly);
+        QFETCH(QString, kept);
+        QFETCH(QString, question);
+        QCOMPARE(StatisticsTexts::roughly(games), roughly);
+        RecordState state;
+        state.unsaved = games;
+        state.notSaved = {RecordProblem::NoSpace, 0};
+        QVERIFY2(RecordNotes::notes(state).join(u' ').contains(kept), qPrintable(kept));
+        QVERIFY(RecordNotes::unsavedAtExit(state).contains(question));
+    }
+
     // The window at a glance, for the records players know: what it says and how, its size,
     // its place, and what a screen reader hears first.
     void windowShowsWhatItHolds_data()
@@ -282,6 +310,10 @@ private Q_SLOTS:
         QTest::newRow("at chance over 2000 games")
             << atChance << QStringList{noStrong}
             << QStringList{u"Узнавать здесь больше нечего: ваша доля верных — не больше 22 %."_s};
+        Statistics slight;
+        TestSupport::addGames(slight, 1, 20, 41);
+        QTest::newRow("a slight edge that 2000 games do not tell")
+            << slight << QStringList{never} << QStringList{};
         Statistics undecided;
         TestSupport::addGames(undecided, 1, 60, 180);
         TestSupport::addGames(undecided, 2, 240, 240);
