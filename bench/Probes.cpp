@@ -11,6 +11,8 @@
 #include "RecordFile.h"
 #include "RecordLine.h"
 #include "SealedDraw.h"
+#include "Sha256.h"
+#include "SystemHash.h"
 #include "Stats.h"
 #include "SystemRandom.h"
 
@@ -213,6 +215,8 @@ long peakRssKiB()
 
 void nameApplication()
 {
+    // As main() hands the hashes to the system's own engine before anything else.
+    Sha256::useEngine(&SystemHash::sha256);
     // As the program itself names the application before its window exists.
     QApplication::setApplicationName(QString::fromUtf16(ProgramInfo::AppId));
     QApplication::setDesktopFileName(QString::fromUtf16(ProgramInfo::AppId));
