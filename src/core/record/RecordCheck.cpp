@@ -81,10 +81,7 @@ void RecordCheck::finish(bool unended)
 
 QByteArray RecordCheck::head() const
 {
-    if (!lastGame_)
-        return {};
-    return QByteArray(reinterpret_cast<const char *>(lastGame_->data()), RecordLine::HeadDigits / 2)
-        .toHex();
+    return lastGame_ ? RecordLine::head(*lastGame_) : QByteArray();
 }
 
 void RecordCheck::settle(const Line &line)

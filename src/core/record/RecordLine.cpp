@@ -216,8 +216,7 @@ QByteArray linkText(QByteArrayView line, bool game)
         for (int field = 0; field < FirstHexField; ++field)
             at = text.indexOf('\t', at) + 1;
         for (qsizetype i = at; at > 0 && i < text.size(); ++i)
-            if (text[i] >= 'A' && text[i] <= 'F')
-                text[i] = char(text[i] - 'A' + 'a');
+            text[i] = Seal::lowerHex(text[i]);
         return text;
     }
     if (line.endsWith('\r'))
@@ -227,7 +226,8 @@ QByteArray linkText(QByteArrayView line, bool game)
 
 Sha256::Digest linkDigest(QByteArrayView line, bool game)
 {
-    if (!game || std::any_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'F'; }))
+    if (!game ||
+        std::any_of(line.begin(), line.end(), [](char c) { return Seal::lowerHex(c) != c; }))
         return Sha256::of(linkText(line, game));
     return Sha256::of(trimmed(line));
 }
@@ -249,7 +249,12 @@ QByteArray linkTo(QByteArrayView previous)
 
 QByteArray head(QByteArrayView line)
 {
-    return Sha256::hex(linkText(line)).first(HeadDigits);
+    return head(Sha256::of(linkText(line)));
+}
+
+QByteArray head(const Sha256::Digest &digest)
+{
+    return QByteArray(reinterpret_cast<const char *>(digest.data()), HeadDigits / 2).toHex();
 }
 
 } // namespace RecordLine

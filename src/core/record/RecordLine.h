@@ -93,5 +93,7 @@ bool linksTo(const Read &read, const Sha256::Digest &previous);
 QByteArray linkTo(QByteArrayView previous);
 // The record's head after the game line `line`, in HeadDigits lower-case hex digits.
 QByteArray head(QByteArrayView line);
+// The same from the digest of its linkText().
+QByteArray head(const Sha256::Digest &digest);
 
 } // namespace RecordLine

@@ -73,11 +73,9 @@ bool attemptSealHolds(QByteArrayView game, int attempt, int pictureFromOne,
     char secret[2 * SecretBytes];
     if (!isGame(game) || !isHex(secretHex, 2 * SecretBytes) || attempt < 1 || pictureFromOne < 1)
         return false;
-    std::transform(secretHex.begin(), secretHex.end(), secret,
-                   [](char c) { return char(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c); });
+    std::transform(secretHex.begin(), secretHex.end(), secret, lowerHex);
     char id[2 * GameBytes];
-    std::transform(game.begin(), game.end(), id,
-                   [](char c) { return char(c >= 'A' && c <= 'F' ? c - 'A' + 'a' : c); });
+    std::transform(game.begin(), game.end(), id, lowerHex);
     const int size =
         std::snprintf(text, sizeof text, "chuikomer-seal:%.*s:%d:%d:%.*s", int(sizeof id), id,
                       attempt, pictureFromOne, int(sizeof secret), secret);

@@ -42,6 +42,12 @@ QByteArray of(QByteArrayView game, int level, const Pictures &pictures, const Se
 bool attemptSealHolds(QByteArrayView game, int attempt, int pictureFromOne,
                       QByteArrayView secretHex, QByteArrayView seal);
 
+// A hex digit in lower case, as the seals and links are made of; anything else as it is.
+constexpr char lowerHex(char c)
+{
+    return c >= 'A' && c <= 'F' ? char(c - 'A' + 'a') : c;
+}
+
 // Hex as the record holds it, in either case.
 bool isHex(QByteArrayView text, qsizetype size);
 bool isGame(QByteArrayView game);

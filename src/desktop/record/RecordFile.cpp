@@ -125,9 +125,10 @@ RecordFile::Appended appendLocked(int fd, const QByteArray &lines,
         // ended, so that these games start on a line of their own. A header left unended, as
         // an editor may leave a record whose games were all deleted, is only ended.
         const bool whole = RecordLine::read(*last).value_or(RecordLine::Read{}).version >= 2;
-        if (!ended || (lastByte(fd, size) != '\n' && whole))
+        const bool unended = lastByte(fd, size) != '\n';
+        if (!ended || (unended && whole))
             data = "\n";
-        else if (lastByte(fd, size) != '\n')
+        else if (unended)
             data = QByteArray(RecordLine::CutOffMark) + '\n';
         if (data.size() > 1)
             previous = RecordLine::linkText(*last + RecordLine::CutOffMark, false);
